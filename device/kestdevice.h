@@ -1,0 +1,66 @@
+#pragma once
+
+// The process-wide link to the pedal unit: one hidapi handle, shared by the GUI thread,
+// the input reader and the firmware upload.
+//
+// Every hidapi call on the handle, and closing and clearing it, happens under one lock,
+// and a read request and its reply form a single critical section, so no other thread's
+// command can fall between them. Every operation does nothing while no unit is open:
+// nothing is sent and a reply buffer keeps what the caller put in it.
+
+#include "kestreport.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace kest {
+
+enum class DeviceOpenResult {
+    Opened, ///< the unit is open
+    NotFound, ///< no unit is plugged in
+    NoAccess, ///< a unit is plugged in but could not be opened (permissions on Linux)
+};
+
+/// Initialises hidapi. Called once at start-up.
+void deviceInit();
+
+/// Opens the unit (vendor KEST_VENDOR_ID, product KEST_PRODUCT_ID). A handle that is
+/// still open is closed first.
+DeviceOpenResult deviceOpen();
+
+/// Closes the handle, if one is open, and clears it.
+void deviceClose();
+
+/// Whether a unit is open.
+bool deviceIsOpen();
+
+/// Sends a CMD_READ request for (code, index) and fetches the reply into the caller's
+/// buffer, whose byte 0 is set to the report ID first. The caller clears the buffer.
+void deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply);
+
+/// Reads a device setting; 0 when no unit is open.
+std::uint32_t deviceSettingRead(std::uint8_t id);
+
+/// Writes a device setting with the commit byte: the unit keeps it.
+void deviceSettingWrite(std::uint8_t id, std::uint32_t value);
+
+/// Writes a device setting without the commit byte: the unit only puts it into effect.
+void deviceSettingApply(std::uint8_t id, std::uint32_t value);
+
+/// Sends a command report the caller has built. Returns hidapi's result (the number of
+/// bytes sent, or -1), and -1 when no unit is open.
+int deviceSend(const Report &report);
+
+/// Returned by deviceRead when no unit is open.
+constexpr int DEVICE_NO_HANDLE = -2;
+
+/// Switches input reads to non-blocking (true) or blocking.
+void deviceSetNonblocking(bool nonblocking);
+
+/// Reads one input report: its length, 0 when none is waiting (non-blocking), -1 on a
+/// read error, DEVICE_NO_HANDLE when no unit is open.
+int deviceRead(std::uint8_t *buffer, std::size_t length);
+
+} // namespace kest

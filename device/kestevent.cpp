@@ -1,0 +1,42 @@
+#include "kestevent.h"
+
+#include "kestdevice.h"
+#include "kestreport.h"
+
+#include <QDebug>
+
+#include <array>
+
+KestEvent::KestEvent(QObject *parent)
+    : QThread(parent)
+{
+}
+
+void KestEvent::run()
+{
+    // Cleared once: a report shorter than seven bytes leaves the older bytes in place.
+    std::array<std::uint8_t, kest::INPUT_REPORT_SIZE> buffer {};
+    kest::deviceSetNonblocking(true);
+
+    for (;;) {
+        if (isInterruptionRequested())
+            break;
+        const int n = kest::deviceRead(buffer.data(), buffer.size());
+        if (n == kest::DEVICE_NO_HANDLE) {
+            Q_EMIT deviceDisconnect();
+            return;
+        }
+        if (n < 0)
+            break;
+        if (n == 0) {
+            QThread::msleep(10);
+            continue;
+        }
+        Q_EMIT eventTrigger(kest::pedalValues(buffer.data()));
+    }
+
+    kest::deviceClose();
+    if (!isInterruptionRequested())
+        Q_EMIT deviceDisconnect();
+    qDebug("joystick event thread done.");
+}

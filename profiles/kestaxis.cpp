@@ -1,0 +1,5 @@
+#include "kestaxis.h"
+KestAxis::KestAxis(QWidget *parent)
+    : QWidget(parent)
+{
+}

@@ -1,0 +1,480 @@
+#include "pedalunit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <thread>
+
+namespace kestsim {
+
+namespace {
+
+constexpr std::size_t kReportSize = 20;
+constexpr std::size_t kInputSize = 17;
+constexpr std::uint8_t kInputReportId = 0x01;
+constexpr std::size_t kMaxQueuedInputs = 64; // as a hidraw node buffers them
+constexpr double kPi = 3.14159265358979323846;
+
+std::uint32_t le32(const std::uint8_t *p)
+{
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+        | std::uint32_t(p[3]) << 24;
+}
+
+void putLe32(std::uint8_t *p, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        p[i] = std::uint8_t(v >> (8 * i));
+}
+
+} // namespace
+
+std::array<Slot, 16> Settings::erasedSlots()
+{
+    std::array<Slot, 16> slots;
+    for (auto &s : slots) {
+        s.name.assign(17, 0xFF);
+        s.record.fill(0xFF);
+    }
+    return slots;
+}
+
+bool Settings::operator==(const Settings &o) const
+{
+    return pedalMode == o.pedalMode && activeProfile == o.activeProfile
+        && calibration == o.calibration && deadzone == o.deadzone && slots == o.slots;
+}
+
+PedalUnit::PedalUnit()
+    : m_effect(m_state.kept)
+    , m_nextDue(m_start)
+{
+    m_reply[0] = 0x02;
+}
+
+double PedalUnit::secondsLocked(Clock::time_point t) const
+{
+    return std::chrono::duration<double>(t - m_start).count();
+}
+
+void PedalUnit::logLocked(const char *kind, const std::uint8_t *data, std::size_t length)
+{
+    WireEntry e;
+    e.seconds = secondsLocked(Clock::now());
+    e.kind = kind;
+    if (data)
+        e.bytes.assign(data, data + length);
+    if (!m_tracePath.empty()) {
+        if (std::FILE *f = std::fopen(m_tracePath.c_str(), "a")) {
+            std::fprintf(f, "%.6f %s", e.seconds, kind);
+            for (std::uint8_t b : e.bytes)
+                std::fprintf(f, " %02x", b);
+            std::fputc('\n', f);
+            std::fclose(f);
+        }
+    }
+    m_log.push_back(std::move(e));
+}
+
+void PedalUnit::keepChangedLocked()
+{
+    if (m_statePath.empty())
+        return;
+    std::string error;
+    if (!saveStateFile(m_statePath, m_state, error))
+        std::fprintf(stderr, "kest simulator: %s\n", error.c_str());
+}
+
+void PedalUnit::sleepDelay() const
+{
+    std::chrono::microseconds d;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        d = m_delay;
+    }
+    if (d.count() > 0)
+        std::this_thread::sleep_for(d);
+}
+
+void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
+{
+    m_reply.fill(0);
+    m_reply[0] = 0x02;
+    m_reply[1] = code;
+    switch (code) {
+    case 0x03: // slot name, bytes 3..19
+        m_reply[2] = index;
+        if (index < 16) {
+            const Bytes &name = m_effect.slots[index].name;
+            std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 17), &m_reply[3]);
+        }
+        break;
+    case 0x04: // slot record, bytes 2..8
+        if (index < 16)
+            std::copy(m_effect.slots[index].record.begin(), m_effect.slots[index].record.end(),
+                      &m_reply[2]);
+        break;
+    case 0x05: { // a range table, in the form of the range write
+        m_reply[2] = 0x01;
+        m_reply[3] = index;
+        const auto *table = index == 0 ? &m_effect.calibration
+            : index == 1               ? &m_effect.deadzone
+                                       : nullptr;
+        if (table) {
+            for (int k = 0; k < 6; ++k) {
+                m_reply[std::size_t(5 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] & 0xFF);
+                m_reply[std::size_t(6 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] >> 8);
+            }
+        }
+        break;
+    }
+    case 0x09: { // firmware version text, bytes 2..19
+        const std::string &v = m_state.version;
+        std::copy_n(v.begin(), std::min<std::size_t>(v.size(), 18), &m_reply[2]);
+        break;
+    }
+    case 0x0C: { // a setting, bytes 3..6
+        m_reply[2] = index;
+        std::uint32_t value = 0;
+        if (index == 0x07)
+            value = m_effect.pedalMode;
+        else if (index == 0x0F)
+            value = m_effect.activeProfile;
+        putLe32(&m_reply[3], value);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
+{
+    sleepDelay();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_plugged)
+        return -1;
+    if (m_failSends > 0) {
+        --m_failSends;
+        return -1;
+    }
+    logLocked("set", data, length);
+    std::array<std::uint8_t, kReportSize> r {};
+    std::copy_n(data, std::min(length, kReportSize), r.begin());
+    const std::uint8_t cmd = r[1];
+    bool kept = false;
+
+    if (cmd & 0x80) { // firmware data: 15-bit chunk index, n image bytes
+        const int chunk = (cmd & 0x7F) << 8 | r[2];
+        const std::size_t n = std::min<std::size_t>(r[3], 16);
+        m_chunks[chunk] = Bytes(r.begin() + 4, r.begin() + 4 + std::ptrdiff_t(n));
+    } else if (cmd == 0x0B) {
+        prepareReplyLocked(r[2], r[3]);
+    } else if (cmd == 0x03 && r[2] < 16) { // slot name: in effect until a committed curve
+        auto end = std::find(r.begin() + 3, r.end(), std::uint8_t(0));
+        m_effect.slots[r[2]].name.assign(r.begin() + 3, end);
+    } else if (cmd == 0x04 && r[2] < 16) { // slot curve, kept with the name on commit
+        Slot &s = m_effect.slots[r[2]];
+        s.record = { r[2], r[3], r[5], r[6], r[7], r[8], r[9] };
+        if (r[4] == 0xEF) {
+            m_state.kept.slots[r[2]] = s;
+            kept = true;
+        }
+    } else if (cmd == 0x05 && r[3] <= 1) {
+        auto &table = r[3] == 0 ? m_effect.calibration : m_effect.deadzone;
+        for (std::size_t k = 0; k < 6; ++k)
+            table[k] = std::uint16_t(r[5 + 2 * k] | r[6 + 2 * k] << 8);
+        if (r[4] == 0xEF) {
+            (r[3] == 0 ? m_state.kept.calibration : m_state.kept.deadzone) = table;
+            kept = true;
+        }
+    } else if (cmd == 0x0C) {
+        const std::uint32_t value = le32(&r[3]);
+        const bool commit = r[7] == 0xEF;
+        if (r[2] == 0x07 || r[2] == 0x0F) {
+            auto field = r[2] == 0x07 ? &Settings::pedalMode : &Settings::activeProfile;
+            m_effect.*field = value;
+            if (commit) {
+                m_state.kept.*field = value;
+                kept = true;
+            }
+        } else if (r[2] == 0x10) { // erase the flash: back to the factory state
+            m_state.kept = Settings();
+            m_effect = m_state.kept;
+            kept = true;
+        }
+    } else if (cmd == 0x10) { // firmware end: assemble the image by chunk index
+        m_image.clear();
+        m_gaps.clear();
+        if (!m_chunks.empty()) {
+            const int last = m_chunks.rbegin()->first;
+            for (int c = 0; c <= last; ++c) {
+                auto it = m_chunks.find(c);
+                if (it == m_chunks.end()) {
+                    m_gaps.push_back(c);
+                    m_image.insert(m_image.end(), 16, 0);
+                } else {
+                    m_image.insert(m_image.end(), it->second.begin(), it->second.end());
+                }
+            }
+        }
+        m_chunks.clear();
+        ++m_ends;
+    }
+    if (kept)
+        keepChangedLocked();
+    return int(length);
+}
+
+int PedalUnit::getFeature(std::uint8_t *data, std::size_t length)
+{
+    sleepDelay();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_plugged)
+        return -1;
+    const std::size_t n = std::min(length, kReportSize);
+    std::copy_n(m_reply.begin(), n, data);
+    logLocked("get", data, n);
+    return int(n);
+}
+
+bool PedalUnit::streamDueLocked(Clock::time_point now) const
+{
+    return m_streaming && now >= m_nextDue;
+}
+
+Bytes PedalUnit::makeInputLocked(Clock::time_point now)
+{
+    if (m_state.motion == Motion::Sweep) {
+        static const double periods[3] = { 4.0, 3.0, 5.0 };
+        const double t = secondsLocked(now);
+        for (int p = 0; p < 3; ++p) {
+            const double phase = 2 * kPi * t / periods[p] + p;
+            m_state.pedals[std::size_t(p)] = std::uint16_t(32767.5 * (1 - std::cos(phase)));
+        }
+    }
+    Bytes r(kInputSize, 0);
+    r[0] = kInputReportId;
+    for (std::size_t p = 0; p < 3; ++p) {
+        r[1 + 2 * p] = std::uint8_t(m_state.pedals[p] & 0xFF);
+        r[2 + 2 * p] = std::uint8_t(m_state.pedals[p] >> 8);
+    }
+    return r;
+}
+
+int PedalUnit::readInput(std::uint8_t *data, std::size_t length, int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
+    for (;;) {
+        if (!m_plugged)
+            return -1;
+        const auto now = Clock::now();
+        Bytes report;
+        if (!m_inputs.empty()) {
+            report = std::move(m_inputs.front());
+            m_inputs.pop_front();
+        } else if (streamDueLocked(now)) {
+            report = makeInputLocked(now);
+            if (m_state.rate > 0) {
+                const auto period = std::chrono::duration_cast<Clock::duration>(
+                    std::chrono::duration<double>(1.0 / m_state.rate));
+                // A host that falls far behind loses reports, as with a full buffer.
+                m_nextDue = std::max(m_nextDue + period, now - period * 64);
+            }
+        }
+        if (!report.empty()) {
+            const std::size_t n = std::min(length, report.size());
+            std::copy_n(report.begin(), n, data);
+            logLocked("in", data, n);
+            return int(n);
+        }
+        if (timeoutMs == 0 || (timeoutMs > 0 && now >= deadline))
+            return 0;
+        auto wakeAt = timeoutMs > 0 ? deadline : now + std::chrono::milliseconds(100);
+        if (m_streaming && m_nextDue < wakeAt)
+            wakeAt = m_nextDue;
+        m_inputReady.wait_until(lock, wakeAt);
+    }
+}
+
+void PedalUnit::logEvent(const std::string &kind)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    logLocked(kind.c_str(), nullptr, 0);
+}
+
+void PedalUnit::plug()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_plugged)
+        return;
+    m_plugged = true;
+    ++m_generation;
+    m_effect = m_state.kept; // what was only in effect is gone
+    m_inputs.clear();
+    m_chunks.clear();
+    m_reply.fill(0);
+    m_reply[0] = 0x02;
+    m_nextDue = Clock::now();
+}
+
+void PedalUnit::unplug()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_plugged = false;
+    }
+    m_inputReady.notify_all();
+}
+
+bool PedalUnit::isPlugged() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_plugged;
+}
+
+std::uint64_t PedalUnit::plugGeneration() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_generation;
+}
+
+void PedalUnit::queueInput(const Bytes &report)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_inputs.size() >= kMaxQueuedInputs)
+            m_inputs.pop_front();
+        m_inputs.push_back(report);
+    }
+    m_inputReady.notify_all();
+}
+
+void PedalUnit::setPedals(std::uint16_t clutch, std::uint16_t brake, std::uint16_t throttle)
+{
+    Bytes report;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_state.pedals = { clutch, brake, throttle };
+        report = makeInputLocked(Clock::now());
+    }
+    queueInput(report);
+}
+
+void PedalUnit::setStreaming(bool on, double rate, Motion motion)
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_streaming = on;
+        m_state.rate = rate;
+        m_state.motion = motion;
+        m_nextDue = Clock::now();
+    }
+    m_inputReady.notify_all();
+}
+
+void PedalUnit::failNextSends(int count)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_failSends = count;
+}
+
+void PedalUnit::setExchangeDelay(std::chrono::microseconds delay)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_delay = delay;
+}
+
+void PedalUnit::setOpenDenied(bool denied)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_openDenied = denied;
+}
+
+bool PedalUnit::openDenied() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_openDenied;
+}
+
+std::vector<WireEntry> PedalUnit::wireLog() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_log;
+}
+
+std::vector<Bytes> PedalUnit::wireReports(const std::string &kind) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<Bytes> out;
+    for (const auto &e : m_log)
+        if (e.kind == kind)
+            out.push_back(e.bytes);
+    return out;
+}
+
+void PedalUnit::clearWireLog()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_log.clear();
+}
+
+void PedalUnit::setTraceFile(const std::string &path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_tracePath = path;
+}
+
+UnitState PedalUnit::state() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state;
+}
+
+Settings PedalUnit::inEffect() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_effect;
+}
+
+void PedalUnit::setState(const UnitState &state)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_state = state;
+    m_effect = state.kept;
+    m_inputs.clear();
+    m_nextDue = Clock::now();
+}
+
+void PedalUnit::setVersion(const std::string &version)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_state.version = version;
+}
+
+void PedalUnit::setStateFile(const std::string &path)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_statePath = path;
+}
+
+Bytes PedalUnit::firmwareImage() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_image;
+}
+
+int PedalUnit::firmwareEndCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_ends;
+}
+
+std::vector<int> PedalUnit::firmwareGaps() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_gaps;
+}
+
+} // namespace kestsim

@@ -1,0 +1,14 @@
+#pragma once
+
+// The in-process simulated pedal unit: tests link sim/simhid.cpp in place of the real
+// hidapi library, and every hid_* call then reaches this one unit.
+
+#include "pedalunit.h"
+
+namespace kestsim {
+
+/// The unit behind the in-process hidapi. Created on first use, configured from
+/// KEST_SIM_STATE and KEST_SIM_TRACE.
+PedalUnit &unit();
+
+} // namespace kestsim

@@ -1,0 +1,5 @@
+#include "kestslider.h"
+KestSlider::KestSlider(QWidget *parent)
+    : QLabel(parent)
+{
+}

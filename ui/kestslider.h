@@ -1,0 +1,8 @@
+#pragma once
+#include <QLabel>
+class KestSlider : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit KestSlider(QWidget *parent = nullptr);
+};
