@@ -41,7 +41,10 @@ bool unitEnumerated()
 
 } // namespace
 
-void deviceInit() { hid_init(); }
+void deviceInit()
+{
+    hid_init();
+}
 
 DeviceOpenResult deviceOpen()
 {

@@ -7,10 +7,7 @@
 
 #include <array>
 
-KestEvent::KestEvent(QObject *parent)
-    : QThread(parent)
-{
-}
+KestEvent::KestEvent(QObject *parent) : QThread(parent) { }
 
 void KestEvent::run()
 {

@@ -101,9 +101,15 @@ static QString utf8UpToZero(const Report &reply, std::size_t from)
     return QString::fromUtf8(reinterpret_cast<const char *>(&*begin), end - begin);
 }
 
-QString versionText(const Report &reply) { return utf8UpToZero(reply, 2); }
+QString versionText(const Report &reply)
+{
+    return utf8UpToZero(reply, 2);
+}
 
-QString slotName(const Report &reply) { return utf8UpToZero(reply, 3); }
+QString slotName(const Report &reply)
+{
+    return utf8UpToZero(reply, 3);
+}
 
 QByteArray pedalValues(const std::uint8_t *inputReport)
 {

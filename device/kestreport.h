@@ -51,7 +51,10 @@ QString versionText(const Report &reply);
 QString slotName(const Report &reply);
 
 /// Only the value 1 enables the clutch pedal.
-constexpr bool pedalModeEnabled(std::uint32_t mode) { return mode == 1; }
+constexpr bool pedalModeEnabled(std::uint32_t mode)
+{
+    return mode == 1;
+}
 
 /// Pedal values of an input report: bytes 1-6 copied into a six-byte array.
 QByteArray pedalValues(const std::uint8_t *inputReport);

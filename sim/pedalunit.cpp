@@ -45,9 +45,7 @@ bool Settings::operator==(const Settings &o) const
         && calibration == o.calibration && deadzone == o.deadzone && slots == o.slots;
 }
 
-PedalUnit::PedalUnit()
-    : m_effect(m_state.kept)
-    , m_nextDue(m_start)
+PedalUnit::PedalUnit() : m_effect(m_state.kept), m_nextDue(m_start)
 {
     m_reply[0] = 0x02;
 }
@@ -74,6 +72,9 @@ void PedalUnit::logLocked(const char *kind, const std::uint8_t *data, std::size_
         }
     }
     m_log.push_back(std::move(e));
+    constexpr std::size_t kMaxLog = 100000;
+    if (m_log.size() > kMaxLog)
+        m_log.erase(m_log.begin(), m_log.begin() + std::ptrdiff_t(m_log.size() - kMaxLog / 2));
 }
 
 void PedalUnit::keepChangedLocked()
@@ -175,7 +176,7 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
         m_effect.slots[r[2]].name.assign(r.begin() + 3, end);
     } else if (cmd == 0x04 && r[2] < 16) { // slot curve, kept with the name on commit
         Slot &s = m_effect.slots[r[2]];
-        s.record = { r[2], r[3], r[5], r[6], r[7], r[8], r[9] };
+        s.record = {r[2], r[3], r[5], r[6], r[7], r[8], r[9]};
         if (r[4] == 0xEF) {
             m_state.kept.slots[r[2]] = s;
             kept = true;
@@ -246,7 +247,7 @@ bool PedalUnit::streamDueLocked(Clock::time_point now) const
 Bytes PedalUnit::makeInputLocked(Clock::time_point now)
 {
     if (m_state.motion == Motion::Sweep) {
-        static const double periods[3] = { 4.0, 3.0, 5.0 };
+        static const double periods[3] = {4.0, 3.0, 5.0};
         const double t = secondsLocked(now);
         for (int p = 0; p < 3; ++p) {
             const double phase = 2 * kPi * t / periods[p] + p;
@@ -264,6 +265,11 @@ Bytes PedalUnit::makeInputLocked(Clock::time_point now)
 
 int PedalUnit::readInput(std::uint8_t *data, std::size_t length, int timeoutMs)
 {
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        ++m_readsStarted;
+    }
+    sleepDelay();
     std::unique_lock<std::mutex> lock(m_mutex);
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {
@@ -356,7 +362,7 @@ void PedalUnit::setPedals(std::uint16_t clutch, std::uint16_t brake, std::uint16
     Bytes report;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_state.pedals = { clutch, brake, throttle };
+        m_state.pedals = {clutch, brake, throttle};
         report = makeInputLocked(Clock::now());
     }
     queueInput(report);
@@ -390,6 +396,12 @@ void PedalUnit::setOpenDenied(bool denied)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_openDenied = denied;
+}
+
+int PedalUnit::inputReadsStarted() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_readsStarted;
 }
 
 bool PedalUnit::openDenied() const

@@ -41,8 +41,8 @@ struct Settings
 {
     std::uint32_t pedalMode = 1;
     std::uint32_t activeProfile = 0;
-    std::array<std::uint16_t, 6> calibration { 0, 65535, 0, 65535, 0, 65535 };
-    std::array<std::uint16_t, 6> deadzone { 0, 65535, 0, 65535, 0, 65535 };
+    std::array<std::uint16_t, 6> calibration {0, 65535, 0, 65535, 0, 65535};
+    std::array<std::uint16_t, 6> deadzone {0, 65535, 0, 65535, 0, 65535};
     std::array<Slot, 16> slots = erasedSlots();
 
     static std::array<Slot, 16> erasedSlots();
@@ -63,7 +63,7 @@ struct UnitState
 {
     std::string version = "V1.0.0";
     Settings kept;
-    std::array<std::uint16_t, 3> pedals { 0, 0, 0 };
+    std::array<std::uint16_t, 3> pedals {0, 0, 0};
     Motion motion = Motion::Still;
     double rate = 250; ///< input reports per second
 };
@@ -101,8 +101,11 @@ public:
     void failNextSends(int count);
     void setExchangeDelay(std::chrono::microseconds delay);
     void setOpenDenied(bool denied);
+    /// How many input reads have begun (a read sleeps the exchange delay first).
+    int inputReadsStarted() const;
     bool openDenied() const;
 
+    /// The log holds at least the latest 50,000 entries.
     std::vector<WireEntry> wireLog() const;
     /// Only the reports of one kind ("set", "get", "in").
     std::vector<Bytes> wireReports(const std::string &kind) const;
@@ -147,7 +150,8 @@ private:
     std::uint64_t m_generation = 1;
     bool m_openDenied = false;
     int m_failSends = 0;
-    std::chrono::microseconds m_delay { 0 };
+    int m_readsStarted = 0;
+    std::chrono::microseconds m_delay {0};
 
     std::deque<Bytes> m_inputs;
     bool m_streaming = false;

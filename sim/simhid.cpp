@@ -58,10 +58,13 @@ int HID_API_EXPORT HID_API_CALL hid_init(void)
     return 0;
 }
 
-int HID_API_EXPORT HID_API_CALL hid_exit(void) { return 0; }
+int HID_API_EXPORT HID_API_CALL hid_exit(void)
+{
+    return 0;
+}
 
 struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_enumerate(unsigned short vendor_id,
-                                                                   unsigned short product_id)
+                                                                  unsigned short product_id)
 {
     if (!kestsim::unit().isPlugged())
         return nullptr;
@@ -102,7 +105,7 @@ HID_API_EXPORT hid_device *HID_API_CALL hid_open(unsigned short vendor_id,
     if (vendor_id != kVendor || product_id != kProduct || !u.isPlugged() || u.openDenied())
         return nullptr;
     u.logEvent("open");
-    return new hid_device { u.plugGeneration(), false };
+    return new hid_device {u.plugGeneration(), false};
 }
 
 void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
@@ -136,8 +139,8 @@ int HID_API_EXPORT HID_API_CALL hid_read(hid_device *dev, unsigned char *data, s
     return hid_read_timeout(dev, data, length, dev->nonblocking ? 0 : -1);
 }
 
-int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev,
-                                                        const unsigned char *data, size_t length)
+int HID_API_EXPORT HID_API_CALL hid_send_feature_report(hid_device *dev, const unsigned char *data,
+                                                        size_t length)
 {
     if (!alive(dev))
         return -1;

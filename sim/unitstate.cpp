@@ -15,7 +15,10 @@ namespace kestsim {
 
 namespace {
 
-const char *motionName(Motion m) { return m == Motion::Sweep ? "sweep" : "still"; }
+const char *motionName(Motion m)
+{
+    return m == Motion::Sweep ? "sweep" : "still";
+}
 
 bool readNumbers(const QJsonObject &o, const char *key, std::size_t count, long maxValue,
                  std::vector<long> &out, std::string &error)
@@ -30,7 +33,8 @@ bool readNumbers(const QJsonObject &o, const char *key, std::size_t count, long 
     for (const QJsonValue &n : v.toArray()) {
         const double d = n.toDouble(-1);
         if (!n.isDouble() || d < 0 || d > double(maxValue) || d != double(long(d))) {
-            error = std::string("\"") + key + "\" holds a value that is not a whole number from 0 to "
+            error = std::string("\"") + key
+                + "\" holds a value that is not a whole number from 0 to "
                 + std::to_string(maxValue);
             return false;
         }
@@ -57,11 +61,10 @@ bool readWhole(const QJsonObject &o, const char *key, double maxValue, double &o
 
 bool parse(const QJsonObject &o, UnitState &s, std::string &error)
 {
-    static const QStringList known = { QStringLiteral("version"), QStringLiteral("pedalMode"),
-                                       QStringLiteral("activeProfile"), QStringLiteral("calibration"),
-                                       QStringLiteral("deadzone"), QStringLiteral("slots"),
-                                       QStringLiteral("pedals"), QStringLiteral("motion"),
-                                       QStringLiteral("rate") };
+    static const QStringList known = {
+        QStringLiteral("version"),     QStringLiteral("pedalMode"), QStringLiteral("activeProfile"),
+        QStringLiteral("calibration"), QStringLiteral("deadzone"),  QStringLiteral("slots"),
+        QStringLiteral("pedals"),      QStringLiteral("motion"),    QStringLiteral("rate")};
     for (const QString &k : o.keys()) {
         if (!known.contains(k)) {
             error = "unknown key \"" + k.toStdString() + "\"";
@@ -91,10 +94,15 @@ bool parse(const QJsonObject &o, UnitState &s, std::string &error)
         return false;
 
     std::vector<long> n;
-    struct Table { const char *key; std::size_t count; std::uint16_t *dest; };
-    const Table tables[] = { { "calibration", 6, s.kept.calibration.data() },
-                             { "deadzone", 6, s.kept.deadzone.data() },
-                             { "pedals", 3, s.pedals.data() } };
+    struct Table
+    {
+        const char *key;
+        std::size_t count;
+        std::uint16_t *dest;
+    };
+    const Table tables[] = {{"calibration", 6, s.kept.calibration.data()},
+                            {"deadzone", 6, s.kept.deadzone.data()},
+                            {"pedals", 3, s.pedals.data()}};
     for (const Table &t : tables) {
         if (!o.contains(QLatin1String(t.key)))
             continue;

@@ -1,1 +1,65 @@
 #pragma once
+
+// Shared helpers for tests that run against the in-process simulated unit.
+
+#include "kestdevice.h"
+#include "kestreport.h"
+#include "simhid.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+namespace testsupport {
+
+/// "02 0b 09 00" → bytes; blanks are ignored.
+inline kestsim::Bytes hex(const char *text)
+{
+    const QByteArray raw = QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+    return kestsim::Bytes(raw.begin(), raw.end());
+}
+
+/// A whole 20-byte report from its leading bytes, zero-filled.
+inline kestsim::Bytes report(const char *leading)
+{
+    kestsim::Bytes b = hex(leading);
+    b.resize(kest::REPORT_SIZE, 0);
+    return b;
+}
+
+inline QString hexOf(const kestsim::Bytes &b)
+{
+    return kest::hexText(b.data(), b.size());
+}
+
+inline QString hexOf(const kest::Report &r)
+{
+    return kest::hexText(r.data(), r.size());
+}
+
+/// The hex text of every report of one kind on the wire, in order.
+inline QStringList wire(const char *kind)
+{
+    QStringList out;
+    for (const auto &b : kestsim::unit().wireReports(kind))
+        out << hexOf(b);
+    return out;
+}
+
+/// Closes any handle, plugs a factory-new unit in and empties its wire log.
+inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
+{
+    kest::deviceClose();
+    auto &u = kestsim::unit();
+    u.setStreaming(false, 250);
+    u.failNextSends(0);
+    u.setOpenDenied(false);
+    u.setExchangeDelay(std::chrono::microseconds(0));
+    u.plug();
+    u.setState(state);
+    u.clearWireLog();
+}
+
+} // namespace testsupport

@@ -1,0 +1,221 @@
+// The shared device handle and its operations against the simulated unit.
+
+#include "kestdevice.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+#include <atomic>
+#include <thread>
+
+using namespace kest;
+using testsupport::freshUnit;
+using testsupport::report;
+using testsupport::wire;
+
+class TestDeviceLink : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup() { deviceClose(); }
+
+    void nullHandleDoesNothing();
+    void queryIsRequestThenReply();
+    void settingWritesCarryTheCommitByte();
+    void pedalModeOtherThanOneIsDisabled_data();
+    void pedalModeOtherThanOneIsDisabled();
+    void unmarkedActiveWordReadsBackUnmarked();
+    void versionWithoutTerminator();
+    void failedSendsAreReportedToTheCaller();
+    void openReportsAccessProblems();
+    void readsFailOnceUnplugged();
+    void queriesStayPairedAcrossThreads();
+};
+
+void TestDeviceLink::init()
+{
+    freshUnit();
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    kestsim::unit().clearWireLog();
+}
+
+void TestDeviceLink::nullHandleDoesNothing()
+{
+    deviceClose();
+    QVERIFY(!deviceIsOpen());
+    kestsim::unit().clearWireLog();
+
+    Report reply {};
+    deviceQuery(CMD_FIRMWARE_VERSION, 0, reply);
+    QCOMPARE(reply, Report {}); // byte 0 included: nothing was touched
+    Report marked;
+    marked.fill(0x5A);
+    deviceQuery(CMD_DEVICE_SETTING, KESTIE_PEDAL_MODE, marked);
+    QVERIFY(std::all_of(marked.begin(), marked.end(), [](auto b) { return b == 0x5A; }));
+
+    QCOMPARE(deviceSettingRead(KESTIE_PEDAL_MODE), 0u);
+    deviceSettingWrite(KESTIE_PEDAL_MODE, 1);
+    deviceSettingApply(KESTIE_ACTIVE_PROFILE, 5);
+    QCOMPARE(deviceSend(settingWrite(KESTIE_CLEAR_FLASH, 0, false)), -1);
+    deviceSetNonblocking(true);
+    std::uint8_t buf[17] = {};
+    QCOMPARE(deviceRead(buf, sizeof buf), DEVICE_NO_HANDLE);
+    deviceClose(); // closing twice is harmless
+
+    QVERIFY(kestsim::unit().wireLog().empty());
+}
+
+void TestDeviceLink::queryIsRequestThenReply()
+{
+    kestsim::UnitState s;
+    s.version = "V2.0.1";
+    freshUnit(s);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    kestsim::unit().clearWireLog();
+
+    Report reply {};
+    deviceQuery(CMD_FIRMWARE_VERSION, 0, reply);
+    const auto log = kestsim::unit().wireLog();
+    QCOMPARE(log.size(), std::size_t(2));
+    QCOMPARE(log[0].kind, std::string("set"));
+    QCOMPARE(testsupport::hexOf(log[0].bytes), testsupport::hexOf(report("02 0b 09 00")));
+    QCOMPARE(log[1].kind, std::string("get"));
+    QCOMPARE(versionText(reply), QStringLiteral("V2.0.1"));
+}
+
+void TestDeviceLink::settingWritesCarryTheCommitByte()
+{
+    deviceSettingWrite(KESTIE_PEDAL_MODE, 0);
+    deviceSettingApply(KESTIE_ACTIVE_PROFILE, 0x00010203);
+    QCOMPARE(wire("set"),
+             QStringList({testsupport::hexOf(report("02 0c 07 00 00 00 00 ef")),
+                          testsupport::hexOf(report("02 0c 0f 03 02 01 00 00"))}));
+    QCOMPARE(kestsim::unit().state().kept.pedalMode, 0u); // kept
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0u); // only in effect
+    QCOMPARE(deviceSettingRead(KESTIE_ACTIVE_PROFILE), 0x00010203u);
+}
+
+void TestDeviceLink::pedalModeOtherThanOneIsDisabled_data()
+{
+    QTest::addColumn<quint32>("mode");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("0") << 0u << false;
+    QTest::newRow("1") << 1u << true;
+    QTest::newRow("2") << 2u << false;
+    QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu << false;
+}
+
+void TestDeviceLink::pedalModeOtherThanOneIsDisabled()
+{
+    QFETCH(quint32, mode);
+    QFETCH(bool, enabled);
+    kestsim::UnitState s;
+    s.kept.pedalMode = mode;
+    freshUnit(s);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    QCOMPARE(deviceSettingRead(KESTIE_PEDAL_MODE), mode);
+    QCOMPARE(pedalModeEnabled(deviceSettingRead(KESTIE_PEDAL_MODE)), enabled);
+}
+
+void TestDeviceLink::unmarkedActiveWordReadsBackUnmarked()
+{
+    deviceSettingApply(KESTIE_ACTIVE_PROFILE, 0x00020100);
+    const quint32 word = deviceSettingRead(KESTIE_ACTIVE_PROFILE);
+    QCOMPARE(word, 0x00020100u);
+    QVERIFY(word >> 24 != ACTIVE_PROFILE_MARK);
+}
+
+void TestDeviceLink::versionWithoutTerminator()
+{
+    kestsim::UnitState s;
+    s.version = "ABCDEFGHIJKLMNOPQR"; // fills bytes 2..19, no zero byte left
+    freshUnit(s);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    Report reply {};
+    deviceQuery(CMD_FIRMWARE_VERSION, 0, reply);
+    QCOMPARE(versionText(reply), QStringLiteral("ABCDEFGHIJKLMNOPQR"));
+    QCOMPARE(versionText(reply).size(), 18);
+}
+
+void TestDeviceLink::failedSendsAreReportedToTheCaller()
+{
+    kestsim::unit().failNextSends(1);
+    QCOMPARE(deviceSend(settingWrite(KESTIE_PEDAL_MODE, 0, true)), -1);
+    QCOMPARE(deviceSend(settingWrite(KESTIE_PEDAL_MODE, 0, true)), int(REPORT_SIZE));
+    QCOMPARE(wire("set").size(), 1);
+}
+
+void TestDeviceLink::openReportsAccessProblems()
+{
+    deviceClose();
+    kestsim::unit().setOpenDenied(true);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::NoAccess);
+    QVERIFY(!deviceIsOpen());
+    kestsim::unit().setOpenDenied(false);
+    kestsim::unit().unplug();
+    QCOMPARE(deviceOpen(), DeviceOpenResult::NotFound);
+    kestsim::unit().plug();
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+}
+
+void TestDeviceLink::readsFailOnceUnplugged()
+{
+    deviceSetNonblocking(true);
+    std::uint8_t buf[17] = {};
+    QCOMPARE(deviceRead(buf, sizeof buf), 0);
+    kestsim::unit().unplug();
+    QCOMPARE(deviceRead(buf, sizeof buf), -1);
+    // The handle stays set until its owner closes it; replugging does not revive it.
+    kestsim::unit().plug();
+    QCOMPARE(deviceRead(buf, sizeof buf), -1);
+    QVERIFY(deviceIsOpen());
+}
+
+void TestDeviceLink::queriesStayPairedAcrossThreads()
+{
+    // Two threads query different things while a third polls input reports; every
+    // reply must answer its own request.
+    kestsim::UnitState s;
+    s.kept.pedalMode = 1;
+    s.kept.deadzone = {11, 22, 33, 44, 55, 66};
+    freshUnit(s);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    kestsim::unit().setStreaming(true, 0); // a report is always waiting
+    deviceSetNonblocking(true);
+
+    constexpr int rounds = 2000;
+    std::atomic<int> mismatches {0};
+    std::atomic<bool> stop {false};
+    std::atomic<int> inputs {0};
+    std::thread a([&] {
+        for (int i = 0; i < rounds; ++i)
+            if (deviceSettingRead(KESTIE_PEDAL_MODE) != 1)
+                ++mismatches;
+    });
+    std::thread b([&] {
+        for (int i = 0; i < rounds; ++i) {
+            Report reply {};
+            deviceQuery(CMD_PEDAL_RANGE, RANGE_DEADZONE, reply);
+            if (reply[1] != CMD_PEDAL_RANGE || rangeValue(reply, 5) != 66)
+                ++mismatches;
+        }
+    });
+    std::thread reader([&] {
+        std::uint8_t buf[17];
+        while (!stop)
+            if (deviceRead(buf, sizeof buf) > 0)
+                ++inputs;
+    });
+    a.join();
+    b.join();
+    stop = true;
+    reader.join();
+    kestsim::unit().setStreaming(false, 250);
+    QCOMPARE(mismatches.load(), 0);
+    QVERIFY(inputs.load() > 0);
+}
+
+QTEST_GUILESS_MAIN(TestDeviceLink)
+#include "tst_devicelink.moc"

@@ -1,0 +1,190 @@
+// Every command and reply layout, byte for byte, as annotated hex tables.
+
+#include "kestreport.h"
+#include "testsupport.h"
+
+#include <QTest>
+
+using namespace kest;
+using testsupport::hexOf;
+using testsupport::report;
+
+class TestReports : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void builtReports_data();
+    void builtReports();
+    void settingReplies_data();
+    void settingReplies();
+    void rangeValuesRoundTrip();
+    void versionText_data();
+    void versionText();
+    void slotName_data();
+    void slotName();
+    void pedalMode_data();
+    void pedalMode();
+    void pedalValues();
+};
+
+void TestReports::builtReports_data()
+{
+    QTest::addColumn<QString>("built");
+    QTest::addColumn<QString>("expected");
+    auto row = [](const char *name, const Report &r, const char *leading) {
+        QTest::newRow(name) << hexOf(r) << hexOf(report(leading));
+    };
+    //                                                   id cmd  b2 b3 ...
+    row("read version", readRequest(CMD_FIRMWARE_VERSION, 0), "02 0b 09 00");
+    row("read slot name 15", readRequest(CMD_PROFILE_NAME, 15), "02 0b 03 0f");
+    row("read slot record 3", readRequest(CMD_PROFILE_CURVE, 3), "02 0b 04 03");
+    row("read deadzones", readRequest(CMD_PEDAL_RANGE, RANGE_DEADZONE), "02 0b 05 01");
+    row("read calibration", readRequest(CMD_PEDAL_RANGE, RANGE_CALIBRATION), "02 0b 05 00");
+    row("read pedal mode", readRequest(CMD_DEVICE_SETTING, KESTIE_PEDAL_MODE), "02 0b 0c 07");
+    //                                                       id    value(le)   commit
+    row("store pedal mode 1", settingWrite(KESTIE_PEDAL_MODE, 1, true), "02 0c 07 01 00 00 00 ef");
+    row("store pedal mode 0", settingWrite(KESTIE_PEDAL_MODE, 0, true), "02 0c 07 00 00 00 00 ef");
+    row("apply active word", settingWrite(KESTIE_ACTIVE_PROFILE, 0x00020100, false),
+        "02 0c 0f 00 01 02 00 00");
+    row("store active word", settingWrite(KESTIE_ACTIVE_PROFILE, 0xEF020100, true),
+        "02 0c 0f 00 01 02 ef ef");
+    row("clear flash", settingWrite(KESTIE_CLEAR_FLASH, 0, false), "02 0c 10");
+    //                                 01 table commit  v0    v1    v2    v3    v4    v5
+    row("range write, committed",
+        rangeWrite(RANGE_DEADZONE, {6554, 58982, 0, 65535, 1, 0x1234}, true),
+        "02 05 01 01 ef 9a 19 66 e6 00 00 ff ff 01 00 34 12 00 00 00");
+    row("range write, in effect only",
+        rangeWrite(RANGE_CALIBRATION, {0, 65535, 0, 65535, 0, 65535}, false),
+        "02 05 01 00 00 00 00 ff ff 00 00 ff ff 00 00 ff ff");
+    //                                    slot name...               terminator
+    row("name write", profileNameWrite(2, "Soft"), "02 03 02 53 6f 66 74 00");
+    row("empty name write", profileNameWrite(0, QByteArray()), "02 03 00 00");
+    row("16-byte name fills the report", profileNameWrite(15, "ABCDEFGHIJKLMNOP"),
+        "02 03 0f 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50 00");
+    row("longer names are cut to 16 bytes", profileNameWrite(1, "ABCDEFGHIJKLMNOPQRS"),
+        "02 03 01 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50 00");
+    //                                  slot code commit curve
+    row("curve write", profileCurveWrite(4, 2, QByteArray::fromHex("1021324253")),
+        "02 04 04 02 ef 10 21 32 42 53");
+    row("cleared curve", profileCurveWrite(7, 0, QByteArray(5, 0)), "02 04 07 00 ef");
+}
+
+void TestReports::builtReports()
+{
+    QFETCH(QString, built);
+    QFETCH(QString, expected);
+    QCOMPARE(built, expected);
+}
+
+void TestReports::settingReplies_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<quint32>("value");
+    //                                   id v0 v1 v2 v3
+    QTest::newRow("one") << "02 0c 07 01 00 00 00" << 1u;
+    QTest::newRow("little-endian") << "02 0c 0f 03 05 07 ef" << 0xEF070503u;
+    QTest::newRow("all ones") << "02 0c 07 ff ff ff ff" << 0xFFFFFFFFu;
+}
+
+void TestReports::settingReplies()
+{
+    QFETCH(QString, reply);
+    QFETCH(quint32, value);
+    Report r {};
+    const auto bytes = report(reply.toLatin1().constData());
+    std::copy(bytes.begin(), bytes.end(), r.begin());
+    QCOMPARE(settingValue(r), value);
+}
+
+void TestReports::rangeValuesRoundTrip()
+{
+    // A reply changed in one pedal and sent back keeps every other byte as it came.
+    Report r {};
+    const auto reply = report("02 05 01 01 00 10 00 20 00 30 00 40 00 50 00 60 00 aa bb cc");
+    std::copy(reply.begin(), reply.end(), r.begin());
+    QCOMPARE(rangeValues(r), (RangeValues {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}));
+    setRangeValue(r, 2, 0);
+    setRangeValue(r, 3, 65535);
+    QCOMPARE(hexOf(r),
+             QStringLiteral("02 05 01 01 00 10 00 20 00 00 00 ff ff 50 00 60 00 aa bb cc"));
+}
+
+void TestReports::versionText_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("terminated") << "02 09 56 31 2e 32 00 41"
+                                << "V1.2";
+    QTest::newRow("no terminator: all 18 bytes")
+        << "02 09 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50 51 52"
+        << "ABCDEFGHIJKLMNOPQR";
+    QTest::newRow("failed read") << "02"
+                                 << "";
+    QTest::newRow("utf-8") << "02 09 c3 a9 00" << QString::fromUtf8("\xc3\xa9");
+}
+
+void TestReports::versionText()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, text);
+    Report r {};
+    const auto bytes = report(reply.toLatin1().constData());
+    std::copy(bytes.begin(), bytes.end(), r.begin());
+    QCOMPARE(kest::versionText(r), text);
+}
+
+void TestReports::slotName_data()
+{
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("named") << "02 03 00 53 6f 66 74 00 ff"
+                           << "Soft";
+    QTest::newRow("empty") << "02 03 05 00 41"
+                           << "";
+    QTest::newRow("17 bytes up to the end")
+        << "02 03 00 41 42 43 44 45 46 47 48 49 4a 4b 4c 4d 4e 4f 50 51"
+        << "ABCDEFGHIJKLMNOPQ";
+}
+
+void TestReports::slotName()
+{
+    QFETCH(QString, reply);
+    QFETCH(QString, name);
+    Report r {};
+    const auto bytes = report(reply.toLatin1().constData());
+    std::copy(bytes.begin(), bytes.end(), r.begin());
+    QCOMPARE(kest::slotName(r), name);
+}
+
+void TestReports::pedalMode_data()
+{
+    QTest::addColumn<quint32>("mode");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("0") << 0u << false;
+    QTest::newRow("1") << 1u << true;
+    QTest::newRow("2") << 2u << false;
+    QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu << false;
+    QTest::newRow("0x101") << 0x101u << false;
+}
+
+void TestReports::pedalMode()
+{
+    QFETCH(quint32, mode);
+    QFETCH(bool, enabled);
+    QCOMPARE(pedalModeEnabled(mode), enabled);
+}
+
+void TestReports::pedalValues()
+{
+    //                       id  clutch  brake  throttle  unused
+    const auto input = testsupport::hex("01 34 12 ff ff 00 00 99 99");
+    const QByteArray v = kest::pedalValues(input.data());
+    QCOMPARE(v.size(), 6);
+    QCOMPARE(pedalPosition(v, 0), quint16(0x1234));
+    QCOMPARE(pedalPosition(v, 1), quint16(65535));
+    QCOMPARE(pedalPosition(v, 2), quint16(0));
+}
+
+QTEST_GUILESS_MAIN(TestReports)
+#include "tst_reports.moc"

@@ -1,0 +1,298 @@
+// The simulated unit itself: the behaviour that every other test relies on.
+
+#include "pedalunit.h"
+#include "testsupport.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+using kestsim::Bytes;
+using kestsim::PedalUnit;
+using testsupport::hexOf;
+using testsupport::report;
+
+namespace {
+
+void send(PedalUnit &u, const char *leading)
+{
+    const Bytes r = report(leading);
+    QCOMPARE(u.setFeature(r.data(), r.size()), 20);
+}
+
+QString query(PedalUnit &u, const char *request)
+{
+    send(u, request);
+    Bytes reply(20, 0);
+    reply[0] = 0x02;
+    if (u.getFeature(reply.data(), reply.size()) != 20)
+        return QStringLiteral("no reply");
+    return hexOf(reply);
+}
+
+QString reply(const char *leading)
+{
+    return hexOf(report(leading));
+}
+
+void replug(PedalUnit &u)
+{
+    u.unplug();
+    u.plug();
+}
+
+} // namespace
+
+class TestSimulator : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void committedWritesAreKept();
+    void slotNameIsKeptWithItsCommittedCurve();
+    void rangeRepliesHaveTheWriteForm();
+    void firmwareIsReassembledByChunk();
+    void clearFlashRestoresTheFactoryState();
+    void unpluggedUnitRefusesEverything();
+    void failNextSendsDropsThem();
+    void traceFileFormat();
+    void stateFileRoundTrip();
+    void malformedStateFiles_data();
+    void malformedStateFiles();
+    void sweepMovesThePedals();
+};
+
+void TestSimulator::committedWritesAreKept()
+{
+    PedalUnit u;
+    send(u, "02 0c 07 00 00 00 00 ef"); // clutch off, kept
+    send(u, "02 0c 0f 01 02 03 00 00"); // active word, in effect only
+    QCOMPARE(query(u, "02 0b 0c 0f"), reply("02 0c 0f 01 02 03 00"));
+    replug(u);
+    QCOMPARE(query(u, "02 0b 0c 07"), reply("02 0c 07 00 00 00 00"));
+    QCOMPARE(query(u, "02 0b 0c 0f"), reply("02 0c 0f 00 00 00 00"));
+}
+
+void TestSimulator::slotNameIsKeptWithItsCommittedCurve()
+{
+    PedalUnit u;
+    send(u, "02 03 05 53 6f 66 74 00"); // "Soft" into slot 5
+    QCOMPARE(query(u, "02 0b 03 05"), reply("02 03 05 53 6f 66 74 00"));
+    replug(u); // not kept without a committed curve
+    QCOMPARE(query(u, "02 0b 03 05"),
+             reply("02 03 05 ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff"));
+
+    send(u, "02 03 05 53 6f 66 74 00");
+    send(u, "02 04 05 02 ef 0a 14 1e 28 32");
+    replug(u);
+    QCOMPARE(query(u, "02 0b 03 05"), reply("02 03 05 53 6f 66 74 00"));
+    //                              slot code curve
+    QCOMPARE(query(u, "02 0b 04 05"), reply("02 04 05 02 0a 14 1e 28 32"));
+    QCOMPARE(u.state().kept.slots[5].isFree(), false);
+}
+
+void TestSimulator::rangeRepliesHaveTheWriteForm()
+{
+    PedalUnit u;
+    QCOMPARE(query(u, "02 0b 05 01"),
+             reply("02 05 01 01 00 00 00 ff ff 00 00 ff ff 00 00 ff ff 00 00 00"));
+    send(u, "02 05 01 00 00 10 00 20 00 30 00 40 00 50 00 60 00"); // calibration, in effect
+    QCOMPARE(query(u, "02 0b 05 00"), reply("02 05 01 00 00 10 00 20 00 30 00 40 00 50 00 60 00"));
+    // A reply sent back with the commit byte is a valid write, and it is kept.
+    send(u, "02 05 01 00 ef 10 00 20 00 30 00 40 00 50 00 60 00");
+    replug(u);
+    QCOMPARE(u.state().kept.calibration,
+             (std::array<std::uint16_t, 6> {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}));
+    QCOMPARE(u.state().kept.deadzone,
+             (std::array<std::uint16_t, 6> {0, 65535, 0, 65535, 0, 65535}));
+}
+
+void TestSimulator::firmwareIsReassembledByChunk()
+{
+    PedalUnit u;
+    Bytes image(4096 + 40);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = std::uint8_t(i * 7 + 3);
+    // Out of order, with stale bytes after the last chunk's payload, as the program sends.
+    std::vector<std::size_t> offsets;
+    for (std::size_t o = 0; o < image.size(); o += 16)
+        offsets.push_back(o);
+    std::swap(offsets[1], offsets[200]);
+    Bytes r(20, 0xAA);
+    r[0] = 0x02;
+    for (std::size_t o : offsets) {
+        const std::size_t chunk = o / 16, n = std::min<std::size_t>(16, image.size() - o);
+        r[1] = std::uint8_t(0x80 | chunk >> 8);
+        r[2] = std::uint8_t(chunk & 0xFF);
+        r[3] = std::uint8_t(n);
+        std::copy_n(image.begin() + std::ptrdiff_t(o), n, r.begin() + 4);
+        QCOMPARE(u.setFeature(r.data(), r.size()), 20);
+    }
+    r[1] = 0x10;
+    QCOMPARE(u.setFeature(r.data(), r.size()), 20);
+    QCOMPARE(u.firmwareEndCount(), 1);
+    QVERIFY(u.firmwareGaps().empty());
+    QCOMPARE(u.firmwareImage(), image);
+
+    // A second upload starts from nothing; a missing chunk shows as a gap.
+    send(u, "02 80 00 02 01 02");
+    send(u, "02 80 02 01 09");
+    send(u, "02 10");
+    QCOMPARE(u.firmwareEndCount(), 2);
+    QCOMPARE(u.firmwareGaps(), std::vector<int> {1});
+    QCOMPARE(u.firmwareImage().size(), std::size_t(2 + 16 + 1));
+}
+
+void TestSimulator::clearFlashRestoresTheFactoryState()
+{
+    PedalUnit u;
+    u.setVersion("V3.0");
+    send(u, "02 0c 07 00 00 00 00 ef");
+    send(u, "02 03 00 41 00");
+    send(u, "02 04 00 01 ef 01 02 03 04 05");
+    send(u, "02 05 01 01 ef 10 00");
+    send(u, "02 0c 10"); // erase
+    QVERIFY(u.inEffect() == kestsim::Settings());
+    QVERIFY(u.state().kept == kestsim::Settings());
+    QCOMPARE(query(u, "02 0b 09 00"), reply("02 09 56 33 2e 30")); // version survives
+}
+
+void TestSimulator::unpluggedUnitRefusesEverything()
+{
+    PedalUnit u;
+    u.setPedals(1, 2, 3);
+    u.unplug();
+    const Bytes r = report("02 0b 09 00");
+    QCOMPARE(u.setFeature(r.data(), r.size()), -1);
+    Bytes buf(20);
+    QCOMPARE(u.getFeature(buf.data(), buf.size()), -1);
+    QCOMPARE(u.readInput(buf.data(), 17, 0), -1);
+    u.plug();
+    QCOMPARE(u.readInput(buf.data(), 17, 0), 0); // queued reports went with the unplug
+}
+
+void TestSimulator::failNextSendsDropsThem()
+{
+    PedalUnit u;
+    u.failNextSends(2);
+    const Bytes r = report("02 0c 07 00 00 00 00 ef");
+    QCOMPARE(u.setFeature(r.data(), r.size()), -1);
+    QCOMPARE(u.setFeature(r.data(), r.size()), -1);
+    QCOMPARE(u.state().kept.pedalMode, 1u);
+    QCOMPARE(u.setFeature(r.data(), r.size()), 20);
+    QCOMPARE(u.state().kept.pedalMode, 0u);
+    QCOMPARE(u.wireReports("set").size(), std::size_t(1));
+}
+
+void TestSimulator::traceFileFormat()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("trace.log"));
+    PedalUnit u;
+    u.setTraceFile(path.toStdString());
+    u.logEvent("open");
+    query(u, "02 0b 0c 07");
+    u.queueInput(testsupport::hex("01 02 03"));
+    Bytes in(17);
+    QCOMPARE(u.readInput(in.data(), in.size(), 0), 3);
+
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.size(), 5); // four lines and the final newline
+    const QRegularExpression line(
+        QStringLiteral("^\\d+\\.\\d{6} (set|get|in|open|close)( [0-9a-f]{2})*$"));
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(line.match(QString::fromLatin1(lines[i])).hasMatch(), lines[i].constData());
+    QVERIFY(lines[0].endsWith(" open"));
+    QVERIFY(lines[1].endsWith(" set 02 0b 0c 07 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QVERIFY(lines[2].endsWith(" get 02 0c 07 01 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"));
+    QVERIFY(lines[3].endsWith(" in 01 02 03"));
+}
+
+void TestSimulator::stateFileRoundTrip()
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("unit.json")).toStdString();
+    {
+        QFile f(QString::fromStdString(path));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(R"({"version": "V9.9", "pedalMode": 0, "activeProfile": 4009754880,
+                    "deadzone": [1, 2, 3, 4, 5, 6],
+                    "slots": [{"slot": 3, "name": "Rain", "record": [3, 2, 1, 2, 3, 4, 5]}],
+                    "pedals": [10, 20, 30], "motion": "still", "rate": 100})");
+    }
+    std::string error;
+    auto s = kestsim::loadStateFile(path, error);
+    QVERIFY2(s.has_value(), error.c_str());
+    QCOMPARE(s->version, std::string("V9.9"));
+    QCOMPARE(s->kept.activeProfile, 0xEF000100u);
+    QCOMPARE(s->kept.slots[3].name, Bytes({'R', 'a', 'i', 'n'}));
+    QVERIFY(s->kept.slots[4].isFree());
+    QCOMPARE(s->pedals, (std::array<std::uint16_t, 3> {10, 20, 30}));
+
+    // The unit writes back what it keeps, and only that.
+    PedalUnit u;
+    u.setState(*s);
+    u.setStateFile(path);
+    send(u, "02 0c 07 01 00 00 00 ef");
+    send(u, "02 0c 0f 00 00 00 00 00"); // in effect only
+    auto again = kestsim::loadStateFile(path, error);
+    QVERIFY2(again.has_value(), error.c_str());
+    QCOMPARE(again->kept.pedalMode, 1u);
+    QCOMPARE(again->kept.activeProfile, 0xEF000100u);
+    QVERIFY(again->kept == u.state().kept);
+    QCOMPARE(again->rate, 100.0);
+}
+
+void TestSimulator::malformedStateFiles_data()
+{
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("complaint");
+    QTest::newRow("not json") << QByteArray("{version") << "not valid JSON";
+    QTest::newRow("array") << QByteArray("[]") << "must be a JSON object";
+    QTest::newRow("unknown key") << QByteArray(R"({"versoin": "x"})") << "unknown key";
+    QTest::newRow("five deadzones") << QByteArray(R"({"deadzone": [1,2,3,4,5]})") << "deadzone";
+    QTest::newRow("range value too big") << QByteArray(R"({"pedals": [0, 0, 70000]})") << "pedals";
+    QTest::newRow("motion") << QByteArray(R"({"motion": "jump"})") << "motion";
+    QTest::newRow("slot 16") << QByteArray(
+        R"({"slots": [{"slot": 16, "name": "A", "record": [0,1,0,0,0,0,0]}]})")
+                             << "slot";
+    QTest::newRow("short record") << QByteArray(
+        R"({"slots": [{"slot": 1, "name": "A", "record": [1,1]}]})")
+                                  << "record";
+    QTest::newRow("version too long")
+        << QByteArray(R"({"version": "1234567890123456789"})") << "version";
+}
+
+void TestSimulator::malformedStateFiles()
+{
+    QFETCH(QByteArray, json);
+    QFETCH(QString, complaint);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bad.json"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(json);
+    f.close();
+    std::string error;
+    QVERIFY(!kestsim::loadStateFile(path.toStdString(), error).has_value());
+    const QString message = QString::fromStdString(error);
+    QVERIFY2(message.contains(complaint) && message.contains(path), error.c_str());
+}
+
+void TestSimulator::sweepMovesThePedals()
+{
+    PedalUnit u;
+    u.setStreaming(true, 0, kestsim::Motion::Sweep);
+    Bytes first(17), later(17);
+    QCOMPARE(u.readInput(first.data(), 17, 0), 17);
+    QTest::qWait(100);
+    QCOMPARE(u.readInput(later.data(), 17, 0), 17);
+    QVERIFY(first != later);
+}
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "tst_simulator.moc"
