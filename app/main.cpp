@@ -1,10 +1,12 @@
 #include "mainwindow.h"
+
 #include <QApplication>
+
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    MainWindow w;
-    w.setWindowFlags(Qt::FramelessWindowHint);
-    w.show();
+    MainWindow window;
+    window.setWindowFlags(Qt::FramelessWindowHint);
+    window.show();
     return app.exec();
 }

@@ -1,9 +1,201 @@
 #include "mainwindow.h"
+
+#include "kestdevice.h"
 #include "ui_mainwindow.h"
+
+#include <QDebug>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPixmapCache>
+#include <QTimer>
+
+namespace {
+
+// Where firmware updates for this product are published.
+const QString kUpdateBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/");
+
+// Shown (and logged) when the unit is there but cannot be opened.
+const char kNoAccessHint[]
+    = QT_TRANSLATE_NOOP("MainWindow",
+                        "The pedal unit is connected but cannot be opened: this "
+                        "user has no access to its hidraw device. Install the "
+                        "udev rule (see docs/linux.md) and plug the unit in again.");
+
+} // namespace
+
 MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
-    , ui(new Ui_MainWindow)
+    : QMainWindow(parent),
+      ui(new Ui_MainWindow),
+      dragPosition(-1, -1),
+      eventThread(nullptr),
+      upgradeThread(nullptr),
+      calObserved {65535, 0, 65535, 0, 65535, 0},
+      networkManager(nullptr)
 {
+    // The two pedal pictures decode to 13.6 MB each, beyond the default cache of 10 MB:
+    // without room for them every repaint of a page would decode its picture again.
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 64 * 1024));
     ui->setupUi(this);
+
+    for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
+        combo->setEditable(true);
+        combo->lineEdit()->setAlignment(Qt::AlignCenter);
+    }
+
+    connect(ui->pbClose, &QPushButton::clicked, this, &MainWindow::onClose);
+    for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4, ui->pbS5})
+        connect(b, &QPushButton::clicked, this, &MainWindow::onSidebar);
+    for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
+        connect(b, &QPushButton::clicked, this, &MainWindow::onCalibrateSave);
+    connect(ui->cbClutch, &QCheckBox::clicked, this, &MainWindow::onClutch);
+    for (QPushButton *b : {ui->pbSavePro0, ui->pbSavePro1, ui->pbSavePro2})
+        connect(b, &QPushButton::clicked, this, &MainWindow::onProfileSave);
+    for (QPushButton *b : {ui->pbDelPro0, ui->pbDelPro1, ui->pbDelPro2})
+        connect(b, &QPushButton::clicked, this, &MainWindow::onProfileRemove);
+    connect(ui->pbImport, &QPushButton::clicked, this, &MainWindow::onProfileImport);
+    connect(ui->pbExport, &QPushButton::clicked, this, &MainWindow::onProfileExport);
+    for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2})
+        connect(combo, &QComboBox::currentIndexChanged, this, &MainWindow::onProfileChanged);
+    for (KestSlider *s : {ui->lbDzL0, ui->lbDzR0, ui->lbDzL1, ui->lbDzR1, ui->lbDzL2, ui->lbDzR2})
+        connect(s, &KestSlider::valueChanged, this, &MainWindow::onDeadzoneChanged);
+    connect(&upgradeThread, &KestUpgrade::progress, this, &MainWindow::onProgress);
+    connect(ui->pbPath, &QPushButton::clicked, this, &MainWindow::onShowPath);
+    connect(ui->pbUpgrade, &QPushButton::clicked, this, &MainWindow::onUpgrade);
+    connect(ui->pbAutoUpgrade, &QPushButton::clicked, this, &MainWindow::onAutoUpgrade);
+    connect(ui->pbClearFlash, &QPushButton::clicked, this, &MainWindow::onClearFlash);
+    connect(&eventThread, &KestEvent::eventTrigger, this, &MainWindow::onJoystickEvent);
+    connect(&eventThread, &KestEvent::deviceDisconnect, this, &MainWindow::onInit);
+
+    for (KestSlider *s : {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2})
+        s->setSide(0);
+    for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
+        s->setSide(1);
+
+    kest::deviceInit();
+
+    ui->stackedWidget->setCurrentIndex(4);
+    resetFirmwarePage();
+
+    QTimer::singleShot(0, this, &MainWindow::onInit);
 }
-MainWindow::~MainWindow() { delete ui; }
+
+MainWindow::~MainWindow()
+{
+    // Stopped gently: a thread killed inside a device call would leave the device lock
+    // held. Neither thread may outlive the objects it uses.
+    if (eventThread.isRunning()) {
+        eventThread.requestInterruption();
+        eventThread.wait();
+    }
+    if (upgradeThread.isRunning())
+        upgradeThread.wait();
+    kest::deviceClose();
+    delete ui;
+}
+
+void MainWindow::onInit()
+{
+    if (eventThread.isRunning()) {
+        eventThread.requestInterruption();
+        eventThread.wait();
+    }
+    kest::deviceClose();
+
+    for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
+        b->setText(tr("CALIBRATE"));
+
+    const kest::DeviceOpenResult opened = kest::deviceOpen();
+    if (opened != kest::DeviceOpenResult::Opened) {
+        if (opened == kest::DeviceOpenResult::NoAccess) {
+            qDebug().noquote() << kNoAccessHint;
+            ui->pbStatus->setToolTip(tr(kNoAccessHint));
+        } else {
+            ui->pbStatus->setToolTip(QString());
+        }
+        showWaiting();
+        QTimer::singleShot(3000, this, &MainWindow::onInit);
+        return;
+    }
+
+    ui->pbStatus->setToolTip(QString());
+    eventThread.start(QThread::InheritPriority);
+
+    kest::Report reply {};
+    kest::deviceQuery(kest::CMD_FIRMWARE_VERSION, 0, reply);
+    QString version = kest::versionText(reply);
+    if (version.endsWith(QLatin1Char(':')))
+        version.chop(1);
+    ui->lbVersion->setText(tr("Firmware Version:\t") + version);
+    ui->lbVersion->show();
+
+    ui->cbClutch->setChecked(
+        kest::pedalModeEnabled(kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE)));
+
+    updateClutchVisibility();
+    reloadProfiles();
+    loadDeadzones();
+
+    ui->pbStatus->hide();
+    ui->lbHead->setText(tr("KEST LABS RM25"));
+    updateBaseUrl = kUpdateBase + QStringLiteral("pedal/");
+
+    for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
+        b->setEnabled(true);
+    QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
+}
+
+void MainWindow::showWaiting()
+{
+    ui->lbHead->setText(tr("WAITING FOR DEVICE..."));
+    for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
+        b->setEnabled(false);
+    QTimer::singleShot(0, ui->pbS5, &QPushButton::click);
+    ui->pbStatus->show();
+    ui->lbVersion->hide();
+}
+
+void MainWindow::onClose()
+{
+    if (kest::deviceIsOpen())
+        syncActiveProfile();
+    eventThread.requestInterruption();
+    eventThread.wait();
+    close();
+}
+
+void MainWindow::onSidebar()
+{
+    QPushButton *const buttons[] = {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4, ui->pbS5};
+    for (QPushButton *b : buttons)
+        b->setChecked(false);
+    const QString name = sender() ? sender()->objectName() : QString();
+    if (name.size() < 4)
+        return;
+    const int digit = name.at(3).digitValue();
+    if (digit < 1 || digit > 5)
+        return;
+    buttons[digit - 1]->setChecked(true);
+    ui->stackedWidget->setCurrentIndex(digit - 1);
+}
+
+void MainWindow::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && qRound(event->position().y()) <= 49)
+        dragPosition = event->globalPosition();
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton) || dragPosition.x() < 0 || dragPosition.y() < 0)
+        return;
+    const QPointF global = event->globalPosition();
+    const int dx = int(global.x() - dragPosition.x());
+    const int dy = int(global.y() - dragPosition.y());
+    dragPosition = global;
+    move(x() + dx, y() + dy);
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent *)
+{
+    dragPosition = QPointF(-1, -1);
+}

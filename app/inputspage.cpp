@@ -1,0 +1,95 @@
+// The INPUTS page: live positions, deadzone handles and the clutch switch.
+
+#include "mainwindow.h"
+
+#include "kestdevice.h"
+#include "pedalmath.h"
+#include "ui_mainwindow.h"
+
+#include <QDebug>
+
+void MainWindow::onJoystickEvent(QByteArray values)
+{
+    QLabel *const numbers[] = {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2};
+    QProgressBar *const bars[] = {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2};
+    QProgressBar *const calBars[] = {ui->pgCal0, ui->pgCal1, ui->pgCal2};
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const std::uint16_t v = kest::pedalPosition(values, p);
+        numbers[p]->setText(QString::number(v));
+        bars[p]->setValue(v);
+        bars[p]->update();
+    }
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const std::uint16_t v = kest::pedalPosition(values, p);
+        calBars[p]->setValue(v);
+        calBars[p]->update();
+        auto &low = calObserved[std::size_t(2 * p)];
+        auto &high = calObserved[std::size_t(2 * p + 1)];
+        if (v < low)
+            low = v;
+        if (v > high)
+            high = v;
+    }
+}
+
+void MainWindow::loadDeadzones()
+{
+    // Without a unit there is nothing to show: the handles keep their places rather
+    // than jumping to the ends that an unanswered read would give.
+    if (!kest::deviceIsOpen())
+        return;
+    kest::Report reply {};
+    kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, reply);
+
+    KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
+    KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
+    QLabel *const plates[] = {ui->lbAdcB0, ui->lbAdcB1, ui->lbAdcB2};
+    QProgressBar *const bars[] = {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2};
+    const int first = ui->cbClutch->isChecked() ? 0 : 1;
+    for (int p = first; p < kest::PEDAL_COUNT; ++p) {
+        lows[p]->setValue(kest::lowPercentFromRaw(kest::rangeValue(reply, 2 * p)));
+        highs[p]->setValue(kest::highPercentFromRaw(kest::rangeValue(reply, 2 * p + 1)));
+    }
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        bars[p]->setGeometry(
+            kest::liveBarGeometry(plates[p]->geometry(), lows[p]->value(), highs[p]->value()));
+}
+
+void MainWindow::onDeadzoneChanged()
+{
+    kest::RangeValues values {0, kest::RAW_MAX};
+    KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
+    KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
+    const int first = ui->cbClutch->isChecked() ? 0 : 1;
+    for (int p = first; p < kest::PEDAL_COUNT; ++p) {
+        values[std::size_t(2 * p)] = kest::rawFromLowPercent(lows[p]->value());
+        values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(highs[p]->value());
+    }
+    kest::deviceSend(kest::rangeWrite(kest::RANGE_DEADZONE, values, true));
+    loadDeadzones();
+}
+
+void MainWindow::updateClutchVisibility()
+{
+    const bool c = ui->cbClutch->isChecked();
+    for (QWidget *w : std::initializer_list<QWidget *> {ui->lbAdc0, ui->lbAdcB0, ui->pgAdc0,
+                                                        ui->cbPro0, ui->pgCal0, ui->pbSave0,
+                                                        ui->ctAdc0, ui->pbSavePro0, ui->pbDelPro0})
+        w->setVisible(c);
+    const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
+                            : QStringLiteral("border-image: url(:/img/back.png)");
+    ui->lbMain1->setStyleSheet(sheet);
+    ui->lbMain2->setStyleSheet(sheet);
+    ui->lbDzL0->setVisible(c);
+    ui->lbDzR0->setVisible(c);
+}
+
+void MainWindow::onClutch()
+{
+    const std::uint32_t c = ui->cbClutch->isChecked() ? 1 : 0;
+    updateClutchVisibility();
+    if (kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE) == c)
+        return;
+    kest::deviceSettingWrite(kest::KESTIE_PEDAL_MODE, c);
+    qDebug("deviceSettingWrite KESTIE_PEDAL_MODE");
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+// Helpers for tests that drive the real window against the simulated unit.
+
+#include "kestmessage.h"
+#include "mainwindow.h"
+#include "testsupport.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+
+#include <memory>
+
+namespace testsupport {
+
+/// Answers every message box and file dialog, and remembers what was asked.
+class DialogCatcher
+{
+public:
+    DialogCatcher()
+    {
+        KestMessage::setHandler([this](const KestMessage::Request &r) {
+            requests.push_back(r);
+            KestMessage::Answer a;
+            a.button = button;
+            if (!fileNames.isEmpty())
+                a.fileName = fileNames.takeFirst();
+            return a;
+        });
+    }
+    ~DialogCatcher() { KestMessage::setHandler({}); }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const auto &r : requests)
+            out << r.text;
+        return out;
+    }
+
+    std::vector<KestMessage::Request> requests;
+    QMessageBox::StandardButton button = QMessageBox::Ok; ///< answer to questions
+    QStringList fileNames; ///< answers to file dialogs, in order
+};
+
+template<typename T = QWidget> T *child(QWidget *window, const char *name)
+{
+    T *w = window->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no widget named %s", name);
+    return w;
+}
+
+inline int currentPage(QWidget *window)
+{
+    return child<QStackedWidget>(window, "stackedWidget")->currentIndex();
+}
+
+inline QString headText(QWidget *window)
+{
+    return child<QLabel>(window, "lbHead")->text();
+}
+
+/// A shown window, attached to the simulated unit (or waiting when it is unplugged).
+inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
+{
+    auto w = std::make_unique<MainWindow>();
+    w->setWindowFlags(Qt::FramelessWindowHint);
+    w->show();
+    if (expectAttach) {
+        if (!QTest::qWaitFor([&] { return currentPage(w.get()) == 0; }, 5000))
+            qWarning("window did not attach");
+    } else {
+        if (!QTest::qWaitFor(
+                [&] {
+                    return currentPage(w.get()) == 4
+                        && headText(w.get()).startsWith(QLatin1String("WAITING"));
+                },
+                5000))
+            qWarning("window did not start waiting");
+    }
+    return w;
+}
+
+/// Sends a mouse event with both positions given, as a real drag delivers them. The
+/// global position is exact (mapToGlobal would round it to whole pixels).
+inline void sendMouse(QWidget *target, QEvent::Type type, QPointF local, Qt::MouseButton button,
+                      Qt::MouseButtons buttons)
+{
+    const QPointF global = QPointF(target->mapToGlobal(QPoint(0, 0))) + local;
+    QMouseEvent e(type, local, local, global, button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+/// Drags a widget by `dx` pixels along x in steps, then releases it.
+inline void dragBy(QWidget *target, int dx, int step = 1)
+{
+    const QPointF start(target->width() / 2.0, target->height() / 2.0);
+    sendMouse(target, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    // Positions stay relative to where the drag began, as the pointer moves on screen
+    // while the widget follows it.
+    const QPointF origin = target->mapToGlobal(start);
+    int moved = 0;
+    while (moved != dx) {
+        moved += dx > 0 ? std::min(step, dx - moved) : std::max(-step, dx - moved);
+        const QPointF global = origin + QPointF(moved, 0);
+        const QPointF local = target->mapFromGlobal(global);
+        QMouseEvent e(QEvent::MouseMove, local, local, global, Qt::NoButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &e);
+    }
+    const QPointF global = origin + QPointF(moved, 0);
+    const QPointF local = target->mapFromGlobal(global);
+    QMouseEvent e(QEvent::MouseButtonRelease, local, local, global, Qt::LeftButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &e);
+}
+
+/// The (code, index) of every read request the unit received, as "0c07" etc.
+inline QStringList readRequests()
+{
+    QStringList out;
+    for (const auto &b : kestsim::unit().wireReports("set"))
+        if (b.size() > 3 && b[1] == kest::CMD_READ)
+            out << QString::asprintf("%02x%02x", b[2], b[3]);
+    return out;
+}
+
+/// Every write (not a read request) the unit received, as hex.
+inline QStringList writes()
+{
+    QStringList out;
+    for (const auto &b : kestsim::unit().wireReports("set"))
+        if (b.size() > 1 && b[1] != kest::CMD_READ)
+            out << hexOf(b);
+    return out;
+}
+
+} // namespace testsupport
