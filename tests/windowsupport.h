@@ -17,6 +17,21 @@
 
 namespace testsupport {
 
+/// Window tests never block on a dialog: one nobody expected is answered with OK (No
+/// for a question, nothing for a file dialog) and fails the test with its text.
+inline KestMessage::Answer unexpectedDialog(const KestMessage::Request &r)
+{
+    QTest::qFail(qPrintable(QStringLiteral("unexpected dialog: ") + r.text), __FILE__, __LINE__);
+    KestMessage::Answer a;
+    a.button = QMessageBox::No;
+    return a;
+}
+
+inline const bool g_unexpectedDialogsAnswered = [] {
+    KestMessage::setHandler(unexpectedDialog);
+    return true;
+}();
+
 /// Answers every message box and file dialog, and remembers what was asked.
 class DialogCatcher
 {
@@ -32,7 +47,7 @@ public:
             return a;
         });
     }
-    ~DialogCatcher() { KestMessage::setHandler({}); }
+    ~DialogCatcher() { KestMessage::setHandler(unexpectedDialog); }
 
     QStringList texts() const
     {

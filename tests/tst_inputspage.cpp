@@ -1,0 +1,247 @@
+// The INPUTS and CALIBRATION pages against the simulated unit.
+
+#include "kestslider.h"
+#include "windowsupport.h"
+
+#include <QCheckBox>
+#include <QProgressBar>
+
+using namespace testsupport;
+
+namespace {
+
+kestsim::UnitState unitWithDeadzones(std::array<std::uint16_t, 6> deadzone, bool clutch = true)
+{
+    kestsim::UnitState s;
+    s.kept.deadzone = deadzone;
+    s.kept.pedalMode = clutch ? 1 : 0;
+    s.kept.calibration = {100, 65000, 200, 64000, 300, 63000};
+    return s;
+}
+
+int handle(QWidget *w, const char *name)
+{
+    return child<KestSlider>(w, name)->value();
+}
+
+} // namespace
+
+class TestInputsPage : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { freshUnit(); }
+    void cleanup() { kestsim::unit().plug(); }
+
+    void livePositions();
+    void deadzonesFromTheUnit();
+    void releasingAHandleWritesTheTable();
+    void clutchOffSendsNoClutchDeadzone();
+    void clutchSwitch();
+    void calibrationStoresWatchedBounds_data();
+    void calibrationStoresWatchedBounds();
+    void oneCalibrationAtATime();
+    void calibrationWithoutMovementIsRefused();
+    void attachResetsACalibrationUnderWay();
+};
+
+void TestInputsPage::livePositions()
+{
+    auto w = openWindow();
+    kestsim::unit().setPedals(1, 30000, 65535);
+    QTRY_COMPARE(child<QLabel>(w.get(), "lbAdc2")->text(), QStringLiteral("65535"));
+    QCOMPARE(child<QLabel>(w.get(), "lbAdc0")->text(), QStringLiteral("1"));
+    QCOMPARE(child<QProgressBar>(w.get(), "pgAdc1")->value(), 30000);
+    QCOMPARE(child<QProgressBar>(w.get(), "pgAdc2")->value(), 65535);
+    QCOMPARE(child<QProgressBar>(w.get(), "pgCal2")->value(), 65535);
+    QCOMPARE(child<QProgressBar>(w.get(), "pgCal0")->value(), 1);
+}
+
+void TestInputsPage::deadzonesFromTheUnit()
+{
+    freshUnit(unitWithDeadzones({6554, 58982, 0, 65535, 3277, 62258}));
+    auto w = openWindow();
+    // Read while the ABOUT page was on screen: the CLUTCH handles take their values too.
+    QCOMPARE(handle(w.get(), "lbDzL0"), 10);
+    QCOMPARE(handle(w.get(), "lbDzR0"), 10);
+    QCOMPARE(handle(w.get(), "lbDzL1"), 0);
+    QCOMPARE(handle(w.get(), "lbDzR1"), 0);
+    QCOMPARE(handle(w.get(), "lbDzL2"), 5);
+    QCOMPARE(handle(w.get(), "lbDzR2"), 5);
+    QCOMPARE(child(w.get(), "lbDzL0")->x(), 38 + 20);
+    QCOMPARE(child(w.get(), "lbDzR0")->x(), 206 - 20);
+    QCOMPARE(child(w.get(), "pgAdc0")->geometry(), QRect(58, 365, 160, 12));
+    QCOMPARE(child(w.get(), "pgAdc1")->geometry(), QRect(260, 365, 200, 12));
+    QCOMPARE(child(w.get(), "pgAdc2")->geometry(), QRect(493, 365, 180, 12));
+}
+
+void TestInputsPage::releasingAHandleWritesTheTable()
+{
+    freshUnit(unitWithDeadzones({6554, 58982, 0, 65535, 0, 65535}));
+    auto w = openWindow();
+    kestsim::unit().clearWireLog();
+    dragBy(child(w.get(), "lbDzL1"), 10); // BRAKE low deadzone to 5 %
+    QCOMPARE(handle(w.get(), "lbDzL1"), 5);
+    //                                  commit  clutch 10/10  brake 5 % / none  throttle none
+    QCOMPARE(
+        writes(),
+        QStringList {hexOf(report("02 05 01 01 ef 9a 19 66 e6 cd 0c ff ff 00 00 ff ff 00 00 00"))});
+    QCOMPARE(readRequests(), QStringList {"0501"}); // read back at once
+    QCOMPARE(kestsim::unit().state().kept.deadzone,
+             (std::array<std::uint16_t, 6> {6554, 58982, 3277, 65535, 0, 65535}));
+    QCOMPARE(child(w.get(), "pgAdc1")->geometry(), QRect(270, 365, 190, 12));
+}
+
+void TestInputsPage::clutchOffSendsNoClutchDeadzone()
+{
+    freshUnit(unitWithDeadzones({6554, 58982, 0, 65535, 0, 65535}, false));
+    auto w = openWindow();
+    QVERIFY(child(w.get(), "lbDzL0")->isHidden());
+    kestsim::unit().clearWireLog();
+    dragBy(child(w.get(), "lbDzR2"), -4); // THROTTLE high deadzone to 2 %
+    QCOMPARE(
+        writes(),
+        QStringList {hexOf(report("02 05 01 01 ef 00 00 ff ff 00 00 ff ff 00 00 e0 fa 00 00 00"))});
+}
+
+void TestInputsPage::clutchSwitch()
+{
+    auto w = openWindow(); // a new unit has the clutch enabled
+    auto *box = child<QCheckBox>(w.get(), "cbClutch");
+    QVERIFY(box->isChecked());
+    QCOMPARE(child(w.get(), "lbMain1")->styleSheet(),
+             QStringLiteral("border-image: url(:/img/back2.png)"));
+    kestsim::unit().clearWireLog();
+
+    QTest::ignoreMessage(QtDebugMsg, "deviceSettingWrite KESTIE_PEDAL_MODE");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    QVERIFY(!box->isChecked());
+    QCOMPARE(writes(), QStringList {hexOf(report("02 0c 07 00 00 00 00 ef"))});
+    QCOMPARE(kestsim::unit().state().kept.pedalMode, 0u);
+    for (const char *name : {"lbAdc0", "lbAdcB0", "pgAdc0", "cbPro0", "pgCal0", "pbSave0", "ctAdc0",
+                             "pbSavePro0", "pbDelPro0", "lbDzL0", "lbDzR0"})
+        QVERIFY2(child(w.get(), name)->isHidden(), name);
+    for (const char *name : {"lbMain1", "lbMain2"})
+        QCOMPARE(child(w.get(), name)->styleSheet(),
+                 QStringLiteral("border-image: url(:/img/back.png)"));
+
+    QTest::ignoreMessage(QtDebugMsg, "deviceSettingWrite KESTIE_PEDAL_MODE");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    QCOMPARE(writes().last(), hexOf(report("02 0c 07 01 00 00 00 ef")));
+    QVERIFY(!child(w.get(), "pgAdc0")->isHidden());
+
+    // Already what the unit holds: nothing is written.
+    kestsim::unit().clearWireLog();
+    box->setChecked(false);
+    kestsim::unit().setState([] {
+        kestsim::UnitState s;
+        s.kept.pedalMode = 1;
+        return s;
+    }());
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+    QVERIFY(box->isChecked());
+    QVERIFY(writes().isEmpty());
+}
+
+void TestInputsPage::calibrationStoresWatchedBounds_data()
+{
+    QTest::addColumn<int>("pedal");
+    QTest::addColumn<QString>("start"); // the two tables sent by CALIBRATE
+    QTest::addColumn<QString>("save"); // and by SAVE
+    // calibration table as kept: 100/65000, 200/64000, 300/63000
+    QTest::newRow("CLUTCH, with the margin")
+        << 0
+        << "02 05 01 00 00 00 00 ff ff c8 00 00 fa 2c 01 18 f6 00 00 00|"
+           "02 05 01 01 00 00 00 ff ff 00 00 ff ff 00 00 ff ff 00 00 00"
+        << "02 05 01 00 ef a0 0f 60 ea c8 00 00 fa 2c 01 18 f6 00 00 00|"
+           "02 05 01 01 ef 00 00 ff ff 00 00 ff ff 00 00 ff ff 00 00 00";
+    QTest::newRow("BRAKE, without")
+        << 1
+        << "02 05 01 00 00 64 00 e8 fd 00 00 ff ff 2c 01 18 f6 00 00 00|"
+           "02 05 01 01 00 00 00 ff ff 00 00 ff ff 00 00 ff ff 00 00 00"
+        << "02 05 01 00 ef 64 00 e8 fd b8 0b 60 ea 2c 01 18 f6 00 00 00|"
+           "02 05 01 01 ef 00 00 ff ff 00 00 ff ff 00 00 ff ff 00 00 00";
+}
+
+void TestInputsPage::calibrationStoresWatchedBounds()
+{
+    QFETCH(int, pedal);
+    QFETCH(QString, start);
+    QFETCH(QString, save);
+    DialogCatcher dialogs;
+    freshUnit(unitWithDeadzones({0, 65535, 0, 65535, 0, 65535}));
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
+    auto *button = child<QPushButton>(w.get(), QString("pbSave%1").arg(pedal).toLatin1());
+    kestsim::unit().clearWireLog();
+
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), QStringLiteral("SAVE"));
+    QCOMPARE(writes().join('|'), start);
+    QCOMPARE(kestsim::unit().inEffect().calibration[std::size_t(2 * pedal)], 0); // in effect,
+    QVERIFY(kestsim::unit().state().kept.calibration[std::size_t(2 * pedal)] != 0); // not kept
+
+    QTest::qWait(600); // the watch starts 500 ms after the click
+    auto &u = kestsim::unit();
+    const auto at = [&](std::uint16_t v) {
+        std::array<std::uint16_t, 3> p {9999, 9999, 9999};
+        p[std::size_t(pedal)] = v;
+        u.setPedals(p[0], p[1], p[2]);
+    };
+    at(30000);
+    at(3000);
+    at(60000);
+    at(20001);
+    QTRY_COMPARE(child<QLabel>(w.get(), QString("lbAdc%1").arg(pedal).toLatin1())->text(),
+                 QStringLiteral("20001"));
+    u.clearWireLog();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), QStringLiteral("CALIBRATE"));
+    QCOMPARE(writes().join('|'), save);
+    QCOMPARE(handle(w.get(), QString("lbDzL%1").arg(pedal).toLatin1()), 0);
+    QCOMPARE(child(w.get(), QString("pgAdc%1").arg(pedal).toLatin1())->geometry(),
+             child(w.get(), QString("lbAdcB%1").arg(pedal).toLatin1())->geometry());
+}
+
+void TestInputsPage::oneCalibrationAtATime()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
+    QTest::mouseClick(child(w.get(), "pbSave0"), Qt::LeftButton);
+    kestsim::unit().clearWireLog();
+    QTest::mouseClick(child(w.get(), "pbSave1"), Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList {"Please save other channel calibrate first."});
+    QCOMPARE(dialogs.requests[0].title, QStringLiteral("Notify"));
+    QCOMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
+    QVERIFY(kestsim::unit().wireLog().empty());
+}
+
+void TestInputsPage::calibrationWithoutMovementIsRefused()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
+    auto *button = child<QPushButton>(w.get(), "pbSave2");
+    QTest::mouseClick(button, Qt::LeftButton);
+    QTest::qWait(600); // the watch is reset, and no report comes
+    kestsim::unit().clearWireLog();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(dialogs.texts(), QStringList {"Move the pedal through its whole travel, then save."});
+    QVERIFY(writes().isEmpty()); // an inverted range would leave the pedal without travel
+    QCOMPARE(button->text(), QStringLiteral("SAVE"));
+}
+
+void TestInputsPage::attachResetsACalibrationUnderWay()
+{
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
+    QTest::mouseClick(child(w.get(), "pbSave1"), Qt::LeftButton);
+    kestsim::unit().unplug();
+    QTRY_COMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
+    kestsim::unit().plug();
+}
+
+QTEST_MAIN(TestInputsPage)
+#include "tst_inputspage.moc"

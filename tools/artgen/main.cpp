@@ -1,0 +1,90 @@
+// kest-artgen: repaints every committed picture of the program.
+//
+//   kest-artgen [SOURCE_DIR]
+//
+// writes SOURCE_DIR/ui/img/*.png, the application icon
+// SOURCE_DIR/packaging/icons/kest-setting.png and, for the Windows build,
+// SOURCE_DIR/packaging/windows/kest-setting.ico with its resource script.
+#include "artwork.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QStringList>
+#include <QTextStream>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << '\n';
+    return true;
+}
+
+bool writePng(const QString &path, const QImage &image)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    // Quality 0 is zlib's strongest compression. ARGB32 is always written as
+    // 8-bit RGBA.
+    if (image.format() != QImage::Format_ARGB32 || !image.save(path, "PNG", 0)) {
+        QTextStream(stderr) << "cannot write " << path << '\n';
+        return false;
+    }
+    QTextStream(stdout) << path << " (" << image.width() << 'x' << image.height() << ")\n";
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Painting text needs a GUI application but no screen.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() > 2 || (args.size() == 2 && args.at(1).startsWith(QLatin1Char('-')))) {
+        QTextStream(stderr) << "usage: kest-artgen [SOURCE_DIR]\n";
+        return 2;
+    }
+    const QDir root(args.size() == 2 ? args.at(1) : QDir::currentPath());
+    const QString img = root.filePath(QStringLiteral("ui/img/"));
+
+    const std::vector<std::pair<QString, std::function<QImage()>>> images = {
+        {QStringLiteral("head.png"), Art::header},
+        {QStringLiteral("logo.png"), Art::wordmark},
+        {QStringLiteral("kest.png"), [] { return Art::mark(31); }},
+        {QStringLiteral("close.png"), [] { return Art::closeGlyph(false); }},
+        {QStringLiteral("closeh.png"), [] { return Art::closeGlyph(true); }},
+        {QStringLiteral("back.png"), [] { return Art::pedalSet(false); }},
+        {QStringLiteral("back2.png"), [] { return Art::pedalSet(true); }},
+        {QStringLiteral("arrow.png"), Art::dropArrow},
+        {QStringLiteral("about.png"), Art::about},
+        {QStringLiteral("min.png"), Art::minimiseGlyph},
+    };
+    bool ok = true;
+    for (const auto &[name, paint] : images)
+        ok = writePng(img + name, paint()) && ok;
+
+    const QImage icon = Art::mark(48);
+    ok = writePng(root.filePath(QStringLiteral("packaging/icons/kest-setting.png")), icon) && ok;
+    ok = writeFile(root.filePath(QStringLiteral("packaging/windows/kest-setting.ico")),
+                   Art::icoFile(icon))
+        && ok;
+    ok = writeFile(root.filePath(QStringLiteral("packaging/windows/kest-setting.rc")),
+                   QByteArrayLiteral("IDI_ICON1 ICON \"kest-setting.ico\"\n"))
+        && ok;
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,212 @@
+// The artwork generator: the pictures come out at the sizes the form stretches
+// them from, the backdrops leave room for the widgets drawn over them, and the
+// icon file is one Windows can read.
+#include "artwork.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QtEndian>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+#include <iterator>
+
+namespace {
+
+struct Painter
+{
+    const char *name;
+    std::function<QImage()> paint;
+    QSize size;
+};
+
+const Painter painters[] = {
+    {"header", Art::header, {2000, 131}},
+    {"wordmark", Art::wordmark, {177, 31}},
+    {"mark 31", [] { return Art::mark(31); }, {31, 31}},
+    {"icon 48", [] { return Art::mark(48); }, {48, 48}},
+    {"close", [] { return Art::closeGlyph(false); }, {32, 32}},
+    {"close hover", [] { return Art::closeGlyph(true); }, {32, 32}},
+    {"minimise", Art::minimiseGlyph, {32, 32}},
+    {"arrow", Art::dropArrow, {24, 24}},
+    {"pedals", [] { return Art::pedalSet(false); }, {2303, 1479}},
+    {"pedals with clutch", [] { return Art::pedalSet(true); }, {2303, 1479}},
+    {"about", Art::about, {800, 250}},
+};
+
+// The backdrop is shown 640 x 361; these convert its on-screen columns and rows.
+int backdropX(qreal x)
+{
+    return int(x * 2303 / 640);
+}
+int backdropY(qreal y)
+{
+    return int(y * 1479 / 361);
+}
+
+int maxAlpha(const QImage &image, const QRect &area)
+{
+    int most = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            most = std::max(most, qAlpha(image.pixel(x, y)));
+    return most;
+}
+
+} // namespace
+
+class TestArtgen : public QObject
+{
+    Q_OBJECT
+private Q_SLOTS:
+    void sizes_data();
+    void sizes();
+    void backdropsKeepEdgesAndLabelStripClear();
+    void clutchChangesOnlyItsColumn();
+    void wordmarkFitsWithMargin();
+    void fittedText_data();
+    void fittedText();
+    void icoFile();
+};
+
+void TestArtgen::sizes_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < int(std::size(painters)); ++i)
+        QTest::newRow(painters[i].name) << i;
+}
+
+void TestArtgen::sizes()
+{
+    QFETCH(int, index);
+    const QImage image = painters[index].paint();
+    QCOMPARE(image.size(), painters[index].size);
+    // ARGB32 is what the generator saves as 8-bit RGBA.
+    QCOMPARE(image.format(), QImage::Format_ARGB32);
+    // Nothing is left blank.
+    QVERIFY(maxAlpha(image, image.rect()) == 255);
+}
+
+void TestArtgen::backdropsKeepEdgesAndLabelStripClear()
+{
+    for (bool clutch : {false, true}) {
+        const QImage image = Art::pedalSet(clutch);
+        const QRect r = image.rect();
+        // Transparent all round, so the page's background continues into it.
+        QVERIFY(maxAlpha(image, QRect(r.left(), r.top(), r.width(), 1)) <= 2);
+        QVERIFY(maxAlpha(image, QRect(r.left(), r.bottom(), r.width(), 1)) <= 2);
+        QVERIFY(maxAlpha(image, QRect(r.left(), r.top(), 1, r.height())) <= 2);
+        QVERIFY(maxAlpha(image, QRect(r.right(), r.top(), 1, r.height())) <= 2);
+        // The pedal values are written over the strip below the plate.
+        QVERIFY(maxAlpha(image, QRect(0, backdropY(340), r.width(), r.height() - backdropY(340)))
+                <= 8);
+        // The clutch switch sits over the top left corner.
+        QVERIFY(maxAlpha(image, QRect(0, 0, backdropX(180), backdropY(26))) <= 12);
+    }
+}
+
+void TestArtgen::clutchChangesOnlyItsColumn()
+{
+    // Switching the picture when the clutch is enabled must not move the brake
+    // or the throttle.
+    const QImage without = Art::pedalSet(false);
+    const QImage with = Art::pedalSet(true);
+    const int split = backdropX(200);
+    QCOMPARE(without.copy(split, 0, without.width() - split, without.height()),
+             with.copy(split, 0, with.width() - split, with.height()));
+    QVERIFY(without.copy(0, 0, split, without.height()) != with.copy(0, 0, split, with.height()));
+}
+
+void TestArtgen::wordmarkFitsWithMargin()
+{
+    const QImage image = Art::wordmark();
+    int left = image.width(), right = -1, top = image.height(), bottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) > 0) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+    QVERIFY(left >= 1 && top >= 1);
+    QVERIFY(right <= image.width() - 2 && bottom <= image.height() - 2);
+    QVERIFY(right - left >= image.width() * 9 / 10);
+}
+
+void TestArtgen::fittedText_data()
+{
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<QRectF>("box");
+    QTest::newRow("wide box, left")
+        << int(Qt::AlignLeft | Qt::AlignVCenter) << QRectF(10, 20, 400, 30);
+    QTest::newRow("wide box, centred") << int(Qt::AlignCenter) << QRectF(10, 20, 400, 30);
+    QTest::newRow("tall box, right")
+        << int(Qt::AlignRight | Qt::AlignBottom) << QRectF(-5, 0, 60, 300);
+}
+
+void TestArtgen::fittedText()
+{
+    QFETCH(int, alignment);
+    QFETCH(QRectF, box);
+    const QRectF bounds = Art::fittedText(QStringLiteral("KEST LABS"), Art::sans(30, QFont::Bold),
+                                          box, Qt::Alignment(alignment))
+                              .boundingRect();
+    const qreal eps = 0.01;
+    QVERIFY(bounds.left() >= box.left() - eps && bounds.right() <= box.right() + eps);
+    QVERIFY(bounds.top() >= box.top() - eps && bounds.bottom() <= box.bottom() + eps);
+    // Scaled up until one side touches, keeping the shape.
+    QVERIFY(qAbs(bounds.width() - box.width()) < eps || qAbs(bounds.height() - box.height()) < eps);
+    if (alignment & Qt::AlignLeft)
+        QVERIFY(qAbs(bounds.left() - box.left()) < eps);
+    if (alignment & Qt::AlignRight)
+        QVERIFY(qAbs(bounds.right() - box.right()) < eps);
+    if (alignment & Qt::AlignHCenter)
+        QVERIFY(qAbs(bounds.center().x() - box.center().x()) < eps);
+    if (alignment & Qt::AlignVCenter)
+        QVERIFY(qAbs(bounds.center().y() - box.center().y()) < eps);
+    if (alignment & Qt::AlignBottom)
+        QVERIFY(qAbs(bounds.bottom() - box.bottom()) < eps);
+}
+
+void TestArtgen::icoFile()
+{
+    const QImage icon = Art::mark(48);
+    QByteArray ico = Art::icoFile(icon);
+    const auto u16 = [&](int at) { return int(qFromLittleEndian<quint16>(ico.constData() + at)); };
+    const auto u32 = [&](int at) { return int(qFromLittleEndian<quint32>(ico.constData() + at)); };
+
+    // One 48 x 48 32-bit entry whose data follow the directory and fill the file.
+    QCOMPARE(u16(0), 0);
+    QCOMPARE(u16(2), 1);
+    QCOMPARE(u16(4), 1);
+    QCOMPARE(int(quint8(ico.at(6))), 48);
+    QCOMPARE(int(quint8(ico.at(7))), 48);
+    QCOMPARE(u16(12), 32);
+    QCOMPARE(u32(18), 22);
+    QCOMPARE(u32(14), ico.size() - 22);
+    // The DIB: 40-byte header, double height for the mask, 32 bits, BI_RGB,
+    // then 48 rows of colour and 48 rows of 8-byte mask.
+    QCOMPARE(u32(22), 40);
+    QCOMPARE(u32(26), 48);
+    QCOMPARE(u32(30), 96);
+    QCOMPARE(u16(36), 32);
+    QCOMPARE(u32(38), 0);
+    QCOMPARE(ico.size(), 22 + 40 + 48 * 48 * 4 + 48 * 8);
+
+    // The top-left corner of the rounded tile is transparent: its mask bit (the
+    // last mask row, since rows run bottom-up) is set.
+    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
+    QVERIFY(quint8(ico.at(ico.size() - 8)) & 0x80);
+
+    // A decoder reads back exactly the painted pixels.
+    QBuffer buffer(&ico);
+    QImageReader reader(&buffer, "ico");
+    const QImage decoded = reader.read();
+    QVERIFY2(!decoded.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(decoded.convertToFormat(QImage::Format_ARGB32), icon);
+}
+
+QTEST_MAIN(TestArtgen)
+#include "tst_artgen.moc"
