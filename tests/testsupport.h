@@ -29,6 +29,15 @@ inline kestsim::Bytes report(const char *leading)
     return b;
 }
 
+/// A whole report from its leading bytes given as hex text.
+inline kest::Report toReport(const QString &leading)
+{
+    kest::Report r {};
+    const kestsim::Bytes b = report(leading.toLatin1().constData());
+    std::copy(b.begin(), b.end(), r.begin());
+    return r;
+}
+
 inline QString hexOf(const kestsim::Bytes &b)
 {
     return kest::hexText(b.data(), b.size());

@@ -105,6 +105,7 @@ void TestDeviceLink::pedalModeOtherThanOneIsDisabled_data()
     QTest::newRow("1") << 1u << true;
     QTest::newRow("2") << 2u << false;
     QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu << false;
+    QTest::newRow("0x101: only the whole word counts") << 0x101u << false;
 }
 
 void TestDeviceLink::pedalModeOtherThanOneIsDisabled()

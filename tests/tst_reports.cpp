@@ -23,8 +23,6 @@ private Q_SLOTS:
     void versionText();
     void slotName_data();
     void slotName();
-    void pedalMode_data();
-    void pedalMode();
     void pedalValues();
 };
 
@@ -91,18 +89,15 @@ void TestReports::settingReplies()
 {
     QFETCH(QString, reply);
     QFETCH(quint32, value);
-    Report r {};
-    const auto bytes = report(reply.toLatin1().constData());
-    std::copy(bytes.begin(), bytes.end(), r.begin());
+    const Report r = testsupport::toReport(reply);
     QCOMPARE(settingValue(r), value);
 }
 
 void TestReports::rangeValuesRoundTrip()
 {
     // A reply changed in one pedal and sent back keeps every other byte as it came.
-    Report r {};
-    const auto reply = report("02 05 01 01 00 10 00 20 00 30 00 40 00 50 00 60 00 aa bb cc");
-    std::copy(reply.begin(), reply.end(), r.begin());
+    Report r = testsupport::toReport(
+        QStringLiteral("02 05 01 01 00 10 00 20 00 30 00 40 00 50 00 60 00 aa bb cc"));
     QCOMPARE(rangeValues(r), (RangeValues {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}));
     setRangeValue(r, 2, 0);
     setRangeValue(r, 3, 65535);
@@ -128,9 +123,7 @@ void TestReports::versionText()
 {
     QFETCH(QString, reply);
     QFETCH(QString, text);
-    Report r {};
-    const auto bytes = report(reply.toLatin1().constData());
-    std::copy(bytes.begin(), bytes.end(), r.begin());
+    const Report r = testsupport::toReport(reply);
     QCOMPARE(kest::versionText(r), text);
 }
 
@@ -151,28 +144,8 @@ void TestReports::slotName()
 {
     QFETCH(QString, reply);
     QFETCH(QString, name);
-    Report r {};
-    const auto bytes = report(reply.toLatin1().constData());
-    std::copy(bytes.begin(), bytes.end(), r.begin());
+    const Report r = testsupport::toReport(reply);
     QCOMPARE(kest::slotName(r), name);
-}
-
-void TestReports::pedalMode_data()
-{
-    QTest::addColumn<quint32>("mode");
-    QTest::addColumn<bool>("enabled");
-    QTest::newRow("0") << 0u << false;
-    QTest::newRow("1") << 1u << true;
-    QTest::newRow("2") << 2u << false;
-    QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu << false;
-    QTest::newRow("0x101") << 0x101u << false;
-}
-
-void TestReports::pedalMode()
-{
-    QFETCH(quint32, mode);
-    QFETCH(bool, enabled);
-    QCOMPARE(pedalModeEnabled(mode), enabled);
 }
 
 void TestReports::pedalValues()
