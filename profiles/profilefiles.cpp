@@ -2,6 +2,53 @@
 
 #include "mainwindow.h"
 
-void MainWindow::onProfileExport() { }
+#include "kestmessage.h"
+#include "kestprotocol.h"
+#include "profileini.h"
+#include "profileslots.h"
 
-void MainWindow::onProfileImport() { }
+void MainWindow::onProfileExport()
+{
+    const QString chosen = KestMessage::saveFileName();
+    if (chosen.isEmpty())
+        return;
+
+    // The table as the lists show it, not as the unit holds it.
+    kest::ProfileTable table;
+    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
+        QString name;
+        QByteArray record;
+        if (findSlotName(slot, name, record))
+            table.profiles.append({name, record});
+    }
+    table.index = activeProfileWord(true);
+
+    if (!kest::writeProfileFile(kest::profileExportName(chosen), table))
+        KestMessage::information(this, tr("Notify"), tr("The profile file could not be written."));
+}
+
+void MainWindow::onProfileImport()
+{
+    const QString fileName = KestMessage::openFileName();
+    if (fileName.isEmpty())
+        return;
+    if (!kest::isProfileFileName(fileName)) {
+        KestMessage::information(this, tr("Notify"), tr("Please choose INI file"));
+        return;
+    }
+    // The whole file is checked before the unit is touched.
+    kest::ProfileTable table;
+    if (!kest::readProfileFile(fileName, table)) {
+        KestMessage::information(this, tr("Notify"), tr("INI file is not valid."));
+        return;
+    }
+
+    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot)
+        clearProfileSlot(slot);
+    for (const kest::ProfileEntry &p : table.profiles)
+        writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record);
+    reloadProfiles();
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        selectProfileBySlot(profileCombo(p), kest::activeWordSlot(table.index, p));
+    syncActiveProfile();
+}

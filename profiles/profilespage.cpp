@@ -28,6 +28,19 @@ int senderPedal(const QObject *sender)
     return last >= QLatin1Char('0') && last <= QLatin1Char('2') ? last.unicode() - '0' : -1;
 }
 
+/// Held while reloadProfiles refills the lists. The items that become current on the way
+/// are not a choice: applying each of them would overwrite the word the unit reports
+/// before the reload has read it, and the unit's stored choice would be lost.
+int refilling = 0;
+
+struct RefillGuard
+{
+    RefillGuard() { ++refilling; }
+    ~RefillGuard() { --refilling; }
+    RefillGuard(const RefillGuard &) = delete;
+    RefillGuard &operator=(const RefillGuard &) = delete;
+};
+
 int findByName(const QComboBox *combo, const QString &name)
 {
     for (int i = 0; i < combo->count(); ++i)
@@ -84,9 +97,11 @@ void MainWindow::clearProfileSlot(int slot)
 
 void MainWindow::reloadProfiles()
 {
+    const RefillGuard guard;
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         profileCombo(p)->clear();
 
+    bool complete = true;
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         kest::Report nameReply {};
         kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), nameReply);
@@ -98,8 +113,10 @@ void MainWindow::reloadProfiles()
         const QByteArray record(reinterpret_cast<const char *>(recordReply.data() + 2),
                                 kest::SLOT_RECORD_SIZE);
         QComboBox *combo = profileCombo(int(std::uint8_t(record[1])) - 1);
-        if (!combo)
-            return; // a record of no pedal: the rest of the table is not trusted
+        if (!combo) {
+            complete = false; // a record of no pedal: the rest of the table is not trusted
+            break;
+        }
         int existing = -1;
         for (int i = 0; i < combo->count() && existing < 0; ++i) {
             const QByteArray r = itemRecord(combo, i);
@@ -114,11 +131,23 @@ void MainWindow::reloadProfiles()
         }
     }
 
-    const std::uint32_t word = kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE);
-    if (!kest::activeWordMarked(word))
-        return;
-    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-        selectProfileBySlot(profileCombo(p), kest::activeWordSlot(word, p));
+    std::uint32_t word = 0;
+    if (complete) {
+        word = kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE);
+        if (kest::activeWordMarked(word))
+            for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+                selectProfileBySlot(profileCombo(p), kest::activeWordSlot(word, p));
+    }
+
+    // Put the lists' choice into effect once, unless the unit reported it as its own.
+    bool anyChoice = false;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const QComboBox *combo = profileCombo(p);
+        anyChoice = anyChoice
+            || (combo->currentIndex() >= 0 && !itemRecord(combo, combo->currentIndex()).isEmpty());
+    }
+    if (anyChoice && (!complete || word != activeProfileWord(true)))
+        applyActiveProfile();
 }
 
 void MainWindow::selectProfileBySlot(QComboBox *combo, int slot)
@@ -195,7 +224,8 @@ void MainWindow::onProfileChanged()
     if (pedal < 0 || pedal >= kest::PEDAL_COUNT)
         return;
     editors[pedal]->setCurve(record.mid(2, kest::CURVE_POINT_COUNT));
-    applyActiveProfile();
+    if (!refilling)
+        applyActiveProfile();
 }
 
 void MainWindow::onProfileSave()
