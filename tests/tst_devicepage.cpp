@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 using namespace testsupport;
@@ -74,8 +75,20 @@ QList<int> TestDevicePage::runUpload(const QString &path)
 
 void TestDevicePage::uploadSendsTheImageAsChunks()
 {
-    // Outside the temporary folder, so the file survives.
-    QTemporaryDir dir(QDir::currentPath() + QStringLiteral("/upload-XXXXXX"));
+    // Outside the temporary folder, so the file survives: point the temporary folder at
+    // a sibling, wherever this test runs.
+    QTemporaryDir dir;
+    const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
+    const QByteArray oldTmp = qgetenv("TMPDIR");
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(dir.filePath(QStringLiteral("tmp"))));
+    const auto restore = qScopeGuard([&] {
+        if (hadTmp)
+            qputenv("TMPDIR", oldTmp);
+        else
+            qunsetenv("TMPDIR");
+    });
+    QVERIFY(!dir.filePath(QStringLiteral("fw.bin")).contains(QDir::tempPath()));
     const QByteArray image = pattern(40);
     const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), image);
     QCOMPARE(runUpload(path), QList<int>({0, 38, 76, 97, 98, 99, 100}));
