@@ -1,0 +1,512 @@
+#include "hidrawunit.h"
+
+#include <umockdev.h>
+
+#include <linux/hidraw.h>
+#include <linux/input.h>
+#include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <termios.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace kestsim {
+
+namespace {
+
+constexpr unsigned kVendor = 0xE5B7;
+constexpr unsigned kProduct = 0x6A1C;
+constexpr std::uint8_t kFeatureReportId = 0x02;
+const char kManufacturer[] = "Kest Labs";
+const char kProductName[] = "Kest Labs RM25 Pedals";
+const char kSerial[] = "SIM0001";
+const char kPhys[] = "usb-kest-pedal-sim-1/input0";
+const char kUsbDevice[] = "/devices/1-1";
+const char kUsbInterface[] = "/devices/1-1/1-1:1.0";
+
+// A joystick: input report 1 with three 16-bit axes (CLUTCH, BRAKE, THROTTLE) and ten
+// bytes of padding (17 bytes with the ID), and the 20-byte vendor feature report 2 that
+// carries every command.
+const std::uint8_t kReportDescriptor[] = {
+    0x05, 0x01, // Usage Page (Generic Desktop)
+    0x09, 0x04, // Usage (Joystick)
+    0xA1, 0x01, // Collection (Application)
+    0x85, 0x01, //   Report ID (1)
+    0x09, 0x32, //   Usage (Z): CLUTCH
+    0x09, 0x31, //   Usage (Y): BRAKE
+    0x09, 0x30, //   Usage (X): THROTTLE
+    0x15, 0x00, //   Logical Minimum (0)
+    0x27, 0xFF, 0xFF, 0x00, 0x00, //   Logical Maximum (65535)
+    0x75, 0x10, //   Report Size (16)
+    0x95, 0x03, //   Report Count (3)
+    0x81, 0x02, //   Input (Data, Variable, Absolute)
+    0x75, 0x08, //   Report Size (8)
+    0x95, 0x0A, //   Report Count (10)
+    0x81, 0x03, //   Input (Constant): padding
+    0x06, 0x00, 0xFF, //   Usage Page (Vendor 0xFF00)
+    0x09, 0x01, //   Usage (1)
+    0x85, 0x02, //   Report ID (2)
+    0x15, 0x00, //   Logical Minimum (0)
+    0x26, 0xFF, 0x00, //   Logical Maximum (255)
+    0x75, 0x08, //   Report Size (8)
+    0x95, 0x13, //   Report Count (19)
+    0xB1, 0x02, //   Feature (Data, Variable, Absolute)
+    0xC0, // End Collection
+};
+
+std::string hex(const std::uint8_t *data, std::size_t size)
+{
+    std::string out;
+    char b[3];
+    for (std::size_t i = 0; i < size; ++i) {
+        std::snprintf(b, sizeof b, "%02X", data[i]);
+        out += b;
+    }
+    return out;
+}
+
+void sleepMs(int ms)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+/// A string ioctl (name, phys, uniq): as the kernel, copies at most `size` bytes of the
+/// text with its terminator and returns how many.
+long copyText(UMockdevIoctlData *buffer, const char *text)
+{
+    const std::size_t n = std::min(std::strlen(text) + 1, std::size_t(buffer->data_len));
+    std::memcpy(buffer->data, text, n);
+    return long(n);
+}
+
+} // namespace
+
+struct HidrawUnit::Handler
+{
+    HidrawUnit *owner;
+    std::uint64_t generation;
+    UMockdevIoctlBase *base;
+};
+
+struct HidrawUnit::Node
+{
+    std::uint64_t generation = 0;
+    std::string devnode; // "/dev/hidrawN"
+    std::vector<std::string> syspaths; // children first, the order of removal
+    int master = -1; // the testbed's side of the pty; it owns it
+    int slave = -1; // ours: to set raw mode and to see whether the report was read
+    bool ready = false; // set up completely: its calls are answered from then on
+    bool opened = false; // a program has opened the node since this plug
+    std::uint64_t reads = 0; // read calls on the node so far
+    bool outstanding = false; // a report is in the node, not read yet
+    std::uint64_t readsAtWrite = 0;
+    Bytes lastInput;
+};
+
+namespace {
+
+gboolean onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
+{
+    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    h->owner->answerIoctl(*h, client);
+    return TRUE;
+}
+
+gboolean onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
+{
+    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    bool handled = false;
+    h->owner->answerRead(*h, client, handled);
+    return handled ? TRUE : FALSE;
+}
+
+gboolean onWrite(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
+{
+    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    h->owner->answerWrite(*h, client);
+    return TRUE;
+}
+
+void onConnected(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer data)
+{
+    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    h->owner->clientConnected(*h);
+}
+
+} // namespace
+
+HidrawUnit::HidrawUnit(PedalUnit &unit) : m_unit(unit), m_testbed(umockdev_testbed_new())
+{
+    gchar *root = umockdev_testbed_get_root_dir(m_testbed);
+    m_root = root;
+    g_free(root);
+    m_unit.unplug();
+    m_feeder = std::thread([this] { feedInputs(); });
+}
+
+HidrawUnit::~HidrawUnit()
+{
+    m_stop = true;
+    m_feeder.join();
+    if (m_node && m_node->slave >= 0)
+        ::close(m_node->slave);
+    m_node.reset();
+    // The testbed goes first: it stops its worker thread, so no handler runs after it.
+    g_object_unref(m_testbed);
+    for (const auto &h : m_handlers)
+        g_object_unref(h->base);
+}
+
+bool HidrawUnit::aliveLocked(std::uint64_t generation) const
+{
+    return m_node && m_node->generation == generation;
+}
+
+bool HidrawUnit::waitAlive(std::uint64_t generation)
+{
+    // A program can open the node the moment it appears, before its device number is
+    // mapped; holding its first call back until then keeps the plug in one piece.
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_ready.wait_for(lock, std::chrono::seconds(2),
+                     [&] { return !aliveLocked(generation) || m_node->ready; });
+    return aliveLocked(generation);
+}
+
+bool HidrawUnit::isPlugged() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_node != nullptr;
+}
+
+std::string HidrawUnit::deviceNode() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_node ? m_node->devnode : std::string();
+}
+
+bool HidrawUnit::attachHandler(const Node &node, std::string &error)
+{
+    // The handler is attached before the node appears, so that no program can open the
+    // node and find it unanswered.
+    auto handler = std::make_unique<Handler>();
+    handler->owner = this;
+    handler->generation = node.generation;
+    handler->base = umockdev_ioctl_base_new();
+    g_signal_connect(handler->base, "handle-ioctl", G_CALLBACK(onIoctl), handler.get());
+    g_signal_connect(handler->base, "handle-read", G_CALLBACK(onRead), handler.get());
+    g_signal_connect(handler->base, "handle-write", G_CALLBACK(onWrite), handler.get());
+    g_signal_connect(handler->base, "client-connected", G_CALLBACK(onConnected), handler.get());
+    GError *gerror = nullptr;
+    if (!umockdev_testbed_attach_ioctl(m_testbed, node.devnode.c_str(), handler->base, &gerror)) {
+        error = node.devnode + ": " + gerror->message;
+        g_error_free(gerror);
+        g_object_unref(handler->base);
+        return false;
+    }
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handlers.push_back(std::move(handler));
+    return true;
+}
+
+bool HidrawUnit::plug(std::string &error)
+{
+    if (isPlugged())
+        return true;
+
+    // Every plug gets new names, as the kernel numbers its HID devices on: the testbed
+    // cannot make a node of a name it has made before.
+    const int n = m_plugCount++;
+    char hidName[32];
+    std::snprintf(hidName, sizeof hidName, "0003:%04X:%04X.%04X", kVendor, kProduct, n + 1);
+    const std::string hidraw = "hidraw" + std::to_string(n);
+    const std::string hidPath = std::string(kUsbInterface) + "/" + hidName;
+    const std::string rawPath = hidPath + "/hidraw/" + hidraw;
+
+    auto node = std::make_unique<Node>();
+    node->devnode = "/dev/" + hidraw;
+    node->syspaths = {"/sys" + rawPath, "/sys" + hidPath, std::string("/sys") + kUsbInterface,
+                      std::string("/sys") + kUsbDevice};
+
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        node->generation = ++m_generation;
+    }
+    Node *current = node.get();
+    if (!m_openDenied && !attachHandler(*current, error))
+        return false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_node = std::move(node);
+    }
+    m_unit.plug();
+
+    // What hidapi's hidraw backend looks at: the USB device's strings, the interface
+    // number, the HID device's ids and report descriptor, and the hidraw node whose
+    // "device" link leads to the HID device.
+    const std::string description = std::string("P: ") + kUsbDevice
+        + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_device\nE: PRODUCT=e5b7/6a1c/100\n"
+          "A: idVendor=e5b7\nA: idProduct=6a1c\nA: bcdDevice=0100\nA: manufacturer="
+        + kManufacturer + "\nA: product=" + kProductName + "\nA: serial=" + kSerial
+        + "\n\nP: " + kUsbInterface
+        + "\nE: SUBSYSTEM=usb\nE: DEVTYPE=usb_interface\nA: bInterfaceNumber=00\n"
+          "A: bInterfaceClass=03\n\nP: "
+        + hidPath + "\nE: SUBSYSTEM=hid\nE: HID_ID=0003:0000E5B7:00006A1C\nE: HID_NAME="
+        + kProductName + "\nE: HID_PHYS=" + kPhys + "\nE: HID_UNIQ=" + kSerial
+        + "\nH: report_descriptor=" + hex(kReportDescriptor, sizeof kReportDescriptor)
+        + "\n\nP: " + rawPath + (m_openDenied ? "" : "\nN: " + hidraw)
+        + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + hidraw + "\nL: device=../../../" + hidName + "\n";
+    GError *gerror = nullptr;
+    if (!umockdev_testbed_add_from_string(m_testbed, description.c_str(), &gerror)) {
+        error = std::string("cannot add the unit to the testbed: ") + gerror->message;
+        g_error_free(gerror);
+        unplug();
+        return false;
+    }
+    if (m_openDenied) {
+        // A directory where the node should be: opening it fails (EISDIR), also for
+        // root, whom file modes would not stop. Where the testbed has no node the
+        // preload library would fall through to the real /dev instead.
+        const std::string denied = m_root + current->devnode;
+        g_mkdir_with_parents(denied.c_str(), 0755);
+        return true;
+    }
+
+    const int master = umockdev_testbed_get_dev_fd(m_testbed, current->devnode.c_str());
+    char pts[128] = {};
+    int slave = -1;
+    if (master < 0 || ptsname_r(master, pts, sizeof pts) != 0
+        || (slave = ::open(pts, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC)) < 0) {
+        error = current->devnode + ": cannot open the pty behind it: " + std::strerror(errno);
+        unplug();
+        return false;
+    }
+    // Reports are binary: no line editing, echo, signals or flow control on the way.
+    termios tio {};
+    tcgetattr(slave, &tio);
+    cfmakeraw(&tio);
+    tcsetattr(slave, TCSANOW, &tio);
+
+    // The node's device number (the pty's) leads back to the hidraw device, which the
+    // string getters of hidapi need.
+    struct stat st = {};
+    fstat(slave, &st);
+    const std::string sysRaw = "/sys" + rawPath;
+    const std::string devnum
+        = std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev));
+    umockdev_testbed_set_property_int(m_testbed, sysRaw.c_str(), "MAJOR", int(major(st.st_rdev)));
+    umockdev_testbed_set_property_int(m_testbed, sysRaw.c_str(), "MINOR", int(minor(st.st_rdev)));
+    umockdev_testbed_set_attribute(m_testbed, sysRaw.c_str(), "dev", devnum.c_str());
+    const std::string charDir = m_root + "/sys/dev/char";
+    g_mkdir_with_parents(charDir.c_str(), 0755);
+    const std::string link = charDir + "/" + devnum;
+    ::unlink(link.c_str());
+    if (::symlink(("../.." + rawPath).c_str(), link.c_str()) != 0)
+        std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", link.c_str(), std::strerror(errno));
+
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        current->master = master;
+        current->slave = slave;
+        current->ready = true;
+    }
+    m_ready.notify_all();
+    return true;
+}
+
+void HidrawUnit::unplug()
+{
+    std::vector<std::string> syspaths;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_node)
+            syspaths = m_node->syspaths;
+    }
+    // As with the kernel, the device is gone before its handles fail: whoever meets the
+    // error finds nothing when it looks for the unit again.
+    for (const std::string &path : syspaths)
+        umockdev_testbed_remove_device(m_testbed, path.c_str());
+    std::unique_ptr<Node> node;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        node = std::move(m_node); // from here on every handle of it is dead
+    }
+    m_ready.notify_all();
+    m_unit.unplug();
+    if (!node)
+        return;
+    if (node->master < 0)
+        ::rmdir((m_root + node->devnode).c_str()); // the stand-in of a denied node
+    if (node->slave >= 0) {
+        // A program polling the node must wake up to meet the error: leave a report in the
+        // node if it is empty. Its read reaches the handler, which fails it.
+        int queued = 0;
+        if (::ioctl(node->slave, FIONREAD, &queued) == 0 && queued == 0) {
+            Bytes wake = node->lastInput;
+            if (wake.empty())
+                wake.assign(17, 0);
+            if (::write(node->master, wake.data(), wake.size()) < 0)
+                std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", node->devnode.c_str(),
+                             std::strerror(errno));
+        }
+        ::close(node->slave);
+    }
+}
+
+void HidrawUnit::clientConnected(const Handler &h)
+{
+    if (!waitAlive(h.generation))
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!aliveLocked(h.generation))
+            return;
+        m_node->opened = true;
+    }
+    m_unit.logEvent("open");
+}
+
+long HidrawUnit::featureExchange(unsigned nr, UMockdevIoctlData *buffer, int &err)
+{
+    if (buffer->data_len < 1 || buffer->data[0] != kFeatureReportId) {
+        err = EPIPE; // the unit has no other feature report: it stalls the request
+        return -1;
+    }
+    const std::size_t size = std::size_t(buffer->data_len);
+    const int n = nr == _IOC_NR(HIDIOCSFEATURE(0)) ? m_unit.setFeature(buffer->data, size)
+                                                   : m_unit.getFeature(buffer->data, size);
+    if (n < 0)
+        err = EPIPE;
+    return n;
+}
+
+void HidrawUnit::answerIoctl(const Handler &h, UMockdevIoctlClient *client)
+{
+    const unsigned long request = umockdev_ioctl_client_get_request(client);
+    long result = -1;
+    int err = 0;
+    UMockdevIoctlData *buffer = nullptr;
+    if (!waitAlive(h.generation))
+        err = ENODEV;
+    const unsigned nr = _IOC_NR(request);
+    const std::size_t size = _IOC_SIZE(request);
+    if (err == 0 && (_IOC_TYPE(request) != 'H' || size == 0))
+        err = ENOTTY;
+    if (err == 0) {
+        GError *gerror = nullptr;
+        buffer
+            = umockdev_ioctl_data_resolve(umockdev_ioctl_client_get_arg(client), 0, size, &gerror);
+        if (!buffer) {
+            g_error_free(gerror);
+            err = EFAULT;
+        }
+    }
+    if (err == 0) {
+        if (request == HIDIOCGRDESCSIZE) {
+            const int descriptorSize = int(sizeof kReportDescriptor);
+            std::memcpy(buffer->data, &descriptorSize, sizeof descriptorSize);
+            result = 0;
+        } else if (request == HIDIOCGRDESC) {
+            hidraw_report_descriptor d {};
+            std::memcpy(&d, buffer->data, sizeof d);
+            if (d.size > HID_MAX_DESCRIPTOR_SIZE - 1) {
+                err = EINVAL;
+            } else {
+                d.size = std::min<std::uint32_t>(d.size, sizeof kReportDescriptor);
+                std::memcpy(d.value, kReportDescriptor, d.size);
+                std::memcpy(buffer->data, &d, sizeof d);
+                result = 0;
+            }
+        } else if (request == HIDIOCGRAWINFO) {
+            hidraw_devinfo info {};
+            info.bustype = BUS_USB;
+            info.vendor = std::int16_t(kVendor);
+            info.product = std::int16_t(kProduct);
+            std::memcpy(buffer->data, &info, sizeof info);
+            result = 0;
+        } else if (nr == _IOC_NR(HIDIOCGRAWNAME(0))) {
+            result = copyText(buffer, kProductName);
+        } else if (nr == _IOC_NR(HIDIOCGRAWPHYS(0))) {
+            result = copyText(buffer, kPhys);
+        } else if (nr == _IOC_NR(HIDIOCGRAWUNIQ(0))) {
+            result = copyText(buffer, kSerial);
+        } else if (nr == _IOC_NR(HIDIOCSFEATURE(0)) || nr == _IOC_NR(HIDIOCGFEATURE(0))) {
+            result = featureExchange(nr, buffer, err);
+        } else {
+            err = EINVAL; // input and output reports by ioctl: the unit has none of them
+        }
+    }
+    if (err != 0)
+        result = -1;
+    umockdev_ioctl_client_complete(client, result, err);
+    if (buffer)
+        g_object_unref(buffer);
+}
+
+void HidrawUnit::answerRead(const Handler &h, UMockdevIoctlClient *client, bool &handled)
+{
+    handled = !waitAlive(h.generation);
+    if (handled) {
+        umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return;
+    }
+    // While the unit is plugged in the program reads the report from the node itself.
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (aliveLocked(h.generation))
+        ++m_node->reads;
+}
+
+void HidrawUnit::answerWrite(const Handler &h, UMockdevIoctlClient *client)
+{
+    const bool alive = waitAlive(h.generation);
+    // The unit has no output report: a write never reaches it.
+    umockdev_ioctl_client_complete(client, -1, alive ? EPIPE : ENODEV);
+}
+
+void HidrawUnit::feedInputs()
+{
+    // One report at a time: the node is a byte stream, so a second report written before
+    // the program read the first would merge with it. A report counts as read once a
+    // read call came after it and the node is empty again (the pty passes bytes on with
+    // a delay, so an empty node alone proves nothing).
+    Bytes report(64);
+    std::uint64_t generation = 0;
+    while (!m_stop) {
+        bool due = false;
+        {
+            std::lock_guard<std::mutex> lock(m_mutex);
+            int queued = 1;
+            if (m_node && m_node->opened && m_node->slave >= 0
+                && (!m_node->outstanding || m_node->reads > m_node->readsAtWrite)
+                && ::ioctl(m_node->slave, FIONREAD, &queued) == 0 && queued == 0) {
+                m_node->outstanding = false;
+                due = true;
+                generation = m_node->generation;
+            }
+        }
+        if (!due) {
+            sleepMs(1);
+            continue;
+        }
+        const int n = m_unit.readInput(report.data(), report.size(), 20);
+        if (n <= 0)
+            continue;
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!aliveLocked(generation))
+            continue;
+        m_node->lastInput.assign(report.begin(), report.begin() + n);
+        m_node->outstanding = true;
+        m_node->readsAtWrite = m_node->reads;
+        if (::write(m_node->master, report.data(), std::size_t(n)) < 0)
+            std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", m_node->devnode.c_str(),
+                         std::strerror(errno));
+    }
+}
+
+} // namespace kestsim

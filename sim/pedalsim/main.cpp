@@ -1,0 +1,231 @@
+// kest-pedal-sim: runs a program against the simulated pedal unit behind a fake hidraw
+// node, so that the real program, linked with the real hidapi, finds a unit without
+// hardware.
+//
+//   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open]
+//                  -- PROGRAM [ARGS...]
+//
+// SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in. SIGINT, SIGTERM and SIGHUP are
+// passed on to the program. The exit status is the program's (128 + N when signal N
+// ended it).
+
+#include "hidrawunit.h"
+
+#include <glib-unix.h>
+#include <glib.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char **environ;
+
+namespace {
+
+const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
+                      "                      [--deny-open] -- PROGRAM [ARGS...]\n"
+                      "\n"
+                      "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
+                      "hidraw node.\n"
+                      "  --state FILE  start the unit from this state file and keep its\n"
+                      "                settings there (as KEST_SIM_STATE)\n"
+                      "  --trace FILE  append the wire log to this file (as KEST_SIM_TRACE)\n"
+                      "  --unplugged   start with the unit pulled out\n"
+                      "  --deny-open   the unit enumerates but cannot be opened, as for a\n"
+                      "                user without access to its hidraw node\n"
+                      "Signals to kest-pedal-sim: SIGUSR1 unplugs the unit, SIGUSR2 plugs\n"
+                      "it back in; SIGINT, SIGTERM and SIGHUP go on to PROGRAM.\n";
+
+struct Options
+{
+    std::string state;
+    std::string trace;
+    bool unplugged = false;
+    bool denyOpen = false;
+    std::vector<std::string> command;
+};
+
+/// Returns 0 to go on, otherwise the exit status.
+int parse(int argc, char **argv, Options &o)
+{
+    int i = 1;
+    for (; i < argc; ++i) {
+        const std::string a = argv[i];
+        if (a == "--") {
+            ++i;
+            break;
+        }
+        if (a == "-h" || a == "--help") {
+            std::fputs(kUsage, stdout);
+            return -1;
+        }
+        if ((a == "--state" || a == "--trace") && i + 1 < argc) {
+            (a == "--state" ? o.state : o.trace) = argv[++i];
+        } else if (a == "--unplugged") {
+            o.unplugged = true;
+        } else if (a == "--deny-open") {
+            o.denyOpen = true;
+        } else {
+            std::fprintf(stderr, "kest-pedal-sim: unknown option '%s'\n%s", a.c_str(), kUsage);
+            return 2;
+        }
+    }
+    for (; i < argc; ++i)
+        o.command.push_back(argv[i]);
+    if (o.command.empty()) {
+        std::fprintf(stderr, "kest-pedal-sim: no program given\n%s", kUsage);
+        return 2;
+    }
+    return 0;
+}
+
+/// The program's environment: ours, with umockdev's preload library in front.
+/// AddressSanitizer would refuse to start behind the preload library, so a sanitized
+/// program is told not to check the library order.
+std::vector<std::string> childEnvironment()
+{
+    std::vector<std::string> env;
+    std::string preload = "libumockdev-preload.so.0";
+    std::string asan = "verify_asan_link_order=0";
+    for (char **e = environ; *e; ++e) {
+        const std::string v = *e;
+        if (v.rfind("LD_PRELOAD=", 0) == 0 && v.size() > 11)
+            preload += ":" + v.substr(11);
+        else if (v.rfind("ASAN_OPTIONS=", 0) == 0 && v.size() > 13)
+            asan = v.substr(13) + ":" + asan;
+        else
+            env.push_back(v);
+    }
+    env.push_back("LD_PRELOAD=" + preload);
+    env.push_back("ASAN_OPTIONS=" + asan);
+    return env;
+}
+
+struct Run
+{
+    kestsim::HidrawUnit *unit;
+    GMainLoop *loop;
+    pid_t child = -1;
+    int status = 0;
+};
+
+gboolean onUnplug(gpointer data)
+{
+    auto *run = static_cast<Run *>(data);
+    if (run->unit->isPlugged()) {
+        run->unit->unplug();
+        std::fprintf(stderr, "kest-pedal-sim: unit unplugged\n");
+    }
+    return G_SOURCE_CONTINUE;
+}
+
+gboolean onPlug(gpointer data)
+{
+    auto *run = static_cast<Run *>(data);
+    if (run->unit->isPlugged())
+        return G_SOURCE_CONTINUE;
+    std::string error;
+    if (run->unit->plug(error))
+        std::fprintf(stderr, "kest-pedal-sim: unit plugged in on %s\n",
+                     run->unit->deviceNode().c_str());
+    else
+        std::fprintf(stderr, "kest-pedal-sim: %s\n", error.c_str());
+    return G_SOURCE_CONTINUE;
+}
+
+template<int Signal> gboolean forward(gpointer data)
+{
+    auto *run = static_cast<Run *>(data);
+    if (run->child > 0)
+        ::kill(run->child, Signal);
+    return G_SOURCE_CONTINUE;
+}
+
+void onChildExit(GPid, gint status, gpointer data)
+{
+    auto *run = static_cast<Run *>(data);
+    run->status = status;
+    run->child = -1;
+    g_main_loop_quit(run->loop);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    Options options;
+    if (const int r = parse(argc, argv, options))
+        return r < 0 ? 0 : r;
+
+    // The same model and files as the in-process simulator. The program must not see
+    // these: it reaches this unit through the node, not through a unit of its own.
+    if (!options.state.empty())
+        setenv("KEST_SIM_STATE", options.state.c_str(), 1);
+    if (!options.trace.empty())
+        setenv("KEST_SIM_TRACE", options.trace.c_str(), 1);
+    kestsim::PedalUnit model;
+    kestsim::configureFromEnvironment(model);
+    unsetenv("KEST_SIM_STATE");
+    unsetenv("KEST_SIM_TRACE");
+
+    kestsim::HidrawUnit unit(model); // sets UMOCKDEV_DIR for the program
+    unit.setOpenDenied(options.denyOpen);
+    if (!options.unplugged) {
+        std::string error;
+        if (!unit.plug(error)) {
+            std::fprintf(stderr, "kest-pedal-sim: %s\n", error.c_str());
+            return 2;
+        }
+    }
+
+    GMainLoop *loop = g_main_loop_new(nullptr, FALSE);
+    Run run {&unit, loop};
+    g_unix_signal_add(SIGUSR1, onUnplug, &run);
+    g_unix_signal_add(SIGUSR2, onPlug, &run);
+    g_unix_signal_add(SIGINT, forward<SIGINT>, &run);
+    g_unix_signal_add(SIGTERM, forward<SIGTERM>, &run);
+    g_unix_signal_add(SIGHUP, forward<SIGHUP>, &run);
+
+    std::vector<std::string> env = childEnvironment();
+    std::vector<char *> envp, args;
+    for (std::string &e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    for (std::string &a : options.command)
+        args.push_back(a.data());
+    args.push_back(nullptr);
+
+    // The program starts with default signal handling and nothing blocked, whatever
+    // glib has set up here.
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t none, all;
+    sigemptyset(&none);
+    sigfillset(&all);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &all);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    const int spawned = posix_spawnp(&run.child, args[0], nullptr, &attr, args.data(), envp.data());
+    posix_spawnattr_destroy(&attr);
+    if (spawned != 0) {
+        std::fprintf(stderr, "kest-pedal-sim: cannot run %s: %s\n", args[0],
+                     std::strerror(spawned));
+        g_main_loop_unref(loop);
+        return 127;
+    }
+    g_child_watch_add(run.child, onChildExit, &run);
+    g_main_loop_run(loop);
+    g_main_loop_unref(loop);
+
+    if (WIFEXITED(run.status))
+        return WEXITSTATUS(run.status);
+    if (WIFSIGNALED(run.status))
+        return 128 + WTERMSIG(run.status);
+    return 1;
+}
