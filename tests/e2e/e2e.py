@@ -2,7 +2,7 @@
 """End-to-end checks: a program runs under kest-pedal-sim, and what it did is read back
 from the unit's wire log (trace file) and state file.
 
-    e2e.py --sim KEST_PEDAL_SIM CASE PROGRAM [--close-signal NAME]
+    e2e.py --sim KEST_PEDAL_SIM CASE PROGRAM
 
 Cases:
   probe   PROGRAM is kest-sim-probe: the simulator checked through the real hidapi
@@ -11,8 +11,9 @@ Cases:
   replug  kest-setting started without a unit attaches once it is plugged in, survives
           the unplug and attaches again after the re-plug
   access  kest-setting finding a unit that it may not open stays waiting and says why
-  close   kest-setting asked to close stores the active profiles; needs a way to press
-          its close button from outside (--close-signal), skipped without one
+  close   kest-setting closed with its own close button stores the active profiles; it
+          runs on a private Xvfb display and xdotool clicks the button (skipped when
+          either is missing)
 
 Every wait is bounded; the simulator and the program are killed whatever happens.
 Exit status: 0 passed, 1 failed, 77 skipped.
@@ -21,6 +22,8 @@ Exit status: 0 passed, 1 failed, 77 skipped.
 import argparse
 import json
 import os
+import select
+import shutil
 import signal
 import subprocess
 import sys
@@ -131,7 +134,7 @@ def fmt(read):
 class Session:
     """kest-pedal-sim running PROGRAM, with its files in a temporary directory."""
 
-    def __init__(self, sim, program, state, options=()):
+    def __init__(self, sim, program, state, options=(), env=None):
         self.dir = tempfile.TemporaryDirectory(prefix="kest-e2e-")
         self.state = os.path.join(self.dir.name, "state.json")
         self.trace = os.path.join(self.dir.name, "trace.txt")
@@ -139,7 +142,7 @@ class Session:
         with open(self.state, "w", encoding="utf-8") as f:
             json.dump(state, f)
         command = [sim, "--state", self.state, "--trace", self.trace] + list(options)
-        env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        env = dict(os.environ, **(env or {"QT_QPA_PLATFORM": "offscreen"}))
         self.started = time.monotonic()
         self.proc = subprocess.Popen(command + ["--", program] + list(program_args(program, self)),
                                      stdin=subprocess.DEVNULL, stdout=self.log,
@@ -297,14 +300,86 @@ def case_access(s, _):
         fail("the program opened a unit it has no access to")
 
 
-def case_close(s, close_signal):
+# The close button's centre in window coordinates (the form's pbClose: 860,10 24x24).
+CLOSE_BUTTON = (872, 22)
+
+
+class Display:
+    """A private Xvfb server, so that the close button can be clicked like a user does."""
+
+    def __init__(self):
+        self.proc = None
+        self.name = None
+
+    @staticmethod
+    def missing():
+        return [tool for tool in ("Xvfb", "xdotool") if shutil.which(tool) is None]
+
+    def start(self):
+        read_end, write_end = os.pipe()
+        try:
+            self.proc = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp", "-screen", "0",
+                 "1280x800x24"], pass_fds=(write_end,), stdin=subprocess.DEVNULL,
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+            os.close(write_end)
+            write_end = None
+            number = b""
+            end = time.monotonic() + 10
+            while not number.endswith(b"\n"):
+                left = end - time.monotonic()
+                if left <= 0 or not select.select([read_end], [], [], left)[0]:
+                    fail("Xvfb did not start within 10 s")
+                chunk = os.read(read_end, 16)
+                if not chunk:
+                    fail("Xvfb ended at start")
+                number += chunk
+            self.name = ":" + number.decode("ascii").strip()
+        finally:
+            os.close(read_end)
+            if write_end is not None:
+                os.close(write_end)
+        return self.name
+
+    def xdotool(self, *args, timeout=5):
+        env = dict(os.environ, DISPLAY=self.name)
+        try:
+            return subprocess.run(["xdotool"] + list(args), env=env, capture_output=True,
+                                  text=True, timeout=timeout)
+        except subprocess.TimeoutExpired:
+            fail("xdotool %s did not finish within %d s" % (args[0], timeout))
+
+    def stop(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.terminate()
+            try:
+                self.proc.wait(timeout=5)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+
+def find_window(display, s, timeout):
+    """The program's visible top-level window, once it is mapped."""
+    def found():
+        result = display.xdotool("search", "--onlyvisible", "--pid", str(s.program_pid()))
+        windows = result.stdout.split()
+        return windows[0] if windows else None
+    return s.wait_for("program window", timeout, found)
+
+
+def case_close(s, display):
     s.wait_attach(0, ATTACH_TIMEOUT)
     marked = MARK | 1 << 8 | 2 << 16  # each list shows its first profile: 0, 1, 2
-    os.kill(s.program_pid(), getattr(signal, "SIG" + close_signal))
+    window = find_window(display, s, 10)
+    x, y = CLOSE_BUTTON
+    result = display.xdotool("mousemove", "--window", window, str(x), str(y), "click", "1")
+    if result.returncode != 0:
+        fail("xdotool could not click the close button: %s" % result.stderr.strip())
     try:
         code = s.proc.wait(timeout=10)
     except subprocess.TimeoutExpired:
-        fail("the program did not close within 10 s")
+        fail("the program did not close within 10 s of the click on its close button")
     if code != 0:
         fail("the program ended with status %d" % code)
     writes = [d for kind, d in s.entries() if kind == "set" and d[1] == 0x0C and d[2] == 0x0F]
@@ -333,21 +408,29 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
-    parser.add_argument("--close-signal", default="")
     parser.add_argument("case", choices=sorted(CASES))
     parser.add_argument("program")
     args = parser.parse_args()
 
-    if args.case == "close" and not args.close_signal:
-        print("SKIP: the close test needs a way to press the program's close button from "
-              "outside (configure with -DKEST_E2E_CLOSE_SIGNAL=NAME once the program closes "
-              "through its close button on that signal); SIGTERM is not the close button")
-        return SKIP
+    display = Display()
+    env = None
+    if args.case == "close":
+        missing = Display.missing()
+        if missing:
+            print("SKIP: the close test clicks the close button on a private X display "
+                  "and needs %s (Debian packages xvfb, xdotool)" % " and ".join(missing))
+            return SKIP
+        try:
+            env = {"QT_QPA_PLATFORM": "xcb", "DISPLAY": display.start()}
+        except Failure as e:
+            print("FAILED: %s" % e)
+            display.stop()
+            return 1
 
     run, options, state = CASES[args.case]
-    s = Session(args.sim, args.program, state(), options)
+    s = Session(args.sim, args.program, state(), options, env)
     try:
-        run(s, args.close_signal)
+        run(s, display)
         s.finish(ended_by_sigterm=args.case not in ("probe", "close"))
         print("passed in %.1f s" % s.elapsed())
         return 0
@@ -364,6 +447,7 @@ def main():
         return 1
     finally:
         s.close()
+        display.stop()
 
 
 if __name__ == "__main__":
