@@ -6,19 +6,21 @@
 #include <QMainWindow>
 #include <QNetworkAccessManager>
 #include <QPointF>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QNetworkReply;
 class Ui_MainWindow;
 QT_END_NAMESPACE
 
 /// The program's only window: attaches to the pedal unit, switches pages and hosts
 /// every page's logic. The page slots live in files of their own:
 /// app/inputspage.cpp, app/calibrationpage.cpp, profiles/profilespage.cpp,
-/// firmware/devicepage.cpp.
+/// profiles/profilefiles.cpp, firmware/devicepage.cpp, firmware/updatecheck.cpp.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -87,4 +89,5 @@ private:
     std::array<std::uint16_t, 6> calObserved;
     QNetworkAccessManager networkManager;
     QString updateBaseUrl;
+    QPointer<QNetworkReply> download; ///< the firmware download under way, if any
 };

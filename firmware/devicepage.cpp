@@ -42,6 +42,12 @@ void MainWindow::onUpgrade()
     }
     if (upgradeThread.isRunning())
         return; // the running upload keeps its file
+    if (!kest::deviceIsOpen()) {
+        // The unit left during a download: nothing will report progress, so the page
+        // must not stay in its download display with the check button disabled.
+        resetFirmwarePage();
+        return;
+    }
     qDebug().noquote() << "Start upgrade from " + path;
     upgradeThread.firmwarePath = path;
     upgradeThread.start(QThread::InheritPriority);

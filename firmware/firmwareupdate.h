@@ -1,0 +1,70 @@
+#pragma once
+
+// The pure parts of the online update: reading the version document, comparing firmware
+// versions (a version is a date and time), checking a downloaded image against its
+// digest, and the download's progress value.
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QJsonObject>
+#include <QString>
+
+#include <optional>
+
+namespace kest {
+
+/// How firmware versions are written, by the unit and by the version document alike:
+/// "Jan 9 2024,16:05".
+inline constexpr char FIRMWARE_DATE_FORMAT[] = "MMM d yyyy,hh:mm";
+
+/// Where a downloaded image waits for its upload, under the platform's temporary folder.
+inline constexpr char FIRMWARE_TEMP_NAME[] = "kest.firmware.bin";
+
+/// The keys of the version document that the update uses; a key that is missing or not
+/// a string reads as empty.
+struct VersionDocument
+{
+    QString version; ///< the newest firmware's date and time
+    QString name; ///< the image's file name, relative to the update address
+    QString md5; ///< the image's MD5 digest, 32 hex digits in either case
+    QJsonObject object; ///< the whole document, for the debug log
+};
+
+/// The document in `body`, or nothing when `body` is not a JSON object (an empty body
+/// after a network failure, an error page, an array, malformed text).
+std::optional<VersionDocument> parseVersionDocument(const QByteArray &body);
+
+/// The unit's version text from the ABOUT page's label ("Firmware Version:\t<text>"): the
+/// field after the first tab (empty without a tab), with each pair of spaces made one,
+/// so that a day padded with a space ("Jan  9 2024,16:05") fits the format.
+QString deviceVersionText(const QString &versionLabel);
+
+/// The date and time a version text stands for (local time); invalid unless the whole
+/// text fits FIRMWARE_DATE_FORMAT.
+QDateTime firmwareDate(const QString &text);
+
+enum class UpdateVerdict {
+    NoValidDevice, ///< one of the two versions is no valid date and time
+    UpToDate, ///< the unit's firmware is as new as the server's, or newer
+    UpdateAvailable, ///< the server has newer firmware
+};
+
+/// Compares the unit's firmware, given as the ABOUT page's version label, with the
+/// version the server offers. An empty label means no unit was opened yet.
+UpdateVerdict compareFirmware(const QString &versionLabel, const QString &serverVersion);
+
+/// The MD5 digest of `data` as 32 lower-case hex digits.
+QString imageDigest(const QByteArray &data);
+
+/// Whether the digest of `image` appears in `expected` (the digest label, "MD5: <digest>"),
+/// whichever case the digest was stored in.
+bool digestMatches(const QByteArray &image, const QString &expected);
+
+/// The download bar's value for `received` of `total` bytes (truncated; outside 0..100
+/// when the server gave no size), or nothing for a total of 0, which has no percent.
+std::optional<int> downloadPercent(qint64 received, qint64 total);
+
+/// The path a downloaded image is stored under before its upload, with forward slashes.
+QString temporaryImagePath();
+
+} // namespace kest
