@@ -8,6 +8,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -44,7 +45,10 @@ void MainWindow::onUpgrade()
         return; // the running upload keeps its file
     if (!kest::deviceIsOpen()) {
         // The unit left during a download: nothing will report progress, so the page
-        // must not stay in its download display with the check button disabled.
+        // must not stay in its download display with the check button disabled. A
+        // downloaded image goes, as it would after its upload.
+        if (path.contains(QDir::tempPath()))
+            QFile::remove(path);
         resetFirmwarePage();
         return;
     }

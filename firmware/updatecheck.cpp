@@ -29,6 +29,11 @@ QNetworkRequest updateRequest(const QString &address)
 
 void MainWindow::onAutoUpgrade()
 {
+    // While an image is on its way (a typed address being downloaded, or an upload) an
+    // accepted offer could not be carried out, and would put its digest in the place of
+    // the one the running download is checked against.
+    if (download || upgradeThread.isRunning())
+        return;
     QNetworkReply *reply
         = networkManager.get(updateRequest(updateBaseUrl + QStringLiteral("version.json")));
     ui->pbAutoUpgrade->setEnabled(false);

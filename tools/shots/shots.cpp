@@ -17,7 +17,7 @@ int main(int argc, char *argv[])
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     kestsim::UnitState s;
-    s.version = "V1.2.0";
+    s.version = "Mar  4 2024,09:30"; // firmware versions are dates, the day padded
     s.kept.deadzone = {3277, 62258, 0, 65535, 1311, 60948};
     s.kept.activeProfile = 0xEF020100;
     const std::pair<const char *, std::array<std::uint8_t, 7>> slots[] = {
