@@ -37,17 +37,20 @@ void MainWindow::onCalibrateSave()
 
     // Both tables go back as the unit sent them, but for this pedal's two values.
     if (buttons[p]->text() == QLatin1String("SAVE")) {
-        // No position seen since the watch began: storing the reset bounds (low 65535,
-        // high 0) would leave the pedal without any travel.
-        if (calObserved[std::size_t(calLowIndex)] > calObserved[std::size_t(calHighIndex)]) {
+        // The bounds must leave the pedal some travel. They would not when no position
+        // arrived since the watch began (low 65535, high 0), nor when the pedal rested or
+        // barely moved: the margin added to the low bound would lift it to or over the
+        // high one, and the unit would keep that inverted range.
+        const std::uint16_t low = kest::calibratedLow(p, calObserved[std::size_t(calLowIndex)]);
+        const std::uint16_t high = calObserved[std::size_t(calHighIndex)];
+        if (low >= high) {
             KestMessage::information(this, tr("Notify"),
                                      tr("Move the pedal through its whole travel, then save."));
             return;
         }
         calibration[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
-        kest::setRangeValue(calibration, calLowIndex,
-                            kest::calibratedLow(p, calObserved[std::size_t(calLowIndex)]));
-        kest::setRangeValue(calibration, calHighIndex, calObserved[std::size_t(calHighIndex)]);
+        kest::setRangeValue(calibration, calLowIndex, low);
+        kest::setRangeValue(calibration, calHighIndex, high);
         kest::deviceSend(calibration);
 
         deadzone[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;

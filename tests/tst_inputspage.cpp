@@ -42,7 +42,8 @@ private Q_SLOTS:
     void calibrationStoresWatchedBounds_data();
     void calibrationStoresWatchedBounds();
     void oneCalibrationAtATime();
-    void calibrationWithoutMovementIsRefused();
+    void calibrationWithoutTravelIsRefused_data();
+    void calibrationWithoutTravelIsRefused();
     void attachResetsACalibrationUnderWay();
 };
 
@@ -218,19 +219,48 @@ void TestInputsPage::oneCalibrationAtATime()
     QVERIFY(kestsim::unit().wireLog().empty());
 }
 
-void TestInputsPage::calibrationWithoutMovementIsRefused()
+void TestInputsPage::calibrationWithoutTravelIsRefused_data()
 {
+    QTest::addColumn<int>("pedal");
+    QTest::addColumn<QList<int>>("positions"); // seen while the watch runs
+    QTest::newRow("THROTTLE, no report at all") << 2 << QList<int> {};
+    QTest::newRow("CLUTCH, less travel than the margin") << 0 << QList<int> {3000, 3400};
+    QTest::newRow("CLUTCH, exactly the margin") << 0 << QList<int> {3000, 4000};
+    QTest::newRow("BRAKE, resting") << 1 << QList<int> {5000};
+}
+
+void TestInputsPage::calibrationWithoutTravelIsRefused()
+{
+    QFETCH(int, pedal);
+    QFETCH(QList<int>, positions);
     DialogCatcher dialogs;
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
-    auto *button = child<QPushButton>(w.get(), "pbSave2");
+    auto *button = child<QPushButton>(w.get(), QString("pbSave%1").arg(pedal).toLatin1());
     QTest::mouseClick(button, Qt::LeftButton);
-    QTest::qWait(600); // the watch is reset, and no report comes
-    kestsim::unit().clearWireLog();
+    QTest::qWait(600); // the watch starts 500 ms after the click
+    auto &u = kestsim::unit();
+    auto *number = child<QLabel>(w.get(), QString("lbAdc%1").arg(pedal).toLatin1());
+    for (int v : positions) {
+        std::array<std::uint16_t, 3> p {7, 7, 7};
+        p[std::size_t(pedal)] = std::uint16_t(v);
+        u.setPedals(p[0], p[1], p[2]);
+        QTRY_COMPARE(number->text(), QString::number(v));
+    }
+    u.clearWireLog();
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList {"Move the pedal through its whole travel, then save."});
-    QVERIFY(writes().isEmpty()); // an inverted range would leave the pedal without travel
+    QVERIFY(writes().isEmpty()); // an inverted or empty range would leave no travel
     QCOMPARE(button->text(), QStringLiteral("SAVE"));
+
+    // The watch goes on: a real stroke saves.
+    u.setPedals(30000, 30000, 30000);
+    QTRY_COMPARE(number->text(), QStringLiteral("30000"));
+    u.setPedals(1, 1, 1);
+    QTRY_COMPARE(number->text(), QStringLiteral("1"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->text(), QStringLiteral("CALIBRATE"));
+    QCOMPARE(writes().size(), 2);
 }
 
 void TestInputsPage::attachResetsACalibrationUnderWay()
