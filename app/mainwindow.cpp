@@ -180,13 +180,17 @@ void MainWindow::onSidebar()
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && qRound(event->position().y()) <= 49)
+    if (event->button() == Qt::LeftButton && qRound(event->position().y()) <= 49) {
         dragPosition = event->globalPosition();
+        dragging = true;
+    }
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!(event->buttons() & Qt::LeftButton) || dragPosition.x() < 0 || dragPosition.y() < 0)
+    // Not a negative position as the sign of no drag: on a screen left of or above the
+    // primary one, or when the window is dragged across its edge, positions are negative.
+    if (!(event->buttons() & Qt::LeftButton) || !dragging)
         return;
     const QPointF global = event->globalPosition();
     const int dx = int(global.x() - dragPosition.x());
@@ -198,4 +202,5 @@ void MainWindow::mouseMoveEvent(QMouseEvent *event)
 void MainWindow::mouseReleaseEvent(QMouseEvent *)
 {
     dragPosition = QPointF(-1, -1);
+    dragging = false;
 }

@@ -82,6 +82,7 @@ private:
 
     Ui_MainWindow *ui;
     QPointF dragPosition;
+    bool dragging = false; ///< the top band is held
     KestEvent eventThread;
     KestUpgrade upgradeThread;
     int calLowIndex = 0;

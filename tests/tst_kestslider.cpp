@@ -189,6 +189,22 @@ private Q_SLOTS:
         QCOMPARE(h->pos(), QPoint(endX, FORM_Y));
     }
 
+    void dragOnAScreenLeftOfThePrimary()
+    {
+        // There every global position is negative; the drag works all the same.
+        KestSlider *h = handle(38, 0);
+        QSignalSpy released(h, &KestSlider::valueChanged);
+        const QPointF start(-1500.0, -200.0);
+        press(h, start);
+        moveTo(h, start + QPointF(6, 0));
+        moveTo(h, start + QPointF(10, 0));
+        QCOMPARE(h->pos(), QPoint(48, FORM_Y));
+        release(h, start + QPointF(10, 0));
+        QCOMPARE(released.count(), 1);
+        moveTo(h, start + QPointF(20, 0)); // released: no more drag
+        QCOMPARE(h->pos(), QPoint(48, FORM_Y));
+    }
+
     void dragKeepsGoingTowardTheEnd()
     {
         KestSlider *h = handle(38, 0);

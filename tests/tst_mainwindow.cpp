@@ -26,6 +26,7 @@ private Q_SLOTS:
     void noAccessShowsAHint();
     void dragStartsOnlyInTheTopBand_data();
     void dragStartsOnlyInTheTopBand();
+    void dragAcrossTheScreenEdge();
     void moveWithoutPressDoesNotDrag();
     void sidebarShowsPages();
     void closeButtonClosesAndStoresActiveProfiles();
@@ -199,6 +200,28 @@ void TestMainWindow::dragStartsOnlyInTheTopBand()
     sendMouse(w.get(), QEvent::MouseButtonRelease, QPointF(390, y - 5), b, Qt::NoButton);
     sendMouse(w.get(), QEvent::MouseMove, QPointF(300, y), Qt::NoButton, Qt::LeftButton);
     QCOMPARE(w->pos(), moved); // released: no more drag
+}
+
+void TestMainWindow::dragAcrossTheScreenEdge()
+{
+    // Dragged onto a screen left of or above the primary one, the pointer's global
+    // position turns negative; the window keeps following it.
+    auto w = openWindow();
+    w->move(100, 100);
+    const auto send
+        = [&](QEvent::Type type, QPointF global, Qt::MouseButton button, Qt::MouseButtons held) {
+              const QPointF local(400, 20);
+              QMouseEvent e(type, local, local, global, button, held, Qt::NoModifier);
+              QCoreApplication::sendEvent(w.get(), &e);
+          };
+    send(QEvent::MouseButtonPress, QPointF(10, 30), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, QPointF(-40, 5), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(w->pos(), QPoint(50, 75));
+    send(QEvent::MouseMove, QPointF(-140, -15), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(w->pos(), QPoint(-50, 55));
+    send(QEvent::MouseButtonRelease, QPointF(-140, -15), Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseMove, QPointF(-100, -15), Qt::NoButton, Qt::LeftButton);
+    QCOMPARE(w->pos(), QPoint(-50, 55)); // released: no more drag
 }
 
 void TestMainWindow::moveWithoutPressDoesNotDrag()

@@ -56,17 +56,21 @@ void KestSlider::setValue(int percent)
 void KestSlider::mousePressEvent(QMouseEvent *event)
 {
     lastPress = event->globalPosition();
+    dragging = true;
 }
 
 void KestSlider::mouseReleaseEvent(QMouseEvent *)
 {
     lastPress = QPointF(-1.0, -1.0);
+    dragging = false;
     Q_EMIT valueChanged();
 }
 
 void KestSlider::mouseMoveEvent(QMouseEvent *event)
 {
-    if (lastPress.x() < 0 || lastPress.y() < 0)
+    // A flag of its own, not a negative position: on a screen left of or above the
+    // primary one every global position is negative.
+    if (!dragging)
         return;
 
     const QPointF here = event->globalPosition();

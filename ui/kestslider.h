@@ -47,4 +47,5 @@ private:
     int maxX = -1; // rightmost x of the travel
     int scale = -1; // the percent at full travel
     QPointF lastPress {-1.0, -1.0}; // global mouse position of the drag; (-1, -1) when idle
+    bool dragging = false; // between a press and its release
 };
