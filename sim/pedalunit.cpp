@@ -10,6 +10,7 @@ namespace kestsim {
 namespace {
 
 constexpr std::size_t kReportSize = 20;
+constexpr std::uint8_t kCommandReportId = 0x02;
 constexpr std::size_t kInputSize = 17;
 constexpr std::uint8_t kInputReportId = 0x01;
 constexpr std::size_t kMaxQueuedInputs = 64; // as a hidraw node buffers them
@@ -155,7 +156,12 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_plugged)
         return -1;
-    if (m_failSends > 0) {
+    // The unit has one feature report; any other report ID is refused, as by the device.
+    if (length == 0 || data[0] != kCommandReportId)
+        return -1;
+    if (m_sendsBeforeFailing > 0) {
+        --m_sendsBeforeFailing;
+    } else if (m_failSends > 0) {
         --m_failSends;
         return -1;
     }
@@ -232,6 +238,8 @@ int PedalUnit::getFeature(std::uint8_t *data, std::size_t length)
     sleepDelay();
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!m_plugged)
+        return -1;
+    if (length == 0 || data[0] != kCommandReportId)
         return -1;
     const std::size_t n = std::min(length, kReportSize);
     std::copy_n(m_reply.begin(), n, data);
@@ -380,10 +388,11 @@ void PedalUnit::setStreaming(bool on, double rate, Motion motion)
     m_inputReady.notify_all();
 }
 
-void PedalUnit::failNextSends(int count)
+void PedalUnit::failNextSends(int count, int after)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_failSends = count;
+    m_sendsBeforeFailing = after;
 }
 
 void PedalUnit::setExchangeDelay(std::chrono::microseconds delay)

@@ -98,7 +98,8 @@ public:
     /// Continuous reports at `rate` per second (rate <= 0: as fast as they are read).
     void setStreaming(bool on, double rate, Motion motion = Motion::Still);
 
-    void failNextSends(int count);
+    /// Lets the next `after` sends through, then fails `count` of them.
+    void failNextSends(int count, int after = 0);
     void setExchangeDelay(std::chrono::microseconds delay);
     void setOpenDenied(bool denied);
     /// How many input reads have begun (a read sleeps the exchange delay first).
@@ -150,6 +151,7 @@ private:
     std::uint64_t m_generation = 1;
     bool m_openDenied = false;
     int m_failSends = 0;
+    int m_sendsBeforeFailing = 0;
     int m_readsStarted = 0;
     std::chrono::microseconds m_delay {0};
 
