@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "kestdevice.h"
+#include "kestmessage.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
@@ -83,12 +84,14 @@ MainWindow::~MainWindow()
 {
     // Stopped gently: a thread killed inside a device call would leave the device lock
     // held. Neither thread may outlive the objects it uses.
+    // The upload goes first: stopping the reader closes the device handle, which would
+    // cut the image off half-way.
+    if (upgradeThread.isRunning())
+        upgradeThread.wait();
     if (eventThread.isRunning()) {
         eventThread.requestInterruption();
         eventThread.wait();
     }
-    if (upgradeThread.isRunning())
-        upgradeThread.wait();
     kest::deviceClose();
     delete ui;
 }
@@ -156,6 +159,14 @@ void MainWindow::showWaiting()
 
 void MainWindow::onClose()
 {
+    // Closing stops the reader, and with it the device handle: during an upload that
+    // would leave the unit with part of an image.
+    if (upgradeThread.isRunning()) {
+        KestMessage::information(
+            this, tr("Notify"),
+            tr("The firmware update is still running. Please wait until it is finished."));
+        return;
+    }
     if (kest::deviceIsOpen())
         syncActiveProfile();
     eventThread.requestInterruption();

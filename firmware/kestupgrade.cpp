@@ -42,7 +42,11 @@ void KestUpgrade::run()
     }
 
     kest::fillFirmwareEnd(report);
-    kest::deviceSend(report);
+    if (kest::deviceSend(report) < 0) {
+        // Without its end report the unit never writes the image: not a success.
+        Q_EMIT progress(-1);
+        return;
+    }
     for (int p = 97; p <= 100; ++p) {
         QThread::sleep(1);
         Q_EMIT progress(p);

@@ -47,9 +47,11 @@ private Q_SLOTS:
 
     void uploadSendsTheImageAsChunks();
     void uploadOfAnEmptyImage();
+    void failedUploadStopsAndNeverCompletes_data();
     void failedUploadStopsAndNeverCompletes();
     void uploadWithoutUnitDoesNothing();
     void manualUpdateThroughThePage();
+    void closingWaitsForTheUpload();
     void refusedFirmwareFiles_data();
     void refusedFirmwareFiles();
     void fileDialogCancelKeepsThePath();
@@ -114,14 +116,28 @@ void TestDevicePage::uploadOfAnEmptyImage()
     QVERIFY(!QFile::exists(path)); // a temporary image is deleted after the upload
 }
 
+void TestDevicePage::failedUploadStopsAndNeverCompletes_data()
+{
+    QTest::addColumn<int>("sentBefore"); // sends that go through before the failure
+    QTest::addColumn<QList<int>>("progress");
+    QTest::addColumn<int>("dataReports"); // that the unit got
+    // 100 bytes: seven data reports, then the end report
+    QTest::newRow("first data report") << 0 << QList<int> {-1} << 0;
+    QTest::newRow("a data report half-way") << 3 << QList<int> {0, 15, 30, -1} << 3;
+    QTest::newRow("the end report") << 7 << QList<int> {0, 15, 30, 46, 61, 76, 92, -1} << 7;
+}
+
 void TestDevicePage::failedUploadStopsAndNeverCompletes()
 {
+    QFETCH(int, sentBefore);
+    QFETCH(int, dataReports);
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-fail-test.bin"), pattern(100));
     const int ends = kestsim::unit().firmwareEndCount();
-    kestsim::unit().failNextSends(1);
-    QCOMPARE(runUpload(path), QList<int> {-1});
-    QVERIFY(wire("set").isEmpty()); // no further data report and no end report
+    kestsim::unit().failNextSends(1, sentBefore);
+    QTEST(runUpload(path), "progress");
+    // nothing after the failed report, and no end report that went through
+    QCOMPARE(wire("set").size(), dataReports);
     QCOMPARE(kestsim::unit().firmwareEndCount(), ends);
     QVERIFY(QFile::remove(path)); // kept for another try
 }
@@ -159,8 +175,42 @@ void TestDevicePage::manualUpdateThroughThePage()
                               QStringLiteral("Firmware updated successfully."), 8000);
     QVERIFY(child(w.get(), "pgUpgrade")->isHidden()); // idle before the box is shown
     QVERIFY(child(w.get(), "lbUpgrade")->isHidden());
-    QCOMPARE(kestsim::unit().firmwareImage().size(), std::size_t(4096 + 16));
+    const QByteArray image = pattern(4096 + 16);
+    QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
+    QVERIFY(kestsim::unit().firmwareGaps().empty());
     QVERIFY(wire("set").join(' ').contains("02 81 00 10")); // chunk 256
+}
+
+void TestDevicePage::closingWaitsForTheUpload()
+{
+    // Closing stops the reader, which closes the device handle: mid-upload that would
+    // leave the unit with part of an image.
+    kest::deviceClose();
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
+    const QByteArray image = pattern(4096);
+    const QString path
+        = writeFile(QDir::tempPath() + QStringLiteral("/kest-close-test.bin"), image);
+    child<QLineEdit>(w.get(), "lePath")->setText(path);
+    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 256 reports: 0.5 s
+    QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
+    QTRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
+
+    QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
+    QCOMPARE(
+        dialogs.texts(),
+        QStringList {"The firmware update is still running. Please wait until it is finished."});
+    QVERIFY(w->isVisible());
+    QVERIFY(kest::deviceIsOpen());
+
+    // A window destroyed all the same (the session ends) lets the upload finish first.
+    const int ends = kestsim::unit().firmwareEndCount();
+    w.reset();
+    QCOMPARE(kestsim::unit().firmwareEndCount(), ends + 1);
+    QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
+    QVERIFY(kestsim::unit().firmwareGaps().empty());
+    QVERIFY(!QFile::exists(path)); // a temporary image goes after its upload
 }
 
 void TestDevicePage::refusedFirmwareFiles_data()
