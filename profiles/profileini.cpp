@@ -121,7 +121,12 @@ bool readProfileFile(const QString &path, ProfileTable &table)
         const QByteArray record = file.value(key).toByteArray();
         if (!profileRecordValid(record))
             return false;
-        read.profiles.append({profileKeyName(key), record.left(SLOT_RECORD_SIZE)});
+        // The unit keeps 16 bytes of a name: a longer one would come back cut short,
+        // perhaps inside a character.
+        const QString name = profileKeyName(key);
+        if (name.toLocal8Bit().size() > PROFILE_NAME_MAX)
+            return false;
+        read.profiles.append({name, record.left(SLOT_RECORD_SIZE)});
     }
     table = read;
     return true;

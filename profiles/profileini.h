@@ -67,8 +67,9 @@ struct ProfileTable
 };
 
 /// Reads and checks a whole profile file. Returns false, leaving `table` alone, when the
-/// file cannot be read or parsed, is not well-formed, its INDEX lacks the mark, or any
-/// profile value is not a usable record; a file is taken only as a whole.
+/// file cannot be read or parsed, is not well-formed, its INDEX lacks the mark, any
+/// profile value is not a usable record or any name is longer than the unit keeps; a file
+/// is taken only as a whole.
 bool readProfileFile(const QString &path, ProfileTable &table);
 
 /// Writes a profile file in place of any file of that name; the key of each profile is

@@ -254,6 +254,7 @@ void TestProfileIni::readsFixtures_data()
     QTest::newRow("short record") << "import-short-record.ini" << false << none;
     QTest::newRow("text for a record") << "import-text-record.ini" << false << none;
     QTest::newRow("slot 16") << "import-slot-out-of-range.ini" << false << none;
+    QTest::newRow("name of 17 bytes") << "import-long-name.ini" << false << none;
     QTest::newRow("unclosed section header") << "import-broken-section.ini" << false << none;
     QTest::newRow("missing file") << "no-such-file.ini" << false << none;
 }
