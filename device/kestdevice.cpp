@@ -15,6 +15,7 @@ std::mutex &deviceMutex()
 }
 
 hid_device *g_handle = nullptr;
+std::uint64_t g_session = 0; // counts the successful opens
 
 void closeLocked()
 {
@@ -52,8 +53,10 @@ DeviceOpenResult deviceOpen()
         std::lock_guard<std::mutex> lock(deviceMutex());
         closeLocked();
         g_handle = hid_open(KEST_VENDOR_ID, KEST_PRODUCT_ID, nullptr);
-        if (g_handle)
+        if (g_handle) {
+            ++g_session;
             return DeviceOpenResult::Opened;
+        }
     }
     return unitEnumerated() ? DeviceOpenResult::NoAccess : DeviceOpenResult::NotFound;
 }
@@ -101,6 +104,20 @@ void deviceSettingApply(std::uint8_t id, std::uint32_t value)
 int deviceSend(const Report &report)
 {
     std::lock_guard<std::mutex> lock(deviceMutex());
+    return sendLocked(report);
+}
+
+std::uint64_t deviceSession()
+{
+    std::lock_guard<std::mutex> lock(deviceMutex());
+    return g_handle ? g_session : 0;
+}
+
+int deviceSendInSession(const Report &report, std::uint64_t session)
+{
+    std::lock_guard<std::mutex> lock(deviceMutex());
+    if (session == 0 || session != g_session)
+        return -1;
     return sendLocked(report);
 }
 

@@ -53,6 +53,15 @@ void deviceSettingApply(std::uint8_t id, std::uint32_t value);
 /// bytes sent, or -1), and -1 when no unit is open.
 int deviceSend(const Report &report);
 
+/// Which opening of the unit the handle stands for: a new number for every successful
+/// deviceOpen, 0 while no unit is open.
+std::uint64_t deviceSession();
+
+/// deviceSend, but only within the opening `session` (from deviceSession): -1 once the
+/// unit has been closed, or closed and opened again, since. A transfer that spans many
+/// reports, such as a firmware image, must not carry on into a new opening.
+int deviceSendInSession(const Report &report, std::uint64_t session);
+
 /// Returned by deviceRead when no unit is open.
 constexpr int DEVICE_NO_HANDLE = -2;
 

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void openReportsAccessProblems();
     void readsFailOnceUnplugged();
     void queriesStayPairedAcrossThreads();
+    void sendsStayWithinTheirOpening();
 };
 
 void TestDeviceLink::init()
@@ -219,6 +220,28 @@ void TestDeviceLink::queriesStayPairedAcrossThreads()
     kestsim::unit().setStreaming(false, 250);
     QCOMPARE(mismatches.load(), 0);
     QVERIFY(inputs.load() >= 50);
+}
+
+void TestDeviceLink::sendsStayWithinTheirOpening()
+{
+    const Report report = settingWrite(KESTIE_PEDAL_MODE, 1, true);
+    const std::uint64_t first = deviceSession();
+    QVERIFY(first != 0);
+    QCOMPARE(deviceSendInSession(report, first), int(report.size()));
+
+    deviceClose();
+    QCOMPARE(deviceSession(), std::uint64_t(0));
+    QCOMPARE(deviceSendInSession(report, first), -1);
+    QCOMPARE(deviceSendInSession(report, 0), -1);
+
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    const std::uint64_t second = deviceSession();
+    QVERIFY(second != first);
+    kestsim::unit().clearWireLog();
+    QCOMPARE(deviceSendInSession(report, first), -1); // the unit was opened again
+    QVERIFY(kestsim::unit().wireLog().empty());
+    QCOMPARE(deviceSendInSession(report, second), int(report.size()));
+    QCOMPARE(deviceSend(report), int(report.size())); // plain sends go to any opening
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void uploadOfAnEmptyImage();
     void failedUploadStopsAndNeverCompletes_data();
     void failedUploadStopsAndNeverCompletes();
+    void uploadDoesNotCarryOnIntoANewOpening();
     void uploadWithoutUnitDoesNothing();
     void manualUpdateThroughThePage();
     void closingWaitsForTheUpload();
@@ -139,6 +140,32 @@ void TestDevicePage::failedUploadStopsAndNeverCompletes()
     // nothing after the failed report, and no end report that went through
     QCOMPARE(wire("set").size(), dataReports);
     QCOMPARE(kestsim::unit().firmwareEndCount(), ends);
+    QVERIFY(QFile::remove(path)); // kept for another try
+}
+
+void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
+{
+    // The link drops and the window opens the unit again while the upload runs: the
+    // rest of the image must not go to the new opening.
+    const QString path
+        = writeFile(QDir::tempPath() + QStringLiteral("/kest-reopen-test.bin"), pattern(3200));
+    const int ends = kestsim::unit().firmwareEndCount();
+    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
+    KestUpgrade upload;
+    QList<int> values;
+    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
+    upload.firmwarePath = path;
+    upload.start();
+    QTRY_VERIFY(!kestsim::unit().wireReports("set").empty());
+    kest::deviceClose();
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    QVERIFY(upload.wait(15000));
+    QCoreApplication::processEvents();
+    QVERIFY(!values.isEmpty());
+    QCOMPARE(values.last(), -1);
+    QVERIFY(!values.contains(100));
+    QCOMPARE(kestsim::unit().firmwareEndCount(), ends);
+    QVERIFY(wire("set").size() < 200);
     QVERIFY(QFile::remove(path)); // kept for another try
 }
 
