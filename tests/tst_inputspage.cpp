@@ -99,11 +99,19 @@ void TestInputsPage::clutchOffSendsNoClutchDeadzone()
     freshUnit(unitWithDeadzones({6554, 58982, 0, 65535, 0, 65535}, false));
     auto w = openWindow();
     QVERIFY(child(w.get(), "lbDzL0")->isHidden());
+    // Off, the CLUTCH handles stay where they are, whatever the unit holds for them.
+    auto *low = child<KestSlider>(w.get(), "lbDzL0");
+    auto *high = child<KestSlider>(w.get(), "lbDzR0");
+    low->setValue(3);
+    high->setValue(4);
     kestsim::unit().clearWireLog();
     dragBy(child(w.get(), "lbDzR2"), -4); // THROTTLE high deadzone to 2 %
     QCOMPARE(
         writes(),
         QStringList {hexOf(report("02 05 01 01 ef 00 00 ff ff 00 00 ff ff 00 00 e0 fa 00 00 00"))});
+    QCOMPARE(readRequests(), QStringList {"0501"}); // read back, and placed from it
+    QCOMPARE(low->value(), 3);
+    QCOMPARE(high->value(), 4);
 }
 
 void TestInputsPage::clutchSwitch()
