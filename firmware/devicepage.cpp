@@ -3,12 +3,12 @@
 #include "mainwindow.h"
 
 #include "firmwarechunks.h"
+#include "firmwareupdate.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 
@@ -45,9 +45,9 @@ void MainWindow::onUpgrade()
         return; // the running upload keeps its file
     if (!kest::deviceIsOpen()) {
         // The unit left during a download: nothing will report progress, so the page
-        // must not stay in its download display with the check button disabled. A
-        // downloaded image goes, as it would after its upload.
-        if (path.contains(QDir::tempPath()))
+        // must not stay in its download display with the check button disabled. The
+        // downloaded image goes, as it would after its upload; a file of the user's stays.
+        if (path == kest::temporaryImagePath())
             QFile::remove(path);
         resetFirmwarePage();
         return;
