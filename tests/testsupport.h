@@ -7,12 +7,23 @@
 #include "simhid.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <QStringList>
 
 #include <vector>
 
 namespace testsupport {
+
+/// Writes `content` to a new file at `path` and returns the path; a test that cannot
+/// write its own input stops at once.
+inline QString writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
+        qFatal("cannot write %s", qPrintable(path));
+    return path;
+}
 
 /// "02 0b 09 00" → bytes; blanks are ignored.
 inline kestsim::Bytes hex(const char *text)

@@ -22,14 +22,6 @@ QByteArray pattern(int size)
     return image;
 }
 
-QString writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
-
 } // namespace
 
 class TestDevicePage : public QObject

@@ -2,6 +2,7 @@
 // fixtures and written against a golden file.
 
 #include "profileini.h"
+#include "testsupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -288,13 +289,10 @@ void TestProfileIni::writesGoldenFile()
 void TestProfileIni::writingReplacesAnOlderFile()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("old.ini");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("[General]\n01Stale=@ByteArray(\\x1\\x2\\x0\\x0\\x0\\x0\\x0)\nINDEX=1\n"
-                  "[other]\nkey=value\n");
-    }
+    const QString path = testsupport::writeFile(
+        dir.filePath("old.ini"),
+        "[General]\n01Stale=@ByteArray(\\x1\\x2\\x0\\x0\\x0\\x0\\x0)\nINDEX=1\n"
+        "[other]\nkey=value\n");
     QVERIFY(kest::writeProfileFile(path, exportedTable()));
     QCOMPARE(contents(path), contents(dataFile("profiles-export.ini")));
 }

@@ -594,13 +594,9 @@ void TestProfilesPage::exportFileNames()
 void TestProfilesPage::exportReplacesAnOlderFile()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath("old.ini");
-    {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("[General]\n15Stale=@ByteArray(\\xf\\x1\\x0\\x0\\x0\\x0\\x0)\n"
-                  "INDEX=4009754624\n[group]\nkey=1\n");
-    }
+    const QString path = writeFile(dir.filePath("old.ini"),
+                                   "[General]\n15Stale=@ByteArray(\\xf\\x1\\x0\\x0\\x0\\x0\\x0)\n"
+                                   "INDEX=4009754624\n[group]\nkey=1\n");
     auto w = openProfiles(exportState());
     DialogCatcher dialogs;
     dialogs.fileNames << path;
