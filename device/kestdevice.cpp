@@ -73,32 +73,47 @@ bool deviceIsOpen()
     return g_handle != nullptr;
 }
 
-void deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply)
+bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply)
 {
     std::lock_guard<std::mutex> lock(deviceMutex());
     if (!g_handle)
-        return;
+        return false;
     const Report request = readRequest(code, index);
-    hid_send_feature_report(g_handle, request.data(), request.size());
+    if (hid_send_feature_report(g_handle, request.data(), request.size()) <= 0)
+        return false; // the unit would answer with its previous reply
+    const Report prepared = reply;
     reply[0] = REPORT_ID;
-    hid_get_feature_report(g_handle, reply.data(), reply.size());
+    if (hid_get_feature_report(g_handle, reply.data(), reply.size()) <= 0
+        || !replyMatches(code, index, reply)) {
+        reply = prepared;
+        return false;
+    }
+    return true;
+}
+
+bool deviceSettingRead(std::uint8_t id, std::uint32_t &value)
+{
+    Report reply {};
+    const bool ok = deviceQuery(CMD_DEVICE_SETTING, id, reply);
+    value = settingValue(reply);
+    return ok;
 }
 
 std::uint32_t deviceSettingRead(std::uint8_t id)
 {
-    Report reply {};
-    deviceQuery(CMD_DEVICE_SETTING, id, reply);
-    return settingValue(reply);
+    std::uint32_t value = 0;
+    deviceSettingRead(id, value);
+    return value;
 }
 
-void deviceSettingWrite(std::uint8_t id, std::uint32_t value)
+bool deviceSettingWrite(std::uint8_t id, std::uint32_t value)
 {
-    deviceSend(settingWrite(id, value, true));
+    return deviceWrite(settingWrite(id, value, true));
 }
 
-void deviceSettingApply(std::uint8_t id, std::uint32_t value)
+bool deviceSettingApply(std::uint8_t id, std::uint32_t value)
 {
-    deviceSend(settingWrite(id, value, false));
+    return deviceWrite(settingWrite(id, value, false));
 }
 
 int deviceSend(const Report &report)

@@ -38,20 +38,35 @@ bool deviceIsOpen();
 
 /// Sends a CMD_READ request for (code, index) and fetches the reply into the caller's
 /// buffer, whose byte 0 is set to the report ID first. The caller clears the buffer.
-void deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply);
+///
+/// Returns whether the read worked: the request went out, the reply came back and has
+/// the form of a reply to it (replyMatches). A unit keeps its latest reply, so after a
+/// lost request the reply would be another read's answer; a read that fails therefore
+/// leaves the caller's buffer as it was passed in, never with another read's bytes.
+bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply);
 
-/// Reads a device setting; 0 when no unit is open.
+/// Reads a device setting; 0 when no unit is open or the read failed.
 std::uint32_t deviceSettingRead(std::uint8_t id);
+/// Reads a device setting into `value` (0 on failure) and says whether the read worked.
+bool deviceSettingRead(std::uint8_t id, std::uint32_t &value);
 
-/// Writes a device setting with the commit byte: the unit keeps it.
-void deviceSettingWrite(std::uint8_t id, std::uint32_t value);
+/// Writes a device setting with the commit byte: the unit keeps it. Returns whether the
+/// report was sent.
+bool deviceSettingWrite(std::uint8_t id, std::uint32_t value);
 
 /// Writes a device setting without the commit byte: the unit only puts it into effect.
-void deviceSettingApply(std::uint8_t id, std::uint32_t value);
+/// Returns whether the report was sent.
+bool deviceSettingApply(std::uint8_t id, std::uint32_t value);
 
 /// Sends a command report the caller has built. Returns hidapi's result (the number of
 /// bytes sent, or -1), and -1 when no unit is open.
 int deviceSend(const Report &report);
+
+/// Sends a command report the caller has built; whether it went out.
+inline bool deviceWrite(const Report &report)
+{
+    return deviceSend(report) > 0;
+}
 
 /// Which opening of the unit the handle stands for: a new number for every successful
 /// deviceOpen, 0 while no unit is open.

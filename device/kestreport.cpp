@@ -67,6 +67,15 @@ Report profileCurveWrite(std::uint8_t slot, std::uint8_t pedalCode, const QByteA
     return r;
 }
 
+bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply)
+{
+    if (reply[0] != REPORT_ID)
+        return false;
+    if (code == CMD_PEDAL_RANGE)
+        return reply[1] == CMD_PEDAL_RANGE && reply[2] == RANGE_WRITE_BYTE2 && reply[3] == index;
+    return true;
+}
+
 std::uint32_t settingValue(const Report &reply)
 {
     return std::uint32_t(reply[3]) | std::uint32_t(reply[4]) << 8 | std::uint32_t(reply[5]) << 16

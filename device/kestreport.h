@@ -35,6 +35,11 @@ Report profileNameWrite(std::uint8_t slot, const QByteArray &name);
 /// CMD_PROFILE_CURVE write: [02 04 slot pedalCode EF c0 c1 c2 c3 c4 00 ...].
 Report profileCurveWrite(std::uint8_t slot, std::uint8_t pedalCode, const QByteArray &curve);
 
+/// Whether a reply report has the form of the answer to a read of (code, index): the
+/// report ID in byte 0, and for a range table bytes 1-3 as the range write has them
+/// (05 01 table). The other replies carry nothing else that could be checked.
+bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply);
+
 /// The 32-bit value in bytes 3-6 of a setting reply (little-endian).
 std::uint32_t settingValue(const Report &reply);
 

@@ -49,6 +49,7 @@ bool Settings::operator==(const Settings &o) const
 PedalUnit::PedalUnit() : m_effect(m_state.kept), m_nextDue(m_start)
 {
     m_reply[0] = 0x02;
+    m_previousReply = m_reply;
 }
 
 double PedalUnit::secondsLocked(Clock::time_point t) const
@@ -98,8 +99,21 @@ void PedalUnit::sleepDelay() const
         std::this_thread::sleep_for(d);
 }
 
+bool PedalUnit::exchangeLocked()
+{
+    if (m_unplugAt > 0 && --m_unplugAt == 0) {
+        m_plugged = false;
+        m_inputReady.notify_all();
+    }
+    if (!m_plugged)
+        return false;
+    ++m_exchanges;
+    return true;
+}
+
 void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
 {
+    m_previousReply = m_reply;
     m_reply.fill(0);
     m_reply[0] = 0x02;
     m_reply[1] = code;
@@ -128,6 +142,11 @@ void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
                 m_reply[std::size_t(6 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] >> 8);
             }
         }
+        if (m_replyMode == ReplyMode::RangeTail) {
+            m_reply[17] = 0xA5;
+            m_reply[18] = 0x5A;
+            m_reply[19] = index + 1;
+        }
         break;
     }
     case 0x09: { // firmware version text, bytes 2..19
@@ -154,7 +173,7 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
 {
     sleepDelay();
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_plugged)
+    if (!exchangeLocked())
         return -1;
     // The unit has one feature report; any other report ID is refused, as by the device.
     if (length == 0 || data[0] != kCommandReportId)
@@ -237,12 +256,23 @@ int PedalUnit::getFeature(std::uint8_t *data, std::size_t length)
 {
     sleepDelay();
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_plugged)
+    if (!exchangeLocked())
         return -1;
     if (length == 0 || data[0] != kCommandReportId)
         return -1;
+    if (m_repliesBeforeFailing > 0) {
+        --m_repliesBeforeFailing;
+    } else if (m_failReplies > 0) {
+        --m_failReplies;
+        return -1;
+    }
     const std::size_t n = std::min(length, kReportSize);
-    std::copy_n(m_reply.begin(), n, data);
+    std::array<std::uint8_t, kReportSize> ff;
+    ff.fill(0xFF);
+    const auto &reply = m_replyMode == ReplyMode::AllFF ? ff
+        : m_replyMode == ReplyMode::Behind              ? m_previousReply
+                                                        : m_reply;
+    std::copy_n(reply.begin(), n, data);
     logLocked("get", data, n);
     return int(n);
 }
@@ -330,6 +360,7 @@ void PedalUnit::plug()
     m_chunks.clear();
     m_reply.fill(0);
     m_reply[0] = 0x02;
+    m_previousReply = m_reply;
     m_nextDue = Clock::now();
 }
 
@@ -393,6 +424,31 @@ void PedalUnit::failNextSends(int count, int after)
     std::lock_guard<std::mutex> lock(m_mutex);
     m_failSends = count;
     m_sendsBeforeFailing = after;
+}
+
+void PedalUnit::failNextReplies(int count, int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_failReplies = count;
+    m_repliesBeforeFailing = after;
+}
+
+void PedalUnit::unplugBeforeExchange(int k)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_unplugAt = std::max(k, 0);
+}
+
+int PedalUnit::exchangeCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_exchanges;
+}
+
+void PedalUnit::setReplyMode(ReplyMode mode)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_replyMode = mode;
 }
 
 void PedalUnit::setExchangeDelay(std::chrono::microseconds delay)

@@ -51,6 +51,14 @@ struct Settings
 
 enum class Motion { Still, Sweep };
 
+/// How the unit answers reads, for tests of a host's failure paths.
+enum class ReplyMode {
+    Normal,
+    RangeTail, ///< range replies carry non-zero bytes 17-19, which a write-back must keep
+    AllFF, ///< every reply is 20 bytes of 0xFF
+    Behind, ///< every reply answers the read before the latest one
+};
+
 struct WireEntry
 {
     double seconds = 0; ///< since the unit was created
@@ -100,6 +108,15 @@ public:
 
     /// Lets the next `after` sends through, then fails `count` of them.
     void failNextSends(int count, int after = 0);
+    /// Lets the next `after` reply reads through, then fails `count` of them.
+    void failNextReplies(int count, int after = 0);
+    /// Pulls the unit out right before the k-th feature exchange from now (k >= 1; a
+    /// send or a reply read counts as one exchange), as a cable pulled mid-operation.
+    /// 0 cancels.
+    void unplugBeforeExchange(int k);
+    /// Feature exchanges (sends and reply reads) that reached the unit while plugged.
+    int exchangeCount() const;
+    void setReplyMode(ReplyMode mode);
     void setExchangeDelay(std::chrono::microseconds delay);
     void setOpenDenied(bool denied);
     /// How many input reads have begun (a read sleeps the exchange delay first).
@@ -138,6 +155,7 @@ private:
     Bytes makeInputLocked(Clock::time_point now);
     bool streamDueLocked(Clock::time_point now) const;
     void sleepDelay() const;
+    bool exchangeLocked(); // counts an exchange; false when the unit was pulled before it
 
     mutable std::mutex m_mutex;
     std::condition_variable m_inputReady;
@@ -152,6 +170,12 @@ private:
     bool m_openDenied = false;
     int m_failSends = 0;
     int m_sendsBeforeFailing = 0;
+    int m_failReplies = 0;
+    int m_repliesBeforeFailing = 0;
+    int m_unplugAt = 0;
+    int m_exchanges = 0;
+    ReplyMode m_replyMode = ReplyMode::Normal;
+    std::array<std::uint8_t, 20> m_previousReply {};
     int m_readsStarted = 0;
     std::chrono::microseconds m_delay {0};
 

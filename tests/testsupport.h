@@ -75,6 +75,9 @@ inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
     auto &u = kestsim::unit();
     u.setStreaming(false, 250);
     u.failNextSends(0);
+    u.failNextReplies(0);
+    u.unplugBeforeExchange(0);
+    u.setReplyMode(kestsim::ReplyMode::Normal);
     u.setOpenDenied(false);
     u.setExchangeDelay(std::chrono::microseconds(0));
     u.plug();
