@@ -7,7 +7,6 @@
 #include "pedalmath.h"
 #include "ui_mainwindow.h"
 
-#include <QTimer>
 
 void MainWindow::onCalibrateSave()
 {
@@ -28,15 +27,23 @@ void MainWindow::onCalibrateSave()
         }
     }
 
-    calLowIndex = 2 * p;
-    calHighIndex = 2 * p + 1;
     kest::Report calibration {};
     kest::Report deadzone {};
-    kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_CALIBRATION, calibration);
-    kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, deadzone);
+    // Both tables go back as the unit sent them, but for this pedal's two values; a table
+    // that was not read would send other pedals' bounds as zeros, or another read's reply.
+    if (!kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_CALIBRATION, calibration)
+        || !kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, deadzone)) {
+        unitError(buttons[p]->text() == tr("SAVE")
+                      ? tr("The calibration was not saved: the pedal unit did not answer. It "
+                           "keeps the calibration it had; press SAVE to try again.")
+                      : tr("The calibration did not start: the pedal unit did not answer. It "
+                           "keeps the calibration it had."));
+        return;
+    }
+    calLowIndex = 2 * p;
+    calHighIndex = 2 * p + 1;
 
-    // Both tables go back as the unit sent them, but for this pedal's two values.
-    if (buttons[p]->text() == QLatin1String("SAVE")) {
+    if (buttons[p]->text() == tr("SAVE")) {
         // The bounds must leave the pedal some travel. They would not when no position
         // arrived since the watch began (low 65535, high 0), nor when the pedal rested or
         // barely moved: the margin added to the low bound would lift it to or over the
@@ -44,32 +51,70 @@ void MainWindow::onCalibrateSave()
         const std::uint16_t low = kest::calibratedLow(p, calObserved[std::size_t(calLowIndex)]);
         const std::uint16_t high = calObserved[std::size_t(calHighIndex)];
         if (low >= high) {
-            KestMessage::information(this, tr("Notify"),
-                                     tr("Move the pedal through its whole travel, then save."));
+            const auto answer = KestMessage::question(
+                this, tr("Notify"),
+                tr("Move the pedal through its whole travel, then save.") + QLatin1Char('\n')
+                    + tr("Cancel this calibration? The pedal keeps the calibration it had."));
+            if (answer == QMessageBox::Yes) {
+                const bool restored = restoreCalibrationStart();
+                buttons[p]->setText(tr("CALIBRATE"));
+                loadDeadzones();
+                if (!restored)
+                    unitError(tr("The pedal unit did not take back the calibration it had; "
+                                 "plug it in again to bring it back."));
+            }
             return;
         }
         calibration[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
         kest::setRangeValue(calibration, calLowIndex, low);
         kest::setRangeValue(calibration, calHighIndex, high);
-        kest::deviceSend(calibration);
+        if (!kest::deviceWrite(calibration)) {
+            unitError(tr("The calibration was not saved: the pedal unit did not take it. It "
+                         "keeps the calibration it had; press SAVE to try again."));
+            return;
+        }
 
         deadzone[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
         kest::setRangeValue(deadzone, calLowIndex, 0);
         kest::setRangeValue(deadzone, calHighIndex, kest::RAW_MAX);
-        kest::deviceSend(deadzone);
+        const bool cleared = kest::deviceWrite(deadzone);
 
         loadDeadzones();
         buttons[p]->setText(tr("CALIBRATE"));
+        if (!cleared)
+            unitError(tr("The calibration was saved, but the pedal unit did not take the "
+                         "cleared deadzones of this pedal: it keeps the deadzones it had."));
         return;
     }
 
-    for (kest::Report *table : {&calibration, &deadzone}) {
-        kest::setRangeValue(*table, calLowIndex, 0);
-        kest::setRangeValue(*table, calHighIndex, kest::RAW_MAX);
-        kest::deviceSend(*table);
+    calStartCalibration = calibration;
+    calStartDeadzone = deadzone;
+    kest::setRangeValue(calibration, calLowIndex, 0);
+    kest::setRangeValue(calibration, calHighIndex, kest::RAW_MAX);
+    kest::setRangeValue(deadzone, calLowIndex, 0);
+    kest::setRangeValue(deadzone, calHighIndex, kest::RAW_MAX);
+    if (!kest::deviceWrite(calibration)) {
+        unitError(tr("The calibration did not start: the pedal unit did not answer. It keeps "
+                     "the calibration it had."));
+        return;
+    }
+    if (!kest::deviceWrite(deadzone)) {
+        // The neutral calibration is only in effect; the one read at the start goes back.
+        restoreCalibrationStart();
+        unitError(tr("The calibration did not start: the pedal unit did not answer. It keeps "
+                     "the calibration it had."));
+        return;
     }
     buttons[p]->setText(tr("SAVE"));
-    QTimer::singleShot(500, this, &MainWindow::onCalibrateWait);
+    calWaitTimer.start();
+}
+
+bool MainWindow::restoreCalibrationStart()
+{
+    // Into effect only: what the unit keeps never changed during the calibration.
+    calStartCalibration[kest::RANGE_COMMIT_POS] = 0;
+    calStartDeadzone[kest::RANGE_COMMIT_POS] = 0;
+    return kest::deviceWrite(calStartCalibration) && kest::deviceWrite(calStartDeadzone);
 }
 
 void MainWindow::onCalibrateWait()

@@ -32,14 +32,14 @@ void MainWindow::onJoystickEvent(QByteArray values)
     }
 }
 
-void MainWindow::loadDeadzones()
+bool MainWindow::loadDeadzones()
 {
-    // Without a unit there is nothing to show: the handles keep their places rather
-    // than jumping to the ends that an unanswered read would give.
-    if (!kest::deviceIsOpen())
-        return;
+    // Without an answer there is nothing to show: the handles keep their places rather
+    // than jumping to the ends that an unanswered read would give, which the next
+    // release would commit.
     kest::Report reply {};
-    kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, reply);
+    if (!kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, reply))
+        return false;
 
     KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
     KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
@@ -53,6 +53,7 @@ void MainWindow::loadDeadzones()
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         bars[p]->setGeometry(
             kest::liveBarGeometry(plates[p]->geometry(), lows[p]->value(), highs[p]->value()));
+    return true;
 }
 
 void MainWindow::onDeadzoneChanged()
@@ -65,7 +66,11 @@ void MainWindow::onDeadzoneChanged()
         values[std::size_t(2 * p)] = kest::rawFromLowPercent(lows[p]->value());
         values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(highs[p]->value());
     }
-    kest::deviceSend(kest::rangeWrite(kest::RANGE_DEADZONE, values, true));
+    if (!kest::deviceIsOpen())
+        return;
+    if (!kest::deviceWrite(kest::rangeWrite(kest::RANGE_DEADZONE, values, true)))
+        unitError(tr("The deadzones were not saved: the pedal unit did not take them. It "
+                     "keeps the deadzones it had."));
     loadDeadzones();
 }
 
@@ -88,8 +93,19 @@ void MainWindow::onClutch()
 {
     const std::uint32_t c = ui->cbClutch->isChecked() ? 1 : 0;
     updateClutchVisibility();
-    if (kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE) == c)
+    if (!kest::deviceIsOpen())
         return;
-    kest::deviceSettingWrite(kest::KESTIE_PEDAL_MODE, c);
-    qDebug("deviceSettingWrite KESTIE_PEDAL_MODE");
+    std::uint32_t mode = 0;
+    const bool read = kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode);
+    if (read && mode == c)
+        return;
+    if (read && kest::deviceSettingWrite(kest::KESTIE_PEDAL_MODE, c)) {
+        qDebug("deviceSettingWrite KESTIE_PEDAL_MODE");
+        return;
+    }
+    // The switch shows what the unit keeps, not a wish it never received.
+    ui->cbClutch->setChecked(!c);
+    updateClutchVisibility();
+    unitError(tr("The clutch setting was not changed: the pedal unit did not answer. It "
+                 "keeps the setting it had."));
 }

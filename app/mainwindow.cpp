@@ -22,6 +22,12 @@ const char kNoAccessHint[]
                         "user has no access to its hidraw device. Install the "
                         "udev rule (see docs/linux.md) and plug the unit in again.");
 
+// Shown (and logged) when the unit was opened but did not answer every read of the attach.
+const char kNoAnswerHint[]
+    = QT_TRANSLATE_NOOP("MainWindow",
+                        "The pedal unit was found but did not answer every read; "
+                        "trying again.");
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -72,6 +78,15 @@ MainWindow::MainWindow(QWidget *parent)
     for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
         s->setSide(1);
 
+    calWaitTimer.setSingleShot(true);
+    calWaitTimer.setInterval(500);
+    connect(&calWaitTimer, &QTimer::timeout, this, &MainWindow::onCalibrateWait);
+    // One timer for the retries: an attach that failed half-way and the reader's own
+    // report of the lost unit must not start two chains of attempts.
+    retryTimer.setSingleShot(true);
+    retryTimer.setInterval(3000);
+    connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
+
     kest::deviceInit();
 
     ui->stackedWidget->setCurrentIndex(4);
@@ -98,11 +113,14 @@ MainWindow::~MainWindow()
 
 void MainWindow::onInit()
 {
+    retryTimer.stop();
+    calWaitTimer.stop();
     if (eventThread.isRunning()) {
         eventThread.requestInterruption();
         eventThread.wait();
     }
     kest::deviceClose();
+    profilesLoaded = false;
 
     for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
         b->setText(tr("CALIBRATE"));
@@ -116,27 +134,27 @@ void MainWindow::onInit()
             ui->pbStatus->setToolTip(QString());
         }
         showWaiting();
-        QTimer::singleShot(3000, this, &MainWindow::onInit);
+        retryTimer.start();
         return;
     }
 
     ui->pbStatus->setToolTip(QString());
     eventThread.start(QThread::InheritPriority);
 
-    kest::Report reply {};
-    kest::deviceQuery(kest::CMD_FIRMWARE_VERSION, 0, reply);
-    QString version = kest::versionText(reply);
-    if (version.endsWith(QLatin1Char(':')))
-        version.chop(1);
-    ui->lbVersion->setText(tr("Firmware Version:\t") + version);
-    ui->lbVersion->show();
-
-    ui->cbClutch->setChecked(
-        kest::pedalModeEnabled(kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE)));
-
-    updateClutchVisibility();
-    reloadProfiles();
-    loadDeadzones();
+    // Every value the window shows must come from the unit: a read that failed would
+    // leave zeros (a clutch shown as disabled, handles at the ends) that the next
+    // release or close would commit. Such an attach counts as failed and is tried again.
+    if (!readUnitState()) {
+        qDebug().noquote() << kNoAnswerHint;
+        eventThread.requestInterruption();
+        eventThread.wait();
+        kest::deviceClose();
+        profilesLoaded = false;
+        ui->pbStatus->setToolTip(tr(kNoAnswerHint));
+        showWaiting();
+        retryTimer.start();
+        return;
+    }
 
     ui->pbStatus->hide();
     ui->lbHead->setText(tr("KEST LABS RM25"));
@@ -145,6 +163,31 @@ void MainWindow::onInit()
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
         b->setEnabled(true);
     QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
+}
+
+bool MainWindow::readUnitState()
+{
+    kest::Report reply {};
+    if (!kest::deviceQuery(kest::CMD_FIRMWARE_VERSION, 0, reply))
+        return false;
+    QString version = kest::versionText(reply);
+    if (version.endsWith(QLatin1Char(':')))
+        version.chop(1);
+    ui->lbVersion->setText(tr("Firmware Version:\t") + version);
+    ui->lbVersion->show();
+
+    std::uint32_t mode = 0;
+    if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
+        return false;
+    ui->cbClutch->setChecked(kest::pedalModeEnabled(mode));
+
+    updateClutchVisibility();
+    return reloadProfiles() && loadDeadzones();
+}
+
+void MainWindow::unitError(const QString &what)
+{
+    KestMessage::critical(this, tr("Error"), what);
 }
 
 void MainWindow::showWaiting()
@@ -167,8 +210,10 @@ void MainWindow::onClose()
             tr("The firmware update is still running. Please wait until it is finished."));
         return;
     }
-    if (kest::deviceIsOpen())
-        syncActiveProfile();
+    // Lists that a failed read cut short would store a made-up choice.
+    if (kest::deviceIsOpen() && profilesLoaded && !syncActiveProfile())
+        unitError(tr("The choice of active profiles was not stored: the pedal unit did not "
+                     "answer. It keeps the choice it had."));
     eventThread.requestInterruption();
     eventThread.wait();
     close();

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "kestevent.h"
+#include "kestreport.h"
 #include "kestupgrade.h"
 
 #include <QMainWindow>
 #include <QNetworkAccessManager>
 #include <QPointF>
 #include <QPointer>
+#include <QTimer>
 
 #include <array>
 #include <cstdint>
@@ -61,21 +63,27 @@ protected:
 private:
     // start-up and attach
     void showWaiting();
+    bool readUnitState();
+    /// An "Error" box for an operation the unit did not take part in or all of.
+    void unitError(const QString &what);
     // INPUTS page
     void updateClutchVisibility();
-    void loadDeadzones();
+    bool loadDeadzones();
+    // CALIBRATION page
+    bool restoreCalibrationStart();
     // PROFILES page
-    QString readSlotName(int slot);
+    bool readSlotName(int slot, QString &name);
     int findFreeSlot();
-    void writeProfileSlot(int slot, const QString &name, const QByteArray &record);
-    void clearProfileSlot(int slot);
-    void reloadProfiles();
+    bool writeProfileSlot(int slot, const QString &name, const QByteArray &record);
+    bool clearProfileSlot(int slot);
+    bool reloadProfiles();
+    bool ensureProfilesLoaded();
     void selectProfileBySlot(QComboBox *combo, int slot);
     void selectProfileByName(QComboBox *combo, const QString &name);
     bool findSlotName(int slot, QString &name, QByteArray &record);
     std::uint32_t activeProfileWord(bool withMark);
-    void applyActiveProfile();
-    void syncActiveProfile();
+    bool applyActiveProfile();
+    bool syncActiveProfile();
     QComboBox *profileCombo(int pedal) const;
     // DEVICE page
     void resetFirmwarePage();
@@ -88,6 +96,15 @@ private:
     int calLowIndex = 0;
     int calHighIndex = 1;
     std::array<std::uint16_t, 6> calObserved;
+    /// Both range tables as the unit reported them when the calibration under way
+    /// started: a cancel puts them back into effect.
+    kest::Report calStartCalibration {};
+    kest::Report calStartDeadzone {};
+    QTimer calWaitTimer; ///< starts the watch 500 ms after a calibration starts
+    QTimer retryTimer; ///< the next attach attempt while no unit is attached
+    /// Whether the profile lists are the unit's table: false after a reload that a failed
+    /// read cut short, when an active word built from them would be made up.
+    bool profilesLoaded = false;
     QNetworkAccessManager networkManager;
     QString updateBaseUrl;
     QPointer<QNetworkReply> download; ///< the firmware download under way, if any

@@ -86,7 +86,12 @@ void MainWindow::onClearFlash()
            "the device flash memory."));
     if (answer != QMessageBox::Yes)
         return;
-    kest::deviceSend(kest::settingWrite(kest::KESTIE_CLEAR_FLASH, 0, false));
+    if (!kest::deviceWrite(kest::settingWrite(kest::KESTIE_CLEAR_FLASH, 0, false))) {
+        KestMessage::critical(this, tr("Error"),
+                              tr("The flash data was not cleared: the pedal unit did not take "
+                                 "the command. It keeps the settings it had."));
+        return;
+    }
     KestMessage::information(this, tr("Notify"), tr("Flash data has been cleared."));
     reloadProfiles();
 }

@@ -43,12 +43,31 @@ void MainWindow::onProfileImport()
         return;
     }
 
-    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot)
-        clearProfileSlot(slot);
-    for (const kest::ProfileEntry &p : table.profiles)
-        writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record);
-    reloadProfiles();
+    // Stops at the first exchange that fails: the unit then holds part of the file, and
+    // the user is told so rather than left with half a table and no word.
+    bool written = true;
+    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT && written; ++slot)
+        written = clearProfileSlot(slot);
+    int profiles = 0;
+    for (const kest::ProfileEntry &p : table.profiles) {
+        if (!written || !writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record)) {
+            written = false;
+            break;
+        }
+        ++profiles;
+    }
+    if (!written) {
+        reloadProfiles();
+        unitError(tr("The import stopped after %1 of %2 profiles: the pedal unit did not "
+                     "answer. Its profile table is incomplete; please import the file again.")
+                      .arg(profiles)
+                      .arg(table.profiles.size()));
+        return;
+    }
+    const bool reloaded = reloadProfiles();
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         selectProfileBySlot(profileCombo(p), kest::activeWordSlot(table.index, p));
-    syncActiveProfile();
+    if (!reloaded || !syncActiveProfile())
+        unitError(tr("The profiles were imported, but the pedal unit did not store the "
+                     "file's choice of active profiles."));
 }

@@ -9,6 +9,8 @@
 #include "profileslots.h"
 #include "ui_mainwindow.h"
 
+#include <QDebug>
+
 namespace {
 
 const QString kDefault = QStringLiteral("DEFAULT");
@@ -57,59 +59,68 @@ QComboBox *MainWindow::profileCombo(int pedal) const
     return pedal >= 0 && pedal < kest::PEDAL_COUNT ? combos[pedal] : nullptr;
 }
 
-QString MainWindow::readSlotName(int slot)
+bool MainWindow::readSlotName(int slot, QString &name)
 {
     kest::Report reply {};
-    kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), reply);
-    return kest::slotName(reply);
+    const bool ok = kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), reply);
+    name = kest::slotName(reply);
+    return ok;
 }
 
 int MainWindow::findFreeSlot()
 {
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         kest::Report reply {};
-        kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), reply);
+        if (!kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), reply))
+            return kest::SLOT_READ_FAILED; // an unread slot is not a free one
         if (kest::isFreeSlotReply(reply))
             return slot;
     }
     return -1;
 }
 
-void MainWindow::writeProfileSlot(int slot, const QString &name, const QByteArray &record)
+bool MainWindow::writeProfileSlot(int slot, const QString &name, const QByteArray &record)
 {
-    const bool nameDiffers = readSlotName(slot) != name;
+    QString stored;
     kest::Report reply {};
-    kest::deviceQuery(kest::CMD_PROFILE_CURVE, std::uint8_t(slot), reply);
-    const QByteArray stored(reinterpret_cast<const char *>(reply.data() + 2),
-                            kest::SLOT_RECORD_SIZE);
-    if (!nameDiffers && stored == record.left(kest::SLOT_RECORD_SIZE))
-        return;
-    kest::deviceSend(kest::profileNameWrite(std::uint8_t(slot), name.toLocal8Bit()));
-    kest::deviceSend(kest::profileCurveWrite(std::uint8_t(slot),
-                                             std::uint8_t(record.size() > 1 ? record[1] : 0),
-                                             record.mid(2, kest::CURVE_POINT_COUNT)));
+    if (!readSlotName(slot, stored)
+        || !kest::deviceQuery(kest::CMD_PROFILE_CURVE, std::uint8_t(slot), reply))
+        return false;
+    const QByteArray storedRecord(reinterpret_cast<const char *>(reply.data() + 2),
+                                  kest::SLOT_RECORD_SIZE);
+    if (stored == name && storedRecord == record.left(kest::SLOT_RECORD_SIZE))
+        return true;
+    // The committed curve write keeps the name written before it: without that name it
+    // would keep the old one with the new record.
+    return kest::deviceWrite(kest::profileNameWrite(std::uint8_t(slot), name.toLocal8Bit()))
+        && kest::deviceWrite(kest::profileCurveWrite(std::uint8_t(slot),
+                                                     std::uint8_t(record.size() > 1 ? record[1] : 0),
+                                                     record.mid(2, kest::CURVE_POINT_COUNT)));
 }
 
-void MainWindow::clearProfileSlot(int slot)
+bool MainWindow::clearProfileSlot(int slot)
 {
-    writeProfileSlot(slot, QString(), QByteArray(kest::SLOT_RECORD_SIZE, 0));
+    return writeProfileSlot(slot, QString(), QByteArray(kest::SLOT_RECORD_SIZE, 0));
 }
 
-void MainWindow::reloadProfiles()
+bool MainWindow::reloadProfiles()
 {
     const RefillGuard guard;
+    profilesLoaded = false;
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         profileCombo(p)->clear();
 
     bool complete = true;
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         kest::Report nameReply {};
-        kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), nameReply);
+        if (!kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), nameReply))
+            return false;
         if (kest::isFreeSlotReply(nameReply))
             continue;
         const QString name = kest::slotName(nameReply);
         kest::Report recordReply {};
-        kest::deviceQuery(kest::CMD_PROFILE_CURVE, std::uint8_t(slot), recordReply);
+        if (!kest::deviceQuery(kest::CMD_PROFILE_CURVE, std::uint8_t(slot), recordReply))
+            return false;
         const QByteArray record(reinterpret_cast<const char *>(recordReply.data() + 2),
                                 kest::SLOT_RECORD_SIZE);
         QComboBox *combo = profileCombo(int(std::uint8_t(record[1])) - 1);
@@ -133,7 +144,8 @@ void MainWindow::reloadProfiles()
 
     std::uint32_t word = 0;
     if (complete) {
-        word = kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE);
+        if (!kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE, word))
+            return false;
         if (kest::activeWordMarked(word))
             for (int p = 0; p < kest::PEDAL_COUNT; ++p)
                 selectProfileBySlot(profileCombo(p), kest::activeWordSlot(word, p));
@@ -146,8 +158,15 @@ void MainWindow::reloadProfiles()
         anyChoice = anyChoice
             || (combo->currentIndex() >= 0 && !itemRecord(combo, combo->currentIndex()).isEmpty());
     }
-    if (anyChoice && (!complete || word != activeProfileWord(true)))
-        applyActiveProfile();
+    if (anyChoice && (!complete || word != activeProfileWord(true)) && !applyActiveProfile())
+        return false;
+    profilesLoaded = true;
+    return true;
+}
+
+bool MainWindow::ensureProfilesLoaded()
+{
+    return profilesLoaded || reloadProfiles();
 }
 
 void MainWindow::selectProfileBySlot(QComboBox *combo, int slot)
@@ -198,17 +217,21 @@ std::uint32_t MainWindow::activeProfileWord(bool withMark)
     return kest::activeWord(slots, withMark);
 }
 
-void MainWindow::applyActiveProfile()
+bool MainWindow::applyActiveProfile()
 {
-    kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, activeProfileWord(false));
+    return kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, activeProfileWord(false));
 }
 
-void MainWindow::syncActiveProfile()
+bool MainWindow::syncActiveProfile()
 {
-    const std::uint32_t stored = kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE);
+    // A word from lists that a failed read cut short is not the user's choice.
+    if (!profilesLoaded)
+        return false;
+    std::uint32_t stored = 0;
+    if (!kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE, stored))
+        return false;
     const std::uint32_t wanted = activeProfileWord(true);
-    if (stored != wanted)
-        kest::deviceSettingWrite(kest::KESTIE_ACTIVE_PROFILE, wanted);
+    return stored == wanted || kest::deviceSettingWrite(kest::KESTIE_ACTIVE_PROFILE, wanted);
 }
 
 void MainWindow::onProfileChanged()
@@ -224,8 +247,8 @@ void MainWindow::onProfileChanged()
     if (pedal < 0 || pedal >= kest::PEDAL_COUNT)
         return;
     editors[pedal]->setCurve(record.mid(2, kest::CURVE_POINT_COUNT));
-    if (!refilling)
-        applyActiveProfile();
+    if (!refilling && !applyActiveProfile())
+        qDebug("the pedal unit did not take the profile choice");
 }
 
 void MainWindow::onProfileSave()
@@ -251,8 +274,21 @@ void MainWindow::onProfileSave()
                                  tr("Profile name is too long: 16 characters at most."));
         return;
     }
+    // The lists decide the slot: lists that a failed read cut short could send the
+    // profile to a slot that another profile holds.
+    if (!ensureProfilesLoaded()) {
+        unitError(tr("The profile was not saved: the profile lists could not be read from "
+                     "the pedal unit. It keeps the profiles it had."));
+        return;
+    }
+    const QString notSaved = tr("The profile was not saved: the pedal unit did not answer. It "
+                                "keeps the profiles it had.");
     const int existing = findByName(combo, name);
     const int slot = existing >= 0 ? std::uint8_t(itemRecord(combo, existing)[0]) : findFreeSlot();
+    if (slot == kest::SLOT_READ_FAILED) {
+        unitError(notSaved);
+        return;
+    }
     if (slot < 0) {
         KestMessage::information(this, tr("Notify"), tr("Profile is full"));
         return;
@@ -260,9 +296,18 @@ void MainWindow::onProfileSave()
     const QByteArray record = kest::slotRecord(slot, p + 1, editors[p]->curve());
     combo->addItem(name, record);
     selectProfileByName(combo, name);
-    writeProfileSlot(slot, name, record);
-    syncActiveProfile();
+    if (!writeProfileSlot(slot, name, record)) {
+        reloadProfiles();
+        unitError(notSaved);
+        return;
+    }
+    const bool stored = syncActiveProfile();
     reloadProfiles();
+    if (!stored) {
+        unitError(tr("The profile was saved, but the pedal unit did not store it as the active "
+                     "profile."));
+        return;
+    }
     KestMessage::information(this, tr("Notify"), tr("Profile is saved"));
 }
 
@@ -277,10 +322,23 @@ void MainWindow::onProfileRemove()
         KestMessage::information(this, tr("Notify"), tr("DEFAULT can not be removed."));
         return;
     }
+    // Lists that a failed read cut short may name a slot that holds another profile.
+    if (!ensureProfilesLoaded()) {
+        unitError(tr("The profile was not removed: the profile lists could not be read from "
+                     "the pedal unit. It keeps the profiles it had."));
+        return;
+    }
     const int i = findByName(combo, name);
     if (i < 0)
         return;
-    clearProfileSlot(std::uint8_t(itemRecord(combo, i)[0]));
-    reloadProfiles();
-    syncActiveProfile();
+    if (!clearProfileSlot(std::uint8_t(itemRecord(combo, i)[0]))) {
+        reloadProfiles();
+        unitError(tr("The profile was not removed: the pedal unit did not answer. It keeps "
+                     "the profiles it had."));
+        return;
+    }
+    // The stored word comes from the reloaded lists, so only from a whole reload.
+    if (!reloadProfiles() || !syncActiveProfile())
+        unitError(tr("The profile was removed, but the pedal unit did not store the new choice "
+                     "of active profiles."));
 }

@@ -257,7 +257,10 @@ void TestInputsPage::calibrationWithoutTravelIsRefused()
     }
     u.clearWireLog();
     QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(dialogs.texts(), QStringList {"Move the pedal through its whole travel, then save."});
+    // The refusal asks whether to cancel; the catcher's answer (not Yes) keeps calibrating.
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
+    QVERIFY(dialogs.texts()[0].startsWith("Move the pedal through its whole travel, then save."));
     QVERIFY(writes().isEmpty()); // an inverted or empty range would leave no travel
     QCOMPARE(button->text(), QStringLiteral("SAVE"));
 
