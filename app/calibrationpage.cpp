@@ -7,7 +7,6 @@
 #include "pedalmath.h"
 #include "ui_mainwindow.h"
 
-
 void MainWindow::onCalibrateSave()
 {
     QPushButton *const buttons[] = {ui->pbSave0, ui->pbSave1, ui->pbSave2};

@@ -78,6 +78,10 @@ MainWindow::MainWindow(QWidget *parent)
     for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
         s->setSide(1);
 
+    calWaitTimer.setObjectName(QStringLiteral("calWaitTimer"));
+    retryTimer.setObjectName(QStringLiteral("retryTimer"));
+    calWaitTimer.setParent(this);
+    retryTimer.setParent(this);
     calWaitTimer.setSingleShot(true);
     calWaitTimer.setInterval(500);
     connect(&calWaitTimer, &QTimer::timeout, this, &MainWindow::onCalibrateWait);

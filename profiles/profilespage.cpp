@@ -93,9 +93,9 @@ bool MainWindow::writeProfileSlot(int slot, const QString &name, const QByteArra
     // The committed curve write keeps the name written before it: without that name it
     // would keep the old one with the new record.
     return kest::deviceWrite(kest::profileNameWrite(std::uint8_t(slot), name.toLocal8Bit()))
-        && kest::deviceWrite(kest::profileCurveWrite(std::uint8_t(slot),
-                                                     std::uint8_t(record.size() > 1 ? record[1] : 0),
-                                                     record.mid(2, kest::CURVE_POINT_COUNT)));
+        && kest::deviceWrite(kest::profileCurveWrite(
+            std::uint8_t(slot), std::uint8_t(record.size() > 1 ? record[1] : 0),
+            record.mid(2, kest::CURVE_POINT_COUNT)));
 }
 
 bool MainWindow::clearProfileSlot(int slot)

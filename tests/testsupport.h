@@ -11,6 +11,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstring>
 #include <vector>
 
 namespace testsupport {
@@ -66,6 +67,32 @@ inline QStringList wire(const char *kind)
     for (const auto &b : kestsim::unit().wireReports(kind))
         out << hexOf(b);
     return out;
+}
+
+/// A used profile slot.
+inline kestsim::Slot slot(int number, const char *name, int pedalCode, std::array<int, 5> curve)
+{
+    kestsim::Slot s;
+    s.name.assign(name, name + std::strlen(name));
+    s.record = {std::uint8_t(number), std::uint8_t(pedalCode)};
+    for (std::size_t i = 0; i < 5; ++i)
+        s.record[2 + i] = std::uint8_t(curve[i]);
+    return s;
+}
+
+/// A unit in use: the clutch on, own calibration and deadzones, four profiles (CLUTCH in
+/// slot 0, BRAKE in 1 and 3, THROTTLE in 2) and a stored choice of 0, 1 and 2.
+inline kestsim::UnitState unitInUse()
+{
+    kestsim::UnitState s;
+    s.kept.calibration = {100, 65000, 200, 64000, 300, 63000};
+    s.kept.deadzone = {6554, 58982, 3277, 62258, 0, 65535};
+    s.kept.slots[0] = slot(0, "Clutch A", 1, {17, 33, 50, 67, 83});
+    s.kept.slots[1] = slot(1, "Brake A", 2, {10, 20, 40, 70, 90});
+    s.kept.slots[2] = slot(2, "Gas A", 3, {17, 33, 50, 67, 83});
+    s.kept.slots[3] = slot(3, "Brake B", 2, {30, 45, 55, 65, 80});
+    s.kept.activeProfile = 0xEF020100;
+    return s;
 }
 
 /// Closes any handle, plugs a factory-new unit in and empties its wire log.

@@ -18,6 +18,8 @@ private Q_SLOTS:
     void builtReports();
     void settingReplies_data();
     void settingReplies();
+    void replyForm_data();
+    void replyForm();
     void rangeValuesRoundTrip();
     void versionText_data();
     void versionText();
@@ -91,6 +93,35 @@ void TestReports::settingReplies()
     QFETCH(quint32, value);
     const Report r = testsupport::toReport(reply);
     QCOMPARE(settingValue(r), value);
+}
+
+void TestReports::replyForm_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<bool>("matches");
+    //                                                       id cmd b2 b3
+    QTest::newRow("calibration table") << 0x05 << 0 << "02 05 01 00 00 64 00" << true;
+    QTest::newRow("deadzone table") << 0x05 << 1 << "02 05 01 01 00 9a 19" << true;
+    QTest::newRow("the other table") << 0x05 << 1 << "02 05 01 00 00 9a 19" << false;
+    QTest::newRow("a name reply for a table") << 0x05 << 0 << "02 03 00 42 72" << false;
+    QTest::newRow("byte 2 not 01") << 0x05 << 0 << "02 05 00 00" << false;
+    QTest::newRow("nothing came (zeros)") << 0x05 << 0 << "00" << false;
+    QTest::newRow("all 0xFF") << 0x0c << 0x07 << "ff ff ff ff ff ff ff" << false;
+    QTest::newRow("setting") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << true;
+    QTest::newRow("slot name") << 0x03 << 4 << "02 03 04 42 72" << true;
+    QTest::newRow("version without byte 1") << 0x09 << 0 << "02 00 56 31" << true;
+}
+
+void TestReports::replyForm()
+{
+    QFETCH(int, code);
+    QFETCH(int, index);
+    QFETCH(QString, reply);
+    QFETCH(bool, matches);
+    QCOMPARE(replyMatches(std::uint8_t(code), std::uint8_t(index), testsupport::toReport(reply)),
+             matches);
 }
 
 void TestReports::rangeValuesRoundTrip()

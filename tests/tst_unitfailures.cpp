@@ -1,0 +1,265 @@
+// What the window does when the unit fails an exchange: the cases that once committed
+// wrong settings or reported a success that did not happen. Exchanges are counted from
+// 0 within the operation.
+
+#include "kestslider.h"
+#include "windowsupport.h"
+
+#include <QCheckBox>
+#include <QTimer>
+
+using namespace testsupport;
+
+namespace {
+
+bool hasError(const DialogCatcher &d)
+{
+    for (const auto &r : d.requests)
+        if (r.kind == KestMessage::Kind::Critical && r.title == QLatin1String("Error"))
+            return true;
+    return false;
+}
+
+QStringList items(QWidget *w, const char *combo)
+{
+    auto *c = child<QComboBox>(w, combo);
+    QStringList out;
+    for (int i = 0; i < c->count(); ++i)
+        out << c->itemText(i);
+    return out;
+}
+
+bool reattach(MainWindow *w)
+{
+    kestsim::unit().plug();
+    child<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
+    QMetaObject::invokeMethod(w, "onInit");
+    return QTest::qWaitFor([&] { return currentPage(w) == 0; });
+}
+
+/// Starts calibrating pedal p and lets it see the given positions.
+void calibrate(MainWindow *w, int p, std::initializer_list<std::uint16_t> positions)
+{
+    child<QPushButton>(w, qPrintable(QStringLiteral("pbSave%1").arg(p)))->click();
+    w->findChild<QTimer *>(QStringLiteral("calWaitTimer"))->stop();
+    QMetaObject::invokeMethod(w, "onCalibrateWait");
+    for (std::uint16_t v : positions) {
+        QByteArray values(6, 0);
+        values[2 * p] = char(v & 0xFF);
+        values[2 * p + 1] = char(v >> 8);
+        w->onJoystickEvent(values);
+    }
+}
+
+} // namespace
+
+class TestUnitFailures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { freshUnit(unitInUse()); }
+    void cleanup() { kestsim::unit().plug(); }
+
+    void calibrationSaveWithALostReply();
+    void calibrationStartWithRepliesBehind();
+    void calibrationWritesBackTheWholeReply();
+    void refusedCalibrationCanBeCancelled();
+    void removeWithTheNameWriteLostThenReplug();
+    void attachWithALostRequestThenClose();
+    void repliesOfAllFF();
+    void saveAfterUnplug();
+    void clearFlashWithTheUnitPulledDuringTheQuestion();
+    void clutchSwitchShowsWhatTheUnitKeeps();
+};
+
+void TestUnitFailures::calibrationSaveWithALostReply()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    calibrate(w.get(), 0, {3000, 60000});
+    auto &u = kestsim::unit();
+    u.clearWireLog();
+    u.failNextReplies(1, 1); // the deadzone table's reply
+    child<QPushButton>(w.get(), "pbSave0")->click();
+    QVERIFY(writes().isEmpty()); // neither the calibration nor a made-up deadzone table
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(u.state().kept.calibration, unitInUse().kept.calibration);
+    QCOMPARE(child<QPushButton>(w.get(), "pbSave0")->text(), QStringLiteral("SAVE"));
+
+    // The unit answers again: the same SAVE stores the watched bounds.
+    dialogs.requests.clear();
+    child<QPushButton>(w.get(), "pbSave0")->click();
+    QVERIFY(dialogs.requests.empty());
+    QCOMPARE(u.state().kept.calibration[0], 4000);
+    QCOMPARE(u.state().kept.calibration[1], 60000);
+}
+
+void TestUnitFailures::calibrationStartWithRepliesBehind()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    u.clearWireLog();
+    u.setReplyMode(kestsim::ReplyMode::Behind); // the deadzone read gets the calibration
+    child<QPushButton>(w.get(), "pbSave2")->click();
+    QVERIFY(writes().isEmpty());
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(child<QPushButton>(w.get(), "pbSave2")->text(), QStringLiteral("CALIBRATE"));
+}
+
+void TestUnitFailures::calibrationWritesBackTheWholeReply()
+{
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    u.setReplyMode(kestsim::ReplyMode::RangeTail);
+    u.clearWireLog();
+    child<QPushButton>(w.get(), "pbSave1")->click();
+    // Bytes 1-4 and 17-19 as the unit reported them; only BRAKE's values are neutral.
+    QCOMPARE(writes(),
+             (QStringList {
+                 "02 05 01 00 00 64 00 e8 fd 00 00 ff ff 2c 01 18 f6 a5 5a 01",
+                 "02 05 01 01 00 9a 19 66 e6 00 00 ff ff 00 00 ff ff a5 5a 02",
+             }));
+}
+
+void TestUnitFailures::refusedCalibrationCanBeCancelled()
+{
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // cancel
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    calibrate(w.get(), 1, {5000});
+    u.clearWireLog();
+    child<QPushButton>(w.get(), "pbSave1")->click();
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
+    // The tables read at the start go back into effect, without the commit byte.
+    QCOMPARE(writes(),
+             (QStringList {
+                 "02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6 00 00 00",
+                 "02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff 00 00 00",
+             }));
+    QCOMPARE(u.inEffect().calibration, unitInUse().kept.calibration);
+    QCOMPARE(u.inEffect().deadzone, unitInUse().kept.deadzone);
+    QCOMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
+    QCOMPARE(child<KestSlider>(w.get(), "lbDzL1")->value(), 5);
+
+    // Another pedal may calibrate now.
+    dialogs.requests.clear();
+    child<QPushButton>(w.get(), "pbSave2")->click();
+    QVERIFY(dialogs.requests.empty());
+    QCOMPARE(child<QPushButton>(w.get(), "pbSave2")->text(), QStringLiteral("SAVE"));
+}
+
+void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    auto *combo = child<QComboBox>(w.get(), "cbPro1");
+    combo->setCurrentIndex(combo->findText("Brake B"));
+    u.clearWireLog();
+    u.failNextSends(1, 2); // name read, record read, then the name write
+    child<QPushButton>(w.get(), "pbDelPro1")->click();
+    QVERIFY(hasError(dialogs));
+    for (const QString &write : writes())
+        QVERIFY2(!write.startsWith("02 04"), qPrintable(write)); // no curve without its name
+    QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
+
+    u.unplug();
+    QTRY_VERIFY(headText(w.get()).startsWith("WAITING"));
+    QVERIFY(reattach(w.get()));
+    QCOMPARE(items(w.get(), "cbPro1"), (QStringList {"Brake A", "Brake B"}));
+    QCOMPARE(items(w.get(), "cbPro2"), QStringList {"Gas A"});
+}
+
+void TestUnitFailures::attachWithALostRequestThenClose()
+{
+    DialogCatcher dialogs;
+    auto &u = kestsim::unit();
+    u.failNextSends(1, 3); // version, clutch mode, slot 0's name, then slot 0's record
+    auto w = openWindow(false);
+    QVERIFY(!child<QPushButton>(w.get(), "pbS3")->isEnabled());
+    u.clearWireLog();
+    child<QPushButton>(w.get(), "pbClose")->click();
+    QVERIFY(writes().isEmpty()); // no active word from empty lists
+    QCOMPARE(u.state().kept.activeProfile, 0xEF020100u);
+    QVERIFY(dialogs.requests.empty());
+}
+
+void TestUnitFailures::repliesOfAllFF()
+{
+    DialogCatcher dialogs;
+    auto &u = kestsim::unit();
+    u.setReplyMode(kestsim::ReplyMode::AllFF);
+    auto w = openWindow(false); // nothing read counts: the window keeps waiting
+    QVERIFY(writes().isEmpty());
+
+    u.setReplyMode(kestsim::ReplyMode::Normal);
+    QVERIFY(reattach(w.get()));
+    u.setReplyMode(kestsim::ReplyMode::AllFF);
+    u.clearWireLog();
+    // Every slot name reads 0xFF, which is no free slot: the save stops.
+    child<QComboBox>(w.get(), "cbPro1")->setEditText("Brake C");
+    child<QPushButton>(w.get(), "pbSavePro1")->click();
+    QVERIFY(writes().isEmpty());
+    QVERIFY(hasError(dialogs));
+    QVERIFY(!dialogs.texts().contains("Profile is saved"));
+    // A released handle writes what the handles show, and they stay where they are.
+    auto *low = child<KestSlider>(w.get(), "lbDzL1");
+    low->setValue(8);
+    Q_EMIT low->valueChanged();
+    QCOMPARE(u.state().kept.deadzone[2], 5243);
+    QCOMPARE(u.state().kept.deadzone[0], 6554);
+    QCOMPARE(low->value(), 8);
+    QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
+}
+
+void TestUnitFailures::saveAfterUnplug()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    child<QComboBox>(w.get(), "cbPro2")->setEditText("Gas B");
+    kestsim::unit().unplug(); // before the reader notices
+    child<QPushButton>(w.get(), "pbSavePro2")->click();
+    QVERIFY(!dialogs.texts().contains("Profile is saved"));
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(kestsim::unit().state().kept.slots, unitInUse().kept.slots);
+}
+
+void TestUnitFailures::clearFlashWithTheUnitPulledDuringTheQuestion()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    KestMessage::setHandler([&](const KestMessage::Request &r) {
+        dialogs.requests.push_back(r);
+        if (r.kind == KestMessage::Kind::Question)
+            kestsim::unit().unplug();
+        KestMessage::Answer a;
+        a.button = QMessageBox::Yes;
+        return a;
+    });
+    child<QPushButton>(w.get(), "pbClearFlash")->click();
+    QVERIFY(!dialogs.texts().contains("Flash data has been cleared."));
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(kestsim::unit().state().kept.slots, unitInUse().kept.slots);
+}
+
+void TestUnitFailures::clutchSwitchShowsWhatTheUnitKeeps()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto *clutch = child<QCheckBox>(w.get(), "cbClutch");
+    kestsim::unit().clearWireLog();
+    kestsim::unit().failNextReplies(1);
+    clutch->click();
+    QVERIFY(hasError(dialogs));
+    QVERIFY(clutch->isChecked());
+    QVERIFY(!child(w.get(), "pgAdc0")->isHidden());
+    QCOMPARE(kestsim::unit().state().kept.pedalMode, 1u);
+    QVERIFY(writes().isEmpty());
+}
+
+QTEST_MAIN(TestUnitFailures)
+#include "tst_unitfailures.moc"
