@@ -57,6 +57,7 @@ void MainWindow::onCalibrateSave()
             if (answer == QMessageBox::Yes) {
                 const bool restored = restoreCalibrationStart();
                 buttons[p]->setText(tr("CALIBRATE"));
+                showCalibrationHint(-1);
                 loadDeadzones();
                 if (!restored)
                     unitError(tr("The pedal unit did not take back the calibration it had; "
@@ -80,6 +81,7 @@ void MainWindow::onCalibrateSave()
 
         loadDeadzones();
         buttons[p]->setText(tr("CALIBRATE"));
+        showCalibrationHint(-1);
         if (!cleared)
             unitError(tr("The calibration was saved, but the pedal unit did not take the "
                          "cleared deadzones of this pedal: it keeps the deadzones it had."));
@@ -105,6 +107,7 @@ void MainWindow::onCalibrateSave()
         return;
     }
     buttons[p]->setText(tr("SAVE"));
+    showCalibrationHint(p);
     calWaitTimer.start();
 }
 
@@ -120,4 +123,38 @@ void MainWindow::onCalibrateWait()
 {
     calObserved[std::size_t(calLowIndex)] = kest::RAW_MAX;
     calObserved[std::size_t(calHighIndex)] = 0;
+    updateCalibrationTravel();
+}
+
+void MainWindow::showCalibrationHint(int pedal)
+{
+    QPushButton *const buttons[] = {ui->pbSave0, ui->pbSave1, ui->pbSave2};
+    calibrating = pedal;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        buttons[p]->setToolTip(p == pedal ? tr("Press the pedal all the way down, let it come "
+                                               "back up, then click SAVE.")
+                                          : QString());
+    calHint->setVisible(pedal >= 0);
+    updateCalibrationTravel();
+}
+
+void MainWindow::updateCalibrationTravel()
+{
+    if (calibrating < 0)
+        return;
+    static const char *const names[] = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"),
+                                        QT_TR_NOOP("THROTTLE")};
+    const std::uint16_t low = calObserved[std::size_t(2 * calibrating)];
+    const std::uint16_t high = calObserved[std::size_t(2 * calibrating + 1)];
+    // Before the first position of the watch, or during its first half second, there is
+    // no travel to show yet.
+    const QString travel = calWaitTimer.isActive() || low > high
+        ? tr("no travel seen yet")
+        : tr("travel seen %1 to %2 (%3 %)")
+              .arg(low)
+              .arg(high)
+              .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
+    calHint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
+                        "SAVE; %2.")
+                         .arg(tr(names[calibrating]), travel));
 }

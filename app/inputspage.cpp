@@ -30,6 +30,8 @@ void MainWindow::onJoystickEvent(QByteArray values)
         if (v > high)
             high = v;
     }
+    if (calibrating >= 0)
+        updateCalibrationTravel();
 }
 
 bool MainWindow::loadDeadzones()

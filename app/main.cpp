@@ -1,3 +1,4 @@
+#include "darklook.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    kest::applyDarkLook();
     MainWindow window;
     window.setWindowFlags(Qt::FramelessWindowHint);
     window.show();

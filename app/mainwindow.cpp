@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDebug>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmapCache>
@@ -15,12 +16,20 @@ namespace {
 // Where firmware updates for this product are published.
 const QString kUpdateBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/");
 
-// Shown (and logged) when the unit is there but cannot be opened.
+// Shown in the waiting state, and logged, when the unit is there but cannot be opened.
 const char kNoAccessHint[]
     = QT_TRANSLATE_NOOP("MainWindow",
-                        "The pedal unit is connected but cannot be opened: this "
-                        "user has no access to its hidraw device. Install the "
-                        "udev rule (see docs/linux.md) and plug the unit in again.");
+                        "The pedal unit is connected but cannot be opened: this user has no "
+                        "access to it. Install the kest-setting package or its udev rule "
+                        "(70-kest-pedals.rules), then unplug the unit and plug it in again. "
+                        "More in " KEST_LINUX_DOC ".");
+
+// Shown in the waiting state when no unit is plugged in.
+const char kNotFoundHint[]
+    = QT_TRANSLATE_NOOP("MainWindow",
+                        "No pedal unit found. Check that its USB cable is plugged in, "
+                        "preferably straight into the computer rather than into a hub. On "
+                        "Linux, lsusb lists the unit as e5b7:6a1c.");
 
 // Shown (and logged) when the unit was opened but did not answer every read of the attach.
 const char kNoAnswerHint[]
@@ -91,6 +100,23 @@ MainWindow::MainWindow(QWidget *parent)
     retryTimer.setInterval(3000);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
 
+    // Additions to the form, placed where they cover nothing of it: why the window waits
+    // (on the ABOUT page, below the web address) and what to do while a pedal calibrates
+    // (on the CALIBRATION page, below the buttons).
+    waitHint = new QLabel(ui->page5);
+    waitHint->setObjectName(QStringLiteral("lbWaitHint"));
+    waitHint->setGeometry(110, 280, 540, 90);
+    waitHint->setWordWrap(true);
+    waitHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    waitHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
+    waitHint->hide();
+    calHint = new QLabel(ui->page2);
+    calHint->setObjectName(QStringLiteral("lbCalHint"));
+    calHint->setGeometry(0, 392, 751, 18);
+    calHint->setAlignment(Qt::AlignCenter);
+    calHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 12px;"));
+    calHint->hide();
+
     kest::deviceInit();
 
     ui->stackedWidget->setCurrentIndex(4);
@@ -128,21 +154,22 @@ void MainWindow::onInit()
 
     for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
         b->setText(tr("CALIBRATE"));
+    showCalibrationHint(-1);
 
     const kest::DeviceOpenResult opened = kest::deviceOpen();
     if (opened != kest::DeviceOpenResult::Opened) {
         if (opened == kest::DeviceOpenResult::NoAccess) {
             qDebug().noquote() << kNoAccessHint;
-            ui->pbStatus->setToolTip(tr(kNoAccessHint));
+            showWaiting(tr(kNoAccessHint));
         } else {
-            ui->pbStatus->setToolTip(QString());
+            showWaiting(tr(kNotFoundHint));
         }
-        showWaiting();
         retryTimer.start();
         return;
     }
 
     ui->pbStatus->setToolTip(QString());
+    waitHint->hide();
     eventThread.start(QThread::InheritPriority);
 
     // Every value the window shows must come from the unit: a read that failed would
@@ -154,8 +181,7 @@ void MainWindow::onInit()
         eventThread.wait();
         kest::deviceClose();
         profilesLoaded = false;
-        ui->pbStatus->setToolTip(tr(kNoAnswerHint));
-        showWaiting();
+        showWaiting(tr(kNoAnswerHint));
         retryTimer.start();
         return;
     }
@@ -194,8 +220,11 @@ void MainWindow::unitError(const QString &what)
     KestMessage::critical(this, tr("Error"), what);
 }
 
-void MainWindow::showWaiting()
+void MainWindow::showWaiting(const QString &hint)
 {
+    ui->pbStatus->setToolTip(hint);
+    waitHint->setText(hint);
+    waitHint->show();
     ui->lbHead->setText(tr("WAITING FOR DEVICE..."));
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
         b->setEnabled(false);

@@ -15,6 +15,7 @@
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
+class QLabel;
 class QNetworkReply;
 class Ui_MainWindow;
 QT_END_NAMESPACE
@@ -62,7 +63,7 @@ protected:
 
 private:
     // start-up and attach
-    void showWaiting();
+    void showWaiting(const QString &hint);
     bool readUnitState();
     /// An "Error" box for an operation the unit did not take part in or all of.
     void unitError(const QString &what);
@@ -71,6 +72,9 @@ private:
     bool loadDeadzones();
     // CALIBRATION page
     bool restoreCalibrationStart();
+    /// Shows what to do while pedal p calibrates (-1: nothing calibrates).
+    void showCalibrationHint(int pedal);
+    void updateCalibrationTravel();
     // PROFILES page
     bool readSlotName(int slot, QString &name);
     int findFreeSlot();
@@ -102,6 +106,9 @@ private:
     kest::Report calStartDeadzone {};
     QTimer calWaitTimer; ///< starts the watch 500 ms after a calibration starts
     QTimer retryTimer; ///< the next attach attempt while no unit is attached
+    QLabel *waitHint = nullptr; ///< why the window waits, on the ABOUT page
+    QLabel *calHint = nullptr; ///< what to do while a pedal calibrates
+    int calibrating = -1; ///< the pedal under calibration, -1 when none
     /// Whether the profile lists are the unit's table: false after a reload that a failed
     /// read cut short, when an active word built from them would be made up.
     bool profilesLoaded = false;
