@@ -142,8 +142,8 @@ void MainWindow::updateCalibrationTravel()
 {
     if (calibrating < 0)
         return;
-    static const char *const names[] = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"),
-                                        QT_TR_NOOP("THROTTLE")};
+    static const char *const names[]
+        = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"), QT_TR_NOOP("THROTTLE")};
     const std::uint16_t low = calObserved[std::size_t(2 * calibrating)];
     const std::uint16_t high = calObserved[std::size_t(2 * calibrating + 1)];
     // Before the first position of the watch, or during its first half second, there is

@@ -69,8 +69,7 @@ void TestGuidance::calibrationSaysWhatToDo()
     for (const char *b : {"pbSave0", "pbSave1", "pbSave2"})
         QVERIFY(!hint->geometry().intersects(child(w.get(), b)->geometry()));
 
-    w->findChild<QTimer *>(QStringLiteral("calWaitTimer"))->stop();
-    QMetaObject::invokeMethod(w.get(), "onCalibrateWait");
+    startWatchNow(w.get());
     w->onJoystickEvent(QByteArray::fromHex("0000b80b0000")); // 3000
     w->onJoystickEvent(QByteArray::fromHex("000060ea0000")); // 60000
     QVERIFY2(hint->text().contains("3000 to 60000 (87 %)"), qPrintable(hint->text()));

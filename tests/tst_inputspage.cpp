@@ -191,7 +191,7 @@ void TestInputsPage::calibrationStoresWatchedBounds()
     QCOMPARE(kestsim::unit().inEffect().calibration[std::size_t(2 * pedal)], 0); // in effect,
     QVERIFY(kestsim::unit().state().kept.calibration[std::size_t(2 * pedal)] != 0); // not kept
 
-    QTest::qWait(600); // the watch starts 500 ms after the click
+    startWatchNow(w.get()); // rather than 500 ms after the click
     auto &u = kestsim::unit();
     const auto at = [&](std::uint16_t v) {
         std::array<std::uint16_t, 3> p {9999, 9999, 9999};
@@ -246,7 +246,7 @@ void TestInputsPage::calibrationWithoutTravelIsRefused()
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
     auto *button = child<QPushButton>(w.get(), QString("pbSave%1").arg(pedal).toLatin1());
     QTest::mouseClick(button, Qt::LeftButton);
-    QTest::qWait(600); // the watch starts 500 ms after the click
+    startWatchNow(w.get()); // rather than 500 ms after the click
     auto &u = kestsim::unit();
     auto *number = child<QLabel>(w.get(), QString("lbAdc%1").arg(pedal).toLatin1());
     for (int v : positions) {

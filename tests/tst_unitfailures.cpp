@@ -41,8 +41,7 @@ bool reattach(MainWindow *w)
 void calibrate(MainWindow *w, int p, std::initializer_list<std::uint16_t> positions)
 {
     child<QPushButton>(w, qPrintable(QStringLiteral("pbSave%1").arg(p)))->click();
-    w->findChild<QTimer *>(QStringLiteral("calWaitTimer"))->stop();
-    QMetaObject::invokeMethod(w, "onCalibrateWait");
+    startWatchNow(w);
     for (std::uint16_t v : positions) {
         QByteArray values(6, 0);
         values[2 * p] = char(v & 0xFF);

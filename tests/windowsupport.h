@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -99,6 +100,26 @@ inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
             qWarning("window did not start waiting");
     }
     return w;
+}
+
+/// Runs the waiting state's next attach attempt now instead of after its 3000 ms.
+inline void retryNow(QWidget *window)
+{
+    auto *retry = window->findChild<QTimer *>(QStringLiteral("retryTimer"));
+    if (!retry || !retry->isActive())
+        qFatal("the window is not waiting to retry");
+    retry->stop();
+    QMetaObject::invokeMethod(window, "onInit");
+}
+
+/// Starts the calibration watch now instead of 500 ms after the CALIBRATE click.
+inline void startWatchNow(QWidget *window)
+{
+    auto *wait = window->findChild<QTimer *>(QStringLiteral("calWaitTimer"));
+    if (!wait || !wait->isActive())
+        qFatal("no calibration is about to start its watch");
+    wait->stop();
+    QMetaObject::invokeMethod(window, "onCalibrateWait");
 }
 
 /// Sends a mouse event with both positions given, as a real drag delivers them. The

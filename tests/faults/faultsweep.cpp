@@ -132,8 +132,7 @@ QList<Operation> FaultSweep::operations()
         {"calibration save",
          [](MainWindow *w) {
              in<QPushButton>(w, "pbSave1")->click();
-             w->findChild<QTimer *>(QStringLiteral("calWaitTimer"))->stop();
-             QMetaObject::invokeMethod(w, "onCalibrateWait");
+             startWatchNow(w);
              for (std::uint16_t b : {30000, 3000, 60000})
                  w->onJoystickEvent(kest::pedalValues(
                      testsupport::hex(
