@@ -328,7 +328,8 @@ bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *prob
                              "section header.")
                               .arg(number));
         }
-        found.append({number, section + unescapedKey(line.left(raw.equals - raw.start).trimmed())});
+        found.append({number, section + unescapedKey(line.left(raw.equals - raw.start).trimmed()),
+                      section.chopped(section.isEmpty() ? 0 : 1)});
     }
     keys = found;
     return true;
@@ -375,15 +376,20 @@ bool readProfileFile(const QString &path, ProfileTable &table, QString *problem)
             return refuse(problem,
                           tr("Key \"%1\" does not read back as written.").arg(shownKey(key)));
 
+    // A section whose name begins with two digits would otherwise pass its keys off as
+    // profiles named "section/key".
+    for (const IniKeyLine &l : lines)
+        if (!l.section.isEmpty())
+            return refuse(problem,
+                          tr("Line %1: the key is in the section [%2]; profiles belong "
+                             "in [General].")
+                              .arg(l.line)
+                              .arg(shownKey(l.section)));
     if (!keySet.contains(profileIndexKey()))
         return refuse(problem, tr("The key INDEX is missing."));
     for (const QString &key : keys) {
         if (key == profileIndexKey() || isProfileKey(key))
             continue;
-        if (key.contains(QLatin1Char('/')))
-            return refuse(
-                problem,
-                tr("Key \"%1\" is in a section; profiles belong in [General].").arg(shownKey(key)));
         return refuse(
             problem,
             tr("Key \"%1\" does not begin with its slot number as two digits.").arg(shownKey(key)));

@@ -59,6 +59,7 @@ struct IniKeyLine
 {
     int line = 0;
     QString key;
+    QString section; ///< the section as QSettings names it; empty for [General]
 };
 
 /// Splits an INI text into lines the way QSettings does and checks that nothing in it

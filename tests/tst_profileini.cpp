@@ -380,7 +380,9 @@ void TestProfileIni::readsFixtures_data()
     refused("INDEX as text", "import-index-text.ini", "INDEX is no number");
     refused("INDEX too large", "import-index-too-large.ini", "INDEX is no number");
     refused("keys in a group", "import-group.ini",
-            "Key \"profiles/00Clutch\" is in a section; profiles belong in [General].");
+            "Line 5: the key is in the section [profiles]; profiles belong in [General].");
+    refused("keys in a group named by digits", "import-digit-section.ini",
+            "Line 4: the key is in the section [05x]");
     refused("key with one digit", "import-bad-key.ini", "Key \"1Brake\" does not begin");
     refused("short record", "import-short-record.ini",
             "Key \"01Brake\": the value is no profile record");
