@@ -36,10 +36,13 @@ void MainWindow::onProfileImport()
         KestMessage::information(this, tr("Notify"), tr("Please choose INI file"));
         return;
     }
-    // The whole file is checked before the unit is touched.
+    // The whole file is checked before the unit is touched. These files are edited by
+    // hand, so the second line says where the file fails and why.
     kest::ProfileTable table;
-    if (!kest::readProfileFile(fileName, table)) {
-        KestMessage::information(this, tr("Notify"), tr("INI file is not valid."));
+    QString problem;
+    if (!kest::readProfileFile(fileName, table, &problem)) {
+        KestMessage::information(this, tr("Notify"),
+                                 tr("INI file is not valid.") + QLatin1Char('\n') + problem);
         return;
     }
 

@@ -44,8 +44,29 @@ std::uint32_t profileIndexValue(const QVariant &value);
 bool profileIndexValid(std::uint32_t index);
 
 /// Whether a profile value holds a usable slot record: at least seven bytes whose slot
-/// number is one of the unit's slots. Only the first seven bytes are used.
+/// number is one of the unit's slots and whose pedal code is 1, 2 or 3 (any other code
+/// would end the unit's profile list at that slot). Only the first seven bytes are used.
 bool profileRecordValid(const QByteArray &record);
+
+/// Whether a profile name survives the trip to the unit and back: not empty (an empty
+/// name marks a free slot), no zero byte (the name would end there), and at most
+/// PROFILE_NAME_MAX bytes in the local 8-bit encoding.
+bool profileNameValid(const QString &name);
+
+/// A key line of an INI text: the line it starts on (from 1) and the key as QSettings
+/// reads it, with its section in front ("Section/key"; none for [General]).
+struct IniKeyLine
+{
+    int line = 0;
+    QString key;
+    QString section; ///< the section as QSettings names it; empty for [General]
+};
+
+/// Splits an INI text into lines the way QSettings does and checks that nothing in it
+/// would be dropped without a word: every line that is not blank is a comment (';'), a
+/// section header closed by ']' with nothing after it, or a key line ("key=value") that
+/// does not run on into the next line. Returns the key lines, or false and why not.
+bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *problem = nullptr);
 
 /// Whether a file name has the suffix of a profile file (".ini", case-sensitive).
 bool isProfileFileName(const QString &fileName);
@@ -67,10 +88,12 @@ struct ProfileTable
 };
 
 /// Reads and checks a whole profile file. Returns false, leaving `table` alone, when the
-/// file cannot be read or parsed, is not well-formed, its INDEX lacks the mark, any
-/// profile value is not a usable record or any name is longer than the unit keeps; a file
-/// is taken only as a whole.
-bool readProfileFile(const QString &path, ProfileTable &table);
+/// file cannot be read, has a line that QSettings would drop, is not well-formed, its
+/// INDEX lacks the mark, or any profile value is not a usable record or has a name that
+/// would not come back from the unit; a file is taken only as a whole. `problem` gets one
+/// sentence naming the first failing line or key and why, for a user who edits the file
+/// by hand.
+bool readProfileFile(const QString &path, ProfileTable &table, QString *problem = nullptr);
 
 /// Writes a profile file in place of any file of that name; the key of each profile is
 /// made from its record's slot number and its name. Returns false when the old file

@@ -270,8 +270,9 @@ void MainWindow::onProfileSave()
         return;
     }
     if (name.toLocal8Bit().size() > kest::PROFILE_NAME_BYTES) {
-        KestMessage::information(this, tr("Notify"),
-                                 tr("Profile name is too long: 16 characters at most."));
+        KestMessage::information(
+            this, tr("Notify"),
+            tr("Profile name is too long: 16 bytes at most (accented letters take two)."));
         return;
     }
     // The lists decide the slot: lists that a failed read cut short could send the

@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     const std::pair<const char *, std::array<std::uint8_t, 7>> slots[] = {
         {"Progressive", {0, 1, 5, 15, 35, 60, 85}},
         {"Firm brake", {1, 2, 30, 55, 72, 86, 95}},
-        {"Linear", {2, 3, 16, 33, 50, 66, 83}},
+        {"Linear", {2, 3, 17, 33, 50, 67, 83}},
         {"Rain", {3, 3, 8, 20, 38, 58, 80}},
     };
     for (std::size_t i = 0; i < std::size(slots); ++i) {
