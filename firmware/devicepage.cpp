@@ -72,7 +72,10 @@ void MainWindow::onUpgrade()
     }
     if (verified ? !kest::isFirmwareImage(*verified) : !kest::isFirmwareFile(path)) {
         KestMessage::critical(this, tr("Error"), tr("Not a valid firmware."));
-        settleFirmwarePage(); // a refused download must not leave its display behind
+        // A refused download must not leave its display behind; a refused file of the
+        // user's changes nothing.
+        if (verified)
+            settleFirmwarePage();
         return;
     }
     if (download || upgradeThread.isRunning()) {
