@@ -64,6 +64,7 @@ private Q_SLOTS:
     void pageIsIdleBeforeTheClosingBox_data();
     void pageIsIdleBeforeTheClosingBox();
     void closingWaitsForTheUpload();
+    void uploadEndingWithoutAWordLeavesThePageIdle();
     void refusedFirmwareFiles_data();
     void refusedFirmwareFiles();
     void fileDialogCancelKeepsThePath();
@@ -340,6 +341,43 @@ void TestDevicePage::closingWaitsForTheUpload()
     QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
     QVERIFY(kestsim::unit().firmwareGaps().empty());
     QVERIFY(QFile::remove(path)); // the user's file stays, in the temporary folder too
+}
+
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+}
+
+void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
+{
+    // The unit goes between the page's start and the upload's first step: the upload
+    // ends without a progress value, and the page must not wait for one.
+    kest::deviceClose();
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), pattern(64));
+    child<QLineEdit>(w.get(), "lePath")->setText(path);
+    kestsim::unit().clearWireLog();
+    g_previousHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (message.startsWith(QLatin1String("Start upgrade from "))) {
+                // written right before the upload starts
+                kestsim::unit().unplug();
+                kest::deviceClose();
+            }
+            g_previousHandler(type, context, message);
+        });
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(g_previousHandler); });
+    auto *check = child(w.get(), "pbAutoUpgrade");
+    QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
+    QVERIFY(!check->isEnabled());
+    QTRY_VERIFY(check->isEnabled());
+    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
+    QVERIFY(dialogs.requests.empty());
+    for (const QString &report : writes()) // no data report, no end report
+        QVERIFY2(!report.startsWith(QLatin1String("02 8")) && !report.startsWith("02 10"),
+                 qPrintable(report));
 }
 
 void TestDevicePage::refusedFirmwareFiles_data()
