@@ -12,7 +12,7 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 
-#include <cstdio>
+#include <utility>
 
 using namespace testsupport;
 
