@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 QT_BEGIN_NAMESPACE
 class QComboBox;
@@ -91,6 +92,7 @@ private:
     QComboBox *profileCombo(int pedal) const;
     // DEVICE page
     void resetFirmwarePage();
+    void settleFirmwarePage(bool uploadEnded = false);
 
     Ui_MainWindow *ui;
     QPointF dragPosition;
@@ -115,4 +117,6 @@ private:
     QNetworkAccessManager networkManager;
     QString updateBaseUrl;
     QPointer<QNetworkReply> download; ///< the firmware download under way, if any
+    QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
+    std::optional<QByteArray> downloadedImage; ///< a checked download, until onUpgrade takes it
 };

@@ -1,12 +1,74 @@
 #include "firmwareupdate.h"
 
+#include "firmwarechunks.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 
 #include <limits>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace kest {
+
+namespace {
+
+/// factor × part ÷ whole, truncated, for part < whole: the product is never formed, so
+/// no count can overflow it. Keeps k × part = q × whole + r (0 ≤ r < whole) while k
+/// grows through the bits of `factor`.
+quint64 scaledFraction(quint64 part, quint64 whole, unsigned factor)
+{
+    quint64 q = 0;
+    quint64 r = 0;
+    for (int bit = 31; bit >= 0; --bit) {
+        q *= 2; // k becomes 2k
+        if (r >= whole - r) {
+            r -= whole - r;
+            ++q;
+        } else {
+            r *= 2;
+        }
+        if ((factor >> bit) & 1u) { // k becomes k + 1
+            if (r >= whole - part) {
+                r -= whole - part;
+                ++q;
+            } else {
+                r += part;
+            }
+        }
+    }
+    return q;
+}
+
+quint64 magnitude(qint64 value)
+{
+    return value < 0 ? 0 - quint64(value) : quint64(value);
+}
+
+/// Removes a leftover image of an earlier run, but only a regular file of this user's:
+/// a link planted at the name stays, and so the new file cannot be created there.
+void removeStaleImage(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(path);
+    struct stat status;
+    if (::lstat(native.constData(), &status) == 0 && S_ISREG(status.st_mode)
+        && status.st_uid == ::geteuid())
+        ::unlink(native.constData());
+#else
+    const QFileInfo info(path);
+    if (info.isFile() && !info.isSymLink())
+        QFile::remove(path);
+#endif
+}
+
+} // namespace
 
 std::optional<VersionDocument> parseVersionDocument(const QByteArray &body)
 {
@@ -62,16 +124,53 @@ std::optional<int> downloadPercent(qint64 received, qint64 total)
 {
     if (total == 0)
         return std::nullopt;
-    // a huge download of unknown size must not wrap around into 0..100
-    const qint64 percent = received * 100 / total;
-    constexpr qint64 lowest = std::numeric_limits<int>::min();
-    constexpr qint64 highest = std::numeric_limits<int>::max();
-    return int(qBound(lowest, percent, highest));
+    // Divided before multiplied, on magnitudes; a huge download of unknown size must not
+    // wrap around into 0..100, so the result saturates at the ends of int.
+    const quint64 part = magnitude(received);
+    const quint64 whole = magnitude(total);
+    constexpr quint64 cap = quint64(std::numeric_limits<int>::max()) + 1;
+    const quint64 times = part / whole;
+    const quint64 percent
+        = times > cap / 100 ? cap : times * 100 + scaledFraction(part % whole, whole, 100);
+    if ((received < 0) != (total < 0))
+        return int(-qint64(qMin(percent, cap)));
+    return int(qMin(percent, cap - 1));
 }
 
 QString temporaryImagePath()
 {
     return QDir::tempPath() + QLatin1Char('/') + QLatin1String(FIRMWARE_TEMP_NAME);
+}
+
+bool isFirmwareImage(const QByteArray &image)
+{
+    return !image.isEmpty() && image.size() <= FIRMWARE_MAX_SIZE;
+}
+
+bool isFirmwareFile(const QString &path)
+{
+    if (!path.endsWith(QLatin1String(".bin")))
+        return false;
+    const QFileInfo info(path); // follows a link to the file it names
+    return info.isFile() && info.size() > 0 && info.size() <= FIRMWARE_MAX_SIZE;
+}
+
+bool writeTemporaryImage(const QString &path, const QByteArray &image)
+{
+    removeStaleImage(path);
+    QFile file(path);
+    // NewOnly fails when anything is at the name, a symbolic link included (it is not
+    // followed), so the bytes can only land in a file created right here.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly,
+                   QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    // A partly written image (a full disk) must not stay behind as if it were complete.
+    const bool written = file.write(image) == image.size() && file.flush();
+    file.close();
+    if (written && file.error() == QFileDevice::NoError)
+        return true;
+    QFile::remove(path);
+    return false;
 }
 
 } // namespace kest

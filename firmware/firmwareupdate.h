@@ -20,6 +20,9 @@ inline constexpr char FIRMWARE_DATE_FORMAT[] = "MMM d yyyy,hh:mm";
 /// Where a downloaded image waits for its upload, under the platform's temporary folder.
 inline constexpr char FIRMWARE_TEMP_NAME[] = "kest.firmware.bin";
 
+/// The most the version document may hold; a longer answer is given up as it arrives.
+constexpr qint64 VERSION_DOCUMENT_MAX_SIZE = 64 * 1024;
+
 /// The keys of the version document that the update uses; a key that is missing or not
 /// a string reads as empty.
 struct VersionDocument
@@ -62,9 +65,25 @@ bool digestMatches(const QByteArray &image, const QString &expected);
 
 /// The download bar's value for `received` of `total` bytes (truncated; outside 0..100
 /// when the server gave no size), or nothing for a total of 0, which has no percent.
+/// Exact for every pair of counts, however large.
 std::optional<int> downloadPercent(qint64 received, qint64 total);
 
 /// The path a downloaded image is stored under before its upload, with forward slashes.
 QString temporaryImagePath();
+
+/// Whether `image` can go to the unit: at least one byte, at most FIRMWARE_MAX_SIZE.
+bool isFirmwareImage(const QByteArray &image);
+
+/// Whether the file at `path` can go to the unit: named "*.bin" (case-sensitive) and a
+/// regular file, or a link to one, of 1..FIRMWARE_MAX_SIZE bytes. A directory, a named
+/// pipe or a device never is: reading one would block the upload or never end.
+bool isFirmwareFile(const QString &path);
+
+/// Stores a checked image at `path` (the temporary image). The file is always a new
+/// one, created by this call and readable by its owner only: a stale regular file of
+/// this user's at that name is removed first, and anything else there (a symbolic link,
+/// another user's file, a folder) makes it fail rather than be written through. A file
+/// that could not be written completely is removed again.
+bool writeTemporaryImage(const QString &path, const QByteArray &image);
 
 } // namespace kest

@@ -1,16 +1,30 @@
 #include "kestupgrade.h"
 
 #include "firmwarechunks.h"
+#include "firmwareupdate.h"
 #include "kestdevice.h"
 
 #include <QDebug>
-#include <QDir>
 #include <QFile>
+
+#include <atomic>
+
+namespace {
+
+std::atomic<qint64> closingStepMs {1000};
+
+} // namespace
 
 KestUpgrade::KestUpgrade(QObject *parent) : QThread(parent) { }
 
+void KestUpgrade::setClosingStep(std::chrono::milliseconds step)
+{
+    closingStepMs = step.count();
+}
+
 void KestUpgrade::run()
 {
+    const std::optional<QByteArray> verified = verifiedImage;
     QFile file(firmwarePath);
     // Every report of the image goes to this one opening of the unit: after a lost
     // link and a re-attach the unit would get an image with chunks missing.
@@ -18,13 +32,19 @@ void KestUpgrade::run()
     if (session == 0)
         return;
     qDebug().noquote() << "Upgrading..." + firmwarePath;
-    if (!file.open(QIODevice::ReadOnly)) {
-        qDebug("Can not open upgrade firmware file.");
-        return;
+    QByteArray image;
+    if (verified) {
+        // The file may have been changed since its bytes were checked; they were not.
+        image = *verified;
+    } else {
+        if (!file.open(QIODevice::ReadOnly)) {
+            qDebug("Can not open upgrade firmware file.");
+            return;
+        }
+        image = file.readAll();
+        file.close();
     }
-    const QByteArray image = file.readAll();
     const qint64 size = image.size();
-    file.close();
 
     kest::Report report = kest::emptyReport();
     int last = -1;
@@ -51,10 +71,12 @@ void KestUpgrade::run()
         return;
     }
     for (int p = 97; p <= 100; ++p) {
-        QThread::sleep(1);
+        QThread::msleep(quint64(closingStepMs.load()));
         Q_EMIT progress(p);
     }
 
-    if (firmwarePath.contains(QDir::tempPath()))
+    // Only the program's own copy of a download goes, found by its exact path: a file
+    // the user picked stays, wherever it lies.
+    if (verified && firmwarePath == kest::temporaryImagePath())
         QFile::remove(firmwarePath);
 }

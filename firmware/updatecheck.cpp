@@ -3,14 +3,16 @@
 
 #include "mainwindow.h"
 
+#include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestmessage.h"
 #include "ui_mainwindow.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QNetworkReply>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -18,24 +20,86 @@ namespace {
 // connection cannot leave the page disabled for good.
 constexpr int kTransferTimeoutMs = 30000;
 
+// How much a reply may hold unread before the network thread waits for it to be taken.
+constexpr qint64 kReadBufferSize = 64 * 1024;
+
 QNetworkRequest updateRequest(const QString &address)
 {
     QNetworkRequest request(QUrl(address, QUrl::TolerantMode));
     request.setTransferTimeout(kTransferTimeoutMs);
+    // A redirect may move within the update server, never to another host, port or
+    // scheme (plain http included). Certificate errors are never ignored.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     return request;
 }
+
+/// Collects a reply's body as it arrives, never more than `limit` bytes: the transfer is
+/// given up as soon as the server announces a longer body or more has arrived. Lives as
+/// a child of the reply.
+class BoundedBody : public QObject
+{
+public:
+    BoundedBody(QNetworkReply *reply, qint64 limit) : QObject(reply), limit(limit)
+    {
+        reply->setReadBufferSize(kReadBufferSize);
+        connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+            bool known = false;
+            const qint64 announced
+                = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&known);
+            if (known && announced > this->limit)
+                giveUp(reply);
+        });
+        connect(reply, &QIODevice::readyRead, this, [this, reply] { take(reply); });
+    }
+
+    /// The whole body, or nothing when it was longer than the limit.
+    static std::optional<QByteArray> of(QNetworkReply *reply)
+    {
+        for (QObject *child : reply->children())
+            if (auto *body = dynamic_cast<BoundedBody *>(child)) {
+                body->take(reply);
+                if (body->exceeded)
+                    return std::nullopt;
+                return body->data;
+            }
+        return reply->readAll();
+    }
+
+private:
+    void take(QNetworkReply *reply)
+    {
+        if (exceeded)
+            return;
+        data += reply->read(limit + 1 - data.size());
+        if (data.size() > limit)
+            giveUp(reply);
+    }
+
+    void giveUp(QNetworkReply *reply)
+    {
+        exceeded = true;
+        data = QByteArray();
+        reply->abort(); // finishes the reply at once
+    }
+
+    const qint64 limit;
+    QByteArray data;
+    bool exceeded = false;
+};
 
 } // namespace
 
 void MainWindow::onAutoUpgrade()
 {
-    // While an image is on its way (a typed address being downloaded, or an upload) an
-    // accepted offer could not be carried out, and would put its digest in the place of
-    // the one the running download is checked against.
-    if (download || upgradeThread.isRunning())
+    // While an image is on its way (a typed address being downloaded, or an upload) the
+    // button is disabled: an accepted offer could not be carried out then.
+    if (versionCheck || download || upgradeThread.isRunning())
         return;
     QNetworkReply *reply
         = networkManager.get(updateRequest(updateBaseUrl + QStringLiteral("version.json")));
+    versionCheck = reply;
+    new BoundedBody(reply, kest::VERSION_DOCUMENT_MAX_SIZE);
     ui->pbAutoUpgrade->setEnabled(false);
     ui->pbAutoUpgrade->setText(tr("Checking ..."));
     connect(reply, &QNetworkReply::finished, this, &MainWindow::onUpgradeReady);
@@ -47,9 +111,13 @@ void MainWindow::onUpgradeReady()
     if (!reply)
         return;
     reply->deleteLater();
-    const auto document = kest::parseVersionDocument(reply->readAll());
+    if (reply == versionCheck)
+        versionCheck = nullptr;
+    // A document too long to be one is as unreadable as a broken one.
+    const auto body = BoundedBody::of(reply);
+    const auto document = body ? kest::parseVersionDocument(*body) : std::nullopt;
     if (!document) {
-        resetFirmwarePage();
+        settleFirmwarePage();
         return;
     }
     qDebug() << document->object;
@@ -60,18 +128,30 @@ void MainWindow::onUpgradeReady()
     switch (kest::compareFirmware(versionLabel, document->version)) {
     case kest::UpdateVerdict::NoValidDevice:
         KestMessage::information(this, tr("Update"), tr("No valid device."));
-        resetFirmwarePage();
+        settleFirmwarePage();
         return;
     case kest::UpdateVerdict::UpToDate:
         KestMessage::information(this, tr("Update"), tr("Your firmware is already up to date."));
-        resetFirmwarePage();
+        settleFirmwarePage();
         return;
     case kest::UpdateVerdict::UpdateAvailable:
         break;
     }
+    // An image started while the check was under way is still on its way: the offer
+    // cannot be taken now, and must neither touch the running one's address, digest and
+    // version nor vanish without a word.
+    const auto imageUnderWay = [this] { return download || upgradeThread.isRunning(); };
+    if (imageUnderWay()) {
+        KestMessage::information(this, tr("Update"),
+                                 tr("A new firmware is available. Please check again when the "
+                                    "running update is finished."));
+        settleFirmwarePage();
+        return;
+    }
     if (KestMessage::question(this, tr("Update"), tr("A new firmware is available, update now?"))
-        != QMessageBox::Yes) {
-        resetFirmwarePage();
+            != QMessageBox::Yes
+        || imageUnderWay()) {
+        settleFirmwarePage();
         return;
     }
     ui->lePath->setText(updateBaseUrl + document->name);
@@ -84,18 +164,20 @@ void MainWindow::onUpgradeReady()
 void MainWindow::onNetUpgrade()
 {
     const QString address = ui->lePath->text();
-    if (!address.startsWith(QLatin1String("https://"))) {
-        resetFirmwarePage();
-        return;
-    }
-    // One image at a time: a second download would rewrite the temporary image while
-    // the upload of the first may still be reading it.
+    // One image at a time: the running one keeps the page, its address and its digest.
     if (download || upgradeThread.isRunning())
         return;
+    if (!address.startsWith(QLatin1String("https://"))) {
+        settleFirmwarePage();
+        return;
+    }
     QNetworkReply *reply = networkManager.get(updateRequest(address));
     download = reply;
+    // No image is larger: a longer body is given up as it arrives, not held in memory.
+    new BoundedBody(reply, kest::FIRMWARE_MAX_SIZE);
     connect(reply, &QNetworkReply::downloadProgress, this, &MainWindow::onNetProgress);
     connect(reply, &QNetworkReply::finished, this, &MainWindow::onNetUpgradeReady);
+    ui->pbAutoUpgrade->setEnabled(false); // a typed address, too, is an image on its way
     ui->pgUpgrade->show();
     ui->lbUpgrade->setText(tr("Downloading ..."));
     ui->lbUpgrade->show();
@@ -117,29 +199,20 @@ void MainWindow::onNetUpgradeReady()
     if (reply == download)
         download = nullptr;
     // Only the body counts: after a failure it is empty or an error page, whose digest
-    // does not match.
-    const QByteArray image = reply->readAll();
-    if (!kest::digestMatches(image, ui->lbCurMd5->text())) {
+    // does not match; a body longer than any image was given up on its way.
+    const auto image = BoundedBody::of(reply);
+    if (!image || !kest::digestMatches(*image, ui->lbCurMd5->text())) {
         KestMessage::critical(this, tr("Error"), tr("Download file fail."));
-        resetFirmwarePage();
+        settleFirmwarePage();
         return;
     }
     const QString path = kest::temporaryImagePath();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    if (!kest::writeTemporaryImage(path, *image)) {
         KestMessage::critical(this, tr("Error"), tr("Can not write to temp."));
-        resetFirmwarePage();
+        settleFirmwarePage();
         return;
     }
-    // A partly written image (a full disk) must never reach the unit.
-    const bool written = file.write(image) == image.size() && file.flush();
-    file.close();
-    if (!written || file.error() != QFileDevice::NoError) {
-        QFile::remove(path);
-        KestMessage::critical(this, tr("Error"), tr("Can not write to temp."));
-        resetFirmwarePage();
-        return;
-    }
+    downloadedImage = *image;
     ui->lePath->setText(path);
     QTimer::singleShot(0, this, &MainWindow::onUpgrade);
 }

@@ -1,5 +1,6 @@
 // The firmware upload thread and the DEVICE page against the simulated unit.
 
+#include "firmwareupdate.h"
 #include "kestupgrade.h"
 #include "windowsupport.h"
 
@@ -10,7 +11,13 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace testsupport;
+
+Q_DECLARE_METATYPE(KestMessage::Kind)
 
 namespace {
 
@@ -29,6 +36,11 @@ class TestDevicePage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase()
+    {
+        // The unit's writing time after the end report is not watched here.
+        KestUpgrade::setClosingStep(std::chrono::milliseconds(0));
+    }
     void init()
     {
         freshUnit();
@@ -39,12 +51,20 @@ private Q_SLOTS:
 
     void uploadSendsTheImageAsChunks();
     void uploadOfAnEmptyImage();
+    void checkedBytesAreSentAndOnlyTheOwnCopyGoes_data();
+    void checkedBytesAreSentAndOnlyTheOwnCopyGoes();
     void failedUploadStopsAndNeverCompletes_data();
     void failedUploadStopsAndNeverCompletes();
     void uploadDoesNotCarryOnIntoANewOpening();
     void uploadWithoutUnitDoesNothing();
+    void manualUpdateThroughThePage_data();
     void manualUpdateThroughThePage();
+    void progressDisplay_data();
+    void progressDisplay();
+    void pageIsIdleBeforeTheClosingBox_data();
+    void pageIsIdleBeforeTheClosingBox();
     void closingWaitsForTheUpload();
+    void uploadEndingWithoutAWordLeavesThePageIdle();
     void refusedFirmwareFiles_data();
     void refusedFirmwareFiles();
     void fileDialogCancelKeepsThePath();
@@ -106,7 +126,36 @@ void TestDevicePage::uploadOfAnEmptyImage()
     const QString path = writeFile(QDir::tempPath() + QStringLiteral("/kest-empty-test.bin"), {});
     QCOMPARE(runUpload(path), QList<int>({97, 98, 99, 100}));
     QCOMPARE(wire("set"), QStringList {hexOf(report("02 10"))});
-    QVERIFY(!QFile::exists(path)); // a temporary image is deleted after the upload
+    QVERIFY(QFile::remove(path)); // a file of the user's stays, in the temporary folder too
+}
+
+void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes_data()
+{
+    QTest::addColumn<bool>("ownCopy"); // the file is the program's temporary image
+    QTest::newRow("the temporary image") << true;
+    QTest::newRow("another file") << false;
+}
+
+void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes()
+{
+    // The file no longer holds what was checked: the checked bytes go all the same.
+    QFETCH(bool, ownCopy);
+    QTemporaryDir dir;
+    const QString path
+        = ownCopy ? kest::temporaryImagePath() : dir.filePath(QStringLiteral("kest.firmware.bin"));
+    writeFile(path, pattern(50));
+    const QByteArray checked = pattern(40).append("checked");
+    KestUpgrade upload;
+    upload.verifiedImage = checked;
+    QList<int> values;
+    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
+    upload.firmwarePath = path;
+    upload.start();
+    QVERIFY(upload.wait(15000));
+    QCoreApplication::processEvents();
+    QCOMPARE(values.last(), 100);
+    QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(checked.begin(), checked.end()));
+    QCOMPARE(QFile::exists(path), !ownCopy);
 }
 
 void TestDevicePage::failedUploadStopsAndNeverCompletes_data()
@@ -172,14 +221,24 @@ void TestDevicePage::uploadWithoutUnitDoesNothing()
     QVERIFY(QFile::remove(path));
 }
 
+void TestDevicePage::manualUpdateThroughThePage_data()
+{
+    // Files of the user's, which stay after their upload wherever they lie.
+    QTest::addColumn<QString>("path");
+    QTest::newRow("in the temporary folder")
+        << QDir::tempPath() + QStringLiteral("/kest-page-test.bin");
+    QTest::newRow("named as the downloaded image") << kest::temporaryImagePath();
+}
+
 void TestDevicePage::manualUpdateThroughThePage()
 {
+    QFETCH(QString, path);
     kest::deviceClose();
     DialogCatcher dialogs;
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
-    const QString path
-        = writeFile(QDir::tempPath() + QStringLiteral("/kest-page-test.bin"), pattern(4096 + 16));
+    writeFile(path, pattern(4096 + 16));
+    const auto removeFile = qScopeGuard([&] { QFile::remove(path); });
     dialogs.fileNames << path;
     QTest::mouseClick(child(w.get(), "pbPath"), Qt::LeftButton);
     QCOMPARE(dialogs.requests.at(0).text, QStringLiteral("Firmware File (*.bin);;"));
@@ -187,17 +246,69 @@ void TestDevicePage::manualUpdateThroughThePage()
     kestsim::unit().clearWireLog();
 
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
-    QTRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
-    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(w.get(), "lbUpgrade")->text(),
-                              QStringLiteral("Writing ..."), 5000);
+    QVERIFY(!child(w.get(), "pbAutoUpgrade")->isEnabled()); // no check while it runs
     QTRY_COMPARE_WITH_TIMEOUT(dialogs.texts().last(),
                               QStringLiteral("Firmware updated successfully."), 8000);
-    QVERIFY(child(w.get(), "pgUpgrade")->isHidden()); // idle before the box is shown
+    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
     QVERIFY(child(w.get(), "lbUpgrade")->isHidden());
+    QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled());
     const QByteArray image = pattern(4096 + 16);
     QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
     QVERIFY(kestsim::unit().firmwareGaps().empty());
     QVERIFY(wire("set").join(' ').contains("02 81 00 10")); // chunk 256
+    QVERIFY(QFile::exists(path));
+}
+
+void TestDevicePage::progressDisplay_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QString>("phase");
+    QTest::addColumn<int>("bar"); // the bar's value
+    QTest::newRow("first value") << 0 << "Uploading ..." << 0;
+    QTest::newRow("last data value") << 95 << "Uploading ..." << 95;
+    QTest::newRow("96, never sent") << 96 << "Uploading ..." << 96;
+    QTest::newRow("first closing step") << 97 << "Writing ..." << 97;
+    QTest::newRow("last closing step before the end") << 99 << "Writing ..." << 99;
+}
+
+void TestDevicePage::progressDisplay()
+{
+    QFETCH(int, percent);
+    kest::deviceClose();
+    auto w = openWindow();
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, percent));
+    QTEST(child<QLabel>(w.get(), "lbUpgrade")->text(), "phase");
+    QTEST(child<QProgressBar>(w.get(), "pgUpgrade")->value(), "bar");
+    QVERIFY(!child(w.get(), "lbUpgrade")->isHidden());
+    QVERIFY(!child(w.get(), "pgUpgrade")->isHidden());
+}
+
+void TestDevicePage::pageIsIdleBeforeTheClosingBox_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<KestMessage::Kind>("kind");
+    QTest::newRow("done") << 100 << KestMessage::Kind::Information;
+    QTest::newRow("failed") << -1 << KestMessage::Kind::Critical;
+}
+
+void TestDevicePage::pageIsIdleBeforeTheClosingBox()
+{
+    QFETCH(int, percent);
+    kest::deviceClose();
+    auto w = openWindow();
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, 98));
+    QList<KestMessage::Kind> kinds;
+    QList<bool> idle; // what the page showed while each box was up
+    KestMessage::setHandler([&](const KestMessage::Request &r) {
+        kinds << r.kind;
+        idle << (child(w.get(), "pgUpgrade")->isHidden() && child(w.get(), "lbUpgrade")->isHidden()
+                 && child(w.get(), "pbAutoUpgrade")->isEnabled());
+        return KestMessage::Answer();
+    });
+    const auto restore = qScopeGuard([] { KestMessage::setHandler(unexpectedDialog); });
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, percent));
+    QTEST(kinds.value(0), "kind");
+    QCOMPARE(idle, QList<bool> {true});
 }
 
 void TestDevicePage::closingWaitsForTheUpload()
@@ -229,18 +340,61 @@ void TestDevicePage::closingWaitsForTheUpload()
     QCOMPARE(kestsim::unit().firmwareEndCount(), ends + 1);
     QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
     QVERIFY(kestsim::unit().firmwareGaps().empty());
-    QVERIFY(!QFile::exists(path)); // a temporary image goes after its upload
+    QVERIFY(QFile::remove(path)); // the user's file stays, in the temporary folder too
+}
+
+namespace {
+QtMessageHandler g_previousHandler = nullptr;
+}
+
+void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
+{
+    // The unit goes between the page's start and the upload's first step: the upload
+    // ends without a progress value, and the page must not wait for one.
+    kest::deviceClose();
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
+    QTemporaryDir dir;
+    const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), pattern(64));
+    child<QLineEdit>(w.get(), "lePath")->setText(path);
+    kestsim::unit().clearWireLog();
+    g_previousHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
+            if (message.startsWith(QLatin1String("Start upgrade from "))) {
+                // written right before the upload starts
+                kestsim::unit().unplug();
+                kest::deviceClose();
+            }
+            g_previousHandler(type, context, message);
+        });
+    const auto restore = qScopeGuard([] { qInstallMessageHandler(g_previousHandler); });
+    auto *check = child(w.get(), "pbAutoUpgrade");
+    QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
+    QVERIFY(!check->isEnabled());
+    QTRY_VERIFY(check->isEnabled());
+    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
+    QVERIFY(dialogs.requests.empty());
+    for (const QString &report : writes()) // no data report, no end report
+        QVERIFY2(!report.startsWith(QLatin1String("02 8")) && !report.startsWith("02 10"),
+                 qPrintable(report));
 }
 
 void TestDevicePage::refusedFirmwareFiles_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("size");
+    QTest::addColumn<int>("size"); // -1: the name as it is; -2: a folder; -3: a named pipe
     QTest::addColumn<bool>("accepted");
     QTest::newRow("upper-case extension") << "FIRMWARE.BIN" << 100 << false;
     QTest::newRow("largest image") << "big.bin" << 229376 << true;
     QTest::newRow("one byte too many") << "big.bin" << 229377 << false;
     QTest::newRow("capital scheme is a path") << "HTTPS://x/fw" << -1 << false;
+    QTest::newRow("empty file") << "empty.bin" << 0 << false;
+    QTest::newRow("no such file") << "/no/such/folder/fw.bin" << -1 << false;
+    QTest::newRow("a folder") << "folder.bin" << -2 << false;
+#ifdef Q_OS_UNIX
+    QTest::newRow("a named pipe") << "pipe.bin" << -3 << false;
+#endif
 }
 
 void TestDevicePage::refusedFirmwareFiles()
@@ -251,9 +405,18 @@ void TestDevicePage::refusedFirmwareFiles()
     kest::deviceClose();
     DialogCatcher dialogs;
     QTemporaryDir dir;
-    const QString path = size < 0 ? name : writeFile(dir.filePath(name), pattern(size));
+    QString path = size == -1 ? name : dir.filePath(name);
+    if (size >= 0)
+        writeFile(path, pattern(size));
+    else if (size == -2)
+        QVERIFY(QDir().mkdir(path));
+#ifdef Q_OS_UNIX
+    else if (size == -3)
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+#endif
     kestsim::unit().setExchangeDelay(std::chrono::milliseconds(5)); // keep the upload short of done
     auto w = openWindow();
+    kestsim::unit().clearWireLog();
     child<QLineEdit>(w.get(), "lePath")->setText(path);
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     if (accepted) {
@@ -268,6 +431,9 @@ void TestDevicePage::refusedFirmwareFiles()
         QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
         QCOMPARE(dialogs.requests[0].title, QStringLiteral("Error"));
         QCOMPARE(dialogs.texts(), QStringList {"Not a valid firmware."});
+        QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled()); // nothing started
+        QTest::qWait(50);
+        QVERIFY(writes().isEmpty());
     }
     kestsim::unit().setExchangeDelay(std::chrono::microseconds(0));
     w.reset(); // waits for the upload thread

@@ -222,6 +222,17 @@ void TestFirmwareUpdate::downloadPercent_data()
     QTest::newRow("unknown size, huge")
         << (qint64(1) << 40) << qint64(-1) << true << std::numeric_limits<int>::min();
     QTest::newRow("no percent of zero bytes") << qint64(0) << qint64(0) << false << 0;
+    // Counts whose product with 100 leaves 64 bits (beyond about 92 PB)
+    constexpr qint64 most = std::numeric_limits<qint64>::max();
+    QTest::newRow("half of 200 PB") << qint64(1e17) << qint64(2e17) << true << 50;
+    QTest::newRow("largest count, done") << most << most << true << 100;
+    QTest::newRow("largest count, one byte short") << most - 1 << most << true << 99;
+    QTest::newRow("largest count, just under half") << most / 2 << most << true << 49;
+    QTest::newRow("one byte of the largest count") << qint64(1) << most << true << 0;
+    QTest::newRow("unknown size, largest count")
+        << most << qint64(-1) << true << std::numeric_limits<int>::min();
+    QTest::newRow("more than the total, capped")
+        << most << qint64(3) << true << std::numeric_limits<int>::max();
 }
 
 void TestFirmwareUpdate::downloadPercent()

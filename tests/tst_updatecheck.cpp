@@ -12,6 +12,8 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 
+#include <utility>
+
 using namespace testsupport;
 
 namespace {
@@ -20,6 +22,7 @@ const QString kBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/pedal/")
 const QString kDocumentPath = QStringLiteral("/upgrade/pedal/version.json");
 const QString kImagePath = QStringLiteral("/upgrade/pedal/rm25-2024-03.bin");
 const char kUnitVersion[] = "Jan  9 2024,16:05"; // as units send it: the day padded
+const QString kTls = QStringLiteral(KEST_TEST_DATA "/tls/");
 
 QByteArray image(int size)
 {
@@ -81,10 +84,21 @@ private Q_SLOTS:
     void wrongImageIsNeverWritten();
     void typedAddressNeedsAMatchingDigest();
     void temporaryFileNotWritable();
-    void verifiedImageTooLarge();
+    void temporaryImageIsNeverWrittenThrough_data();
+    void temporaryImageIsNeverWrittenThrough();
+    void theUnitGetsTheCheckedBytes();
+    void emptyImageIsRefused();
+    void oversizedAnswersAreGivenUpEarly_data();
+    void oversizedAnswersAreGivenUpEarly();
+    void redirectsStayOnTheServer_data();
+    void redirectsStayOnTheServer();
+    void certificateErrorsAreNeverIgnored_data();
+    void certificateErrorsAreNeverIgnored();
     void secondManualUpdateDuringADownload();
     void unitLostDuringTheDownload();
     void noCheckWhileAnImageIsUnderWay();
+    void offerArrivingWhileAnImageIsUnderWay_data();
+    void offerArrivingWhileAnImageIsUnderWay();
 
 private:
     std::unique_ptr<MainWindow> openDevicePage();
@@ -110,6 +124,8 @@ void TestUpdateCheck::initTestCase()
     // their upload: keep them in a folder of this test's own.
     QVERIFY(tmp.isValid());
     qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    // The unit's writing time after the end report is not watched here.
+    KestUpgrade::setClosingStep(std::chrono::milliseconds(0));
 }
 
 void TestUpdateCheck::init()
@@ -382,17 +398,214 @@ void TestUpdateCheck::temporaryFileNotWritable()
     QVERIFY(QDir().rmdir(kest::temporaryImagePath()));
 }
 
-void TestUpdateCheck::verifiedImageTooLarge()
+void TestUpdateCheck::temporaryImageIsNeverWrittenThrough_data()
 {
-    const QByteArray firmware = image(kest::FIRMWARE_MAX_SIZE + 1);
+    QTest::addColumn<QString>("found"); // what lies at the temporary image's name
+    QTest::addColumn<bool>("uploaded");
+    QTest::newRow("a stale image of ours") << "file" << true;
+    QTest::newRow("a link to a file") << "link" << false;
+    QTest::newRow("a link to no file") << "dangling" << false;
+}
+
+void TestUpdateCheck::temporaryImageIsNeverWrittenThrough()
+{
+    QFETCH(QString, found);
+    QFETCH(bool, uploaded);
+    const QByteArray firmware = image(300);
     offer(firmware);
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("victim.bin"));
+    const QString path = kest::temporaryImagePath();
+    if (found == QLatin1String("file")) {
+        writeFile(path, "an image of an earlier run");
+    } else {
+        if (found == QLatin1String("link"))
+            writeFile(target, "the user's own file");
+        QVERIFY(QFile::link(target, path));
+    }
+    DialogCatcher dialogs;
+    auto w = checkAndAccept(dialogs);
+    if (uploaded) {
+        QVERIFY(uploadFinished(dialogs));
+        QCOMPARE(unitImage(), firmware);
+        return;
+    }
+    QTRY_COMPARE(dialogs.requests.size(), std::size_t(2));
+    QCOMPARE(dialogs.requests[1].text, QStringLiteral("Can not write to temp."));
+    QVERIFY(pageIdle(w.get()));
+    // The link's target keeps what it held (or still does not exist), and nothing went
+    // to the unit.
+    if (found == QLatin1String("link")) {
+        QFile kept(target);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("the user's own file"));
+    } else {
+        QVERIFY(!QFileInfo::exists(target));
+    }
+    QVERIFY(QFileInfo(path).isSymLink());
+    QTest::qWait(50);
+    QVERIFY(writes().isEmpty());
+    QVERIFY(QFile::remove(path));
+}
+
+void TestUpdateCheck::theUnitGetsTheCheckedBytes()
+{
+    // The temporary image is changed between the digest check and the upload: the unit
+    // still gets the bytes that were checked.
+    const QByteArray firmware = image(1000);
+    offer(firmware);
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    auto w = openDevicePage();
+    auto *path = child<QLineEdit>(w.get(), "lePath");
+    QFile::Permissions permissions;
+    QByteArray stored;
+    connect(path, &QLineEdit::textChanged, this, [&](const QString &text) {
+        if (text != kest::temporaryImagePath())
+            return;
+        permissions = QFile(text).permissions();
+        QFile file(text);
+        if (file.open(QIODevice::ReadWrite)) {
+            stored = file.readAll();
+            file.seek(0);
+            file.write(image(1200).append("swapped"));
+        }
+    });
+    clickCheck(w.get());
+    QVERIFY(uploadFinished(dialogs));
+    QCOMPARE(stored, firmware);
+    // only its owner can read or change the file
+    QCOMPARE(permissions & ~(QFile::ReadUser | QFile::WriteUser),
+             QFile::ReadOwner | QFile::WriteOwner);
+    QCOMPARE(unitImage(), firmware);
+    QVERIFY(!QFile::exists(kest::temporaryImagePath())); // the program's own copy goes
+}
+
+void TestUpdateCheck::emptyImageIsRefused()
+{
+    offer(QByteArray()); // the digest of nothing matches an empty body
     DialogCatcher dialogs;
     auto w = checkAndAccept(dialogs);
     QTRY_COMPARE(dialogs.requests.size(), std::size_t(2));
+    QCOMPARE(dialogs.requests[1].kind, KestMessage::Kind::Critical);
     QCOMPARE(dialogs.requests[1].text, QStringLiteral("Not a valid firmware."));
-    QCOMPARE(QFileInfo(kest::temporaryImagePath()).size(), firmware.size()); // kept
+    QVERIFY(pageIdle(w.get())); // not stuck in the download display
     QTest::qWait(50);
     QVERIFY(writes().isEmpty());
+}
+
+void TestUpdateCheck::oversizedAnswersAreGivenUpEarly_data()
+{
+    QTest::addColumn<bool>("document"); // else the image
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("withLength");
+    const qint64 huge = qint64(64) << 20;
+    QTest::newRow("image one byte too large") << false << kest::FIRMWARE_MAX_SIZE + 1 << true;
+    QTest::newRow("image of 64 MiB") << false << huge << true;
+    QTest::newRow("image of 64 MiB, no length given") << false << huge << false;
+    QTest::newRow("document of 64 MiB") << true << huge << true;
+    QTest::newRow("document of 64 MiB, no length given") << true << huge << false;
+}
+
+void TestUpdateCheck::oversizedAnswersAreGivenUpEarly()
+{
+    QFETCH(bool, document);
+    QFETCH(qint64, size);
+    QFETCH(bool, withLength);
+    // A body made of blanks and then a valid answer, so that only its length is wrong.
+    const QByteArray firmware = image(100);
+    offer(firmware);
+    UpdateServer::Route &route = server.routes[document ? kDocumentPath : kImagePath];
+    route.padding = size - route.body.size();
+    route.withLength = withLength;
+    DialogCatcher dialogs;
+    auto w = checkAndAccept(dialogs);
+    QTRY_VERIFY(pageIdle(w.get()));
+    if (document) {
+        QVERIFY(dialogs.requests.empty()); // as unreadable as a broken document
+    } else {
+        QCOMPARE(dialogs.texts(),
+                 QStringList({"A new firmware is available, update now?", "Download file fail."}));
+        QVERIFY(!QFile::exists(kest::temporaryImagePath()));
+    }
+    // Given up long before the end: at most what was under way when the limit passed.
+    const qint64 sent = server.streamed.value(document ? kDocumentPath : kImagePath);
+    QVERIFY2(size < (qint64(1) << 20) || sent < size / 8, qPrintable(QString::number(sent)));
+    QTest::qWait(50);
+    QVERIFY(writes().isEmpty());
+}
+
+void TestUpdateCheck::redirectsStayOnTheServer_data()
+{
+    QTest::addColumn<bool>("document"); // else the image is moved
+    QTest::addColumn<QByteArray>("location");
+    QTest::addColumn<bool>("followed");
+    const QByteArray image = "/upgrade/pedal/moved.bin";
+    const QByteArray doc = "/upgrade/pedal/moved.json";
+    QTest::newRow("image, elsewhere on the server")
+        << false << "https://" KEST_WEB_HOST + image << true;
+    QTest::newRow("image, another host") << false << "https://mirror.example.net" + image << false;
+    QTest::newRow("image, another port")
+        << false << "https://" KEST_WEB_HOST ":8443" + image << false;
+    QTest::newRow("image, plain http") << false << "http://" KEST_WEB_HOST + image << false;
+    QTest::newRow("document, another host") << true << "https://mirror.example.net" + doc << false;
+    QTest::newRow("document, plain http") << true << "http://" KEST_WEB_HOST + doc << false;
+}
+
+void TestUpdateCheck::redirectsStayOnTheServer()
+{
+    QFETCH(bool, document);
+    QFETCH(QByteArray, location);
+    QFETCH(bool, followed);
+    const QByteArray firmware = image(400);
+    offer(firmware);
+    // Wherever the client goes, it finds what it asked for.
+    const QString moved = QString::fromLatin1(location.mid(location.indexOf("/upgrade/")));
+    server.routes[moved] = server.routes[document ? kDocumentPath : kImagePath];
+    UpdateServer::Route redirect {"", 302};
+    redirect.location = location;
+    server.routes[document ? kDocumentPath : kImagePath] = redirect;
+    DialogCatcher dialogs;
+    auto w = checkAndAccept(dialogs);
+    if (followed) {
+        QVERIFY(uploadFinished(dialogs));
+        QCOMPARE(unitImage(), firmware);
+        QCOMPARE(server.requests, QStringList({kDocumentPath, kImagePath, moved}));
+        return;
+    }
+    QTRY_VERIFY(pageIdle(w.get()));
+    QTest::qWait(50); // a request to where it points would be here by now
+    QCOMPARE(server.requests,
+             document ? QStringList {kDocumentPath} : QStringList({kDocumentPath, kImagePath}));
+    for (const QString &tunnel : std::as_const(server.tunnels))
+        QCOMPARE(tunnel, QStringLiteral(KEST_WEB_HOST ":443"));
+    QCOMPARE(dialogs.texts(),
+             document ? QStringList()
+                      : QStringList(
+                          {"A new firmware is available, update now?", "Download file fail."}));
+    QVERIFY(writes().isEmpty());
+}
+
+void TestUpdateCheck::certificateErrorsAreNeverIgnored_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("trusted");
+    QTest::newRow("made out to another host") << "other-name" << true;
+    QTest::newRow("from an issuer nobody trusts") << "untrusted" << false;
+}
+
+void TestUpdateCheck::certificateErrorsAreNeverIgnored()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, trusted);
+    QVERIFY(server.useCertificate(kTls + name + ".crt", kTls + name + ".key", trusted));
+    offer(image(100));
+    DialogCatcher dialogs;
+    auto w = checkAndAccept(dialogs);
+    QTRY_VERIFY(!server.tunnels.isEmpty());
+    QTRY_VERIFY(pageIdle(w.get())); // as after a network failure
+    QVERIFY(server.requests.isEmpty()); // nothing was asked over that connection
+    QVERIFY(dialogs.requests.empty());
 }
 
 void TestUpdateCheck::secondManualUpdateDuringADownload()
@@ -429,7 +642,8 @@ void TestUpdateCheck::unitLostDuringTheDownload()
 
     server.release();
     QTRY_VERIFY(pageIdle(w.get())); // ready for another try once the unit is back
-    QVERIFY(!QFile::exists(kest::temporaryImagePath()));
+    // Deleted only after an upload that reached 100; the next download replaces it.
+    QVERIFY(QFile::exists(kest::temporaryImagePath()));
     QCOMPARE(dialogs.requests.size(), std::size_t(1)); // the offer only
     kestsim::unit().plug();
     QTRY_COMPARE_WITH_TIMEOUT(currentPage(w.get()), 0, 5000);
@@ -456,6 +670,67 @@ void TestUpdateCheck::noCheckWhileAnImageIsUnderWay()
     // Checked against no digest at all, not against one the check would have brought.
     QTRY_COMPARE(dialogs.texts(), QStringList {"Download file fail."});
     QCOMPARE(server.requests, QStringList {kImagePath});
+}
+
+void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay_data()
+{
+    QTest::addColumn<bool>("download"); // else an upload of a file of the user's
+    QTest::newRow("a typed address being downloaded") << true;
+    QTest::newRow("a file being uploaded") << false;
+}
+
+void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay()
+{
+    // The check is under way when the user starts an image of his own; then the check
+    // finds newer firmware. The running image keeps its address, digest and version, and
+    // the offer is not lost without a word.
+    QFETCH(bool, download);
+    const QByteArray mine = image(2000);
+    offer(image(300));
+    server.routes[kDocumentPath].hold = true;
+    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")] = {mine};
+    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")].hold = true;
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    auto w = openDevicePage();
+    auto *path = child<QLineEdit>(w.get(), "lePath");
+    auto *md5 = child<QLabel>(w.get(), "lbCurMd5");
+    md5->setText("MD5: " + md5Of(mine)); // from an earlier check
+    clickCheck(w.get());
+    QTRY_COMPARE(server.requests, QStringList {kDocumentPath});
+
+    QTemporaryDir dir;
+    if (download) {
+        path->setText(kBase + "mine.bin");
+    } else {
+        path->setText(writeFile(dir.filePath(QStringLiteral("mine.bin")), mine));
+        kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 125 reports
+    }
+    QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
+    if (download)
+        QTRY_COMPARE(server.requests.size(), 2);
+    else
+        QTRY_VERIFY(!kestsim::unit().wireReports("set").empty());
+    const QString started = path->text();
+
+    server.release(kDocumentPath);
+    QTRY_COMPARE(dialogs.requests.size(), std::size_t(1));
+    QCOMPARE(dialogs.requests[0].title, QStringLiteral("Update"));
+    QCOMPARE(dialogs.requests[0].text,
+             QStringLiteral("A new firmware is available. Please check again when the running "
+                            "update is finished."));
+    QCOMPARE(path->text(), started);
+    QCOMPARE(md5->text(), "MD5: " + md5Of(mine));
+    QVERIFY(child<QLabel>(w.get(), "lbCurVersion")->text().isEmpty());
+    auto *check = child<QPushButton>(w.get(), "pbAutoUpgrade");
+    QVERIFY(!check->isEnabled()); // until the image is through
+    QCOMPARE(check->text(), QStringLiteral("CHECK UPDATE"));
+    QVERIFY(!child(w.get(), "lbUpgrade")->isHidden());
+
+    server.release();
+    QVERIFY(uploadFinished(dialogs));
+    QCOMPARE(unitImage(), mine);
+    QTRY_VERIFY(pageIdle(w.get()));
 }
 
 QTEST_MAIN(TestUpdateCheck)
