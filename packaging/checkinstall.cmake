@@ -1,31 +1,58 @@
-# cmake -DBUILD=<build dir> -DDEST=<scratch dir> -DICON=<0|1> -P checkinstall.cmake
-# Installs the build below DEST with the prefix /usr, as a distribution package would,
-# and checks that each file lands where the desktop, the software centre and udev look.
-file(REMOVE_RECURSE ${DEST})
-set(ENV{DESTDIR} ${DEST})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix /usr
-    RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
-if(NOT result EQUAL 0)
-    message(FATAL_ERROR "cmake --install failed: ${errors}")
+# cmake -DBUILD=<build dir> -DDEST=<scratch dir> -DICONS=<packaging/icons/hicolor> -P checkinstall.cmake
+# Installs the build below DEST as a distribution package would (prefix /usr) and
+# as a local build would (prefix /usr/local), choosing the prefix only at install
+# time, and checks that each file lands where the desktop, the software centre,
+# man and udev look for it.
+function(install_below prefix)
+    file(REMOVE_RECURSE ${DEST})
+    set(ENV{DESTDIR} ${DEST})
+    execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${prefix}
+        RESULT_VARIABLE result OUTPUT_QUIET ERROR_VARIABLE errors)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "cmake --install --prefix ${prefix} failed: ${errors}")
+    endif()
+endfunction()
+
+function(expect prefix)
+    foreach(path ${ARGN})
+        if(NOT EXISTS ${DEST}/${path})
+            message(SEND_ERROR "--prefix ${prefix}: not installed: ${path}")
+        endif()
+    endforeach()
+endfunction()
+
+# Every icon painted under packaging/, in the same place of the theme.
+file(GLOB_RECURSE icons RELATIVE ${ICONS} ${ICONS}/*)
+list(LENGTH icons count)
+if(count LESS 8)
+    message(SEND_ERROR "only ${count} icons under ${ICONS}: ${icons}")
 endif()
 
-set(expected
-    usr/bin/kest-setting
-    usr/share/applications/com.kestlabs.Setting.desktop
-    usr/share/metainfo/com.kestlabs.Setting.metainfo.xml)
-if(ICON)
-    list(APPEND expected usr/share/icons/hicolor/*x*/apps/kest-setting.png)
-endif()
-# The rule's place was fixed at configure time: /usr/lib/udev or /etc/udev.
-file(GLOB rule ${DEST}/usr/lib/udev/rules.d/70-kest-pedals.rules
-               ${DEST}/etc/udev/rules.d/70-kest-pedals.rules)
-if(NOT rule)
-    message(SEND_ERROR "the udev rule is in no directory that udev reads")
-endif()
-foreach(pattern ${expected})
-    file(GLOB found ${DEST}/${pattern})
-    if(NOT found)
-        message(SEND_ERROR "not installed: ${pattern}")
+foreach(prefix /usr /usr/local)
+    install_below(${prefix})
+    string(SUBSTRING ${prefix} 1 -1 p)
+    set(expected
+        ${p}/bin/kest-setting
+        ${p}/share/applications/com.kestlabs.setting.desktop
+        ${p}/share/metainfo/com.kestlabs.setting.metainfo.xml
+        ${p}/share/doc/kest-setting/linux.md
+        ${p}/share/doc/kest-setting/copyright
+        ${p}/share/doc/kest-setting/changelog.gz
+        ${p}/share/man/man1/kest-setting.1.gz)
+    foreach(icon ${icons})
+        list(APPEND expected ${p}/share/icons/hicolor/${icon})
+    endforeach()
+    # udev never reads rules from below /usr/local.
+    if(prefix STREQUAL "/usr")
+        list(APPEND expected usr/lib/udev/rules.d/70-kest-pedals.rules)
+        set(unexpected etc)
+    else()
+        list(APPEND expected etc/udev/rules.d/70-kest-pedals.rules)
+        set(unexpected usr/local/lib/udev)
+    endif()
+    expect(${prefix} ${expected})
+    if(EXISTS ${DEST}/${unexpected})
+        message(SEND_ERROR "--prefix ${prefix}: something was installed into ${unexpected}")
     endif()
 endforeach()
 file(REMOVE_RECURSE ${DEST})

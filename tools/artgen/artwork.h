@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QList>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -46,6 +47,10 @@ QColor faded(QColor colour, qreal factor);
 
 // The maker's square mark (accent tile with a white "K") painted into `box`.
 void paintMark(QPainter &painter, const QRectF &box);
+// The same mark as a scalable SVG document (the application icon).
+QByteArray markSvg();
+// SVG path data ("M x,y L x,y C ...") for a path.
+QByteArray svgPathData(const QPainterPath &path);
 
 QImage header(); // 2000 x 131, the band across the top of the window
 QImage wordmark(); // 177 x 31, "KEST LABS"
@@ -56,7 +61,11 @@ QImage dropArrow(); // 24 x 24
 QImage pedalSet(bool withClutch); // 2303 x 1479, the pedals seen from the seat
 QImage about(); // 800 x 250
 
-// A Windows icon file with the one image, stored as a 32-bit DIB.
-QByteArray icoFile(const QImage &image);
+// The sizes the application icon is painted at, smallest first.
+inline constexpr int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+
+// A Windows icon file holding the images in the given order: each stored as a
+// 32-bit DIB, except those of 256 pixels, which are stored as PNG.
+QByteArray icoFile(const QList<QImage> &images);
 
 } // namespace Art

@@ -1,7 +1,10 @@
-// A minimal writer for Windows .ico files: one image, stored the classic way as
-// a bottom-up 32-bit BGRA bitmap followed by its 1-bit transparency mask.
+// A minimal writer for Windows .ico files. Each image is stored the classic way,
+// as a bottom-up 32-bit BGRA bitmap followed by its 1-bit transparency mask,
+// except the 256-pixel ones: those are stored as PNG, as Windows expects at that
+// size (a bitmap would be a quarter of a megabyte).
 #include "artwork.h"
 
+#include <QBuffer>
 #include <QtEndian>
 
 namespace Art {
@@ -22,32 +25,14 @@ void put32(QByteArray &out, quint32 value)
     out.append(bytes, 4);
 }
 
-} // namespace
-
-QByteArray icoFile(const QImage &source)
+QByteArray dib(const QImage &image)
 {
-    const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const int w = image.width(), h = image.height();
     const int maskStride = ((w + 31) / 32) * 4;
     const quint32 pixelBytes = quint32(w * h * 4);
     const quint32 maskBytes = quint32(maskStride * h);
-    const quint32 dibBytes = 40 + pixelBytes + maskBytes;
 
     QByteArray out;
-    // ICONDIR: reserved, type 1 (icon), one entry.
-    put16(out, 0);
-    put16(out, 1);
-    put16(out, 1);
-    // ICONDIRENTRY; a size of 256 is written as 0.
-    out.append(char(w >= 256 ? 0 : w));
-    out.append(char(h >= 256 ? 0 : h));
-    out.append(char(0)); // no palette
-    out.append(char(0));
-    put16(out, 1); // planes
-    put16(out, 32); // bits per pixel
-    put32(out, dibBytes);
-    put32(out, 6 + 16);
-
     // BITMAPINFOHEADER; the height counts the colour rows and the mask rows.
     put32(out, 40);
     put32(out, quint32(w));
@@ -80,6 +65,50 @@ QByteArray icoFile(const QImage &source)
         }
         out.append(row);
     }
+    return out;
+}
+
+QByteArray png(const QImage &image)
+{
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG", 0);
+    return out;
+}
+
+} // namespace
+
+QByteArray icoFile(const QList<QImage> &images)
+{
+    QList<QByteArray> data;
+    for (const QImage &source : images) {
+        const QImage image = source.convertToFormat(QImage::Format_ARGB32);
+        data.append(image.width() >= 256 || image.height() >= 256 ? png(image) : dib(image));
+    }
+
+    QByteArray out;
+    // ICONDIR: reserved, type 1 (icon), the number of entries.
+    put16(out, 0);
+    put16(out, 1);
+    put16(out, quint16(images.size()));
+    // One ICONDIRENTRY per image, its data following the directory in the same order.
+    quint32 offset = quint32(6 + 16 * images.size());
+    for (int i = 0; i < images.size(); ++i) {
+        const int w = images.at(i).width(), h = images.at(i).height();
+        // A size of 256 is written as 0.
+        out.append(char(w >= 256 ? 0 : w));
+        out.append(char(h >= 256 ? 0 : h));
+        out.append(char(0)); // no palette
+        out.append(char(0));
+        put16(out, 1); // planes
+        put16(out, 32); // bits per pixel
+        put32(out, quint32(data.at(i).size()));
+        put32(out, offset);
+        offset += quint32(data.at(i).size());
+    }
+    for (const QByteArray &bytes : data)
+        out.append(bytes);
     return out;
 }
 

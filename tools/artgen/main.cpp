@@ -2,15 +2,17 @@
 //
 //   kest-artgen [SOURCE_DIR]
 //
-// writes SOURCE_DIR/ui/img/*.png, the application icon
-// SOURCE_DIR/packaging/icons/kest-setting.png and, for the Windows build,
-// SOURCE_DIR/packaging/windows/kest-setting.ico with its resource script.
+// writes SOURCE_DIR/ui/img/*.png, the application icon at every size and as SVG
+// under SOURCE_DIR/packaging/icons/hicolor/ (laid out as in the icon theme it is
+// installed into) and, for the Windows build, SOURCE_DIR/packaging/windows/
+// kest-setting.ico with its resource script.
 #include "artwork.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QList>
 #include <QStringList>
 #include <QTextStream>
 
@@ -78,10 +80,16 @@ int main(int argc, char *argv[])
     for (const auto &[name, paint] : images)
         ok = writePng(img + name, paint()) && ok;
 
-    const QImage icon = Art::mark(48);
-    ok = writePng(root.filePath(QStringLiteral("packaging/icons/kest-setting.png")), icon) && ok;
+    const QString theme = root.filePath(QStringLiteral("packaging/icons/hicolor/"));
+    QList<QImage> icons;
+    for (const int size : Art::iconSizes) {
+        icons.append(Art::mark(size));
+        ok = writePng(theme + QStringLiteral("%1x%1/apps/kest-setting.png").arg(size), icons.last())
+            && ok;
+    }
+    ok = writeFile(theme + QStringLiteral("scalable/apps/kest-setting.svg"), Art::markSvg()) && ok;
     ok = writeFile(root.filePath(QStringLiteral("packaging/windows/kest-setting.ico")),
-                   Art::icoFile(icon))
+                   Art::icoFile(icons))
         && ok;
     ok = writeFile(root.filePath(QStringLiteral("packaging/windows/kest-setting.rc")),
                    QByteArrayLiteral("IDI_ICON1 ICON \"kest-setting.ico\"\n"))

@@ -10,39 +10,146 @@
 
 namespace Art {
 
+namespace {
+
+// The mark is drawn on a 100 x 100 grid; the PNGs and the SVG share this geometry.
+const QRectF tileRect(2, 2, 96, 96);
+constexpr qreal tileRadius = 20;
+constexpr qreal sheenDepth = 55;
+constexpr qreal rimWidth = 1.5;
+const QColor rimColour(255, 255, 255, 70);
+const QColor sheenTop(255, 255, 255, 60);
+
+// The tile's diagonal gradient, lit from the top left.
+QGradientStops tileStops()
+{
+    return {{0, QColor(40, 168, 228)}, {0.45, accent()}, {1, QColor(0, 78, 132)}};
+}
+
+QPainterPath tilePath()
+{
+    QPainterPath tile;
+    tile.addRoundedRect(tileRect, tileRadius, tileRadius);
+    return tile;
+}
+
+// The letter: a stem, an upper arm swept back like a wing and a leg.
+QPainterPath letterPath()
+{
+    QPainterPath stem, arm, leg;
+    stem.addPolygon(QPolygonF({{22, 18}, {38, 18}, {38, 82}, {22, 82}}));
+    arm.addPolygon(QPolygonF({{36, 48}, {68, 18}, {90, 12}, {84, 22}, {36, 68}}));
+    leg.addPolygon(QPolygonF({{48, 54}, {64, 40}, {86, 82}, {67, 82}}));
+    return stem.united(arm).united(leg);
+}
+
+QByteArray number(qreal value)
+{
+    return QByteArray::number(value, 'g', 6);
+}
+
+QByteArray svgColour(const QColor &colour)
+{
+    return colour.name(QColor::HexRgb).toLatin1();
+}
+
+QByteArray svgStops(const QGradientStops &stops)
+{
+    QByteArray out;
+    for (const QGradientStop &stop : stops) {
+        out += "      <stop offset=\"" + number(stop.first) + "\" stop-color=\""
+            + svgColour(stop.second) + '"';
+        if (stop.second.alpha() != 255)
+            out += " stop-opacity=\"" + number(stop.second.alphaF()) + '"';
+        out += "/>\n";
+    }
+    return out;
+}
+
+} // namespace
+
+QByteArray svgPathData(const QPainterPath &path)
+{
+    QByteArray out;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const QByteArray point = number(e.x) + ',' + number(e.y);
+        switch (e.type) {
+        case QPainterPath::MoveToElement:
+            out += (out.isEmpty() ? "M" : " M") + point;
+            break;
+        case QPainterPath::LineToElement:
+            out += " L" + point;
+            break;
+        case QPainterPath::CurveToElement:
+            out += " C" + point;
+            break;
+        case QPainterPath::CurveToDataElement:
+            out += ' ' + point;
+            break;
+        }
+    }
+    return out;
+}
+
 void paintMark(QPainter &painter, const QRectF &box)
 {
     painter.save();
     painter.translate(box.topLeft());
     painter.scale(box.width() / 100, box.height() / 100);
 
-    // The tile: a rounded square in the accent colour, lit from the top left.
-    QPainterPath tile;
-    tile.addRoundedRect(QRectF(2, 2, 96, 96), 20, 20);
+    const QPainterPath tile = tilePath();
     QLinearGradient fill(0, 0, 100, 100);
-    fill.setColorAt(0, QColor(40, 168, 228));
-    fill.setColorAt(0.45, accent());
-    fill.setColorAt(1, QColor(0, 78, 132));
+    fill.setStops(tileStops());
     painter.fillPath(tile, fill);
-    QLinearGradient sheen(0, 0, 0, 55);
-    sheen.setColorAt(0, QColor(255, 255, 255, 60));
-    sheen.setColorAt(1, QColor(255, 255, 255, 0));
+    QLinearGradient sheen(0, 0, 0, sheenDepth);
+    sheen.setColorAt(0, sheenTop);
+    sheen.setColorAt(1, faded(sheenTop, 0));
     painter.save();
     painter.setClipPath(tile);
-    painter.fillRect(QRectF(0, 0, 100, 55), sheen);
+    painter.fillRect(QRectF(0, 0, 100, sheenDepth), sheen);
     painter.restore();
 
-    // The letter: a stem, an upper arm swept back like a wing and a leg.
-    QPainterPath stem, arm, leg;
-    stem.addPolygon(QPolygonF({{22, 18}, {38, 18}, {38, 82}, {22, 82}}));
-    arm.addPolygon(QPolygonF({{36, 48}, {68, 18}, {90, 12}, {84, 22}, {36, 68}}));
-    leg.addPolygon(QPolygonF({{48, 54}, {64, 40}, {86, 82}, {67, 82}}));
-    painter.fillPath(stem.united(arm).united(leg), QColor(255, 255, 255));
+    painter.fillPath(letterPath(), QColor(255, 255, 255));
 
-    painter.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+    painter.setPen(QPen(rimColour, rimWidth));
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(tile);
     painter.restore();
+}
+
+QByteArray markSvg()
+{
+    const QRectF &t = tileRect;
+    const QByteArray tile = "x=\"" + number(t.x()) + "\" y=\"" + number(t.y()) + "\" width=\""
+        + number(t.width()) + "\" height=\"" + number(t.height()) + "\" rx=\"" + number(tileRadius)
+        + '"';
+    QByteArray out;
+    out += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    out += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+           "viewBox=\"0 0 100 100\">\n";
+    out += "  <title>Kest Labs Setting</title>\n";
+    out += "  <defs>\n";
+    out += "    <linearGradient id=\"fill\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"0\" "
+           "x2=\"100\" y2=\"100\">\n";
+    out += svgStops(tileStops());
+    out += "    </linearGradient>\n";
+    out += "    <linearGradient id=\"sheen\" gradientUnits=\"userSpaceOnUse\" x1=\"0\" y1=\"0\" "
+           "x2=\"0\" y2=\""
+        + number(sheenDepth) + "\">\n";
+    out += svgStops({{0, sheenTop}, {1, faded(sheenTop, 0)}});
+    out += "    </linearGradient>\n";
+    out += "    <clipPath id=\"tile\">\n      <rect " + tile + "/>\n    </clipPath>\n";
+    out += "  </defs>\n";
+    out += "  <rect " + tile + " fill=\"url(#fill)\"/>\n";
+    out += "  <rect x=\"0\" y=\"0\" width=\"100\" height=\"" + number(sheenDepth)
+        + "\" fill=\"url(#sheen)\" clip-path=\"url(#tile)\"/>\n";
+    out += "  <path fill=\"#ffffff\" d=\"" + svgPathData(letterPath()) + "\"/>\n";
+    out += "  <rect " + tile + " fill=\"none\" stroke=\"" + svgColour(rimColour)
+        + "\" stroke-opacity=\"" + number(rimColour.alphaF()) + "\" stroke-width=\""
+        + number(rimWidth) + "\"/>\n";
+    out += "</svg>\n";
+    return out;
 }
 
 QImage mark(int size)

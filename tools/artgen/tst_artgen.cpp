@@ -1,10 +1,13 @@
 // The artwork generator: the pictures come out at the sizes the form stretches
 // them from, the backdrops leave room for the widgets drawn over them, and the
-// icon file is one Windows can read.
+// icon files (Windows .ico, SVG) are ones their readers accept.
 #include "artwork.h"
 
 #include <QBuffer>
 #include <QImageReader>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
 #include <QtEndian>
 #include <QtTest>
 
@@ -25,7 +28,9 @@ const Painter painters[] = {
     {"header", Art::header, {2000, 131}},
     {"wordmark", Art::wordmark, {177, 31}},
     {"mark 31", [] { return Art::mark(31); }, {31, 31}},
+    {"icon 16", [] { return Art::mark(16); }, {16, 16}},
     {"icon 48", [] { return Art::mark(48); }, {48, 48}},
+    {"icon 256", [] { return Art::mark(256); }, {256, 256}},
     {"close", [] { return Art::closeGlyph(false); }, {32, 32}},
     {"close hover", [] { return Art::closeGlyph(true); }, {32, 32}},
     {"minimise", Art::minimiseGlyph, {32, 32}},
@@ -68,6 +73,8 @@ private Q_SLOTS:
     void fittedText_data();
     void fittedText();
     void icoFile();
+    void svgPathData();
+    void markSvg();
 };
 
 void TestArtgen::sizes_data()
@@ -172,40 +179,107 @@ void TestArtgen::fittedText()
 
 void TestArtgen::icoFile()
 {
-    const QImage icon = Art::mark(48);
-    QByteArray ico = Art::icoFile(icon);
+    QList<QImage> icons;
+    for (const int size : Art::iconSizes)
+        icons.append(Art::mark(size));
+    QByteArray ico = Art::icoFile(icons);
     const auto u16 = [&](int at) { return int(qFromLittleEndian<quint16>(ico.constData() + at)); };
     const auto u32 = [&](int at) { return int(qFromLittleEndian<quint32>(ico.constData() + at)); };
 
-    // One 48 x 48 32-bit entry whose data follow the directory and fill the file.
+    // The directory: one 32-bit entry per size, in order, the data following
+    // the directory back to back and filling the file.
+    const int count = int(icons.size());
     QCOMPARE(u16(0), 0);
     QCOMPARE(u16(2), 1);
-    QCOMPARE(u16(4), 1);
-    QCOMPARE(int(quint8(ico.at(6))), 48);
-    QCOMPARE(int(quint8(ico.at(7))), 48);
-    QCOMPARE(u16(12), 32);
-    QCOMPARE(u32(18), 22);
-    QCOMPARE(u32(14), ico.size() - 22);
-    // The DIB: 40-byte header, double height for the mask, 32 bits, BI_RGB,
-    // then 48 rows of colour and 48 rows of 8-byte mask.
-    QCOMPARE(u32(22), 40);
-    QCOMPARE(u32(26), 48);
-    QCOMPARE(u32(30), 96);
-    QCOMPARE(u16(36), 32);
-    QCOMPARE(u32(38), 0);
-    QCOMPARE(ico.size(), 22 + 40 + 48 * 48 * 4 + 48 * 8);
+    QCOMPARE(u16(4), count);
+    int next = 6 + 16 * count;
+    for (int i = 0; i < count; ++i) {
+        const int size = icons.at(i).width();
+        const int entry = 6 + 16 * i;
+        QCOMPARE(int(quint8(ico.at(entry))), size % 256);
+        QCOMPARE(int(quint8(ico.at(entry + 1))), size % 256);
+        QCOMPARE(u16(entry + 6), 32);
+        const int bytes = u32(entry + 8), at = u32(entry + 12);
+        QCOMPARE(at, next);
+        next += bytes;
+        if (size == 256) {
+            QVERIFY(ico.mid(at, 8) == QByteArray("\x89PNG\r\n\x1a\n", 8));
+            continue;
+        }
+        // The DIB: 40-byte header, double height for the mask, 32 bits, BI_RGB,
+        // then the rows of colour and the rows of mask.
+        const int maskStride = (size + 31) / 32 * 4;
+        QCOMPARE(u32(at), 40);
+        QCOMPARE(u32(at + 4), size);
+        QCOMPARE(u32(at + 8), 2 * size);
+        QCOMPARE(u16(at + 14), 32);
+        QCOMPARE(u32(at + 16), 0);
+        QCOMPARE(bytes, 40 + size * size * 4 + size * maskStride);
+        // The top-left corner of the rounded tile is transparent: its mask bit
+        // (in the last mask row, since rows run bottom-up) is set.
+        QCOMPARE(qAlpha(icons.at(i).pixel(0, 0)), 0);
+        QVERIFY(quint8(ico.at(at + bytes - maskStride)) & 0x80);
+    }
+    QCOMPARE(next, ico.size());
 
-    // The top-left corner of the rounded tile is transparent: its mask bit (the
-    // last mask row, since rows run bottom-up) is set.
-    QCOMPARE(qAlpha(icon.pixel(0, 0)), 0);
-    QVERIFY(quint8(ico.at(ico.size() - 8)) & 0x80);
-
-    // A decoder reads back exactly the painted pixels.
+    // A decoder reads back exactly the painted pixels, at every size.
     QBuffer buffer(&ico);
     QImageReader reader(&buffer, "ico");
-    const QImage decoded = reader.read();
-    QVERIFY2(!decoded.isNull(), qPrintable(reader.errorString()));
-    QCOMPARE(decoded.convertToFormat(QImage::Format_ARGB32), icon);
+    QCOMPARE(reader.imageCount(), count);
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(reader.jumpToImage(i));
+        const QImage decoded = reader.read();
+        QVERIFY2(!decoded.isNull(), qPrintable(reader.errorString()));
+        QCOMPARE(decoded.convertToFormat(QImage::Format_ARGB32), icons.at(i));
+    }
+}
+
+void TestArtgen::svgPathData()
+{
+    QPainterPath path;
+    path.moveTo(1, 2);
+    path.lineTo(10.5, 2);
+    path.cubicTo(12, 3, 13, 4, 14, 5);
+    path.closeSubpath();
+    path.moveTo(-1, -2);
+    path.lineTo(0, 0);
+    QCOMPARE(Art::svgPathData(path), QByteArray("M1,2 L10.5,2 C12,3 13,4 14,5 L1,2 M-1,-2 L0,0"));
+}
+
+void TestArtgen::markSvg()
+{
+    // Well-formed, square, and every url(#id) it uses is defined in it.
+    const QByteArray svg = Art::markSvg();
+    QXmlStreamReader xml(svg);
+    QSet<QString> ids, used;
+    bool root = true;
+    int paths = 0;
+    const QRegularExpression reference(QStringLiteral("url\\(#([^)]+)\\)"));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (root) {
+            QCOMPARE(xml.name().toString(), QStringLiteral("svg"));
+            QCOMPARE(xml.namespaceUri().toString(), QStringLiteral("http://www.w3.org/2000/svg"));
+            QCOMPARE(attributes.value(QStringLiteral("viewBox")).toString(),
+                     QStringLiteral("0 0 100 100"));
+            root = false;
+        }
+        if (xml.name() == QStringLiteral("path"))
+            ++paths;
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            if (attribute.name() == QStringLiteral("id"))
+                ids.insert(attribute.value().toString());
+            const auto match = reference.match(attribute.value());
+            if (match.hasMatch())
+                used.insert(match.captured(1));
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QCOMPARE(paths, 1);
+    QVERIFY(!used.isEmpty());
+    QVERIFY(ids.contains(used));
 }
 
 QTEST_MAIN(TestArtgen)
