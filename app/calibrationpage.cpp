@@ -54,8 +54,9 @@ void MainWindow::onCalibrateSave()
                 this, tr("Notify"),
                 tr("Move the pedal through its whole travel, then save.") + QLatin1Char('\n')
                     + tr("Cancel this calibration? The pedal keeps the calibration it had."));
-            if (answer == QMessageBox::Yes) {
-                const bool restored = restoreCalibrationStart();
+            // The box let events through: a re-attach meanwhile has ended the calibration.
+            if (answer == QMessageBox::Yes && buttons[p]->text() == tr("SAVE")) {
+                const bool restored = restoreCalibrationStart(p, calibration, deadzone);
                 buttons[p]->setText(tr("CALIBRATE"));
                 showCalibrationHint(-1);
                 loadDeadzones();
@@ -79,7 +80,10 @@ void MainWindow::onCalibrateSave()
         kest::setRangeValue(deadzone, calHighIndex, kest::RAW_MAX);
         const bool cleared = kest::deviceWrite(deadzone);
 
-        loadDeadzones();
+        // Unread, the handles would keep the old deadzones over the unit's cleared ones,
+        // and the next release would commit them back.
+        if (!loadDeadzones() && cleared)
+            placeDeadzones(deadzone);
         buttons[p]->setText(tr("CALIBRATE"));
         showCalibrationHint(-1);
         if (!cleared)
@@ -100,8 +104,9 @@ void MainWindow::onCalibrateSave()
         return;
     }
     if (!kest::deviceWrite(deadzone)) {
-        // The neutral calibration is only in effect; the one read at the start goes back.
-        restoreCalibrationStart();
+        // The neutral calibration is only in effect; the table just read goes back.
+        calStartCalibration[kest::RANGE_COMMIT_POS] = 0;
+        kest::deviceWrite(calStartCalibration);
         unitError(tr("The calibration did not start: the pedal unit did not answer. It keeps "
                      "the calibration it had."));
         return;
@@ -111,12 +116,18 @@ void MainWindow::onCalibrateSave()
     calWaitTimer.start();
 }
 
-bool MainWindow::restoreCalibrationStart()
+bool MainWindow::restoreCalibrationStart(int pedal, kest::Report calibration, kest::Report deadzone)
 {
-    // Into effect only: what the unit keeps never changed during the calibration.
-    calStartCalibration[kest::RANGE_COMMIT_POS] = 0;
-    calStartDeadzone[kest::RANGE_COMMIT_POS] = 0;
-    return kest::deviceWrite(calStartCalibration) && kest::deviceWrite(calStartDeadzone);
+    // Only this pedal's bounds go back, as they were when its calibration started: the
+    // other pedals' may have changed since. Into effect only, since what the unit keeps
+    // did not change during the calibration.
+    for (int k : {2 * pedal, 2 * pedal + 1}) {
+        kest::setRangeValue(calibration, k, kest::rangeValue(calStartCalibration, k));
+        kest::setRangeValue(deadzone, k, kest::rangeValue(calStartDeadzone, k));
+    }
+    calibration[kest::RANGE_COMMIT_POS] = 0;
+    deadzone[kest::RANGE_COMMIT_POS] = 0;
+    return kest::deviceWrite(calibration) && kest::deviceWrite(deadzone);
 }
 
 void MainWindow::onCalibrateWait()

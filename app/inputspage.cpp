@@ -42,6 +42,12 @@ bool MainWindow::loadDeadzones()
     kest::Report reply {};
     if (!kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, reply))
         return false;
+    placeDeadzones(reply);
+    return true;
+}
+
+void MainWindow::placeDeadzones(const kest::Report &reply)
+{
 
     KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
     KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
@@ -55,7 +61,6 @@ bool MainWindow::loadDeadzones()
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         bars[p]->setGeometry(
             kest::liveBarGeometry(plates[p]->geometry(), lows[p]->value(), highs[p]->value()));
-    return true;
 }
 
 void MainWindow::onDeadzoneChanged()

@@ -4,7 +4,10 @@
 #include "kestmessage.h"
 #include "ui_mainwindow.h"
 
+#include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -22,7 +25,18 @@ const char kNoAccessHint[]
                         "The pedal unit is connected but cannot be opened: this user has no "
                         "access to it. Install the kest-setting package or its udev rule "
                         "(70-kest-pedals.rules), then unplug the unit and plug it in again. "
-                        "More in " KEST_LINUX_DOC ".");
+                        "More in %1.");
+
+/// The Linux notes as the installed copy has them: beside the program's prefix, or where
+/// the package puts them when this copy was not installed.
+QString linuxNotes()
+{
+    const QString installed
+        = QDir::cleanPath(QCoreApplication::applicationDirPath()
+                          + QStringLiteral("/../share/doc/kest-setting/linux.md"));
+    return QFileInfo::exists(installed) ? installed
+                                        : QStringLiteral("/usr/share/doc/kest-setting/linux.md");
+}
 
 // Shown in the waiting state when no unit is plugged in.
 const char kNotFoundHint[]
@@ -159,8 +173,9 @@ void MainWindow::onInit()
     const kest::DeviceOpenResult opened = kest::deviceOpen();
     if (opened != kest::DeviceOpenResult::Opened) {
         if (opened == kest::DeviceOpenResult::NoAccess) {
-            qDebug().noquote() << kNoAccessHint;
-            showWaiting(tr(kNoAccessHint));
+            const QString hint = tr(kNoAccessHint).arg(linuxNotes());
+            qDebug().noquote() << hint;
+            showWaiting(hint);
         } else {
             showWaiting(tr(kNotFoundHint));
         }
@@ -244,9 +259,13 @@ void MainWindow::onClose()
         return;
     }
     // Lists that a failed read cut short would store a made-up choice.
-    if (kest::deviceIsOpen() && profilesLoaded && !syncActiveProfile())
-        unitError(tr("The choice of active profiles was not stored: the pedal unit did not "
-                     "answer. It keeps the choice it had."));
+    if (kest::deviceIsOpen() && !syncActiveProfile())
+        unitError(profilesLoaded
+                      ? tr("The choice of active profiles was not stored: the pedal unit did "
+                           "not answer. It keeps the choice it had.")
+                      : tr("The choice of active profiles was not stored: the profile lists "
+                           "could not be read from the pedal unit. It keeps the choice it "
+                           "had."));
     eventThread.requestInterruption();
     eventThread.wait();
     close();

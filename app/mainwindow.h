@@ -71,8 +71,9 @@ private:
     // INPUTS page
     void updateClutchVisibility();
     bool loadDeadzones();
+    void placeDeadzones(const kest::Report &table);
     // CALIBRATION page
-    bool restoreCalibrationStart();
+    bool restoreCalibrationStart(int pedal, kest::Report calibration, kest::Report deadzone);
     /// Shows what to do while pedal p calibrates (-1: nothing calibrates).
     void showCalibrationHint(int pedal);
     void updateCalibrationTravel();

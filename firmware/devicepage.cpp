@@ -141,5 +141,9 @@ void MainWindow::onClearFlash()
         return;
     }
     KestMessage::information(this, tr("Notify"), tr("Flash data has been cleared."));
-    reloadProfiles();
+    // Not only the profiles went: the clutch switch and the deadzone handles would show
+    // the settings that were erased, and the next release would commit them again. All
+    // of it is read anew; without an answer the window attaches again.
+    if (!kest::deviceIsOpen() || !readUnitState())
+        onInit();
 }

@@ -13,7 +13,13 @@ void MainWindow::onProfileExport()
     if (chosen.isEmpty())
         return;
 
-    // The table as the lists show it, not as the unit holds it.
+    // The table as the lists show it, not as the unit holds it; lists that a failed
+    // read cut short would make a backup that erases the missing profiles when imported.
+    if (!ensureProfilesLoaded()) {
+        unitError(tr("The profiles were not exported: the profile lists could not be read "
+                     "from the pedal unit."));
+        return;
+    }
     kest::ProfileTable table;
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         QString name;

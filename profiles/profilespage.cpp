@@ -92,10 +92,16 @@ bool MainWindow::writeProfileSlot(int slot, const QString &name, const QByteArra
         return true;
     // The committed curve write keeps the name written before it: without that name it
     // would keep the old one with the new record.
-    return kest::deviceWrite(kest::profileNameWrite(std::uint8_t(slot), name.toLocal8Bit()))
-        && kest::deviceWrite(kest::profileCurveWrite(
-            std::uint8_t(slot), std::uint8_t(record.size() > 1 ? record[1] : 0),
-            record.mid(2, kest::CURVE_POINT_COUNT)));
+    if (!kest::deviceWrite(kest::profileNameWrite(std::uint8_t(slot), name.toLocal8Bit())))
+        return false;
+    if (kest::deviceWrite(kest::profileCurveWrite(std::uint8_t(slot),
+                                                  std::uint8_t(record.size() > 1 ? record[1] : 0),
+                                                  record.mid(2, kest::CURVE_POINT_COUNT))))
+        return true;
+    // The new name is in effect over the old record: put the old name back, so that the
+    // slot does not read as a profile of no pedal until the unit restarts.
+    kest::deviceWrite(kest::profileNameWrite(std::uint8_t(slot), stored.toUtf8()));
+    return false;
 }
 
 bool MainWindow::clearProfileSlot(int slot)
@@ -160,13 +166,15 @@ bool MainWindow::reloadProfiles()
     }
     if (anyChoice && (!complete || word != activeProfileWord(true)) && !applyActiveProfile())
         return false;
-    profilesLoaded = true;
+    // Lists that a record of no pedal cut short are not the unit's table either: a word
+    // built from them would drop the profiles after that slot.
+    profilesLoaded = complete;
     return true;
 }
 
 bool MainWindow::ensureProfilesLoaded()
 {
-    return profilesLoaded || reloadProfiles();
+    return profilesLoaded || (reloadProfiles() && profilesLoaded);
 }
 
 void MainWindow::selectProfileBySlot(QComboBox *combo, int slot)
@@ -275,6 +283,8 @@ void MainWindow::onProfileSave()
             tr("Profile name is too long: 16 bytes at most (accented letters take two)."));
         return;
     }
+    // Taken before a reload can put another profile's curve into the editor.
+    const QByteArray curve = editors[p]->curve();
     // The lists decide the slot: lists that a failed read cut short could send the
     // profile to a slot that another profile holds.
     if (!ensureProfilesLoaded()) {
@@ -294,7 +304,7 @@ void MainWindow::onProfileSave()
         KestMessage::information(this, tr("Notify"), tr("Profile is full"));
         return;
     }
-    const QByteArray record = kest::slotRecord(slot, p + 1, editors[p]->curve());
+    const QByteArray record = kest::slotRecord(slot, p + 1, curve);
     combo->addItem(name, record);
     selectProfileByName(combo, name);
     if (!writeProfileSlot(slot, name, record)) {

@@ -2,10 +2,12 @@
 // wrong settings or reported a success that did not happen. Exchanges are counted from
 // 0 within the operation.
 
+#include "kestaxis.h"
 #include "kestslider.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace testsupport;
@@ -64,10 +66,14 @@ private Q_SLOTS:
     void calibrationStartWithRepliesBehind();
     void calibrationWritesBackTheWholeReply();
     void refusedCalibrationCanBeCancelled();
+    void cancelKeepsOtherPedalsChanges();
+    void calibrationSaveWithTheReadBackLost();
     void removeWithTheNameWriteLostThenReplug();
     void attachWithALostRequestThenClose();
     void repliesOfAllFF();
     void saveAfterUnplug();
+    void saveAfterAFailedReloadKeepsTheEditedCurve();
+    void exportWithIncompleteListsIsRefused();
     void clearFlashWithTheUnitPulledDuringTheQuestion();
     void clutchSwitchShowsWhatTheUnitKeeps();
 };
@@ -151,6 +157,38 @@ void TestUnitFailures::refusedCalibrationCanBeCancelled()
     QCOMPARE(child<QPushButton>(w.get(), "pbSave2")->text(), QStringLiteral("SAVE"));
 }
 
+void TestUnitFailures::cancelKeepsOtherPedalsChanges()
+{
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // cancel
+    auto w = openWindow();
+    calibrate(w.get(), 1, {5000});
+    auto *throttle = child<KestSlider>(w.get(), "lbDzL2");
+    throttle->setValue(10);
+    Q_EMIT throttle->valueChanged(); // kept: THROTTLE low 6554
+    child<QPushButton>(w.get(), "pbSave1")->click();
+    QCOMPARE(kestsim::unit().inEffect().deadzone[4], 6554);
+    QCOMPARE(throttle->value(), 10);
+    QCOMPARE(kestsim::unit().inEffect().deadzone[2], 3277); // BRAKE's own, from the start
+}
+
+void TestUnitFailures::calibrationSaveWithTheReadBackLost()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    calibrate(w.get(), 1, {3000, 60000});
+    auto &u = kestsim::unit();
+    u.failNextReplies(1, 2); // the two tables, then the read-back of the deadzones
+    child<QPushButton>(w.get(), "pbSave1")->click();
+    QCOMPARE(u.state().kept.deadzone[2], 0);
+    // The handles show the cleared deadzones, so a later release keeps them cleared.
+    QCOMPARE(child<KestSlider>(w.get(), "lbDzL1")->value(), 0);
+    auto *other = child<KestSlider>(w.get(), "lbDzL2");
+    Q_EMIT other->valueChanged();
+    QCOMPARE(u.state().kept.deadzone[2], 0);
+    QCOMPARE(u.state().kept.deadzone[3], 65535);
+}
+
 void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
 {
     DialogCatcher dialogs;
@@ -225,6 +263,47 @@ void TestUnitFailures::saveAfterUnplug()
     QVERIFY(!dialogs.texts().contains("Profile is saved"));
     QVERIFY(hasError(dialogs));
     QCOMPARE(kestsim::unit().state().kept.slots, unitInUse().kept.slots);
+}
+
+void TestUnitFailures::saveAfterAFailedReloadKeepsTheEditedCurve()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    auto *combo = child<QComboBox>(w.get(), "cbPro1");
+    combo->setCurrentIndex(combo->findText("Brake B"));
+    u.failNextReplies(1, 2); // the remove's reload fails after its writes
+    child<QPushButton>(w.get(), "pbDelPro1")->click();
+    QVERIFY(hasError(dialogs));
+    child<KestAxis>(w.get(), "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
+    combo->setEditText("Brake C");
+    dialogs.requests.clear();
+    child<QPushButton>(w.get(), "pbSavePro1")->click(); // reloads first
+    QCOMPARE(dialogs.texts(), QStringList {"Profile is saved"});
+    const auto &slots = u.state().kept.slots;
+    const auto saved = std::find_if(slots.begin(), slots.end(), [](const kestsim::Slot &s) {
+        return s.name == kestsim::Bytes {'B', 'r', 'a', 'k', 'e', ' ', 'C'};
+    });
+    QVERIFY(saved != slots.end());
+    QCOMPARE(hexOf(kestsim::Bytes(saved->record.begin() + 2, saved->record.end())),
+             QStringLiteral("0a 14 1e 28 32"));
+}
+
+void TestUnitFailures::exportWithIncompleteListsIsRefused()
+{
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto *combo = child<QComboBox>(w.get(), "cbPro1");
+    combo->setCurrentIndex(combo->findText("Brake B"));
+    kestsim::unit().failNextReplies(1, 2); // the remove's reload fails after its writes
+    child<QPushButton>(w.get(), "pbDelPro1")->click();
+    kestsim::unit().failNextReplies(1); // and the export's own reload
+    QTemporaryDir dir;
+    dialogs.requests.clear();
+    dialogs.fileNames << dir.filePath("backup.ini");
+    child<QPushButton>(w.get(), "pbExport")->click();
+    QVERIFY(hasError(dialogs));
+    QVERIFY(!QFile::exists(dir.filePath("backup.ini")));
 }
 
 void TestUnitFailures::clearFlashWithTheUnitPulledDuringTheQuestion()

@@ -53,8 +53,24 @@ struct Outcome
     int runs = 0;
     int falseSuccesses = 0;
     int wrongKept = 0;
+    int partial = 0; ///< a whole prefix of the committed writes, and a box that says so
     int notReattached = 0;
+
+    void add(const Outcome &o)
+    {
+        runs += o.runs;
+        falseSuccesses += o.falseSuccesses;
+        wrongKept += o.wrongKept;
+        partial += o.partial;
+        notReattached += o.notReattached;
+    }
 };
+
+/// The BRAKE and THROTTLE deadzones (a release with the clutch off clears the CLUTCH's).
+std::array<std::uint16_t, 4> brakeAndThrottle(const kestsim::Settings &s)
+{
+    return {s.deadzone[2], s.deadzone[3], s.deadzone[4], s.deadzone[5]};
+}
 
 template<typename T = QWidget> T *in(MainWindow *w, const char *name)
 {
@@ -234,8 +250,8 @@ void FaultSweep::sweep()
 {
     const kestsim::UnitState initial = unitInUse();
     auto &u = kestsim::unit();
-    std::printf("\n%-26s %9s %5s %16s %11s %15s\n", "operation", "exchanges", "runs",
-                "false successes", "wrong kept", "not re-attached");
+    std::printf("\n%-26s %9s %5s %16s %11s %9s %15s\n", "operation", "exchanges", "runs",
+                "false successes", "wrong kept", "partial", "not re-attached");
     Outcome total;
     for (const Operation &op : operations()) {
         // The clean run: what the operation sends, and what the unit keeps after it.
@@ -308,6 +324,23 @@ void FaultSweep::sweep()
                     ++outcome.wrongKept;
                     qWarning("wrong kept state%s: %s", known ? " without a word" : "",
                              where.constData());
+                } else if (!whole) {
+                    ++outcome.partial;
+                }
+
+                // What the window shows after the fault must be the unit's: a release of
+                // an unmoved handle commits nothing new.
+                if (u.isPlugged() && !op.closes && currentPage(w) != 4
+                    && headText(w) == QLatin1String("KEST LABS RM25")) {
+                    auto *handle = in<KestSlider>(w, "lbDzL1");
+                    DialogCatcher followUp;
+                    Q_EMIT handle->valueChanged();
+                    const auto after = brakeAndThrottle(u.state().kept);
+                    if (after != brakeAndThrottle(kept) && after != brakeAndThrottle(done)) {
+                        ++outcome.wrongKept;
+                        qWarning("a later release committed made-up deadzones: %s",
+                                 where.constData());
+                    }
                 }
 
                 // The unit comes back; the window must find it and show what it holds.
@@ -335,16 +368,14 @@ void FaultSweep::sweep()
                 own.reset();
             }
         }
-        std::printf("%-26s %9d %5d %16d %11d %15d\n", op.name, exchanges, outcome.runs,
-                    outcome.falseSuccesses, outcome.wrongKept, outcome.notReattached);
+        std::printf("%-26s %9d %5d %16d %11d %9d %15d\n", op.name, exchanges, outcome.runs,
+                    outcome.falseSuccesses, outcome.wrongKept, outcome.partial,
+                    outcome.notReattached);
         std::fflush(stdout);
-        total.runs += outcome.runs;
-        total.falseSuccesses += outcome.falseSuccesses;
-        total.wrongKept += outcome.wrongKept;
-        total.notReattached += outcome.notReattached;
+        total.add(outcome);
     }
-    std::printf("%-26s %9s %5d %16d %11d %15d\n\n", "all", "", total.runs, total.falseSuccesses,
-                total.wrongKept, total.notReattached);
+    std::printf("%-26s %9s %5d %16d %11d %9d %15d\n\n", "all", "", total.runs, total.falseSuccesses,
+                total.wrongKept, total.partial, total.notReattached);
     QCOMPARE(total.falseSuccesses, 0);
     QCOMPARE(total.wrongKept, 0);
     QCOMPARE(total.notReattached, 0);
