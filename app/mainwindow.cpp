@@ -130,6 +130,16 @@ MainWindow::MainWindow(QWidget *parent)
     calHint->setAlignment(Qt::AlignCenter);
     calHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 12px;"));
     calHint->hide();
+    // On the DEVICE page, under the progress bar.
+    checkStatus = new QLabel(ui->page4);
+    checkStatus->setObjectName(QStringLiteral("lbCheckStatus"));
+    checkStatus->setGeometry(200, 140, 461, 21);
+    checkStatus->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
+    checkStatus->hide();
+    checkStatusTimer.setParent(this);
+    checkStatusTimer.setSingleShot(true);
+    checkStatusTimer.setInterval(8000);
+    connect(&checkStatusTimer, &QTimer::timeout, checkStatus, &QLabel::hide);
 
     kest::deviceInit();
 

@@ -94,6 +94,8 @@ private:
     // DEVICE page
     void resetFirmwarePage();
     void settleFirmwarePage(bool uploadEnded = false);
+    /// A short line under the progress bar that clears itself: what a check found.
+    void showCheckStatus(const QString &text);
 
     Ui_MainWindow *ui;
     QPointF dragPosition;
@@ -111,6 +113,8 @@ private:
     QTimer retryTimer; ///< the next attach attempt while no unit is attached
     QLabel *waitHint = nullptr; ///< why the window waits, on the ABOUT page
     QLabel *calHint = nullptr; ///< what to do while a pedal calibrates
+    QLabel *checkStatus = nullptr; ///< why the latest update check found nothing
+    QTimer checkStatusTimer; ///< clears checkStatus
     int calibrating = -1; ///< the pedal under calibration, -1 when none
     /// Whether the profile lists are the unit's table: false after a reload that a failed
     /// read cut short, when an active word built from them would be made up.

@@ -102,7 +102,15 @@ void MainWindow::onAutoUpgrade()
     new BoundedBody(reply, kest::VERSION_DOCUMENT_MAX_SIZE);
     ui->pbAutoUpgrade->setEnabled(false);
     ui->pbAutoUpgrade->setText(tr("Checking ..."));
+    checkStatus->hide();
     connect(reply, &QNetworkReply::finished, this, &MainWindow::onUpgradeReady);
+}
+
+void MainWindow::showCheckStatus(const QString &text)
+{
+    checkStatus->setText(text);
+    checkStatus->show();
+    checkStatusTimer.start();
 }
 
 void MainWindow::onUpgradeReady()
@@ -117,6 +125,12 @@ void MainWindow::onUpgradeReady()
     const auto body = BoundedBody::of(reply);
     const auto document = body ? kest::parseVersionDocument(*body) : std::nullopt;
     if (!document) {
+        // Without a word the button looked broken: it came back in half a second.
+        const int error = reply->error(); // 1-199: the connection or the proxy failed
+        showCheckStatus(body && error > 0 && error < 200
+                            ? tr("Update check failed: the update server could not be reached.")
+                            : tr("Update check failed: the update server's answer could not "
+                                 "be read."));
         settleFirmwarePage();
         return;
     }

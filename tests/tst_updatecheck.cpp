@@ -178,20 +178,27 @@ void TestUpdateCheck::checkOutcomes_data()
     QTest::addColumn<QString>("unitVersion");
     QTest::addColumn<QByteArray>("body"); // empty: the connection is dropped
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message"); // empty: back to idle without a word
+    QTest::addColumn<QString>("message"); // empty: back to idle without a box
+    QTest::addColumn<QString>("statusLine"); // the page's own line; empty: none
 
     const QString unit = QString::fromLatin1(kUnitVersion);
+    const QString unreadable = "Update check failed: the update server's answer could not be read.";
     QTest::newRow("same version, the unit's day padded")
-        << unit << document("Jan 9 2024,16:05") << 200 << "Your firmware is already up to date.";
+        << unit << document("Jan 9 2024,16:05") << 200 << "Your firmware is already up to date."
+        << "";
     QTest::newRow("server version missing")
-        << unit << QByteArray(R"({"name":"x.bin"})") << 200 << "No valid device.";
+        << unit << QByteArray(R"({"name":"x.bin"})") << 200 << "No valid device."
+        << "";
     QTest::newRow("unit version is not a date")
-        << "V1.2.0" << document("Jan 9 2024,16:06") << 200 << "No valid device.";
+        << "V1.2.0" << document("Jan 9 2024,16:06") << 200 << "No valid device."
+        << "";
     QTest::newRow("document is an array")
-        << unit << QByteArray(R"([{"version":"Jan 9 2024,16:06"}])") << 200 << "";
+        << unit << QByteArray(R"([{"version":"Jan 9 2024,16:06"}])") << 200 << "" << unreadable;
     QTest::newRow("server error page")
-        << unit << QByteArray("<html>Server Error</html>") << 500 << "";
-    QTest::newRow("connection dropped") << unit << QByteArray() << 0 << "";
+        << unit << QByteArray("<html>Server Error</html>") << 500 << "" << unreadable;
+    QTest::newRow("connection dropped")
+        << unit << QByteArray() << 0 << ""
+        << "Update check failed: the update server could not be reached.";
 }
 
 void TestUpdateCheck::checkOutcomes()
@@ -200,6 +207,7 @@ void TestUpdateCheck::checkOutcomes()
     QFETCH(QByteArray, body);
     QFETCH(int, status);
     QFETCH(QString, message);
+    QFETCH(QString, statusLine);
     kestsim::UnitState s;
     s.version = unitVersion.toStdString();
     freshUnit(s);
@@ -229,6 +237,10 @@ void TestUpdateCheck::checkOutcomes()
         QCOMPARE(dialogs.requests[0].title, QStringLiteral("Update"));
         QCOMPARE(dialogs.requests[0].text, message);
     }
+    auto *line = child<QLabel>(w.get(), "lbCheckStatus");
+    QCOMPARE(line->isVisible(), !statusLine.isEmpty());
+    if (!statusLine.isEmpty())
+        QCOMPARE(line->text(), statusLine);
     QVERIFY(writes().isEmpty());
 }
 
