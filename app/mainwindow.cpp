@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "ui_mainwindow.h"

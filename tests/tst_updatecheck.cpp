@@ -3,6 +3,7 @@
 
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
+#include "kestconfig.h"
 #include "updateserver.h"
 #include "windowsupport.h"
 
