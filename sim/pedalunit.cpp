@@ -9,6 +9,21 @@ namespace kestsim {
 
 namespace {
 
+// The unit's side of the protocol, written down here again rather than taken from the
+// program's protocol header: the simulator is an independent oracle, so a wrong byte in
+// the program cannot agree with itself in the tests.
+constexpr std::uint8_t kSlotName = 0x03;
+constexpr std::uint8_t kSlotCurve = 0x04;
+constexpr std::uint8_t kPedalRange = 0x05;
+constexpr std::uint8_t kFirmwareVersion = 0x09;
+constexpr std::uint8_t kRead = 0x0B;
+constexpr std::uint8_t kSetting = 0x0C;
+constexpr std::uint8_t kFirmwareEnd = 0x10;
+constexpr std::uint8_t kPedalMode = 0x07;
+constexpr std::uint8_t kActiveProfile = 0x0F;
+constexpr std::uint8_t kClearFlash = 0x10;
+constexpr std::uint8_t kCommit = 0xEF;
+
 constexpr std::size_t kReportSize = 20;
 constexpr std::uint8_t kCommandReportId = 0x02;
 constexpr std::size_t kInputSize = 17;
@@ -52,6 +67,12 @@ PedalUnit::PedalUnit() : m_effect(m_state.kept), m_nextDue(m_start)
     m_previousReply = m_reply;
 }
 
+PedalUnit::~PedalUnit()
+{
+    if (m_trace)
+        std::fclose(m_trace);
+}
+
 double PedalUnit::secondsLocked(Clock::time_point t) const
 {
     return std::chrono::duration<double>(t - m_start).count();
@@ -64,14 +85,12 @@ void PedalUnit::logLocked(const char *kind, const std::uint8_t *data, std::size_
     e.kind = kind;
     if (data)
         e.bytes.assign(data, data + length);
-    if (!m_tracePath.empty()) {
-        if (std::FILE *f = std::fopen(m_tracePath.c_str(), "a")) {
-            std::fprintf(f, "%.6f %s", e.seconds, kind);
-            for (std::uint8_t b : e.bytes)
-                std::fprintf(f, " %02x", b);
-            std::fputc('\n', f);
-            std::fclose(f);
-        }
+    if (m_trace) {
+        std::fprintf(m_trace, "%.6f %s", e.seconds, kind);
+        for (std::uint8_t b : e.bytes)
+            std::fprintf(m_trace, " %02x", b);
+        std::fputc('\n', m_trace);
+        std::fflush(m_trace); // a reader may follow the file while the unit runs
     }
     m_log.push_back(std::move(e));
     constexpr std::size_t kMaxLog = 100000;
@@ -118,19 +137,19 @@ void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
     m_reply[0] = 0x02;
     m_reply[1] = code;
     switch (code) {
-    case 0x03: // slot name, bytes 3..19
+    case kSlotName: // slot name, bytes 3..19
         m_reply[2] = index;
         if (index < 16) {
             const Bytes &name = m_effect.slots[index].name;
             std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 17), &m_reply[3]);
         }
         break;
-    case 0x04: // slot record, bytes 2..8
+    case kSlotCurve: // slot record, bytes 2..8
         if (index < 16)
             std::copy(m_effect.slots[index].record.begin(), m_effect.slots[index].record.end(),
                       &m_reply[2]);
         break;
-    case 0x05: { // a range table, in the form of the range write
+    case kPedalRange: { // a range table, in the form of the range write
         m_reply[2] = 0x01;
         m_reply[3] = index;
         const auto *table = index == 0 ? &m_effect.calibration
@@ -149,17 +168,17 @@ void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
         }
         break;
     }
-    case 0x09: { // firmware version text, bytes 2..19
+    case kFirmwareVersion: { // firmware version text, bytes 2..19
         const std::string &v = m_state.version;
         std::copy_n(v.begin(), std::min<std::size_t>(v.size(), 18), &m_reply[2]);
         break;
     }
-    case 0x0C: { // a setting, bytes 3..6
+    case kSetting: { // a setting, bytes 3..6
         m_reply[2] = index;
         std::uint32_t value = 0;
-        if (index == 0x07)
+        if (index == kPedalMode)
             value = m_effect.pedalMode;
-        else if (index == 0x0F)
+        else if (index == kActiveProfile)
             value = m_effect.activeProfile;
         putLe32(&m_reply[3], value);
         break;
@@ -194,42 +213,42 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
         const int chunk = (cmd & 0x7F) << 8 | r[2];
         const std::size_t n = std::min<std::size_t>(r[3], 16);
         m_chunks[chunk] = Bytes(r.begin() + 4, r.begin() + 4 + std::ptrdiff_t(n));
-    } else if (cmd == 0x0B) {
+    } else if (cmd == kRead) {
         prepareReplyLocked(r[2], r[3]);
-    } else if (cmd == 0x03 && r[2] < 16) { // slot name: in effect until a committed curve
+    } else if (cmd == kSlotName && r[2] < 16) { // slot name: in effect until a committed curve
         auto end = std::find(r.begin() + 3, r.end(), std::uint8_t(0));
         m_effect.slots[r[2]].name.assign(r.begin() + 3, end);
-    } else if (cmd == 0x04 && r[2] < 16) { // slot curve, kept with the name on commit
+    } else if (cmd == kSlotCurve && r[2] < 16) { // slot curve, kept with the name on commit
         Slot &s = m_effect.slots[r[2]];
         s.record = {r[2], r[3], r[5], r[6], r[7], r[8], r[9]};
-        if (r[4] == 0xEF) {
+        if (r[4] == kCommit) {
             m_state.kept.slots[r[2]] = s;
             kept = true;
         }
-    } else if (cmd == 0x05 && r[3] <= 1) {
+    } else if (cmd == kPedalRange && r[3] <= 1) {
         auto &table = r[3] == 0 ? m_effect.calibration : m_effect.deadzone;
         for (std::size_t k = 0; k < 6; ++k)
             table[k] = std::uint16_t(r[5 + 2 * k] | r[6 + 2 * k] << 8);
-        if (r[4] == 0xEF) {
+        if (r[4] == kCommit) {
             (r[3] == 0 ? m_state.kept.calibration : m_state.kept.deadzone) = table;
             kept = true;
         }
-    } else if (cmd == 0x0C) {
+    } else if (cmd == kSetting) {
         const std::uint32_t value = le32(&r[3]);
-        const bool commit = r[7] == 0xEF;
-        if (r[2] == 0x07 || r[2] == 0x0F) {
-            auto field = r[2] == 0x07 ? &Settings::pedalMode : &Settings::activeProfile;
+        const bool commit = r[7] == kCommit;
+        if (r[2] == kPedalMode || r[2] == kActiveProfile) {
+            auto field = r[2] == kPedalMode ? &Settings::pedalMode : &Settings::activeProfile;
             m_effect.*field = value;
             if (commit) {
                 m_state.kept.*field = value;
                 kept = true;
             }
-        } else if (r[2] == 0x10) { // erase the flash: back to the factory state
+        } else if (r[2] == kClearFlash) { // erase the flash: back to the factory state
             m_state.kept = Settings();
             m_effect = m_state.kept;
             kept = true;
         }
-    } else if (cmd == 0x10) { // firmware end: assemble the image by chunk index
+    } else if (cmd == kFirmwareEnd) { // firmware end: assemble the image by chunk index
         m_image.clear();
         m_gaps.clear();
         if (!m_chunks.empty()) {
@@ -500,7 +519,15 @@ void PedalUnit::clearWireLog()
 void PedalUnit::setTraceFile(const std::string &path)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_trace)
+        std::fclose(m_trace);
+    m_trace = nullptr;
     m_tracePath = path;
+    if (!path.empty()) {
+        m_trace = std::fopen(path.c_str(), "a");
+        if (!m_trace)
+            std::fprintf(stderr, "kest simulator: cannot write the trace file %s\n", path.c_str());
+    }
 }
 
 UnitState PedalUnit::state() const

@@ -16,6 +16,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <deque>
 #include <map>
 #include <mutex>
@@ -80,6 +81,9 @@ class PedalUnit
 {
 public:
     PedalUnit();
+    ~PedalUnit();
+    PedalUnit(const PedalUnit &) = delete;
+    PedalUnit &operator=(const PedalUnit &) = delete;
 
     // --- the wire (called by the fronts) --------------------------------------------
     /// A feature report sent to the unit; returns the length taken or -1.
@@ -190,6 +194,7 @@ private:
 
     std::vector<WireEntry> m_log;
     std::string m_tracePath;
+    std::FILE *m_trace = nullptr; // open while m_tracePath is set
     std::string m_statePath;
 };
 
@@ -199,7 +204,8 @@ std::optional<UnitState> loadStateFile(const std::string &path, std::string &err
 bool saveStateFile(const std::string &path, const UnitState &state, std::string &error);
 
 /// Sets a unit up from KEST_SIM_STATE and KEST_SIM_TRACE, as both fronts do at start.
-/// A malformed state file is reported on stderr and ends the process with status 2.
-void configureFromEnvironment(PedalUnit &unit);
+/// Returns false, with `error` naming the file and what is wrong, for a state file that
+/// cannot be read; the front decides what then happens.
+bool configureFromEnvironment(PedalUnit &unit, std::string &error);
 
 } // namespace kestsim

@@ -233,22 +233,20 @@ bool saveStateFile(const std::string &path, const UnitState &s, std::string &err
     return true;
 }
 
-void configureFromEnvironment(PedalUnit &unit)
+bool configureFromEnvironment(PedalUnit &unit, std::string &error)
 {
     if (const char *trace = std::getenv("KEST_SIM_TRACE"); trace && *trace)
         unit.setTraceFile(trace);
     const char *statePath = std::getenv("KEST_SIM_STATE");
     if (!statePath || !*statePath)
-        return;
-    std::string error;
+        return true;
     const std::optional<UnitState> s = loadStateFile(statePath, error);
-    if (!s) {
-        std::fprintf(stderr, "kest simulator: %s\n", error.c_str());
-        std::exit(2);
-    }
+    if (!s)
+        return false;
     unit.setState(*s);
     unit.setStreaming(true, s->rate, s->motion);
     unit.setStateFile(statePath);
+    return true;
 }
 
 } // namespace kestsim

@@ -239,7 +239,8 @@ bool HidrawUnit::plug(std::string &error)
         node->generation = ++m_generation;
     }
     Node *current = node.get();
-    if (!m_openDenied && !attachHandler(*current, error))
+    const bool openDenied = m_unit.openDenied(); // for this whole plug
+    if (!openDenied && !attachHandler(*current, error))
         return false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -260,7 +261,7 @@ bool HidrawUnit::plug(std::string &error)
         + hidPath + "\nE: SUBSYSTEM=hid\nE: HID_ID=0003:0000E5B7:00006A1C\nE: HID_NAME="
         + kProductName + "\nE: HID_PHYS=" + kPhys + "\nE: HID_UNIQ=" + kSerial
         + "\nH: report_descriptor=" + hex(kReportDescriptor, sizeof kReportDescriptor)
-        + "\n\nP: " + rawPath + (m_openDenied ? "" : "\nN: " + hidraw)
+        + "\n\nP: " + rawPath + (openDenied ? "" : "\nN: " + hidraw)
         + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + hidraw + "\nL: device=../../../" + hidName + "\n";
     GError *gerror = nullptr;
     if (!umockdev_testbed_add_from_string(m_testbed, description.c_str(), &gerror)) {
@@ -269,7 +270,7 @@ bool HidrawUnit::plug(std::string &error)
         unplug();
         return false;
     }
-    if (m_openDenied) {
+    if (openDenied) {
         // A directory where the node should be: opening it fails (EISDIR), also for
         // root, whom file modes would not stop. Where the testbed has no node the
         // preload library would fall through to the real /dev instead.

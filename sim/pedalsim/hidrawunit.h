@@ -47,7 +47,7 @@ public:
     std::string deviceNode() const;
     /// From the next plug on, the unit enumerates but its node cannot be opened, as
     /// for a user without access to it.
-    void setOpenDenied(bool denied) { m_openDenied = denied; }
+    void setOpenDenied(bool denied) { m_unit.setOpenDenied(denied); }
 
     /// For the ioctl handlers, which umockdev calls on its own thread.
     struct Handler;
@@ -75,7 +75,6 @@ private:
     std::unique_ptr<Node> m_node; // the current plug; null while unplugged
     std::uint64_t m_generation = 0; // of the current plug; older handles are dead
     int m_plugCount = 0;
-    bool m_openDenied = false;
     // Handlers stay attached for the testbed's life: a program may still hold a node of
     // an earlier plug, and its calls must fail rather than reach nothing.
     std::vector<std::unique_ptr<Handler>> m_handlers;

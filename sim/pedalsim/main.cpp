@@ -170,9 +170,14 @@ int main(int argc, char **argv)
     if (!options.trace.empty())
         setenv("KEST_SIM_TRACE", options.trace.c_str(), 1);
     kestsim::PedalUnit model;
-    kestsim::configureFromEnvironment(model);
+    std::string configError;
+    const bool configured = kestsim::configureFromEnvironment(model, configError);
     unsetenv("KEST_SIM_STATE");
     unsetenv("KEST_SIM_TRACE");
+    if (!configured) {
+        std::fprintf(stderr, "kest-pedal-sim: %s\n", configError.c_str());
+        return 2;
+    }
 
     kestsim::HidrawUnit unit(model); // sets UMOCKDEV_DIR for the program
     unit.setOpenDenied(options.denyOpen);
