@@ -37,7 +37,4 @@ constexpr int activeWordSlot(std::uint32_t word, int pedal)
 /// findFreeSlot's answer when a slot name could not be read.
 constexpr int SLOT_READ_FAILED = -2;
 
-/// Longest name the unit keeps, in bytes of the local 8-bit encoding.
-constexpr int PROFILE_NAME_BYTES = PROFILE_NAME_MAX;
-
 } // namespace kest

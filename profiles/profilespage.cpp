@@ -277,7 +277,7 @@ void MainWindow::onProfileSave()
         KestMessage::information(this, tr("Notify"), tr("Please enter a profile name."));
         return;
     }
-    if (name.toLocal8Bit().size() > kest::PROFILE_NAME_BYTES) {
+    if (name.toLocal8Bit().size() > kest::PROFILE_NAME_MAX) {
         KestMessage::information(
             this, tr("Notify"),
             tr("Profile name is too long: 16 bytes at most (accented letters take two)."));
