@@ -52,6 +52,14 @@ const char kNoAnswerHint[]
                         "The pedal unit was found but did not answer every read; "
                         "trying again.");
 
+// The stacked pages, in the order of the sidebar buttons.
+enum class Page { Inputs, Calibration, Profiles, Device, About };
+
+constexpr int kTopBand = 49; ///< a press at or above this y moves the window
+constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
+constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
+constexpr int kCheckStatusMs = 8000; ///< how long a failed check's line stays
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
@@ -107,12 +115,12 @@ MainWindow::MainWindow(QWidget *parent)
     calWaitTimer.setParent(this);
     retryTimer.setParent(this);
     calWaitTimer.setSingleShot(true);
-    calWaitTimer.setInterval(500);
+    calWaitTimer.setInterval(kWatchDelayMs);
     connect(&calWaitTimer, &QTimer::timeout, this, &MainWindow::onCalibrateWait);
     // One timer for the retries: an attach that failed half-way and the reader's own
     // report of the lost unit must not start two chains of attempts.
     retryTimer.setSingleShot(true);
-    retryTimer.setInterval(3000);
+    retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
 
     // Additions to the form, placed where they cover nothing of it: why the window waits
@@ -139,12 +147,12 @@ MainWindow::MainWindow(QWidget *parent)
     checkStatus->hide();
     checkStatusTimer.setParent(this);
     checkStatusTimer.setSingleShot(true);
-    checkStatusTimer.setInterval(8000);
+    checkStatusTimer.setInterval(kCheckStatusMs);
     connect(&checkStatusTimer, &QTimer::timeout, checkStatus, &QLabel::hide);
 
     kest::deviceInit();
 
-    ui->stackedWidget->setCurrentIndex(4);
+    ui->stackedWidget->setCurrentIndex(int(Page::About));
     resetFirmwarePage();
 
     QTimer::singleShot(0, this, &MainWindow::onInit);
@@ -299,7 +307,7 @@ void MainWindow::onSidebar()
 
 void MainWindow::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton && qRound(event->position().y()) <= 49) {
+    if (event->button() == Qt::LeftButton && qRound(event->position().y()) <= kTopBand) {
         dragPosition = event->globalPosition();
         dragging = true;
     }

@@ -47,9 +47,13 @@ QRect liveBarGeometry(const QRect &plate, int low, int high)
 
 std::uint16_t calibratedLow(int pedal, std::uint16_t observedLow)
 {
-    if (pedal == 1)
+    // The BRAKE is stored as watched; the others with a margin, so that a pedal at rest
+    // reads 0 even when its sensor wanders a little.
+    constexpr int kBrake = 1;
+    constexpr int kLowMargin = 1000;
+    if (pedal == kBrake)
         return observedLow;
-    return toRaw(observedLow + 1000);
+    return toRaw(observedLow + kLowMargin);
 }
 
 } // namespace kest

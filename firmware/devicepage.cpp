@@ -119,7 +119,9 @@ void MainWindow::onProgress(int percent)
                                  "Please try again."));
         return;
     }
-    ui->lbUpgrade->setText(percent > 96 ? tr("Writing ...") : tr("Uploading ..."));
+    // From 97 on the unit writes the image it received (the upload's closing steps).
+    ui->lbUpgrade->setText(percent >= kest::FIRMWARE_WRITING_FROM ? tr("Writing ...")
+                                                                  : tr("Uploading ..."));
     ui->pgUpgrade->setValue(percent);
     ui->pgUpgrade->repaint();
     ui->pgUpgrade->show();

@@ -10,6 +10,9 @@ namespace kest {
 
 /// Largest image the unit accepts, in bytes.
 constexpr qint64 FIRMWARE_MAX_SIZE = 0x38000;
+/// Progress from which the unit writes the image it received: the end report's closing
+/// steps report 97, 98, 99 and 100 while the data phase reaches at most 96.
+constexpr int FIRMWARE_WRITING_FROM = 97;
 constexpr int FIRMWARE_CHUNK = 16;
 
 /// Fills `report` as the data report for the chunk at `offset` of `image`. Only bytes

@@ -70,7 +70,7 @@ void KestUpgrade::run()
         Q_EMIT progress(-1);
         return;
     }
-    for (int p = 97; p <= 100; ++p) {
+    for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
         QThread::msleep(quint64(closingStepMs.load()));
         Q_EMIT progress(p);
     }
