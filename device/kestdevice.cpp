@@ -54,6 +54,9 @@ DeviceOpenResult deviceOpen()
         closeLocked();
         g_handle = hid_open(KEST_VENDOR_ID, KEST_PRODUCT_ID, nullptr);
         if (g_handle) {
+            // Non-blocking from the start: a read that blocked here would hold the device
+            // lock, and with it every other call, until the unit sent a report.
+            hid_set_nonblocking(g_handle, 1);
             ++g_session;
             return DeviceOpenResult::Opened;
         }

@@ -254,6 +254,12 @@ void FaultSweep::sweep()
                 "false successes", "wrong kept", "partial", "not re-attached");
     Outcome total;
     for (const Operation &op : operations()) {
+        // An operation that closes its window runs on windows of its own; the shared one
+        // must not attach meanwhile, or two readers would share the unit.
+        if (op.closes)
+            window.reset();
+        else if (!window)
+            window = openWindow();
         // The clean run: what the operation sends, and what the unit keeps after it.
         std::unique_ptr<MainWindow> own;
         const auto windowFor = [&]() -> MainWindow * {
