@@ -70,12 +70,16 @@ QFont markFont()
     return font;
 }
 
-// A text on a dark backing, its box kept inside the widget.
-void drawTag(QPainter &painter, const QString &text, QPointF anchor, Qt::Alignment side,
-             const QSizeF &widget)
+QSizeF tagSize(const QFontMetricsF &metrics, const QString &text)
 {
-    const QFontMetricsF metrics(painter.font());
-    const QSizeF size(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+    return QSizeF(metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+}
+
+// A text on a dark backing, on the given side of the anchor and kept inside `room`.
+void drawTag(QPainter &painter, const QString &text, QPointF anchor, Qt::Alignment side,
+             const QRectF &room)
+{
+    const QSizeF size = tagSize(QFontMetricsF(painter.font()), text);
     QPointF topLeft = anchor;
     if (side & Qt::AlignLeft)
         topLeft.rx() -= size.width();
@@ -85,8 +89,8 @@ void drawTag(QPainter &painter, const QString &text, QPointF anchor, Qt::Alignme
         topLeft.ry() -= size.height();
     else if (side & Qt::AlignVCenter)
         topLeft.ry() -= size.height() / 2;
-    topLeft.setX(qBound(0.0, topLeft.x(), widget.width() - size.width()));
-    topLeft.setY(qBound(0.0, topLeft.y(), widget.height() - size.height()));
+    topLeft.setX(qBound(room.left(), topLeft.x(), room.right() - size.width()));
+    topLeft.setY(qBound(room.top(), topLeft.y(), room.bottom() - size.height()));
     const QRectF box(topLeft, size);
     painter.setPen(Qt::NoPen);
     painter.setBrush(MARK_BACKING);
@@ -248,7 +252,7 @@ void KestAxis::paintChoice(QPainter &painter, int index) const
     const bool below = s.y() < 28;
     drawTag(painter, percentText(points[index].y()),
             QPointF(s.x(), below ? s.y() + 11 : s.y() - 11),
-            Qt::AlignHCenter | (below ? Qt::AlignBottom : Qt::AlignTop), size());
+            Qt::AlignHCenter | (below ? Qt::AlignBottom : Qt::AlignTop), QRectF(rect()));
 }
 
 void KestAxis::paintMarker(QPainter &painter) const
@@ -264,10 +268,17 @@ void KestAxis::paintMarker(QPainter &painter) const
     painter.setFont(markFont());
     const QString text = QStringLiteral("%1 \u2192 %2 %")
                              .arg(QString::number(in, 'f', 0), QString::number(out, 'f', 0));
-    // Beside the marker, on the side with room; below it when the curve runs along the top.
-    const bool left = at.x() > 140;
-    drawTag(painter, text, QPointF(left ? at.x() - 8 : at.x() + 8, at.y()),
-            (left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, size());
+    // Beside the marker, on the side with room, in the corner the curve leaves free:
+    // below right or above left of a rising curve, above right or below left of a
+    // falling one. It stays within the plot, clear of the axis labels.
+    const bool right
+        = at.x() + 6 + tagSize(QFontMetricsF(painter.font()), text).width() <= width() - 2;
+    const bool rising = valueAt(in + 1) >= valueAt(in - 1);
+    const bool below = rising == right;
+    drawTag(painter, text,
+            QPointF(right ? at.x() + 6 : at.x() - 6, below ? at.y() + 4 : at.y() - 4),
+            (right ? Qt::AlignRight : Qt::AlignLeft) | (below ? Qt::AlignBottom : Qt::AlignTop),
+            QRectF(0, 0, width() - 2, 200));
 }
 
 QByteArray KestAxis::presetCurve(Preset preset)
@@ -304,7 +315,8 @@ bool KestAxis::pasteCurve(QString *why)
     if (why)
         *why = reason;
     if (pasted.isEmpty()) {
-        QToolTip::showText(mapToGlobal(QPoint(20, 100)), reason, this);
+        // Not parented to the editor: the page's dark background would reach the tip.
+        QToolTip::showText(mapToGlobal(QPoint(20, 100)), reason);
         return false;
     }
     setCurve(pasted);
@@ -395,6 +407,14 @@ void KestAxis::contextMenuEvent(QContextMenuEvent *event)
     // The menu takes the mouse: the release that would end a drag never arrives here.
     grabbed = -1;
     QMenu menu(this);
+    // The page's dark background reaches the menu too; its text and items need colours
+    // of their own to be read on it.
+    menu.setStyleSheet(QStringLiteral(
+        "QMenu { background-color: rgb(40,40,40); color: white; border: 1px solid #1192CF; "
+        "padding: 3px 0px; }"
+        "QMenu::item { padding: 4px 20px; }"
+        "QMenu::item:selected { background-color: #1192CF; }"
+        "QMenu::separator { height: 1px; background: #404040; margin: 3px 8px; }"));
     menu.addAction(tr("Linear"), this, [this] { applyPreset(Linear); });
     menu.addAction(tr("Progressive"), this, [this] { applyPreset(Progressive); });
     menu.addAction(tr("Degressive"), this, [this] { applyPreset(Degressive); });
