@@ -110,6 +110,8 @@ KestAxis::KestAxis(QWidget *parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
     curveName = tr("curve");
     setAccessibleName(curveName);
+    setAccessibleDescription(tr("Left and Right choose a point; Up and Down move it by 1 %, "
+                                "Page Up and Page Down by 10 %."));
 }
 
 void KestAxis::setCurve(const QByteArray &bytes)

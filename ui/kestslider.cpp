@@ -24,6 +24,7 @@ constexpr int FULL_SCALE = 21;
 KestSlider::KestSlider(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Left and Right move the handle by 1 %, with Shift by 5 %."));
     keyBurst.setObjectName(QStringLiteral("keyBurst"));
     keyBurst.setParent(this);
     keyBurst.setSingleShot(true);
