@@ -13,11 +13,13 @@ void MainWindow::onJoystickEvent(QByteArray values)
     QLabel *const numbers[] = {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2};
     QProgressBar *const bars[] = {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2};
     QProgressBar *const calBars[] = {ui->pgCal0, ui->pgCal1, ui->pgCal2};
+    KestAxis *const editors[] = {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2};
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
         numbers[p]->setText(QString::number(v));
         bars[p]->setValue(v);
         bars[p]->update();
+        editors[p]->setInputPosition(v); // the live marker on the PROFILES page
     }
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);

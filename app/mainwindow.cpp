@@ -109,6 +109,16 @@ MainWindow::MainWindow(QWidget *parent)
         s->setSide(0);
     for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
         s->setSide(1);
+    // Names for screen readers: "BRAKE curve point 3: 50 %", "BRAKE low deadzone: 5 %".
+    const QString pedals[] = {tr("CLUTCH"), tr("BRAKE"), tr("THROTTLE")};
+    KestAxis *const editors[] = {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2};
+    KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
+    KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        editors[p]->setCurveName(tr("%1 curve").arg(pedals[p]));
+        lows[p]->setHandleName(tr("%1 low deadzone").arg(pedals[p]));
+        highs[p]->setHandleName(tr("%1 high deadzone").arg(pedals[p]));
+    }
 
     calWaitTimer.setObjectName(QStringLiteral("calWaitTimer"));
     retryTimer.setObjectName(QStringLiteral("retryTimer"));

@@ -6,13 +6,23 @@
 // Points are held in percent. The x of point i is fixed at (i + 1) * 100 / 6; only the
 // y changes. The plot has fixed pixel geometry, 2 pixels per percent, with x = 0 % at
 // column 5 and y = 0 % at row 200, and does not follow the widget's size.
+//
+// On top of the plot, and drawn after it, the editor shows where the pedal is on the
+// curve (a marker fed from the input reports, with an "in -> out %" readout), a ring and
+// the value of the point chosen for the keyboard, and offers presets and copy/paste of a
+// curve as text through its context menu. None of this reaches the unit: the page saves
+// the curve as before.
 
 #include <QByteArray>
 #include <QPointF>
 #include <QWidget>
 
+class QContextMenuEvent;
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
+class QPainter;
 
 class KestAxis : public QWidget
 {
@@ -35,15 +45,55 @@ public:
     /// The point in percent of a pixel: ((px - 5) / 2, (200 - py) / 2).
     static QPointF fromScreen(const QPointF &pixel);
 
+    /// Ready-made curves offered in the context menu.
+    enum Preset { Linear, Progressive, Degressive, SCurve };
+    static QByteArray presetCurve(Preset preset);
+    /// Puts a preset into the editor (not into the unit) and repaints.
+    void applyPreset(Preset preset);
+
+    /// Puts the curve on the clipboard as text (see curvetext.h).
+    void copyCurve() const;
+    /// Takes a curve from the clipboard's text. Text that is no curve changes nothing:
+    /// the reason goes to a tooltip and to `why`, and the result is false.
+    bool pasteCurve(QString *why = nullptr);
+
+    /// The pedal's live position, raw 0..65535, shown as a marker on the curve; a
+    /// negative value hides the marker (as before the first input report).
+    void setInputPosition(int raw);
+    int inputPosition() const { return input; }
+    /// The curve's output at x percent, straight between the points and the ends at
+    /// (0, 0) and (100, 100), as the curve is drawn. x is held within 0..100.
+    double valueAt(double x) const;
+
+    /// Names the curve for screen readers, e.g. "BRAKE curve". The editor's accessible
+    /// name then follows the chosen point: "BRAKE curve point 3: 50 %".
+    void setCurveName(const QString &name);
+    /// The chosen point's description for screen readers, counted from 1.
+    QString pointText(int index) const;
+    /// The point the keyboard moves; -1 before the editor first had focus.
+    int chosenPoint() const { return chosen; }
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     static constexpr int POINT_COUNT = 5;
 
+    void choose(int index);
+    void refreshAccessibleName();
+    void paintChoice(QPainter &painter, int index) const;
+    void paintMarker(QPainter &painter) const;
+
     QPointF points[POINT_COUNT]; // the editable points, in percent, in order of x
     int grabbed = -1; // index of the point being dragged; -1 when none
+    int chosen = -1; // the point the keyboard moves; -1 until one is chosen
+    int input = -1; // the pedal's raw position for the marker; -1 when none arrived
+    QString curveName;
 };

@@ -1,12 +1,16 @@
 #include "kestslider.h"
 
 #include <QColor>
+#include <QFocusEvent>
 #include <QFont>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPen>
 #include <QPoint>
 #include <QPolygon>
 #include <QRect>
+#include <QRectF>
 #include <QString>
 
 namespace {
@@ -17,7 +21,16 @@ constexpr int FULL_SCALE = 21;
 
 } // namespace
 
-KestSlider::KestSlider(QWidget *parent) : QLabel(parent) { }
+KestSlider::KestSlider(QWidget *parent) : QLabel(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleDescription(tr("Left and Right move the handle by 1 %, with Shift by 5 %."));
+    keyBurst.setObjectName(QStringLiteral("keyBurst"));
+    keyBurst.setParent(this);
+    keyBurst.setSingleShot(true);
+    keyBurst.setInterval(KEY_BURST_MS);
+    connect(&keyBurst, &QTimer::timeout, this, &KestSlider::endKeyBurst);
+}
 
 void KestSlider::setSide(int s)
 {
@@ -51,6 +64,7 @@ void KestSlider::setValue(int percent)
         move(minX + offset, y());
     else if (side == 1)
         move(maxX - offset, y());
+    refreshAccessibleName();
 }
 
 void KestSlider::mousePressEvent(QMouseEvent *event)
@@ -63,6 +77,8 @@ void KestSlider::mouseReleaseEvent(QMouseEvent *)
 {
     lastPress = QPointF(-1.0, -1.0);
     dragging = false;
+    keysPending = false; // this signal reports the keys' moves too
+    keyBurst.stop();
     Q_EMIT valueChanged();
 }
 
@@ -78,8 +94,10 @@ void KestSlider::mouseMoveEvent(QMouseEvent *event)
     const int newX = x() + step;
     // A step onto or past either end of the travel is dropped whole, not clamped; the
     // next step is still measured from this mouse position.
-    if (minX < newX && newX < maxX)
+    if (minX < newX && newX < maxX) {
         move(newX, y());
+        refreshAccessibleName();
+    }
     lastPress = here;
 }
 
@@ -108,4 +126,68 @@ void KestSlider::paintEvent(QPaintEvent *)
     painter.setPen(Qt::white);
     painter.setFont(QFont(QStringLiteral("Arial"), 10));
     painter.drawText(body, Qt::AlignCenter, QString::asprintf("%d%%", value()));
+
+    // Focus is shown on top of the tab, inside its body.
+    if (hasFocus()) {
+        painter.setPen(QPen(QColor(0xFF, 0xB3, 0x47), 2));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(QRectF(body).adjusted(1, 1, -1, -1), 3, 3, Qt::AbsoluteSize);
+    }
+}
+
+void KestSlider::keyPressEvent(QKeyEvent *event)
+{
+    int towardRight = 0;
+    if (event->key() == Qt::Key_Right)
+        towardRight = 1;
+    else if (event->key() == Qt::Key_Left)
+        towardRight = -1;
+    if (towardRight == 0 || scale <= 0) {
+        QLabel::keyPressEvent(event);
+        return;
+    }
+    // A left handle grows to the right, a right handle to the left. A key stays within
+    // the handle's own range 0..21, ends included, on whole percents.
+    const int step = (event->modifiers() & Qt::ShiftModifier) ? 5 : 1;
+    const int grows = side == 0 ? towardRight : -towardRight;
+    const int target = qBound(0, value() + grows * step, scale);
+    if (target == value())
+        return;
+    setValue(target);
+    keysPending = true;
+    keyBurst.start();
+}
+
+void KestSlider::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QLabel::focusInEvent(event);
+}
+
+void KestSlider::focusOutEvent(QFocusEvent *event)
+{
+    endKeyBurst();
+    update();
+    QLabel::focusOutEvent(event);
+}
+
+void KestSlider::setHandleName(const QString &name)
+{
+    handleName = name;
+    refreshAccessibleName();
+}
+
+void KestSlider::refreshAccessibleName()
+{
+    if (!handleName.isEmpty())
+        setAccessibleName(tr("%1: %2 %").arg(handleName).arg(value()));
+}
+
+void KestSlider::endKeyBurst()
+{
+    if (!keysPending)
+        return;
+    keysPending = false;
+    keyBurst.stop();
+    Q_EMIT valueChanged();
 }

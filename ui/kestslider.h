@@ -6,10 +6,18 @@
 // 0 to 21 %. A left handle (side 0) starts at its form position and grows to the right;
 // a right handle (side 1) starts at its form position and grows to the left. The percent
 // is never stored: it is always worked out from the handle's x() in its parent.
+//
+// A handle also takes focus and moves with Left/Right, a percent a key (five with
+// Shift). A burst of keys ends in one valueChanged(), as a release does, once the keys
+// have stopped for half a second or the handle loses focus: key repeat must not wear
+// the unit's flash with a write per key.
 
 #include <QLabel>
 #include <QPointF>
+#include <QTimer>
 
+class QFocusEvent;
+class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 
@@ -31,8 +39,16 @@ public:
     /// percent outside 0..21 puts the handle outside its travel.
     void setValue(int percent);
 
+    /// Names the handle for screen readers, e.g. "BRAKE low deadzone"; its accessible
+    /// name then reads "BRAKE low deadzone: 5 %" and follows the handle.
+    void setHandleName(const QString &name);
+
+    /// The quiet time after the last key before a key burst is reported, in ms.
+    static constexpr int KEY_BURST_MS = 500;
+
 Q_SIGNALS:
-    /// Emitted on every mouse release on the handle, whether or not it moved.
+    /// Emitted on every mouse release on the handle, whether or not it moved, and once
+    /// at the end of a burst of keys that moved it.
     void valueChanged();
 
 protected:
@@ -40,12 +56,21 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void refreshAccessibleName();
+    void endKeyBurst();
+
     int side = 0; // 0 = left handle, 1 = right handle
     int minX = -1; // leftmost x of the travel, in the parent's coordinates
     int maxX = -1; // rightmost x of the travel
     int scale = -1; // the percent at full travel
     QPointF lastPress {-1.0, -1.0}; // global mouse position of the drag; (-1, -1) when idle
     bool dragging = false; // between a press and its release
+    QString handleName;
+    QTimer keyBurst; // the quiet time after the last key of a burst
+    bool keysPending = false; // keys moved the handle and nothing reported it yet
 };

@@ -1,15 +1,40 @@
 // Takes a screenshot of every page of the window, attached to the simulated unit with
 // a few profiles, for docs/img/:
 //   kest-shots <output folder>
+// and four of tuning: a focused deadzone handle, a curve point moved with the keys, the
+// curve editor's context menu and a refused paste, with the pedals' live markers.
 
+#include "kestaxis.h"
+#include "kestslider.h"
 #include "mainwindow.h"
 #include "simhid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QImage>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTimer>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+void key(QWidget *target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent press(QEvent::KeyPress, code, modifiers);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, code, modifiers);
+    QCoreApplication::sendEvent(target, &release);
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -37,17 +62,99 @@ int main(int argc, char *argv[])
     MainWindow window;
     window.setWindowFlags(Qt::FramelessWindowHint);
     window.show();
-    const char *names[] = {"inputs", "calibration", "profiles", "device", "about"};
-    int page = -1;
+    window.activateWindow();
+
+    const auto save = [&](const char *name) {
+        window.grab().save(out.filePath(QStringLiteral("%1.png").arg(QLatin1String(name))));
+    };
+    const auto page
+        = [&](int n) { window.findChild<QPushButton *>(QStringLiteral("pbS%1").arg(n))->click(); };
+    auto *brakeLow = window.findChild<KestSlider *>(QStringLiteral("lbDzL1"));
+    auto *brakeCurve = window.findChild<KestAxis *>(QStringLiteral("ctAdc1"));
+
+    // Each step saves what the previous one set up, then sets up the next.
+    const std::vector<std::function<void()>> steps = {
+        [&] { page(1); },
+        [&] {
+            save("inputs");
+            page(2);
+        },
+        [&] {
+            save("calibration");
+            page(3);
+        },
+        [&] {
+            save("profiles");
+            page(4);
+        },
+        [&] {
+            save("device");
+            page(5);
+        },
+        [&] {
+            save("about");
+            page(1);
+        },
+        [&] {
+            brakeLow->setFocus(Qt::TabFocusReason);
+            key(brakeLow, Qt::Key_Right, Qt::ShiftModifier);
+            key(brakeLow, Qt::Key_Right, Qt::ShiftModifier);
+        },
+        [&] {
+            // The handles under the bars, twice their size.
+            window.grab(QRect(170, 428, 660, 66))
+                .scaled(1320, 132, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .save(out.filePath(QStringLiteral("deadzone-focus.png")));
+            page(3);
+            brakeCurve->setFocus(Qt::TabFocusReason);
+            key(brakeCurve, Qt::Key_Right);
+            key(brakeCurve, Qt::Key_Right);
+            key(brakeCurve, Qt::Key_Up);
+            key(brakeCurve, Qt::Key_Up);
+        },
+        [&] {
+            save("curve-keys");
+            // The menu runs its own event loop; the next step photographs it.
+            QTimer::singleShot(0, brakeCurve, [&] {
+                const QPoint at(150, 60);
+                QContextMenuEvent event(QContextMenuEvent::Mouse, at, brakeCurve->mapToGlobal(at));
+                QCoreApplication::sendEvent(brakeCurve, &event);
+            });
+        },
+        [&] {
+            // A popup is a window of its own: paint it over the window's picture.
+            QImage shot = window.grab().toImage();
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                QPainter painter(&shot);
+                painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
+                painter.end();
+                menu->close();
+            }
+            shot.save(out.filePath(QStringLiteral("curve-menu.png")));
+        },
+        [&] {
+            QApplication::clipboard()->setText(QStringLiteral("kest-curve:10,20,30,40"));
+            brakeCurve->pasteCurve();
+        },
+        [&] {
+            QImage shot = window.grab().toImage();
+            QPainter painter(&shot);
+            for (QWidget *top : QApplication::topLevelWidgets())
+                if (top->inherits("QTipLabel") && top->isVisible())
+                    painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+            painter.end();
+            shot.save(out.filePath(QStringLiteral("curve-paste.png")));
+        },
+    };
+
+    std::size_t next = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (page >= 0)
-            window.grab().save(out.filePath(QStringLiteral("%1.png").arg(names[page])));
-        if (++page == 5) {
+        if (next == steps.size()) {
             app.quit();
             return;
         }
-        window.findChild<QPushButton *>(QStringLiteral("pbS%1").arg(page + 1))->click();
+        steps[next++]();
     });
     QTimer::singleShot(1000, [&] { timer.start(700); });
     return app.exec();
