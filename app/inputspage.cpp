@@ -21,18 +21,21 @@ void MainWindow::onJoystickEvent(QByteArray values)
         bars[p]->update();
         editors[p]->setInputPosition(v); // the live marker on the PROFILES page
     }
+    bool widened = false; // the calibrating pedal's travel, for its hint line
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
         calBars[p]->setValue(v);
         calBars[p]->update();
         auto &low = calObserved[std::size_t(2 * p)];
         auto &high = calObserved[std::size_t(2 * p + 1)];
+        if (v < low || v > high)
+            widened = widened || p == calibrating;
         if (v < low)
             low = v;
         if (v > high)
             high = v;
     }
-    if (calibrating >= 0)
+    if (widened)
         updateCalibrationTravel();
 }
 
@@ -50,7 +53,6 @@ bool MainWindow::loadDeadzones()
 
 void MainWindow::placeDeadzones(const kest::Report &reply)
 {
-
     KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
     KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
     QLabel *const plates[] = {ui->lbAdcB0, ui->lbAdcB1, ui->lbAdcB2};

@@ -188,12 +188,7 @@ void MainWindow::onInit()
 {
     retryTimer.stop();
     calWaitTimer.stop();
-    if (eventThread.isRunning()) {
-        eventThread.requestInterruption();
-        eventThread.wait();
-    }
-    kest::deviceClose();
-    profilesLoaded = false;
+    detachUnit();
 
     for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
         b->setText(tr("CALIBRATE"));
@@ -221,10 +216,7 @@ void MainWindow::onInit()
     // release or close would commit. Such an attach counts as failed and is tried again.
     if (!readUnitState()) {
         qDebug().noquote() << kNoAnswerHint;
-        eventThread.requestInterruption();
-        eventThread.wait();
-        kest::deviceClose();
-        profilesLoaded = false;
+        detachUnit();
         showWaiting(tr(kNoAnswerHint));
         retryTimer.start();
         return;
@@ -237,6 +229,17 @@ void MainWindow::onInit()
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
         b->setEnabled(true);
     QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
+}
+
+void MainWindow::detachUnit()
+{
+    // The reader closes the handle as it ends; a handle it never had is closed here.
+    if (eventThread.isRunning()) {
+        eventThread.requestInterruption();
+        eventThread.wait();
+    }
+    kest::deviceClose();
+    profilesLoaded = false;
 }
 
 bool MainWindow::readUnitState()

@@ -65,6 +65,8 @@ protected:
 private:
     // start-up and attach
     void showWaiting(const QString &hint);
+    /// Stops the reader and closes the unit; the lists no longer stand for it.
+    void detachUnit();
     bool readUnitState();
     /// An "Error" box for an operation the unit did not take part in or all of.
     void unitError(const QString &what);

@@ -137,9 +137,8 @@ void MainWindow::onClearFlash()
     if (answer != QMessageBox::Yes)
         return;
     if (!kest::deviceWrite(kest::settingWrite(kest::KESTIE_CLEAR_FLASH, 0, false))) {
-        KestMessage::critical(this, tr("Error"),
-                              tr("The flash data was not cleared: the pedal unit did not take "
-                                 "the command. It keeps the settings it had."));
+        unitError(tr("The flash data was not cleared: the pedal unit did not take the "
+                     "command. It keeps the settings it had."));
         return;
     }
     KestMessage::information(this, tr("Notify"), tr("Flash data has been cleared."));
