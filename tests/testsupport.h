@@ -80,7 +80,7 @@ inline QString hexOf(const kest::Report &r)
 inline QStringList wire(const char *kind)
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports(kind))
+    for (const auto &b : kestsim::wireLog().reports(kind))
         out << hexOf(b);
     return out;
 }
@@ -115,17 +115,13 @@ inline kestsim::UnitState unitInUse()
 inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
 {
     kest::deviceClose();
+    kestsim::faults().clear();
     auto &u = kestsim::unit();
     u.setStreaming(false, 250);
-    u.failNextSends(0);
-    u.failNextReplies(0);
-    u.unplugBeforeExchange(0);
-    u.setReplyMode(kestsim::ReplyMode::Normal);
     u.setOpenDenied(false);
-    u.setExchangeDelay(std::chrono::microseconds(0));
     u.plug();
     u.setState(state);
-    u.clearWireLog();
+    kestsim::wireLog().clear();
 }
 
 } // namespace testsupport

@@ -298,7 +298,7 @@ private Q_SLOTS:
         QStringList byMouse;
         {
             auto w = openWindow();
-            kestsim::unit().clearWireLog();
+            kestsim::wireLog().clear();
             dragBy(child(w.get(), "lbDzL1"), 20);
             byMouse = writes();
         }
@@ -310,7 +310,7 @@ private Q_SLOTS:
         auto *handle = child<KestSlider>(w.get(), "lbDzL1");
         auto *quiet = handle->findChild<QTimer *>(QStringLiteral("keyBurst"));
         QVERIFY(quiet);
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(handle, Qt::Key_Right);
         QTest::keyClick(handle, Qt::Key_Right, Qt::ShiftModifier);
@@ -324,7 +324,7 @@ private Q_SLOTS:
         QCOMPARE(readRequests(), QStringList {"0501"}); // read back and placed, as a release
 
         // Focus leaving ends a burst at once.
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
         QTest::keyClick(handle, Qt::Key_Left);
         focusOut(handle);
         QCOMPARE(writes().size(), 1);

@@ -45,7 +45,7 @@ private Q_SLOTS:
     {
         freshUnit();
         QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
     }
     void cleanup() { kest::deviceClose(); }
 
@@ -176,7 +176,7 @@ void TestDevicePage::failedUploadStopsAndNeverCompletes()
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-fail-test.bin"), pattern(100));
     const int ends = kestsim::unit().firmwareEndCount();
-    kestsim::unit().failNextSends(1, sentBefore);
+    kestsim::faults().failNextSends(1, sentBefore);
     QTEST(runUpload(path), "progress");
     // nothing after the failed report, and no end report that went through
     QCOMPARE(wire("set").size(), dataReports);
@@ -191,13 +191,13 @@ void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-reopen-test.bin"), pattern(3200));
     const int ends = kestsim::unit().firmwareEndCount();
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
     KestUpgrade upload;
     QList<int> values;
     connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
     upload.firmwarePath = path;
     upload.start();
-    QTRY_VERIFY(!kestsim::unit().wireReports("set").empty());
+    QTRY_VERIFY(!kestsim::wireLog().reports("set").empty());
     kest::deviceClose();
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
     QVERIFY(upload.wait(15000));
@@ -213,11 +213,11 @@ void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
 void TestDevicePage::uploadWithoutUnitDoesNothing()
 {
     kest::deviceClose();
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-none-test.bin"), pattern(20));
     QCOMPARE(runUpload(path), QList<int> {});
-    QVERIFY(kestsim::unit().wireLog().empty());
+    QVERIFY(kestsim::wireLog().entries().empty());
     QVERIFY(QFile::remove(path));
 }
 
@@ -243,7 +243,7 @@ void TestDevicePage::manualUpdateThroughThePage()
     QTest::mouseClick(child(w.get(), "pbPath"), Qt::LeftButton);
     QCOMPARE(dialogs.requests.at(0).text, QStringLiteral("Firmware File (*.bin);;"));
     QCOMPARE(child<QLineEdit>(w.get(), "lePath")->text(), path);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
 
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     QVERIFY(!child(w.get(), "pbAutoUpgrade")->isEnabled()); // no check while it runs
@@ -323,7 +323,7 @@ void TestDevicePage::closingWaitsForTheUpload()
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-close-test.bin"), image);
     child<QLineEdit>(w.get(), "lePath")->setText(path);
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 256 reports: 0.5 s
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 256 reports: 0.5 s
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     QTRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
 
@@ -358,7 +358,7 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
     QTemporaryDir dir;
     const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), pattern(64));
     child<QLineEdit>(w.get(), "lePath")->setText(path);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     g_previousHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (message.startsWith(QLatin1String("Start upgrade from "))) {
@@ -414,9 +414,10 @@ void TestDevicePage::refusedFirmwareFiles()
     else if (size == -3)
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(5)); // keep the upload short of done
+    // keep the upload short of done
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(5));
     auto w = openWindow();
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     child<QLineEdit>(w.get(), "lePath")->setText(path);
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     if (accepted) {
@@ -435,7 +436,7 @@ void TestDevicePage::refusedFirmwareFiles()
         QTest::qWait(50);
         QVERIFY(writes().isEmpty());
     }
-    kestsim::unit().setExchangeDelay(std::chrono::microseconds(0));
+    kestsim::faults().setExchangeDelay(std::chrono::microseconds(0));
     w.reset(); // waits for the upload thread
     kestsim::unit().plug();
 }
@@ -468,7 +469,7 @@ void TestDevicePage::clearFlash()
     dialogs.button = yes ? QMessageBox::Yes : QMessageBox::No;
     auto w = openWindow();
     QCOMPARE(child<QComboBox>(w.get(), "cbPro0")->count(), 1);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     QTest::mouseClick(child(w.get(), "pbClearFlash"), Qt::LeftButton);
     QCOMPARE(dialogs.requests.at(0).kind, KestMessage::Kind::Question);
     QCOMPARE(dialogs.requests.at(0).text,
@@ -476,7 +477,7 @@ void TestDevicePage::clearFlash()
                             "settings stored in the device flash memory."));
     if (!yes) {
         QCOMPARE(dialogs.requests.size(), std::size_t(1));
-        QVERIFY(kestsim::unit().wireLog().empty());
+        QVERIFY(kestsim::wireLog().entries().empty());
         return;
     }
     QCOMPARE(writes().first(), hexOf(report("02 0c 10")));

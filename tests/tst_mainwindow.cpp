@@ -74,7 +74,7 @@ void TestMainWindow::attachReadsTheUnitInOrder()
     expected << "0c0f"
              << "0501";
     QCOMPARE(readRequests(), expected);
-    QCOMPARE(kestsim::unit().wireLog().front().kind, std::string("open"));
+    QCOMPARE(kestsim::wireLog().entries().front().kind, std::string("open"));
 }
 
 void TestMainWindow::unplugReturnsToWaiting_data()
@@ -263,14 +263,14 @@ void TestMainWindow::closeButtonClosesAndStoresActiveProfiles()
     s.kept.activeProfile = 0; // unmarked: nothing is stored yet
     freshUnit(s);
     auto w = openWindow();
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
     QVERIFY(!w->isVisible());
     QVERIFY(!kest::deviceIsOpen());
     // stored form: BRAKE slot 4, the mark and the commit byte
     QCOMPARE(writes(), QStringList {hexOf(report("02 0c 0f 00 04 00 ef ef"))});
     QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF000400u);
-    QCOMPARE(kestsim::unit().wireLog().back().kind, std::string("close"));
+    QCOMPARE(kestsim::wireLog().entries().back().kind, std::string("close"));
 }
 
 void TestMainWindow::destructionWhileTheReaderRuns()

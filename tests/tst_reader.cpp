@@ -130,30 +130,31 @@ void TestReader::shortReportKeepsOlderBytes()
 
 void TestReader::reportAtTheStopIsStillEmitted()
 {
-    auto &u = kestsim::unit();
-    u.setExchangeDelay(std::chrono::milliseconds(300)); // each read takes this long
-    const int before = u.inputReadsStarted();
-    u.setPedals(5, 6, 7);
+    auto &faults = kestsim::faults();
+    faults.setExchangeDelay(std::chrono::milliseconds(300)); // each read takes this long
+    const int before = faults.inputReadsStarted();
+    kestsim::unit().setPedals(5, 6, 7);
     start();
-    QTRY_VERIFY(u.inputReadsStarted() > before); // the reader is inside its first read
+    // the reader is inside its first read
+    QTRY_VERIFY(faults.inputReadsStarted() > before);
     reader->requestInterruption();
     QVERIFY(reader->wait(5000));
     QCoreApplication::processEvents();
     QCOMPARE(recorder->values.size(), 1);
     QCOMPARE(recorder->disconnects, 0);
-    u.setExchangeDelay(std::chrono::microseconds(0));
+    faults.setExchangeDelay(std::chrono::microseconds(0));
 }
 
 void TestReader::stopClosesWithoutDisconnect()
 {
     start();
-    QTRY_VERIFY(kestsim::unit().inputReadsStarted() > 0);
+    QTRY_VERIFY(kestsim::faults().inputReadsStarted() > 0);
     reader->requestInterruption();
     QVERIFY(reader->wait(5000));
     QCoreApplication::processEvents();
     QVERIFY(!deviceIsOpen());
     QCOMPARE(recorder->disconnects, 0);
-    QCOMPARE(kestsim::unit().wireLog().back().kind, std::string("close"));
+    QCOMPARE(kestsim::wireLog().entries().back().kind, std::string("close"));
     QTRY_COMPARE(messageCount(kDone), 1);
 }
 
@@ -166,7 +167,7 @@ void TestReader::unplugClosesAndDisconnects()
     QTRY_COMPARE(recorder->disconnects, 1);
     QVERIFY(reader->wait(5000));
     QVERIFY(!deviceIsOpen());
-    QCOMPARE(kestsim::unit().wireLog().back().kind, std::string("close"));
+    QCOMPARE(kestsim::wireLog().entries().back().kind, std::string("close"));
     QCOMPARE(messageCount(kDone), 1);
     QCOMPARE(recorder->order, QStringList({"event", "disconnect"}));
 }
@@ -174,18 +175,18 @@ void TestReader::unplugClosesAndDisconnects()
 void TestReader::nullHandleAtStartDisconnectsAtOnce()
 {
     deviceClose();
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     start();
     QVERIFY(reader->wait(5000));
     QTRY_COMPARE(recorder->disconnects, 1);
     QCOMPARE(messageCount(kDone), 0);
-    QVERIFY(kestsim::unit().wireLog().empty()); // nothing to close
+    QVERIFY(kestsim::wireLog().entries().empty()); // nothing to close
 }
 
 void TestReader::idleUnitEmitsNothing()
 {
     start();
-    QTRY_VERIFY(kestsim::unit().inputReadsStarted() > 3); // several empty polls
+    QTRY_VERIFY(kestsim::faults().inputReadsStarted() > 3); // several empty polls
     QTest::qWait(50);
     QCOMPARE(recorder->values.size(), 0);
     QCOMPARE(recorder->disconnects, 0);

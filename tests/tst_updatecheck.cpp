@@ -147,7 +147,7 @@ std::unique_ptr<MainWindow> TestUpdateCheck::openDevicePage()
 {
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     return w;
 }
 
@@ -717,13 +717,13 @@ void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay()
         path->setText(kBase + "mine.bin");
     } else {
         path->setText(writeFile(dir.filePath(QStringLiteral("mine.bin")), mine));
-        kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 125 reports
+        kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 125 reports
     }
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     if (download)
         QTRY_COMPARE(server.requests.size(), 2);
     else
-        QTRY_VERIFY(!kestsim::unit().wireReports("set").empty());
+        QTRY_VERIFY(!kestsim::wireLog().reports("set").empty());
     const QString started = path->text();
 
     server.release(kDocumentPath);

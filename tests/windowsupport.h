@@ -160,7 +160,7 @@ inline void dragBy(QWidget *target, int dx, int step = 1)
 inline QStringList readRequests()
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports("set"))
+    for (const auto &b : kestsim::wireLog().reports("set"))
         if (b.size() > 3 && b[1] == kest::CMD_READ)
             out << QString::asprintf("%02x%02x", b[2], b[3]);
     return out;
@@ -170,7 +170,7 @@ inline QStringList readRequests()
 inline QStringList writes()
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports("set"))
+    for (const auto &b : kestsim::wireLog().reports("set"))
         if (b.size() > 1 && b[1] != kest::CMD_READ)
             out << hexOf(b);
     return out;

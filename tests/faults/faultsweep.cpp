@@ -196,10 +196,7 @@ QList<Operation> FaultSweep::operations()
 bool FaultSweep::attach(MainWindow *w, const kestsim::UnitState &state)
 {
     auto &u = kestsim::unit();
-    u.failNextSends(0);
-    u.failNextReplies(0);
-    u.unplugBeforeExchange(0);
-    u.setReplyMode(kestsim::ReplyMode::Normal);
+    kestsim::faults().clear();
     u.plug();
     u.setState(state);
     in<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
@@ -250,6 +247,8 @@ void FaultSweep::sweep()
 {
     const kestsim::UnitState initial = unitInUse();
     auto &u = kestsim::unit();
+    auto &faults = kestsim::faults();
+    auto &log = kestsim::wireLog();
     std::printf("\n%-26s %9s %5s %16s %11s %9s %15s\n", "operation", "exchanges", "runs",
                 "false successes", "wrong kept", "partial", "not re-attached");
     Outcome total;
@@ -272,19 +271,19 @@ void FaultSweep::sweep()
         MainWindow *w = windowFor();
         QVERIFY2(attach(w, initial), op.name);
         op.prepare(w);
-        u.clearWireLog();
-        const int before = u.exchangeCount();
+        log.clear();
+        const int before = faults.exchangeCount();
         {
             DialogCatcher dialogs;
             op.run(w, dialogs);
             if (!op.success.isEmpty())
                 QVERIFY2(dialogs.texts().contains(op.success), op.name);
         }
-        const int exchanges = u.exchangeCount() - before;
-        const int sends = int(u.wireReports("set").size());
-        const int replies = int(u.wireReports("get").size());
+        const int exchanges = faults.exchangeCount() - before;
+        const int sends = int(log.reports("set").size());
+        const int replies = int(log.reports("get").size());
         const kestsim::Settings done = u.state().kept;
-        const auto acceptable = keptAfterEachWrite(initial, u.wireReports("set"));
+        const auto acceptable = keptAfterEachWrite(initial, log.reports("set"));
         own.reset();
 
         Outcome outcome;
@@ -300,15 +299,13 @@ void FaultSweep::sweep()
                 op.prepare(w);
                 DialogCatcher dialogs;
                 if (fault == Fault::Unplug)
-                    u.unplugBeforeExchange(k);
+                    faults.unplugBeforeExchange(k);
                 else if (fault == Fault::Send)
-                    u.failNextSends(1, k - 1);
+                    faults.failNextSends(1, k - 1);
                 else
-                    u.failNextReplies(1, k - 1);
+                    faults.failNextReplies(1, k - 1);
                 op.run(w, dialogs);
-                u.unplugBeforeExchange(0);
-                u.failNextSends(0);
-                u.failNextReplies(0);
+                faults.clear();
                 ++outcome.runs;
 
                 const kestsim::Settings kept = u.state().kept;
