@@ -174,7 +174,7 @@ private Q_SLOTS:
     {
         auto w = openWindow();
         kestsim::unit().setPedals(100, 32768, 65535);
-        QTRY_COMPARE(child<KestAxis>(w.get(), "ctAdc2")->inputPosition(), 65535);
+        TRY_COMPARE(child<KestAxis>(w.get(), "ctAdc2")->inputPosition(), 65535);
         QCOMPARE(child<KestAxis>(w.get(), "ctAdc1")->inputPosition(), 32768);
         QCOMPARE(child<KestAxis>(w.get(), "ctAdc0")->inputPosition(), 100);
         QVERIFY(writes().isEmpty());
@@ -318,7 +318,7 @@ private Q_SLOTS:
         QTest::keyClick(handle, Qt::Key_Right);
         QVERIFY(writes().isEmpty());
         QCOMPARE(handle->accessibleName(), QStringLiteral("BRAKE low deadzone: 10 %"));
-        QTRY_COMPARE(writes(), byMouse);
+        TRY_COMPARE(writes(), byMouse);
         QVERIFY(!quiet->isActive());
         QCOMPARE(handle->value(), 10);
         QCOMPARE(readRequests(), QStringList {"0501"}); // read back and placed, as a release

@@ -49,7 +49,7 @@ void TestGuidance::waitingSaysWhy()
 
     u.setOpenDenied(false);
     QMetaObject::invokeMethod(w.get(), "onInit");
-    QTRY_COMPARE(currentPage(w.get()), 0);
+    TRY_COMPARE(currentPage(w.get()), 0);
     QVERIFY(hint->isHidden());
 }
 

@@ -51,7 +51,7 @@ void TestInputsPage::livePositions()
 {
     auto w = openWindow();
     kestsim::unit().setPedals(1, 30000, 65535);
-    QTRY_COMPARE(child<QLabel>(w.get(), "lbAdc2")->text(), QStringLiteral("65535"));
+    TRY_COMPARE(child<QLabel>(w.get(), "lbAdc2")->text(), QStringLiteral("65535"));
     QCOMPARE(child<QLabel>(w.get(), "lbAdc0")->text(), QStringLiteral("1"));
     QCOMPARE(child<QProgressBar>(w.get(), "pgAdc1")->value(), 30000);
     QCOMPARE(child<QProgressBar>(w.get(), "pgAdc2")->value(), 65535);
@@ -202,8 +202,8 @@ void TestInputsPage::calibrationStoresWatchedBounds()
     at(3000);
     at(60000);
     at(20001);
-    QTRY_COMPARE(child<QLabel>(w.get(), QString("lbAdc%1").arg(pedal).toLatin1())->text(),
-                 QStringLiteral("20001"));
+    TRY_COMPARE(child<QLabel>(w.get(), QString("lbAdc%1").arg(pedal).toLatin1())->text(),
+                QStringLiteral("20001"));
     kestsim::wireLog().clear();
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), QStringLiteral("CALIBRATE"));
@@ -253,7 +253,7 @@ void TestInputsPage::calibrationWithoutTravelIsRefused()
         std::array<std::uint16_t, 3> p {7, 7, 7};
         p[std::size_t(pedal)] = std::uint16_t(v);
         u.setPedals(p[0], p[1], p[2]);
-        QTRY_COMPARE(number->text(), QString::number(v));
+        TRY_COMPARE(number->text(), QString::number(v));
     }
     kestsim::wireLog().clear();
     QTest::mouseClick(button, Qt::LeftButton);
@@ -266,9 +266,9 @@ void TestInputsPage::calibrationWithoutTravelIsRefused()
 
     // The watch goes on: a real stroke saves.
     u.setPedals(30000, 30000, 30000);
-    QTRY_COMPARE(number->text(), QStringLiteral("30000"));
+    TRY_COMPARE(number->text(), QStringLiteral("30000"));
     u.setPedals(1, 1, 1);
-    QTRY_COMPARE(number->text(), QStringLiteral("1"));
+    TRY_COMPARE(number->text(), QStringLiteral("1"));
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(button->text(), QStringLiteral("CALIBRATE"));
     QCOMPARE(writes().size(), 2);
@@ -280,7 +280,7 @@ void TestInputsPage::attachResetsACalibrationUnderWay()
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
     QTest::mouseClick(child(w.get(), "pbSave1"), Qt::LeftButton);
     kestsim::unit().unplug();
-    QTRY_COMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
+    TRY_COMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
     kestsim::unit().plug();
 }
 

@@ -36,7 +36,7 @@ bool reattach(MainWindow *w)
     kestsim::unit().plug();
     child<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
     QMetaObject::invokeMethod(w, "onInit");
-    return QTest::qWaitFor([&] { return currentPage(w) == 0; });
+    return waitFor([&] { return currentPage(w) == 0; });
 }
 
 /// Starts calibrating pedal p and lets it see the given positions.
@@ -204,7 +204,7 @@ void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
     QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
 
     u.unplug();
-    QTRY_VERIFY(headText(w.get()).startsWith("WAITING"));
+    TRY_VERIFY(headText(w.get()).startsWith("WAITING"));
     QVERIFY(reattach(w.get()));
     QCOMPARE(items(w.get(), "cbPro1"), (QStringList {"Brake A", "Brake B"}));
     QCOMPARE(items(w.get(), "cbPro2"), QStringList {"Gas A"});

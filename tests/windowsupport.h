@@ -88,10 +88,10 @@ inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
     w->setWindowFlags(Qt::FramelessWindowHint);
     w->show();
     if (expectAttach) {
-        if (!QTest::qWaitFor([&] { return currentPage(w.get()) == 0; }, 5000))
+        if (!waitFor([&] { return currentPage(w.get()) == 0; }, 5000))
             qWarning("window did not attach");
     } else {
-        if (!QTest::qWaitFor(
+        if (!waitFor(
                 [&] {
                     return currentPage(w.get()) == 4
                         && headText(w.get()).startsWith(QLatin1String("WAITING"));
