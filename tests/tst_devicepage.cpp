@@ -344,6 +344,7 @@ void TestDevicePage::closingWaitsForTheUpload()
     kest::deviceClose();
     DialogCatcher dialogs;
     auto w = openWindow();
+    w->show();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
     const QByteArray image = pattern(1024);
     const QString path

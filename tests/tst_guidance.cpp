@@ -32,6 +32,7 @@ void TestGuidance::waitingSaysWhy()
     auto &u = kestsim::unit();
     u.unplug();
     auto w = openWindow(false);
+    w->show();
     auto *hint = child<QLabel>(w.get(), "lbWaitHint");
     QVERIFY(hint->isVisible());
     QVERIFY(hint->text().contains("lsusb"));
@@ -56,6 +57,7 @@ void TestGuidance::waitingSaysWhy()
 void TestGuidance::calibrationSaysWhatToDo()
 {
     auto w = openWindow();
+    w->show();
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
     auto *hint = child<QLabel>(w.get(), "lbCalHint");
     auto *save = child<QPushButton>(w.get(), "pbSave1");

@@ -37,6 +37,7 @@ void TestMainWindow::waitsWithoutUnitThenAttaches()
 {
     kestsim::unit().unplug();
     auto w = openWindow(false);
+    w->show();
     QCOMPARE(headText(w.get()), QStringLiteral("WAITING FOR DEVICE..."));
     QCOMPARE(currentPage(w.get()), 4);
     QVERIFY(child(w.get(), "pbStatus")->isVisible());
@@ -100,6 +101,7 @@ void TestMainWindow::unplugReturnsToWaiting()
     QFETCH(QString, button);
     QFETCH(int, page);
     auto w = openWindow();
+    w->show();
     QTest::mouseClick(child(w.get(), button.toLatin1().constData()), Qt::LeftButton);
     QCOMPARE(currentPage(w.get()), page);
     kestsim::unit().unplug();
@@ -164,6 +166,7 @@ void TestMainWindow::clutchModeIsReadAtAttach()
     s.kept.pedalMode = mode;
     freshUnit(s);
     auto w = openWindow();
+    w->show();
     QCOMPARE(child<QCheckBox>(w.get(), "cbClutch")->isChecked(), checked);
     QCOMPARE(child(w.get(), "pgAdc0")->isVisible(), checked);
     QVERIFY(writes().isEmpty() || !writes().join(' ').contains("02 0c 07")); // only read
@@ -270,6 +273,7 @@ void TestMainWindow::closeButtonClosesAndStoresActiveProfiles()
     s.kept.activeProfile = 0; // unmarked: nothing is stored yet
     freshUnit(s);
     auto w = openWindow();
+    w->show();
     kestsim::wireLog().clear();
     QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
     QVERIFY(!w->isVisible());

@@ -211,6 +211,7 @@ void TestUpdateCheck::checkOutcomes()
 
     DialogCatcher dialogs;
     auto w = openDevicePage();
+    w->show(); // the page's status line is checked on screen
     clickCheck(w.get());
     TRY_VERIFY(pageIdle(w.get()));
     // One request (the network library tries a dropped connection once more), through

@@ -81,12 +81,13 @@ inline QString headText(QWidget *window)
     return child<QLabel>(window, "lbHead")->text();
 }
 
-/// A shown window, attached to the simulated unit (or waiting when it is unplugged).
+/// A window attached to the simulated unit (or waiting when it is unplugged). It is not
+/// shown: the tests check what its widgets hold, and painting it at every change would
+/// cost more than most tests do. A test of what is on screen calls show().
 inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
 {
     auto w = std::make_unique<MainWindow>();
     w->setWindowFlags(Qt::FramelessWindowHint);
-    w->show();
     if (expectAttach) {
         if (!waitFor([&] { return currentPage(w.get()) == 0; }, 5000))
             qWarning("window did not attach");
