@@ -7,6 +7,9 @@
 //                                     reads the reply, as one exchange
 //   kest-bench-hid upload FILE        opens the unit and sends FILE as firmware data
 //                                     reports, 16 bytes each, then the end report
+//   kest-bench-hid read               reads input reports as the program's reader does
+//                                     (non-blocking, 10 ms sleep after an empty read)
+//                                     and hands their six bytes to nobody, until ended
 
 #include <hidapi.h>
 
@@ -79,12 +82,33 @@ int upload(hid_device *d, const char *path)
     return 0;
 }
 
+int readInputs(hid_device *d)
+{
+    hid_set_nonblocking(d, 1);
+    unsigned char buffer[17] = {};
+    volatile unsigned sink = 0;
+    for (;;) {
+        const int n = hid_read(d, buffer, sizeof buffer);
+        if (n < 0)
+            return 1;
+        if (n == 0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            continue;
+        }
+        std::vector<unsigned char> values(buffer + 1, buffer + 7);
+        sink = sink + values[0];
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (argc < 3 || (std::strcmp(argv[1], "attach") != 0 && std::strcmp(argv[1], "upload") != 0)) {
-        std::fprintf(stderr, "usage: kest-bench-hid attach REPORT... | upload FILE\n");
+    const bool reader = argc == 2 && std::strcmp(argv[1], "read") == 0;
+    if (!reader
+        && (argc < 3
+            || (std::strcmp(argv[1], "attach") != 0 && std::strcmp(argv[1], "upload") != 0))) {
+        std::fprintf(stderr, "usage: kest-bench-hid attach REPORT... | upload FILE | read\n");
         return 2;
     }
     hid_init();
@@ -93,7 +117,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "kest-bench-hid: no unit\n");
         return 1;
     }
-    const int status = argv[1][0] == 'a' ? attach(d, argc - 2, argv + 2) : upload(d, argv[2]);
+    const int status = reader ? readInputs(d)
+        : argv[1][0] == 'a'   ? attach(d, argc - 2, argv + 2)
+                              : upload(d, argv[2]);
     hid_close(d);
     hid_exit();
     return status;
