@@ -1,26 +1,83 @@
 // The CALIBRATION page: teaching the unit each pedal's travel, one pedal at a time.
 
-#include "mainwindow.h"
+#include "calibrationpage.h"
 
+#include "inputspage.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "pedalmath.h"
-#include "ui_mainwindow.h"
 
-void MainWindow::onCalibrateSave()
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
+
+} // namespace
+
+CalibrationPage::CalibrationPage(const Widgets &widgets, Observation observation,
+                                 InputsPage &inputs, QObject *parent)
+    : QObject(parent), w(widgets), seen(observation), inputs(inputs)
 {
-    QPushButton *const buttons[] = {ui->pbSave0, ui->pbSave1, ui->pbSave2};
-    const QString name = sender() ? sender()->objectName() : QString();
-    int p = -1;
-    for (int i = 0; i < kest::PEDAL_COUNT && p < 0; ++i)
-        if (name.contains(QStringLiteral("Save%1").arg(i)))
-            p = i;
-    if (p < 0)
+    // An addition to the form, below the buttons where it covers nothing.
+    hint = new QLabel(w.page);
+    hint->setObjectName(QStringLiteral("lbCalHint"));
+    hint->setGeometry(0, 392, 751, 18);
+    hint->setAlignment(Qt::AlignCenter);
+    hint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 12px;"));
+    hint->hide();
+
+    watchTimer.setObjectName(QStringLiteral("calWaitTimer"));
+    watchTimer.setParent(this);
+    watchTimer.setSingleShot(true);
+    watchTimer.setInterval(kWatchDelayMs);
+    connect(&watchTimer, &QTimer::timeout, this, &CalibrationPage::startWatch);
+}
+
+void CalibrationPage::showPositions(const QByteArray &values)
+{
+    bool widened = false; // the calibrating pedal's travel, for its hint line
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const std::uint16_t v = kest::pedalPosition(values, p);
+        w.bars[std::size_t(p)]->setValue(v);
+        w.bars[std::size_t(p)]->update();
+        auto &low = seen.observed[std::size_t(2 * p)];
+        auto &high = seen.observed[std::size_t(2 * p + 1)];
+        if (v < low || v > high)
+            widened = widened || p == calibrating;
+        if (v < low)
+            low = v;
+        if (v > high)
+            high = v;
+    }
+    if (widened)
+        updateTravel();
+}
+
+void CalibrationPage::abandon()
+{
+    watchTimer.stop();
+    for (QPushButton *b : w.buttons)
+        b->setText(tr("CALIBRATE"));
+    showHint(-1);
+}
+
+void CalibrationPage::unitError(const QString &what)
+{
+    KestMessage::critical(w.boxParent, tr("Error"), what);
+}
+
+void CalibrationPage::calibrateClicked(int p)
+{
+    if (p < 0 || p >= kest::PEDAL_COUNT)
         return;
+    QPushButton *const *buttons = w.buttons.data();
 
     for (int other = 0; other < kest::PEDAL_COUNT; ++other) {
-        if (other != p && buttons[other]->text().contains(QLatin1String("SAVE"))) {
-            KestMessage::information(this, tr("Notify"),
+        if (other != p && buttons[other]->text() == tr("SAVE")) {
+            KestMessage::information(w.boxParent, tr("Notify"),
                                      tr("Please save other channel calibrate first."));
             return;
         }
@@ -39,27 +96,27 @@ void MainWindow::onCalibrateSave()
                            "keeps the calibration it had."));
         return;
     }
-    calLowIndex = 2 * p;
-    calHighIndex = 2 * p + 1;
+    seen.lowIndex = 2 * p;
+    seen.highIndex = 2 * p + 1;
 
     if (buttons[p]->text() == tr("SAVE")) {
         // The bounds must leave the pedal some travel. They would not when no position
         // arrived since the watch began (low 65535, high 0), nor when the pedal rested or
         // barely moved: the margin added to the low bound would lift it to or over the
         // high one, and the unit would keep that inverted range.
-        const std::uint16_t low = kest::calibratedLow(p, calObserved[std::size_t(calLowIndex)]);
-        const std::uint16_t high = calObserved[std::size_t(calHighIndex)];
+        const std::uint16_t low = kest::calibratedLow(p, seen.observed[std::size_t(seen.lowIndex)]);
+        const std::uint16_t high = seen.observed[std::size_t(seen.highIndex)];
         if (low >= high) {
             const auto answer = KestMessage::question(
-                this, tr("Notify"),
+                w.boxParent, tr("Notify"),
                 tr("Move the pedal through its whole travel, then save.") + QLatin1Char('\n')
                     + tr("Cancel this calibration? The pedal keeps the calibration it had."));
             // The box let events through: a re-attach meanwhile has ended the calibration.
             if (answer == QMessageBox::Yes && buttons[p]->text() == tr("SAVE")) {
-                const bool restored = restoreCalibrationStart(p, calibration, deadzone);
+                const bool restored = restoreStart(p, calibration, deadzone);
                 buttons[p]->setText(tr("CALIBRATE"));
-                showCalibrationHint(-1);
-                loadDeadzones();
+                showHint(-1);
+                inputs.loadDeadzones();
                 if (!restored)
                     unitError(tr("The pedal unit did not take back the calibration it had; "
                                  "plug it in again to bring it back."));
@@ -67,8 +124,8 @@ void MainWindow::onCalibrateSave()
             return;
         }
         calibration[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
-        kest::setRangeValue(calibration, calLowIndex, low);
-        kest::setRangeValue(calibration, calHighIndex, high);
+        kest::setRangeValue(calibration, seen.lowIndex, low);
+        kest::setRangeValue(calibration, seen.highIndex, high);
         if (!kest::deviceWrite(calibration)) {
             unitError(tr("The calibration was not saved: the pedal unit did not take it. It "
                          "keeps the calibration it had; press SAVE to try again."));
@@ -76,28 +133,28 @@ void MainWindow::onCalibrateSave()
         }
 
         deadzone[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
-        kest::setRangeValue(deadzone, calLowIndex, 0);
-        kest::setRangeValue(deadzone, calHighIndex, kest::RAW_MAX);
+        kest::setRangeValue(deadzone, seen.lowIndex, 0);
+        kest::setRangeValue(deadzone, seen.highIndex, kest::RAW_MAX);
         const bool cleared = kest::deviceWrite(deadzone);
 
         // Unread, the handles would keep the old deadzones over the unit's cleared ones,
         // and the next release would commit them back.
-        if (!loadDeadzones() && cleared)
-            placeDeadzones(deadzone);
+        if (!inputs.loadDeadzones() && cleared)
+            inputs.placeDeadzones(deadzone);
         buttons[p]->setText(tr("CALIBRATE"));
-        showCalibrationHint(-1);
+        showHint(-1);
         if (!cleared)
             unitError(tr("The calibration was saved, but the pedal unit did not take the "
                          "cleared deadzones of this pedal: it keeps the deadzones it had."));
         return;
     }
 
-    calStartCalibration = calibration;
-    calStartDeadzone = deadzone;
-    kest::setRangeValue(calibration, calLowIndex, 0);
-    kest::setRangeValue(calibration, calHighIndex, kest::RAW_MAX);
-    kest::setRangeValue(deadzone, calLowIndex, 0);
-    kest::setRangeValue(deadzone, calHighIndex, kest::RAW_MAX);
+    startCalibration = calibration;
+    startDeadzone = deadzone;
+    kest::setRangeValue(calibration, seen.lowIndex, 0);
+    kest::setRangeValue(calibration, seen.highIndex, kest::RAW_MAX);
+    kest::setRangeValue(deadzone, seen.lowIndex, 0);
+    kest::setRangeValue(deadzone, seen.highIndex, kest::RAW_MAX);
     if (!kest::deviceWrite(calibration)) {
         unitError(tr("The calibration did not start: the pedal unit did not answer. It keeps "
                      "the calibration it had."));
@@ -105,67 +162,67 @@ void MainWindow::onCalibrateSave()
     }
     if (!kest::deviceWrite(deadzone)) {
         // The neutral calibration is only in effect; the table just read goes back.
-        calStartCalibration[kest::RANGE_COMMIT_POS] = 0;
-        kest::deviceWrite(calStartCalibration);
+        startCalibration[kest::RANGE_COMMIT_POS] = 0;
+        kest::deviceWrite(startCalibration);
         unitError(tr("The calibration did not start: the pedal unit did not answer. It keeps "
                      "the calibration it had."));
         return;
     }
     buttons[p]->setText(tr("SAVE"));
-    showCalibrationHint(p);
-    calWaitTimer.start();
+    showHint(p);
+    watchTimer.start();
 }
 
-bool MainWindow::restoreCalibrationStart(int pedal, kest::Report calibration, kest::Report deadzone)
+bool CalibrationPage::restoreStart(int pedal, kest::Report calibration, kest::Report deadzone)
 {
     // Only this pedal's bounds go back, as they were when its calibration started: the
     // other pedals' may have changed since. Into effect only, since what the unit keeps
     // did not change during the calibration.
     for (int k : {2 * pedal, 2 * pedal + 1}) {
-        kest::setRangeValue(calibration, k, kest::rangeValue(calStartCalibration, k));
-        kest::setRangeValue(deadzone, k, kest::rangeValue(calStartDeadzone, k));
+        kest::setRangeValue(calibration, k, kest::rangeValue(startCalibration, k));
+        kest::setRangeValue(deadzone, k, kest::rangeValue(startDeadzone, k));
     }
     calibration[kest::RANGE_COMMIT_POS] = 0;
     deadzone[kest::RANGE_COMMIT_POS] = 0;
     return kest::deviceWrite(calibration) && kest::deviceWrite(deadzone);
 }
 
-void MainWindow::onCalibrateWait()
+void CalibrationPage::startWatch()
 {
-    calObserved[std::size_t(calLowIndex)] = kest::RAW_MAX;
-    calObserved[std::size_t(calHighIndex)] = 0;
-    updateCalibrationTravel();
+    seen.observed[std::size_t(seen.lowIndex)] = kest::RAW_MAX;
+    seen.observed[std::size_t(seen.highIndex)] = 0;
+    updateTravel();
 }
 
-void MainWindow::showCalibrationHint(int pedal)
+void CalibrationPage::showHint(int pedal)
 {
-    QPushButton *const buttons[] = {ui->pbSave0, ui->pbSave1, ui->pbSave2};
     calibrating = pedal;
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-        buttons[p]->setToolTip(p == pedal ? tr("Press the pedal all the way down, let it come "
-                                               "back up, then click SAVE.")
-                                          : QString());
-    calHint->setVisible(pedal >= 0);
-    updateCalibrationTravel();
+        w.buttons[std::size_t(p)]->setToolTip(
+            p == pedal ? tr("Press the pedal all the way down, let it come "
+                            "back up, then click SAVE.")
+                       : QString());
+    hint->setVisible(pedal >= 0);
+    updateTravel();
 }
 
-void MainWindow::updateCalibrationTravel()
+void CalibrationPage::updateTravel()
 {
     if (calibrating < 0)
         return;
     static const char *const names[]
         = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"), QT_TR_NOOP("THROTTLE")};
-    const std::uint16_t low = calObserved[std::size_t(2 * calibrating)];
-    const std::uint16_t high = calObserved[std::size_t(2 * calibrating + 1)];
+    const std::uint16_t low = seen.observed[std::size_t(2 * calibrating)];
+    const std::uint16_t high = seen.observed[std::size_t(2 * calibrating + 1)];
     // Before the first position of the watch, or during its first half second, there is
     // no travel to show yet.
-    const QString travel = calWaitTimer.isActive() || low > high
+    const QString travel = watchTimer.isActive() || low > high
         ? tr("no travel seen yet")
         : tr("travel seen %1 to %2 (%3 %)")
               .arg(low)
               .arg(high)
               .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
-    calHint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
-                        "SAVE; %2.")
-                         .arg(tr(names[calibrating]), travel));
+    hint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
+                     "SAVE; %2.")
+                      .arg(tr(names[calibrating]), travel));
 }

@@ -1,45 +1,40 @@
 // The INPUTS page: live positions, deadzone handles and the clutch switch.
 
-#include "mainwindow.h"
+#include "inputspage.h"
 
 #include "kestdevice.h"
+#include "kestmessage.h"
+#include "kestslider.h"
 #include "pedalmath.h"
-#include "ui_mainwindow.h"
 
+#include <QCheckBox>
 #include <QDebug>
+#include <QLabel>
+#include <QProgressBar>
 
-void MainWindow::onJoystickEvent(QByteArray values)
+InputsPage::InputsPage(const Widgets &widgets, QObject *parent) : QObject(parent), w(widgets) { }
+
+void InputsPage::showPositions(const QByteArray &values)
 {
-    QLabel *const numbers[] = {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2};
-    QProgressBar *const bars[] = {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2};
-    QProgressBar *const calBars[] = {ui->pgCal0, ui->pgCal1, ui->pgCal2};
-    KestAxis *const editors[] = {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2};
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
-        numbers[p]->setText(QString::number(v));
-        bars[p]->setValue(v);
-        bars[p]->update();
-        editors[p]->setInputPosition(v); // the live marker on the PROFILES page
+        w.numbers[std::size_t(p)]->setText(QString::number(v));
+        w.bars[std::size_t(p)]->setValue(v);
+        w.bars[std::size_t(p)]->update();
     }
-    bool widened = false; // the calibrating pedal's travel, for its hint line
-    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        const std::uint16_t v = kest::pedalPosition(values, p);
-        calBars[p]->setValue(v);
-        calBars[p]->update();
-        auto &low = calObserved[std::size_t(2 * p)];
-        auto &high = calObserved[std::size_t(2 * p + 1)];
-        if (v < low || v > high)
-            widened = widened || p == calibrating;
-        if (v < low)
-            low = v;
-        if (v > high)
-            high = v;
-    }
-    if (widened)
-        updateCalibrationTravel();
 }
 
-bool MainWindow::loadDeadzones()
+bool InputsPage::readClutch()
+{
+    std::uint32_t mode = 0;
+    if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
+        return false;
+    w.clutch->setChecked(kest::pedalModeEnabled(mode));
+    updateClutchVisibility();
+    return true;
+}
+
+bool InputsPage::loadDeadzones()
 {
     // Without an answer there is nothing to show: the handles keep their places rather
     // than jumping to the ends that an unanswered read would give, which the next
@@ -51,58 +46,50 @@ bool MainWindow::loadDeadzones()
     return true;
 }
 
-void MainWindow::placeDeadzones(const kest::Report &reply)
+void InputsPage::placeDeadzones(const kest::Report &reply)
 {
-    KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
-    KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
-    QLabel *const plates[] = {ui->lbAdcB0, ui->lbAdcB1, ui->lbAdcB2};
-    QProgressBar *const bars[] = {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2};
-    const int first = ui->cbClutch->isChecked() ? 0 : 1;
+    const int first = w.clutch->isChecked() ? 0 : 1;
     for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-        lows[p]->setValue(kest::lowPercentFromRaw(kest::rangeValue(reply, 2 * p)));
-        highs[p]->setValue(kest::highPercentFromRaw(kest::rangeValue(reply, 2 * p + 1)));
+        w.lows[std::size_t(p)]->setValue(kest::lowPercentFromRaw(kest::rangeValue(reply, 2 * p)));
+        w.highs[std::size_t(p)]->setValue(
+            kest::highPercentFromRaw(kest::rangeValue(reply, 2 * p + 1)));
     }
-    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-        bars[p]->setGeometry(
-            kest::liveBarGeometry(plates[p]->geometry(), lows[p]->value(), highs[p]->value()));
+    for (std::size_t p = 0; p < std::size_t(kest::PEDAL_COUNT); ++p)
+        w.bars[p]->setGeometry(kest::liveBarGeometry(w.plates[p]->geometry(), w.lows[p]->value(),
+                                                     w.highs[p]->value()));
 }
 
-void MainWindow::onDeadzoneChanged()
+void InputsPage::deadzoneChanged()
 {
     kest::RangeValues values {0, kest::RAW_MAX};
-    KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
-    KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
-    const int first = ui->cbClutch->isChecked() ? 0 : 1;
+    const int first = w.clutch->isChecked() ? 0 : 1;
     for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-        values[std::size_t(2 * p)] = kest::rawFromLowPercent(lows[p]->value());
-        values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(highs[p]->value());
+        values[std::size_t(2 * p)] = kest::rawFromLowPercent(w.lows[std::size_t(p)]->value());
+        values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(w.highs[std::size_t(p)]->value());
     }
     if (!kest::deviceIsOpen())
         return;
     if (!kest::deviceWrite(kest::rangeWrite(kest::RANGE_DEADZONE, values, true)))
-        unitError(tr("The deadzones were not saved: the pedal unit did not take them. It "
-                     "keeps the deadzones it had."));
+        KestMessage::critical(w.boxParent, tr("Error"),
+                              tr("The deadzones were not saved: the pedal unit did not take "
+                                 "them. It keeps the deadzones it had."));
     loadDeadzones();
 }
 
-void MainWindow::updateClutchVisibility()
+void InputsPage::updateClutchVisibility()
 {
-    const bool c = ui->cbClutch->isChecked();
-    for (QWidget *w : std::initializer_list<QWidget *> {ui->lbAdc0, ui->lbAdcB0, ui->pgAdc0,
-                                                        ui->cbPro0, ui->pgCal0, ui->pbSave0,
-                                                        ui->ctAdc0, ui->pbSavePro0, ui->pbDelPro0})
-        w->setVisible(c);
+    const bool c = w.clutch->isChecked();
+    for (QWidget *widget : w.clutchOnly)
+        widget->setVisible(c);
     const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
                             : QStringLiteral("border-image: url(:/img/back.png)");
-    ui->lbMain1->setStyleSheet(sheet);
-    ui->lbMain2->setStyleSheet(sheet);
-    ui->lbDzL0->setVisible(c);
-    ui->lbDzR0->setVisible(c);
+    for (QWidget *backdrop : w.backdrops)
+        backdrop->setStyleSheet(sheet);
 }
 
-void MainWindow::onClutch()
+void InputsPage::clutchClicked()
 {
-    const std::uint32_t c = ui->cbClutch->isChecked() ? 1 : 0;
+    const std::uint32_t c = w.clutch->isChecked() ? 1 : 0;
     updateClutchVisibility();
     if (!kest::deviceIsOpen())
         return;
@@ -115,8 +102,9 @@ void MainWindow::onClutch()
         return;
     }
     // The switch shows what the unit keeps, not a wish it never received.
-    ui->cbClutch->setChecked(!c);
+    w.clutch->setChecked(!c);
     updateClutchVisibility();
-    unitError(tr("The clutch setting was not changed: the pedal unit did not answer. It "
-                 "keeps the setting it had."));
+    KestMessage::critical(w.boxParent, tr("Error"),
+                          tr("The clutch setting was not changed: the pedal unit did not "
+                             "answer. It keeps the setting it had."));
 }

@@ -1,9 +1,15 @@
 #include "mainwindow.h"
 
+#include "calibrationpage.h"
+#include "devicepage.h"
+#include "inputspage.h"
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
+#include "profilefiles.h"
+#include "profilespage.h"
 #include "ui_mainwindow.h"
+#include "updatecheck.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -12,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QNetworkReply>
 #include <QPixmapCache>
 #include <QTimer>
 
@@ -57,8 +64,6 @@ enum class Page { Inputs, Calibration, Profiles, Device, About };
 
 constexpr int kTopBand = 49; ///< a press at or above this y moves the window
 constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
-constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
-constexpr int kCheckStatusMs = 8000; ///< how long a failed check's line stays
 
 } // namespace
 
@@ -120,22 +125,16 @@ MainWindow::MainWindow(QWidget *parent)
         highs[p]->setHandleName(tr("%1 high deadzone").arg(pedals[p]));
     }
 
-    calWaitTimer.setObjectName(QStringLiteral("calWaitTimer"));
     retryTimer.setObjectName(QStringLiteral("retryTimer"));
-    calWaitTimer.setParent(this);
     retryTimer.setParent(this);
-    calWaitTimer.setSingleShot(true);
-    calWaitTimer.setInterval(kWatchDelayMs);
-    connect(&calWaitTimer, &QTimer::timeout, this, &MainWindow::onCalibrateWait);
     // One timer for the retries: an attach that failed half-way and the reader's own
     // report of the lost unit must not start two chains of attempts.
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
 
-    // Additions to the form, placed where they cover nothing of it: why the window waits
-    // (on the ABOUT page, below the web address) and what to do while a pedal calibrates
-    // (on the CALIBRATION page, below the buttons).
+    // An addition to the form, placed where it covers nothing of it: why the window waits
+    // (on the ABOUT page, below the web address).
     waitHint = new QLabel(ui->page5);
     waitHint->setObjectName(QStringLiteral("lbWaitHint"));
     waitHint->setGeometry(110, 280, 540, 90);
@@ -143,27 +142,40 @@ MainWindow::MainWindow(QWidget *parent)
     waitHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     waitHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
     waitHint->hide();
-    calHint = new QLabel(ui->page2);
-    calHint->setObjectName(QStringLiteral("lbCalHint"));
-    calHint->setGeometry(0, 392, 751, 18);
-    calHint->setAlignment(Qt::AlignCenter);
-    calHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 12px;"));
-    calHint->hide();
-    // On the DEVICE page, under the progress bar.
-    checkStatus = new QLabel(ui->page4);
-    checkStatus->setObjectName(QStringLiteral("lbCheckStatus"));
-    checkStatus->setGeometry(200, 140, 461, 21);
-    checkStatus->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
-    checkStatus->hide();
-    checkStatusTimer.setParent(this);
-    checkStatusTimer.setSingleShot(true);
-    checkStatusTimer.setInterval(kCheckStatusMs);
-    connect(&checkStatusTimer, &QTimer::timeout, checkStatus, &QLabel::hide);
+
+    InputsPage::Widgets inputWidgets {
+        {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2},
+        {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2},
+        {ui->lbAdcB0, ui->lbAdcB1, ui->lbAdcB2},
+        {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2},
+        {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2},
+        ui->cbClutch,
+        {ui->lbAdc0, ui->lbAdcB0, ui->pgAdc0, ui->cbPro0, ui->pgCal0, ui->pbSave0, ui->ctAdc0,
+         ui->pbSavePro0, ui->pbDelPro0, ui->lbDzL0, ui->lbDzR0},
+        {ui->lbMain1, ui->lbMain2},
+        this,
+    };
+    inputs = new InputsPage(inputWidgets, this);
+    calibration = new CalibrationPage({{ui->pbSave0, ui->pbSave1, ui->pbSave2},
+                                       {ui->pgCal0, ui->pgCal1, ui->pgCal2},
+                                       ui->page2,
+                                       this},
+                                      {calLowIndex, calHighIndex, calObserved}, *inputs, this);
+    profiles = new ProfilesPage(
+        {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, this);
+    profileFiles = new ProfileFiles(*profiles, this, this);
+    updateCheck
+        = new UpdateCheck({ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
+                           ui->lbCurMd5, ui->lePath, ui->lbVersion, ui->page4, this},
+                          networkManager, updateBaseUrl, upgradeThread, this);
+    device = new DevicePage({ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
+                             ui->lbCurMd5, ui->lePath, this},
+                            upgradeThread, *updateCheck, this);
 
     kest::deviceInit();
 
     ui->stackedWidget->setCurrentIndex(int(Page::About));
-    resetFirmwarePage();
+    device->reset();
 
     QTimer::singleShot(0, this, &MainWindow::onInit);
 }
@@ -187,12 +199,8 @@ MainWindow::~MainWindow()
 void MainWindow::onInit()
 {
     retryTimer.stop();
-    calWaitTimer.stop();
     detachUnit();
-
-    for (QPushButton *b : {ui->pbSave0, ui->pbSave1, ui->pbSave2})
-        b->setText(tr("CALIBRATE"));
-    showCalibrationHint(-1);
+    calibration->abandon();
 
     const kest::DeviceOpenResult opened = kest::deviceOpen();
     if (opened != kest::DeviceOpenResult::Opened) {
@@ -239,7 +247,7 @@ void MainWindow::detachUnit()
         eventThread.wait();
     }
     kest::deviceClose();
-    profilesLoaded = false;
+    profiles->forget();
 }
 
 bool MainWindow::readUnitState()
@@ -253,18 +261,7 @@ bool MainWindow::readUnitState()
     ui->lbVersion->setText(tr("Firmware Version:\t") + version);
     ui->lbVersion->show();
 
-    std::uint32_t mode = 0;
-    if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
-        return false;
-    ui->cbClutch->setChecked(kest::pedalModeEnabled(mode));
-
-    updateClutchVisibility();
-    return reloadProfiles() && loadDeadzones();
-}
-
-void MainWindow::unitError(const QString &what)
-{
-    KestMessage::critical(this, tr("Error"), what);
+    return inputs->readClutch() && profiles->reload() && inputs->loadDeadzones();
 }
 
 void MainWindow::showWaiting(const QString &hint)
@@ -291,13 +288,15 @@ void MainWindow::onClose()
         return;
     }
     // Lists that a failed read cut short would store a made-up choice.
-    if (kest::deviceIsOpen() && !syncActiveProfile())
-        unitError(profilesLoaded
-                      ? tr("The choice of active profiles was not stored: the pedal unit did "
-                           "not answer. It keeps the choice it had.")
-                      : tr("The choice of active profiles was not stored: the profile lists "
-                           "could not be read from the pedal unit. It keeps the choice it "
-                           "had."));
+    if (kest::deviceIsOpen() && !profiles->syncActiveProfile())
+        KestMessage::critical(
+            this, tr("Error"),
+            profiles->loaded()
+                ? tr("The choice of active profiles was not stored: the pedal unit did "
+                     "not answer. It keeps the choice it had.")
+                : tr("The choice of active profiles was not stored: the profile lists "
+                     "could not be read from the pedal unit. It keeps the choice it "
+                     "had."));
     eventThread.requestInterruption();
     eventThread.wait();
     close();
@@ -343,4 +342,116 @@ void MainWindow::mouseReleaseEvent(QMouseEvent *)
 {
     dragPosition = QPointF(-1, -1);
     dragging = false;
+}
+
+int MainWindow::pedalOf(const QObject *sender)
+{
+    const QString name = sender ? sender->objectName() : QString();
+    if (name.isEmpty())
+        return -1;
+    const int digit = name.back().digitValue();
+    return digit >= 0 && digit < kest::PEDAL_COUNT ? digit : -1;
+}
+
+// The page slots: each hands its signal on to the page it belongs to.
+
+void MainWindow::onJoystickEvent(QByteArray values)
+{
+    inputs->showPositions(values);
+    profiles->showPositions(values); // the live markers on the PROFILES page
+    calibration->showPositions(values);
+}
+
+void MainWindow::onDeadzoneChanged()
+{
+    inputs->deadzoneChanged();
+}
+
+void MainWindow::onProfileSave()
+{
+    profiles->save(pedalOf(sender()));
+}
+
+void MainWindow::onProfileRemove()
+{
+    profiles->remove(pedalOf(sender()));
+}
+
+void MainWindow::onProfileChanged()
+{
+    profiles->profileChanged(pedalOf(sender()));
+}
+
+void MainWindow::onProfileExport()
+{
+    profileFiles->exportTable();
+}
+
+void MainWindow::onProfileImport()
+{
+    profileFiles->importTable();
+}
+
+void MainWindow::onCalibrateSave()
+{
+    calibration->calibrateClicked(pedalOf(sender()));
+}
+
+void MainWindow::onCalibrateWait()
+{
+    calibration->startWatch();
+}
+
+void MainWindow::onClutch()
+{
+    inputs->clutchClicked();
+}
+
+void MainWindow::onClearFlash()
+{
+    // Not only the profiles went: the clutch switch and the deadzone handles would show
+    // the settings that were erased, and the next release would commit them again. All
+    // of it is read anew; without an answer the window attaches again.
+    if (device->clearFlash() && (!kest::deviceIsOpen() || !readUnitState()))
+        onInit();
+}
+
+void MainWindow::onShowPath()
+{
+    device->choosePath();
+}
+
+void MainWindow::onUpgrade()
+{
+    device->upgrade();
+}
+
+void MainWindow::onAutoUpgrade()
+{
+    updateCheck->start();
+}
+
+void MainWindow::onUpgradeReady()
+{
+    updateCheck->checkFinished(qobject_cast<QNetworkReply *>(sender()));
+}
+
+void MainWindow::onNetUpgrade()
+{
+    updateCheck->download();
+}
+
+void MainWindow::onNetProgress(qint64 received, qint64 total)
+{
+    updateCheck->downloadProgress(received, total);
+}
+
+void MainWindow::onNetUpgradeReady()
+{
+    updateCheck->downloadFinished(qobject_cast<QNetworkReply *>(sender()));
+}
+
+void MainWindow::onProgress(int percent)
+{
+    device->progress(percent);
 }

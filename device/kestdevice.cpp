@@ -15,7 +15,7 @@ std::mutex &deviceMutex()
 }
 
 hid_device *g_handle = nullptr;
-std::uint64_t g_session = 0; // counts the successful opens
+std::uint64_t g_opening = 0; // counts the successful opens
 
 void closeLocked()
 {
@@ -57,7 +57,7 @@ DeviceOpenResult deviceOpen()
             // Non-blocking from the start: a read that blocked here would hold the device
             // lock, and with it every other call, until the unit sent a report.
             hid_set_nonblocking(g_handle, 1);
-            ++g_session;
+            ++g_opening;
             return DeviceOpenResult::Opened;
         }
     }
@@ -125,16 +125,16 @@ int deviceSend(const Report &report)
     return sendLocked(report);
 }
 
-std::uint64_t deviceSession()
+std::uint64_t deviceOpening()
 {
     std::lock_guard<std::mutex> lock(deviceMutex());
-    return g_handle ? g_session : 0;
+    return g_handle ? g_opening : 0;
 }
 
-int deviceSendInSession(const Report &report, std::uint64_t session)
+int deviceSendInOpening(const Report &report, std::uint64_t opening)
 {
     std::lock_guard<std::mutex> lock(deviceMutex());
-    if (session == 0 || session != g_session)
+    if (opening == 0 || opening != g_opening)
         return -1;
     return sendLocked(report);
 }

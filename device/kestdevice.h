@@ -70,12 +70,12 @@ inline bool deviceWrite(const Report &report)
 
 /// Which opening of the unit the handle stands for: a new number for every successful
 /// deviceOpen, 0 while no unit is open.
-std::uint64_t deviceSession();
+std::uint64_t deviceOpening();
 
-/// deviceSend, but only within the opening `session` (from deviceSession): -1 once the
+/// deviceSend, but only within the opening `opening` (from deviceOpening): -1 once the
 /// unit has been closed, or closed and opened again, since. A transfer that spans many
 /// reports, such as a firmware image, must not carry on into a new opening.
-int deviceSendInSession(const Report &report, std::uint64_t session);
+int deviceSendInOpening(const Report &report, std::uint64_t opening);
 
 /// Returned by deviceRead when no unit is open.
 constexpr int DEVICE_NO_HANDLE = -2;

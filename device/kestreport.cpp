@@ -95,14 +95,6 @@ void setRangeValue(Report &report, int k, std::uint16_t value)
     report[at + 1] = std::uint8_t(value >> 8);
 }
 
-RangeValues rangeValues(const Report &report)
-{
-    RangeValues v {};
-    for (int k = 0; k < RANGE_VALUE_COUNT; ++k)
-        v[std::size_t(k)] = rangeValue(report, k);
-    return v;
-}
-
 static QString utf8UpToZero(const Report &reply, std::size_t from)
 {
     const auto begin = reply.begin() + std::ptrdiff_t(from);
@@ -130,12 +122,6 @@ std::uint16_t pedalPosition(const QByteArray &values, int p)
     if (values.size() < 2 * p + 2)
         return 0;
     return std::uint16_t(std::uint8_t(values[2 * p]) | std::uint8_t(values[2 * p + 1]) << 8);
-}
-
-QString hexText(const std::uint8_t *data, std::size_t length)
-{
-    return QString::fromLatin1(
-        QByteArray(reinterpret_cast<const char *>(data), qsizetype(length)).toHex(' '));
 }
 
 } // namespace kest

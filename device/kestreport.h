@@ -46,7 +46,6 @@ std::uint32_t settingValue(const Report &reply);
 /// Range value k (0..5) of a range reply or write, from bytes 5 + 2k and 6 + 2k.
 std::uint16_t rangeValue(const Report &report, int k);
 void setRangeValue(Report &report, int k, std::uint16_t value);
-RangeValues rangeValues(const Report &report);
 
 /// The firmware version text in bytes 2-19: UTF-8 up to the first zero byte, or all 18
 /// bytes when there is none.
@@ -66,8 +65,5 @@ QByteArray pedalValues(const std::uint8_t *inputReport);
 
 /// Position of pedal p (0..2) in a six-byte pedal-values array.
 std::uint16_t pedalPosition(const QByteArray &values, int p);
-
-/// Hex text "02 0b 0c ..." of a report, for debug output and test messages.
-QString hexText(const std::uint8_t *data, std::size_t length);
 
 } // namespace kest

@@ -28,8 +28,8 @@ void KestUpgrade::run()
     QFile file(firmwarePath);
     // Every report of the image goes to this one opening of the unit: after a lost
     // link and a re-attach the unit would get an image with chunks missing.
-    const std::uint64_t session = kest::deviceSession();
-    if (session == 0)
+    const std::uint64_t opening = kest::deviceOpening();
+    if (opening == 0)
         return;
     qDebug().noquote() << "Upgrading..." + firmwarePath;
     QByteArray image;
@@ -50,7 +50,7 @@ void KestUpgrade::run()
     int last = -1;
     for (qint64 offset = 0; offset < size; offset += kest::FIRMWARE_CHUNK) {
         kest::fillFirmwareData(report, image, offset);
-        const int sent = kest::deviceSendInSession(report, session);
+        const int sent = kest::deviceSendInOpening(report, opening);
         if (sent < 0) {
             // Stop here: the unit must not be told to write a partial image, and the
             // image file stays for another try.
@@ -65,7 +65,7 @@ void KestUpgrade::run()
     }
 
     kest::fillFirmwareEnd(report);
-    if (kest::deviceSendInSession(report, session) < 0) {
+    if (kest::deviceSendInOpening(report, opening) < 0) {
         // Without its end report the unit never writes the image: not a success.
         Q_EMIT progress(-1);
         return;

@@ -1,15 +1,20 @@
 // The online update check ("CHECK UPDATE") and the firmware download that follows an
 // accepted offer, or a "MANUAL UPDATE" of an https:// address.
 
-#include "mainwindow.h"
+#include "updatecheck.h"
 
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestmessage.h"
-#include "ui_mainwindow.h"
+#include "kestupgrade.h"
 
 #include <QDebug>
+#include <QLabel>
+#include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 
 #include <optional>
@@ -19,6 +24,9 @@ namespace {
 // A request that has received nothing for this long is given up, so that a dead
 // connection cannot leave the page disabled for good.
 constexpr int kTransferTimeoutMs = 30000;
+
+// How long a failed check's line stays.
+constexpr int kStatusMs = 8000;
 
 // How much a reply may hold unread before the network thread waits for it to be taken.
 constexpr qint64 kReadBufferSize = 64 * 1024;
@@ -90,32 +98,56 @@ private:
 
 } // namespace
 
-void MainWindow::onAutoUpgrade()
+UpdateCheck::UpdateCheck(const Widgets &widgets, QNetworkAccessManager &network,
+                         const QString &baseUrl, const KestUpgrade &upload, QObject *parent)
+    : QObject(parent), w(widgets), network(network), baseUrl(baseUrl), upload(upload)
+{
+    // An addition to the form, under the progress bar.
+    status = new QLabel(w.page);
+    status->setObjectName(QStringLiteral("lbCheckStatus"));
+    status->setGeometry(200, 140, 461, 21);
+    status->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
+    status->hide();
+    statusTimer.setParent(this);
+    statusTimer.setSingleShot(true);
+    statusTimer.setInterval(kStatusMs);
+    connect(&statusTimer, &QTimer::timeout, status, &QLabel::hide);
+}
+
+std::optional<QByteArray> UpdateCheck::takeImage()
+{
+    return std::exchange(downloadedImage, std::nullopt);
+}
+
+bool UpdateCheck::imageUnderWay() const
+{
+    return downloading() || upload.isRunning();
+}
+
+void UpdateCheck::start()
 {
     // While an image is on its way (a typed address being downloaded, or an upload) the
     // button is disabled: an accepted offer could not be carried out then.
-    if (versionCheck || download || upgradeThread.isRunning())
+    if (checking() || imageUnderWay())
         return;
-    QNetworkReply *reply
-        = networkManager.get(updateRequest(updateBaseUrl + QStringLiteral("version.json")));
+    QNetworkReply *reply = network.get(updateRequest(baseUrl + QStringLiteral("version.json")));
     versionCheck = reply;
     new BoundedBody(reply, kest::VERSION_DOCUMENT_MAX_SIZE);
-    ui->pbAutoUpgrade->setEnabled(false);
-    ui->pbAutoUpgrade->setText(tr("Checking ..."));
-    checkStatus->hide();
-    connect(reply, &QNetworkReply::finished, this, &MainWindow::onUpgradeReady);
+    w.check->setEnabled(false);
+    w.check->setText(tr("Checking ..."));
+    status->hide();
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { checkFinished(reply); });
 }
 
-void MainWindow::showCheckStatus(const QString &text)
+void UpdateCheck::showStatus(const QString &text)
 {
-    checkStatus->setText(text);
-    checkStatus->show();
-    checkStatusTimer.start();
+    status->setText(text);
+    status->show();
+    statusTimer.start();
 }
 
-void MainWindow::onUpgradeReady()
+void UpdateCheck::checkFinished(QNetworkReply *reply)
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
     if (!reply)
         return;
     reply->deleteLater();
@@ -127,26 +159,27 @@ void MainWindow::onUpgradeReady()
     if (!document) {
         // Without a word the button looked broken: it came back in half a second.
         const int error = reply->error(); // 1-199: the connection or the proxy failed
-        showCheckStatus(body && error > 0 && error < 200
-                            ? tr("Update check failed: the update server could not be reached.")
-                            : tr("Update check failed: the update server's answer could not "
-                                 "be read."));
-        settleFirmwarePage();
+        showStatus(body && error > 0 && error < 200
+                       ? tr("Update check failed: the update server could not be reached.")
+                       : tr("Update check failed: the update server's answer could not "
+                            "be read."));
+        Q_EMIT ended();
         return;
     }
     qDebug() << document->object;
 
-    const QString versionLabel = ui->lbVersion->text();
+    const QString versionLabel = w.unitVersion->text();
     if (!versionLabel.isEmpty())
         qDebug().noquote() << versionLabel;
     switch (kest::compareFirmware(versionLabel, document->version)) {
     case kest::UpdateVerdict::NoValidDevice:
-        KestMessage::information(this, tr("Update"), tr("No valid device."));
-        settleFirmwarePage();
+        KestMessage::information(w.boxParent, tr("Update"), tr("No valid device."));
+        Q_EMIT ended();
         return;
     case kest::UpdateVerdict::UpToDate:
-        KestMessage::information(this, tr("Update"), tr("Your firmware is already up to date."));
-        settleFirmwarePage();
+        KestMessage::information(w.boxParent, tr("Update"),
+                                 tr("Your firmware is already up to date."));
+        Q_EMIT ended();
         return;
     case kest::UpdateVerdict::UpdateAvailable:
         break;
@@ -154,79 +187,78 @@ void MainWindow::onUpgradeReady()
     // An image started while the check was under way is still on its way: the offer
     // cannot be taken now, and must neither touch the running one's address, digest and
     // version nor vanish without a word.
-    const auto imageUnderWay = [this] { return download || upgradeThread.isRunning(); };
     if (imageUnderWay()) {
-        KestMessage::information(this, tr("Update"),
+        KestMessage::information(w.boxParent, tr("Update"),
                                  tr("A new firmware is available. Please check again when the "
                                     "running update is finished."));
-        settleFirmwarePage();
+        Q_EMIT ended();
         return;
     }
-    if (KestMessage::question(this, tr("Update"), tr("A new firmware is available, update now?"))
+    if (KestMessage::question(w.boxParent, tr("Update"),
+                              tr("A new firmware is available, update now?"))
             != QMessageBox::Yes
         || imageUnderWay()) {
-        settleFirmwarePage();
+        Q_EMIT ended();
         return;
     }
-    ui->lePath->setText(updateBaseUrl + document->name);
-    ui->lbCurVersion->setText(tr("Version: ") + document->version);
-    ui->lbCurMd5->setText(QStringLiteral("MD5: ") + document->md5);
+    w.path->setText(baseUrl + document->name);
+    w.offeredVersion->setText(tr("Version: ") + document->version);
+    w.offeredDigest->setText(QStringLiteral("MD5: ") + document->md5);
     // the check button stays disabled through the download and the upload
-    QTimer::singleShot(0, this, &MainWindow::onNetUpgrade);
+    QTimer::singleShot(0, this, &UpdateCheck::download);
 }
 
-void MainWindow::onNetUpgrade()
+void UpdateCheck::download()
 {
-    const QString address = ui->lePath->text();
+    const QString address = w.path->text();
     // One image at a time: the running one keeps the page, its address and its digest.
-    if (download || upgradeThread.isRunning())
+    if (imageUnderWay())
         return;
     if (!address.startsWith(QLatin1String("https://"))) {
-        settleFirmwarePage();
+        Q_EMIT ended();
         return;
     }
-    QNetworkReply *reply = networkManager.get(updateRequest(address));
-    download = reply;
+    QNetworkReply *reply = network.get(updateRequest(address));
+    transfer = reply;
     // No image is larger: a longer body is given up as it arrives, not held in memory.
     new BoundedBody(reply, kest::FIRMWARE_MAX_SIZE);
-    connect(reply, &QNetworkReply::downloadProgress, this, &MainWindow::onNetProgress);
-    connect(reply, &QNetworkReply::finished, this, &MainWindow::onNetUpgradeReady);
-    ui->pbAutoUpgrade->setEnabled(false); // a typed address, too, is an image on its way
-    ui->pgUpgrade->show();
-    ui->lbUpgrade->setText(tr("Downloading ..."));
-    ui->lbUpgrade->show();
+    connect(reply, &QNetworkReply::downloadProgress, this, &UpdateCheck::downloadProgress);
+    connect(reply, &QNetworkReply::finished, this, [this, reply] { downloadFinished(reply); });
+    w.check->setEnabled(false); // a typed address, too, is an image on its way
+    w.progress->show();
+    w.phase->setText(tr("Downloading ..."));
+    w.phase->show();
 }
 
-void MainWindow::onNetProgress(qint64 received, qint64 total)
+void UpdateCheck::downloadProgress(qint64 received, qint64 total)
 {
     // No percent for a total of 0 bytes: the bar keeps its value.
     if (const auto percent = kest::downloadPercent(received, total))
-        ui->pgUpgrade->setValue(*percent);
+        w.progress->setValue(*percent);
 }
 
-void MainWindow::onNetUpgradeReady()
+void UpdateCheck::downloadFinished(QNetworkReply *reply)
 {
-    auto *reply = qobject_cast<QNetworkReply *>(sender());
     if (!reply)
         return;
     reply->deleteLater();
-    if (reply == download)
-        download = nullptr;
+    if (reply == transfer)
+        transfer = nullptr;
     // Only the body counts: after a failure it is empty or an error page, whose digest
     // does not match; a body longer than any image was given up on its way.
     const auto image = BoundedBody::of(reply);
-    if (!image || !kest::digestMatches(*image, ui->lbCurMd5->text())) {
-        KestMessage::critical(this, tr("Error"), tr("Download file fail."));
-        settleFirmwarePage();
+    if (!image || !kest::digestMatches(*image, w.offeredDigest->text())) {
+        KestMessage::critical(w.boxParent, tr("Error"), tr("Download file fail."));
+        Q_EMIT ended();
         return;
     }
     const QString path = kest::temporaryImagePath();
     if (!kest::writeTemporaryImage(path, *image)) {
-        KestMessage::critical(this, tr("Error"), tr("Can not write to temp."));
-        settleFirmwarePage();
+        KestMessage::critical(w.boxParent, tr("Error"), tr("Can not write to temp."));
+        Q_EMIT ended();
         return;
     }
     downloadedImage = *image;
-    ui->lePath->setText(path);
-    QTimer::singleShot(0, this, &MainWindow::onUpgrade);
+    w.path->setText(path);
+    Q_EMIT imageReady();
 }

@@ -28,8 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz::check(kest::settingValue(kest::settingWrite(reply[2], value, reply[7] != 0)) == value,
                 "a setting value reads back");
 
-    const kest::RangeValues range = kest::rangeValues(reply);
-    fuzz::check(kest::rangeValues(kest::rangeWrite(reply[3], range, reply[4] != 0)) == range,
+    const auto values = [](const kest::Report &r) {
+        kest::RangeValues v {};
+        for (int k = 0; k < kest::RANGE_VALUE_COUNT; ++k)
+            v[std::size_t(k)] = kest::rangeValue(r, k);
+        return v;
+    };
+    const kest::RangeValues range = values(reply);
+    fuzz::check(values(kest::rangeWrite(reply[3], range, reply[4] != 0)) == range,
                 "a range table reads back");
 
     const QString name = kest::slotName(reply);

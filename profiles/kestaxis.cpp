@@ -136,11 +136,6 @@ QPointF KestAxis::toScreen(const QPointF &percent)
     return QPointF(2 * percent.x() + 5, 200 - 2 * percent.y());
 }
 
-QPointF KestAxis::fromScreen(const QPointF &pixel)
-{
-    return QPointF((pixel.x() - 5) / 2, (200 - pixel.y()) / 2);
-}
-
 void KestAxis::mousePressEvent(QMouseEvent *event)
 {
     const double px = wholePixel(event->position().x());

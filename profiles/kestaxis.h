@@ -42,9 +42,6 @@ public:
     /// The pixel of a point given in percent: (2x + 5, 200 - 2y).
     static QPointF toScreen(const QPointF &percent);
 
-    /// The point in percent of a pixel: ((px - 5) / 2, (200 - py) / 2).
-    static QPointF fromScreen(const QPointF &pixel);
-
     /// Ready-made curves offered in the context menu.
     enum Preset { Linear, Progressive, Degressive, SCurve };
     static QByteArray presetCurve(Preset preset);

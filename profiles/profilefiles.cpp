@@ -1,13 +1,24 @@
 // Export and import of the profile table as INI files.
 
-#include "mainwindow.h"
+#include "profilefiles.h"
 
 #include "kestmessage.h"
 #include "kestprotocol.h"
 #include "profileini.h"
 #include "profileslots.h"
+#include "profilespage.h"
+#include "unitslots.h"
 
-void MainWindow::onProfileExport()
+ProfileFiles::ProfileFiles(ProfilesPage &profiles, QWidget *boxParent, QObject *parent)
+    : QObject(parent), profiles(profiles), boxParent(boxParent)
+{ }
+
+void ProfileFiles::unitError(const QString &what)
+{
+    KestMessage::critical(boxParent, tr("Error"), what);
+}
+
+void ProfileFiles::exportTable()
 {
     const QString chosen = KestMessage::saveFileName();
     if (chosen.isEmpty())
@@ -15,7 +26,7 @@ void MainWindow::onProfileExport()
 
     // The table as the lists show it, not as the unit holds it; lists that a failed
     // read cut short would make a backup that erases the missing profiles when imported.
-    if (!ensureProfilesLoaded()) {
+    if (!profiles.ensureLoaded()) {
         unitError(tr("The profiles were not exported: the profile lists could not be read "
                      "from the pedal unit."));
         return;
@@ -24,22 +35,23 @@ void MainWindow::onProfileExport()
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         QString name;
         QByteArray record;
-        if (findSlotName(slot, name, record))
+        if (profiles.findSlot(slot, name, record))
             table.profiles.append({name, record});
     }
-    table.index = activeProfileWord(true);
+    table.index = profiles.activeProfileWord(true);
 
     if (!kest::writeProfileFile(kest::profileExportName(chosen), table))
-        KestMessage::information(this, tr("Notify"), tr("The profile file could not be written."));
+        KestMessage::information(boxParent, tr("Notify"),
+                                 tr("The profile file could not be written."));
 }
 
-void MainWindow::onProfileImport()
+void ProfileFiles::importTable()
 {
     const QString fileName = KestMessage::openFileName();
     if (fileName.isEmpty())
         return;
     if (!kest::isProfileFileName(fileName)) {
-        KestMessage::information(this, tr("Notify"), tr("Please choose INI file"));
+        KestMessage::information(boxParent, tr("Notify"), tr("Please choose INI file"));
         return;
     }
     // The whole file is checked before the unit is touched. These files are edited by
@@ -47,7 +59,7 @@ void MainWindow::onProfileImport()
     kest::ProfileTable table;
     QString problem;
     if (!kest::readProfileFile(fileName, table, &problem)) {
-        KestMessage::information(this, tr("Notify"),
+        KestMessage::information(boxParent, tr("Notify"),
                                  tr("INI file is not valid.") + QLatin1Char('\n') + problem);
         return;
     }
@@ -56,27 +68,27 @@ void MainWindow::onProfileImport()
     // the user is told so rather than left with half a table and no word.
     bool written = true;
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT && written; ++slot)
-        written = clearProfileSlot(slot);
-    int profiles = 0;
+        written = kest::clearProfileSlot(slot);
+    int imported = 0;
     for (const kest::ProfileEntry &p : table.profiles) {
-        if (!written || !writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record)) {
+        if (!written || !kest::writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record)) {
             written = false;
             break;
         }
-        ++profiles;
+        ++imported;
     }
     if (!written) {
-        reloadProfiles();
+        profiles.reload();
         unitError(tr("The import stopped after %1 of %2 profiles: the pedal unit did not "
                      "answer. Its profile table is incomplete; please import the file again.")
-                      .arg(profiles)
+                      .arg(imported)
                       .arg(table.profiles.size()));
         return;
     }
-    const bool reloaded = reloadProfiles();
+    const bool reloaded = profiles.reload();
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-        selectProfileBySlot(profileCombo(p), kest::activeWordSlot(table.index, p));
-    if (!reloaded || !syncActiveProfile())
+        profiles.selectBySlot(p, kest::activeWordSlot(table.index, p));
+    if (!reloaded || !profiles.syncActiveProfile())
         unitError(tr("The profiles were imported, but the pedal unit did not store the "
                      "file's choice of active profiles."));
 }

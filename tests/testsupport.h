@@ -16,6 +16,22 @@
 
 namespace testsupport {
 
+/// Hex text "02 0b 0c ..." of bytes, for comparisons and test messages.
+inline QString hexText(const std::uint8_t *data, std::size_t length)
+{
+    return QString::fromLatin1(
+        QByteArray(reinterpret_cast<const char *>(data), qsizetype(length)).toHex(' '));
+}
+
+/// All six values of a range table.
+inline kest::RangeValues rangeValues(const kest::Report &report)
+{
+    kest::RangeValues v {};
+    for (int k = 0; k < kest::RANGE_VALUE_COUNT; ++k)
+        v[std::size_t(k)] = kest::rangeValue(report, k);
+    return v;
+}
+
 /// Writes `content` to a new file at `path` and returns the path; a test that cannot
 /// write its own input stops at once.
 inline QString writeFile(const QString &path, const QByteArray &content)
@@ -52,12 +68,12 @@ inline kest::Report toReport(const QString &leading)
 
 inline QString hexOf(const kestsim::Bytes &b)
 {
-    return kest::hexText(b.data(), b.size());
+    return hexText(b.data(), b.size());
 }
 
 inline QString hexOf(const kest::Report &r)
 {
-    return kest::hexText(r.data(), r.size());
+    return hexText(r.data(), r.size());
 }
 
 /// The hex text of every report of one kind on the wire, in order.

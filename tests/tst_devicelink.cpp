@@ -225,22 +225,22 @@ void TestDeviceLink::queriesStayPairedAcrossThreads()
 void TestDeviceLink::sendsStayWithinTheirOpening()
 {
     const Report report = settingWrite(KESTIE_PEDAL_MODE, 1, true);
-    const std::uint64_t first = deviceSession();
+    const std::uint64_t first = deviceOpening();
     QVERIFY(first != 0);
-    QCOMPARE(deviceSendInSession(report, first), int(report.size()));
+    QCOMPARE(deviceSendInOpening(report, first), int(report.size()));
 
     deviceClose();
-    QCOMPARE(deviceSession(), std::uint64_t(0));
-    QCOMPARE(deviceSendInSession(report, first), -1);
-    QCOMPARE(deviceSendInSession(report, 0), -1);
+    QCOMPARE(deviceOpening(), std::uint64_t(0));
+    QCOMPARE(deviceSendInOpening(report, first), -1);
+    QCOMPARE(deviceSendInOpening(report, 0), -1);
 
     QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
-    const std::uint64_t second = deviceSession();
+    const std::uint64_t second = deviceOpening();
     QVERIFY(second != first);
     kestsim::unit().clearWireLog();
-    QCOMPARE(deviceSendInSession(report, first), -1); // the unit was opened again
+    QCOMPARE(deviceSendInOpening(report, first), -1); // the unit was opened again
     QVERIFY(kestsim::unit().wireLog().empty());
-    QCOMPARE(deviceSendInSession(report, second), int(report.size()));
+    QCOMPARE(deviceSendInOpening(report, second), int(report.size()));
     QCOMPARE(deviceSend(report), int(report.size())); // plain sends go to any opening
 }
 

@@ -43,7 +43,7 @@ SlotList keptSlots()
         const QString name = QString::fromUtf8(reinterpret_cast<const char *>(slots[i].name.data()),
                                                qsizetype(slots[i].name.size()));
         out << QString::asprintf("%zu ", i) + name + QStringLiteral(": ")
-                + kest::hexText(slots[i].record.data(), slots[i].record.size());
+                + testsupport::hexText(slots[i].record.data(), slots[i].record.size());
     }
     return out;
 }

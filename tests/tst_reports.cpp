@@ -129,7 +129,7 @@ void TestReports::rangeValuesRoundTrip()
     // A reply changed in one pedal and sent back keeps every other byte as it came.
     Report r = testsupport::toReport(
         QStringLiteral("02 05 01 01 00 10 00 20 00 30 00 40 00 50 00 60 00 aa bb cc"));
-    QCOMPARE(rangeValues(r), (RangeValues {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}));
+    QCOMPARE(testsupport::rangeValues(r), (RangeValues {0x10, 0x20, 0x30, 0x40, 0x50, 0x60}));
     setRangeValue(r, 2, 0);
     setRangeValue(r, 3, 65535);
     QCOMPARE(hexOf(r),

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+class KestUpgrade;
+class UpdateCheck;
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+QT_END_NAMESPACE
+
+/// The DEVICE page: firmware update from a file or an address with its progress, and
+/// erasing the unit's flash. One image goes to the unit at a time.
+class DevicePage : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets
+    {
+        QPushButton *check = nullptr; ///< "CHECK UPDATE"
+        QProgressBar *progress = nullptr;
+        QLabel *phase = nullptr; ///< "Uploading ...", "Writing ..."
+        QLabel *offeredVersion = nullptr;
+        QLabel *offeredDigest = nullptr;
+        QLineEdit *path = nullptr; ///< the image's file or address
+        QWidget *boxParent = nullptr; ///< the window, for message boxes
+    };
+
+    DevicePage(const Widgets &widgets, KestUpgrade &upload, UpdateCheck &check,
+               QObject *parent = nullptr);
+
+    /// The idle page: no progress, "CHECK UPDATE" enabled.
+    void reset();
+    /// Called at every end of a check, a download or an upload: shows what still runs.
+    void settle(bool uploadEnded = false);
+    /// Lets the user pick an image file.
+    void choosePath();
+    /// Uploads the image the path names (an https:// address is downloaded first).
+    void upgrade();
+    /// The upload's progress in percent: 100 done, negative failed.
+    void progress(int percent);
+    /// Asks, then erases the unit's flash. True when the unit took the command: what the
+    /// window shows of the unit's settings is then out of date.
+    bool clearFlash();
+
+private:
+    Widgets w;
+    KestUpgrade &upload;
+    UpdateCheck &check;
+};

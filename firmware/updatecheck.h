@@ -1,0 +1,82 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <optional>
+
+class KestUpgrade;
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QLineEdit;
+class QNetworkAccessManager;
+class QNetworkReply;
+class QProgressBar;
+class QPushButton;
+class QWidget;
+QT_END_NAMESPACE
+
+/// The online update check ("CHECK UPDATE") and the firmware download that follows an
+/// accepted offer, or a "MANUAL UPDATE" of an https:// address. A checked download is
+/// handed to the upload through imageReady().
+class UpdateCheck : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Widgets
+    {
+        QPushButton *check = nullptr; ///< "CHECK UPDATE"
+        QProgressBar *progress = nullptr;
+        QLabel *phase = nullptr; ///< "Downloading ..."
+        QLabel *offeredVersion = nullptr;
+        QLabel *offeredDigest = nullptr; ///< "MD5: " and the digest the image must have
+        QLineEdit *path = nullptr; ///< the image's address or file
+        QLabel *unitVersion = nullptr; ///< the attached unit's "Firmware Version:" line
+        QWidget *page = nullptr; ///< the DEVICE page, which gets the status line
+        QWidget *boxParent = nullptr; ///< the window, for message boxes
+    };
+
+    /// `baseUrl` is where this product's updates are published, empty while no unit is
+    /// attached; `upload` tells whether an image is being uploaded.
+    UpdateCheck(const Widgets &widgets, QNetworkAccessManager &network, const QString &baseUrl,
+                const KestUpgrade &upload, QObject *parent = nullptr);
+
+    /// Asks the server for its newest firmware.
+    void start();
+    /// The answer to start() is in.
+    void checkFinished(QNetworkReply *reply);
+    /// Downloads the image at the https:// address the path shows.
+    void download();
+    void downloadProgress(qint64 received, qint64 total);
+    /// The image is in: checked against its digest, it goes to the upload.
+    void downloadFinished(QNetworkReply *reply);
+
+    bool checking() const { return !versionCheck.isNull(); }
+    bool downloading() const { return !transfer.isNull(); }
+    /// The checked bytes of the latest download, once: the upload sends them rather than
+    /// what the file holds by the time it would read it.
+    std::optional<QByteArray> takeImage();
+
+Q_SIGNALS:
+    /// A check or a download has ended: the page shows what is still running.
+    void ended();
+    /// A download was checked and written to the temporary image file, which the path
+    /// now shows.
+    void imageReady();
+
+private:
+    void showStatus(const QString &text);
+    bool imageUnderWay() const;
+
+    Widgets w;
+    QNetworkAccessManager &network;
+    const QString &baseUrl;
+    const KestUpgrade &upload;
+    QLabel *status = nullptr; ///< why the latest update check found nothing
+    QTimer statusTimer; ///< clears the status line
+    QPointer<QNetworkReply> transfer; ///< the firmware download under way, if any
+    QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
+    std::optional<QByteArray> downloadedImage; ///< a checked download, until taken
+};

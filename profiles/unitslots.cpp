@@ -1,0 +1,56 @@
+#include "unitslots.h"
+
+#include "kestdevice.h"
+#include "profileslots.h"
+
+namespace kest {
+
+int findFreeSlot()
+{
+    for (int slot = 0; slot < PROFILE_SLOT_COUNT; ++slot) {
+        Report reply {};
+        if (!deviceQuery(CMD_PROFILE_NAME, std::uint8_t(slot), reply))
+            return SLOT_READ_FAILED; // an unread slot is not a free one
+        if (isFreeSlotReply(reply))
+            return slot;
+    }
+    return -1;
+}
+
+bool writeProfileSlot(int slot, const QString &name, const QByteArray &record)
+{
+    Report nameReply {};
+    Report reply {};
+    if (!deviceQuery(CMD_PROFILE_NAME, std::uint8_t(slot), nameReply)
+        || !deviceQuery(CMD_PROFILE_CURVE, std::uint8_t(slot), reply))
+        return false;
+    const QByteArray storedRecord(reinterpret_cast<const char *>(reply.data() + 2),
+                                  SLOT_RECORD_SIZE);
+    if (slotName(nameReply) == name && storedRecord == record.left(SLOT_RECORD_SIZE))
+        return true;
+    // The committed curve write keeps the name written before it: without that name it
+    // would keep the old one with the new record.
+    if (!deviceWrite(profileNameWrite(std::uint8_t(slot), name.toLocal8Bit())))
+        return false;
+    if (deviceWrite(profileCurveWrite(std::uint8_t(slot),
+                                      std::uint8_t(record.size() > 1 ? record[1] : 0),
+                                      record.mid(2, CURVE_POINT_COUNT))))
+        return true;
+    // The new name is in effect over the old record: put the old name back, so that the
+    // slot does not read as a profile of no pedal until the unit restarts. Back as the
+    // bytes the unit sent: a free slot's 0xFF filler is no text, and decoded and encoded
+    // again it would come back as a name.
+    QByteArray storedName(reinterpret_cast<const char *>(nameReply.data() + 3), PROFILE_NAME_MAX);
+    const int end = storedName.indexOf('\0');
+    if (end >= 0)
+        storedName.truncate(end);
+    deviceWrite(profileNameWrite(std::uint8_t(slot), storedName));
+    return false;
+}
+
+bool clearProfileSlot(int slot)
+{
+    return writeProfileSlot(slot, QString(), QByteArray(SLOT_RECORD_SIZE, 0));
+}
+
+} // namespace kest
