@@ -5,6 +5,7 @@
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestslider.h"
+#include "livebar.h"
 #include "pedalmath.h"
 
 #include <QCheckBox>
@@ -19,8 +20,7 @@ void InputsPage::showPositions(const QByteArray &values)
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
         w.numbers[std::size_t(p)]->setText(QString::number(v));
-        w.bars[std::size_t(p)]->setValue(v);
-        w.bars[std::size_t(p)]->update();
+        kest::showBarValue(w.bars[std::size_t(p)], v);
     }
 }
 

@@ -63,6 +63,7 @@ const char kNoAnswerHint[]
 enum class Page { Inputs, Calibration, Profiles, Device, About };
 
 constexpr int kTopBand = 49; ///< a press at or above this y moves the window
+constexpr int kFrameMs = 16; ///< the screen's frame, at about 60 Hz
 constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
 
 } // namespace
@@ -132,6 +133,15 @@ MainWindow::MainWindow(QWidget *parent)
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
+    frameTimer.setParent(this);
+    frameTimer.setSingleShot(true);
+    frameTimer.setInterval(kFrameMs);
+    connect(&frameTimer, &QTimer::timeout, this, [this] {
+        if (!positionsPending)
+            return;
+        showNewestPositions();
+        frameTimer.start();
+    });
 
     // An addition to the form, placed where it covers nothing of it: why the window waits
     // (on the ABOUT page, below the web address).
@@ -357,9 +367,24 @@ int MainWindow::pedalOf(const QObject *sender)
 
 void MainWindow::onJoystickEvent(QByteArray values)
 {
-    inputs->showPositions(values);
-    profiles->showPositions(values); // the live markers on the PROFILES page
-    calibration->showPositions(values);
+    // Every report counts for a calibration; the screen shows the newest one at once
+    // and then at most once a frame, so that a fast unit is not painted more often
+    // than anybody can see.
+    calibration->observe(values);
+    newestPositions = std::move(values);
+    positionsPending = true;
+    if (frameTimer.isActive())
+        return;
+    showNewestPositions();
+    frameTimer.start();
+}
+
+void MainWindow::showNewestPositions()
+{
+    positionsPending = false;
+    inputs->showPositions(newestPositions);
+    profiles->showPositions(newestPositions); // the live markers on the PROFILES page
+    calibration->showPositions(newestPositions);
 }
 
 void MainWindow::onDeadzoneChanged()
