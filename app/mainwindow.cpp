@@ -133,6 +133,7 @@ MainWindow::MainWindow(QWidget *parent)
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
+    frameTimer.setObjectName(QStringLiteral("frameTimer"));
     frameTimer.setParent(this);
     frameTimer.setSingleShot(true);
     frameTimer.setInterval(kFrameMs);
