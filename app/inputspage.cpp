@@ -26,11 +26,18 @@ void InputsPage::showPositions(const QByteArray &values)
 
 bool InputsPage::readClutch()
 {
+    if (!readClutchMode())
+        return false;
+    updateClutchVisibility();
+    return true;
+}
+
+bool InputsPage::readClutchMode()
+{
     std::uint32_t mode = 0;
     if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
         return false;
     w.clutch->setChecked(kest::pedalModeEnabled(mode));
-    updateClutchVisibility();
     return true;
 }
 
@@ -83,8 +90,10 @@ void InputsPage::updateClutchVisibility()
         widget->setVisible(c);
     const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
                             : QStringLiteral("border-image: url(:/img/back.png)");
+    // The same sheet again would still decode its picture anew.
     for (QWidget *backdrop : w.backdrops)
-        backdrop->setStyleSheet(sheet);
+        if (backdrop->styleSheet() != sheet)
+            backdrop->setStyleSheet(sheet);
 }
 
 void InputsPage::clutchClicked()

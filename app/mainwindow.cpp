@@ -77,9 +77,11 @@ MainWindow::MainWindow(QWidget *parent)
       calObserved {65535, 0, 65535, 0, 65535, 0},
       networkManager(nullptr)
 {
-    // The two pedal pictures decode to 13.6 MB each, beyond the default cache of 10 MB:
-    // without room for them every repaint of a page would decode its picture again.
-    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 64 * 1024));
+    // A pedal picture decodes to 13.6 MB, beyond the default cache of 10 MB: without
+    // room for it every new look of a backdrop would decode its picture again. Room for
+    // one, the picture on screen: the other is let go once the clutch switch replaces it.
+    constexpr int kPedalPictureKb = 2303 * 1479 * 4 / 1024;
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 10 * 1024 + kPedalPictureKb));
     ui->setupUi(this);
 
     for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
@@ -272,7 +274,12 @@ bool MainWindow::readUnitState()
     ui->lbVersion->setText(tr("Firmware Version:\t") + version);
     ui->lbVersion->show();
 
-    return inputs->readClutch() && profiles->reload() && inputs->loadDeadzones();
+    // The pictures follow the clutch once every read is done: a picture switch decodes
+    // 2303 x 1479 pixels, which the unit's exchanges need not wait for.
+    if (!inputs->readClutchMode() || !profiles->reload() || !inputs->loadDeadzones())
+        return false;
+    inputs->updateClutchVisibility();
+    return true;
 }
 
 void MainWindow::showWaiting(const QString &hint)
