@@ -274,11 +274,12 @@ bool MainWindow::readUnitState()
     ui->lbVersion->setText(tr("Firmware Version:\t") + version);
     ui->lbVersion->show();
 
-    // The pictures follow the clutch once every read is done: a picture switch decodes
-    // 2303 x 1479 pixels, which the unit's exchanges need not wait for.
+    // The pictures follow the clutch after the attach, before the INPUTS page shows: a
+    // picture switch decodes 2303 x 1479 pixels, which neither the unit's exchanges nor
+    // the window's first frame need wait for.
     if (!inputs->readClutchMode() || !profiles->reload() || !inputs->loadDeadzones())
         return false;
-    inputs->updateClutchVisibility();
+    QTimer::singleShot(0, inputs, &InputsPage::updateClutchVisibility);
     return true;
 }
 
