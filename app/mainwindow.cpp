@@ -177,13 +177,13 @@ MainWindow::MainWindow(QWidget *parent)
     profiles = new ProfilesPage(
         {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, this);
     profileFiles = new ProfileFiles(*profiles, this, this);
+    const FirmwareWidgets firmwareWidgets {
+        ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion, ui->lbCurMd5, ui->lePath,
+        ui->lbVersion,     ui->page4,     this,
+    };
     updateCheck
-        = new UpdateCheck({ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
-                           ui->lbCurMd5, ui->lePath, ui->lbVersion, ui->page4, this},
-                          networkManager, updateBaseUrl, upgradeThread, this);
-    device = new DevicePage({ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
-                             ui->lbCurMd5, ui->lePath, this},
-                            upgradeThread, *updateCheck, this);
+        = new UpdateCheck(firmwareWidgets, networkManager, updateBaseUrl, upgradeThread, this);
+    device = new DevicePage(firmwareWidgets, upgradeThread, *updateCheck, this);
 
     kest::deviceInit();
 

@@ -106,7 +106,7 @@ void DevicePage::upgrade()
         settle();
         return;
     }
-    qDebug().noquote() << "Start upgrade from " + path;
+    qDebug().noquote() << QStringLiteral("Start upgrade from ") + path;
     upload.firmwarePath = path;
     upload.verifiedImage = std::move(verified);
     w.check->setEnabled(false); // no check while an image is on its way

@@ -1,16 +1,11 @@
 #pragma once
 
+#include "firmwarewidgets.h"
+
 #include <QObject>
 
 class KestUpgrade;
 class UpdateCheck;
-QT_BEGIN_NAMESPACE
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QWidget;
-QT_END_NAMESPACE
 
 /// The DEVICE page: firmware update from a file or an address with its progress, and
 /// erasing the unit's flash. One image goes to the unit at a time.
@@ -19,16 +14,7 @@ class DevicePage : public QObject
     Q_OBJECT
 
 public:
-    struct Widgets
-    {
-        QPushButton *check = nullptr; ///< "CHECK UPDATE"
-        QProgressBar *progress = nullptr;
-        QLabel *phase = nullptr; ///< "Uploading ...", "Writing ..."
-        QLabel *offeredVersion = nullptr;
-        QLabel *offeredDigest = nullptr;
-        QLineEdit *path = nullptr; ///< the image's file or address
-        QWidget *boxParent = nullptr; ///< the window, for message boxes
-    };
+    using Widgets = FirmwareWidgets;
 
     DevicePage(const Widgets &widgets, KestUpgrade &upload, UpdateCheck &check,
                QObject *parent = nullptr);

@@ -31,7 +31,7 @@ void KestUpgrade::run()
     const std::uint64_t opening = kest::deviceOpening();
     if (opening == 0)
         return;
-    qDebug().noquote() << "Upgrading..." + firmwarePath;
+    qDebug().noquote() << QStringLiteral("Upgrading...") + firmwarePath;
     QByteArray image;
     if (verified) {
         // The file may have been changed since its bytes were checked; they were not.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "firmwarewidgets.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
@@ -9,12 +11,8 @@
 class KestUpgrade;
 QT_BEGIN_NAMESPACE
 class QLabel;
-class QLineEdit;
 class QNetworkAccessManager;
 class QNetworkReply;
-class QProgressBar;
-class QPushButton;
-class QWidget;
 QT_END_NAMESPACE
 
 /// The online update check ("CHECK UPDATE") and the firmware download that follows an
@@ -25,18 +23,7 @@ class UpdateCheck : public QObject
     Q_OBJECT
 
 public:
-    struct Widgets
-    {
-        QPushButton *check = nullptr; ///< "CHECK UPDATE"
-        QProgressBar *progress = nullptr;
-        QLabel *phase = nullptr; ///< "Downloading ..."
-        QLabel *offeredVersion = nullptr;
-        QLabel *offeredDigest = nullptr; ///< "MD5: " and the digest the image must have
-        QLineEdit *path = nullptr; ///< the image's address or file
-        QLabel *unitVersion = nullptr; ///< the attached unit's "Firmware Version:" line
-        QWidget *page = nullptr; ///< the DEVICE page, which gets the status line
-        QWidget *boxParent = nullptr; ///< the window, for message boxes
-    };
+    using Widgets = FirmwareWidgets;
 
     /// `baseUrl` is where this product's updates are published, empty while no unit is
     /// attached; `upload` tells whether an image is being uploaded.

@@ -8,7 +8,7 @@ namespace kest {
 
 namespace {
 
-constexpr int POINTS = 5;
+constexpr int kPoints = 5;
 const QLatin1String PREFIX("kest-curve:");
 
 QByteArray refuse(QString *why, const QString &reason)
@@ -28,7 +28,7 @@ QString tr(const char *text)
 QString curveText(const QByteArray &curve)
 {
     QStringList numbers;
-    for (int i = 0; i < POINTS && i < curve.size(); ++i)
+    for (int i = 0; i < kPoints && i < curve.size(); ++i)
         numbers << QString::number(static_cast<signed char>(curve.at(i)));
     return PREFIX + numbers.join(QLatin1Char(','));
 }
@@ -45,7 +45,7 @@ QByteArray curveFromText(const QString &text, QString *why)
                          "like kest-curve:17,33,50,67,83."));
 
     const QStringList numbers = match.captured(1).split(QLatin1Char(','));
-    if (numbers.size() != POINTS)
+    if (numbers.size() != kPoints)
         return refuse(why,
                       tr("Not a curve: it has %1 numbers, a curve has five.").arg(numbers.size()));
 

@@ -32,8 +32,8 @@ const QColor MARK_COLOUR(0xFF, 0xB3, 0x47);
 const QColor MARK_BACKING(16, 16, 16, 210);
 
 // Half the side of a point's square hit box, and the radius of its drawn circle.
-constexpr double HIT_HALF = 5.0;
-constexpr double HANDLE_RADIUS = 6.0;
+constexpr double kHitHalf = 5.0;
+constexpr double kHandleRadius = 6.0;
 
 QPen linePen(const QColor &colour, int width)
 {
@@ -143,9 +143,9 @@ void KestAxis::mousePressEvent(QMouseEvent *event)
     // The boxes include their edges; the first match wins where two overlap.
     for (int i = 0; i < POINT_COUNT; ++i) {
         const QPointF s = toScreen(points[i]);
-        const double left = s.x() - HIT_HALF;
-        const double top = s.y() - HIT_HALF;
-        if (px >= left && px <= left + 2 * HIT_HALF && py >= top && py <= top + 2 * HIT_HALF) {
+        const double left = s.x() - kHitHalf;
+        const double top = s.y() - kHitHalf;
+        if (px >= left && px <= left + 2 * kHitHalf && py >= top && py <= top + 2 * kHitHalf) {
             grabbed = i;
             choose(i);
             return;
@@ -223,8 +223,8 @@ void KestAxis::paintEvent(QPaintEvent *)
     painter.setBrush(QBrush(AXIS_COLOUR, Qt::SolidPattern));
     for (const QPointF &p : points) {
         const QPointF s = toScreen(p);
-        painter.drawEllipse(QRectF(s.x() - HANDLE_RADIUS, s.y() - HANDLE_RADIUS, 2 * HANDLE_RADIUS,
-                                   2 * HANDLE_RADIUS));
+        painter.drawEllipse(QRectF(s.x() - kHandleRadius, s.y() - kHandleRadius, 2 * kHandleRadius,
+                                   2 * kHandleRadius));
     }
 
     // Everything above is the plot itself; what follows only lies on top of it.
@@ -242,7 +242,7 @@ void KestAxis::paintChoice(QPainter &painter, int index) const
     if (hasFocus()) {
         painter.setPen(linePen(MARK_COLOUR, 2));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(s, HANDLE_RADIUS + 3, HANDLE_RADIUS + 3);
+        painter.drawEllipse(s, kHandleRadius + 3, kHandleRadius + 3);
     }
     painter.setFont(markFont());
     // Above the point, or below it near the top edge.

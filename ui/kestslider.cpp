@@ -16,8 +16,8 @@
 namespace {
 
 // Pixels of travel, and the percent they stand for.
-constexpr int TRAVEL = 42;
-constexpr int FULL_SCALE = 21;
+constexpr int kTravel = 42;
+constexpr int kFullScale = 21;
 
 } // namespace
 
@@ -35,13 +35,13 @@ KestSlider::KestSlider(QWidget *parent) : QLabel(parent)
 void KestSlider::setSide(int s)
 {
     side = s;
-    scale = FULL_SCALE;
+    scale = kFullScale;
     if (s == 0) {
         minX = x();
-        maxX = x() + TRAVEL;
+        maxX = x() + kTravel;
     } else if (s == 1) {
         maxX = x();
-        minX = x() - TRAVEL;
+        minX = x() - kTravel;
     }
 }
 
@@ -59,7 +59,7 @@ int KestSlider::value() const
 
 void KestSlider::setValue(int percent)
 {
-    const int offset = percent * TRAVEL / scale;
+    const int offset = percent * kTravel / scale;
     if (side == 0)
         move(minX + offset, y());
     else if (side == 1)
