@@ -5,6 +5,7 @@
 #include "inputspage.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
+#include "livebar.h"
 #include "pedalmath.h"
 
 #include <QLabel>
@@ -38,11 +39,16 @@ CalibrationPage::CalibrationPage(const Widgets &widgets, Observation observation
 
 void CalibrationPage::showPositions(const QByteArray &values)
 {
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        kest::showBarValue(w.bars[std::size_t(p)], kest::pedalPosition(values, p));
+    observe(values);
+}
+
+void CalibrationPage::observe(const QByteArray &values)
+{
     bool widened = false; // the calibrating pedal's travel, for its hint line
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
-        w.bars[std::size_t(p)]->setValue(v);
-        w.bars[std::size_t(p)]->update();
         auto &low = seen.observed[std::size_t(2 * p)];
         auto &high = seen.observed[std::size_t(2 * p + 1)];
         if (v < low || v > high)

@@ -44,8 +44,12 @@ public:
     CalibrationPage(const Widgets &widgets, Observation observation, InputsPage &inputs,
                     QObject *parent = nullptr);
 
-    /// Follows the newest positions (six bytes, one 16-bit value per pedal).
+    /// Follows the newest positions (six bytes, one 16-bit value per pedal): the bars,
+    /// and what observe() keeps.
     void showPositions(const QByteArray &values);
+    /// Keeps the lowest and highest positions of every report (and the hint line of a
+    /// pedal that calibrates), without touching the bars.
+    void observe(const QByteArray &values);
     /// Starts or saves pedal p's calibration (its button was clicked).
     void calibrateClicked(int pedal);
     /// Half a second after a start: the watch of the pedal's travel begins.

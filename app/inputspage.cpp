@@ -5,6 +5,7 @@
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestslider.h"
+#include "livebar.h"
 #include "pedalmath.h"
 
 #include <QCheckBox>
@@ -19,18 +20,24 @@ void InputsPage::showPositions(const QByteArray &values)
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t v = kest::pedalPosition(values, p);
         w.numbers[std::size_t(p)]->setText(QString::number(v));
-        w.bars[std::size_t(p)]->setValue(v);
-        w.bars[std::size_t(p)]->update();
+        kest::showBarValue(w.bars[std::size_t(p)], v);
     }
 }
 
 bool InputsPage::readClutch()
 {
+    if (!readClutchMode())
+        return false;
+    updateClutchVisibility();
+    return true;
+}
+
+bool InputsPage::readClutchMode()
+{
     std::uint32_t mode = 0;
     if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
         return false;
     w.clutch->setChecked(kest::pedalModeEnabled(mode));
-    updateClutchVisibility();
     return true;
 }
 
@@ -83,8 +90,10 @@ void InputsPage::updateClutchVisibility()
         widget->setVisible(c);
     const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
                             : QStringLiteral("border-image: url(:/img/back.png)");
+    // The same sheet again would still decode its picture anew.
     for (QWidget *backdrop : w.backdrops)
-        backdrop->setStyleSheet(sheet);
+        if (backdrop->styleSheet() != sheet)
+            backdrop->setStyleSheet(sheet);
 }
 
 void InputsPage::clutchClicked()

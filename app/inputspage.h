@@ -41,8 +41,11 @@ public:
 
     /// Shows the newest positions (six bytes, one 16-bit value per pedal).
     void showPositions(const QByteArray &values);
-    /// Reads the clutch mode into the switch; false when the unit did not answer.
+    /// Reads the clutch mode into the switch and shows or hides what follows it; false
+    /// when the unit did not answer.
     bool readClutch();
+    /// Only reads the clutch mode into the switch.
+    bool readClutchMode();
     /// Places the handles at the unit's deadzones; false (handles left alone) when the
     /// unit did not answer.
     bool loadDeadzones();

@@ -3,8 +3,19 @@
 
 #include <QApplication>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 int main(int argc, char *argv[])
 {
+#ifdef __GLIBC__
+    // Blocks of a megabyte and more (a decoded pedal picture is 13.3 MB) come straight
+    // from the system and go back to it when freed. Left to itself, glibc raises this
+    // threshold after the first such block is freed, and the picture decoded at attach
+    // then stays in the heap for good, in use or not.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
     QApplication app(argc, argv);
     kest::applyDarkLook();
     MainWindow window;

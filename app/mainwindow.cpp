@@ -63,6 +63,7 @@ const char kNoAnswerHint[]
 enum class Page { Inputs, Calibration, Profiles, Device, About };
 
 constexpr int kTopBand = 49; ///< a press at or above this y moves the window
+constexpr int kFrameMs = 16; ///< the screen's frame, at about 60 Hz
 constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
 
 } // namespace
@@ -76,9 +77,11 @@ MainWindow::MainWindow(QWidget *parent)
       calObserved {65535, 0, 65535, 0, 65535, 0},
       networkManager(nullptr)
 {
-    // The two pedal pictures decode to 13.6 MB each, beyond the default cache of 10 MB:
-    // without room for them every repaint of a page would decode its picture again.
-    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 64 * 1024));
+    // A pedal picture decodes to 13.6 MB, beyond the default cache of 10 MB: without
+    // room for it every new look of a backdrop would decode its picture again. Room for
+    // one, the picture on screen: the other is let go once the clutch switch replaces it.
+    constexpr int kPedalPictureKb = 2303 * 1479 * 4 / 1024;
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 10 * 1024 + kPedalPictureKb));
     ui->setupUi(this);
 
     for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
@@ -132,6 +135,16 @@ MainWindow::MainWindow(QWidget *parent)
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
+    frameTimer.setObjectName(QStringLiteral("frameTimer"));
+    frameTimer.setParent(this);
+    frameTimer.setSingleShot(true);
+    frameTimer.setInterval(kFrameMs);
+    connect(&frameTimer, &QTimer::timeout, this, [this] {
+        if (!positionsPending)
+            return;
+        showNewestPositions();
+        frameTimer.start();
+    });
 
     // An addition to the form, placed where it covers nothing of it: why the window waits
     // (on the ABOUT page, below the web address).
@@ -264,7 +277,13 @@ bool MainWindow::readUnitState()
     ui->lbVersion->setText(tr("Firmware Version:\t") + version);
     ui->lbVersion->show();
 
-    return inputs->readClutch() && profiles->reload() && inputs->loadDeadzones();
+    // The pictures follow the clutch after the attach, before the INPUTS page shows: a
+    // picture switch decodes 2303 x 1479 pixels, which neither the unit's exchanges nor
+    // the window's first frame need wait for.
+    if (!inputs->readClutchMode() || !profiles->reload() || !inputs->loadDeadzones())
+        return false;
+    QTimer::singleShot(0, inputs, &InputsPage::updateClutchVisibility);
+    return true;
 }
 
 void MainWindow::showWaiting(const QString &hint)
@@ -360,9 +379,24 @@ int MainWindow::pedalOf(const QObject *sender)
 
 void MainWindow::onJoystickEvent(QByteArray values)
 {
-    inputs->showPositions(values);
-    profiles->showPositions(values); // the live markers on the PROFILES page
-    calibration->showPositions(values);
+    // Every report counts for a calibration; the screen shows the newest one at once
+    // and then at most once a frame, so that a fast unit is not painted more often
+    // than anybody can see.
+    calibration->observe(values);
+    newestPositions = std::move(values);
+    positionsPending = true;
+    if (frameTimer.isActive())
+        return;
+    showNewestPositions();
+    frameTimer.start();
+}
+
+void MainWindow::showNewestPositions()
+{
+    positionsPending = false;
+    inputs->showPositions(newestPositions);
+    profiles->showPositions(newestPositions); // the live markers on the PROFILES page
+    calibration->showPositions(newestPositions);
 }
 
 void MainWindow::onDeadzoneChanged()

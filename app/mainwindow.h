@@ -69,6 +69,8 @@ private:
     void detachUnit();
     /// Reads everything the pages show of the unit; false when a read failed.
     bool readUnitState();
+    /// Shows the newest positions on every page that follows them.
+    void showNewestPositions();
     /// The pedal of a sender from the last character of its object name, or -1.
     static int pedalOf(const QObject *sender);
 
@@ -84,6 +86,11 @@ private:
 
     bool dragging = false; ///< the top band is held
     QTimer retryTimer; ///< the next attach attempt while no unit is attached
+    /// Live positions reach the screen at most once a frame: reports come up to 1,000
+    /// times a second, the screen shows some 60 frames.
+    QTimer frameTimer;
+    QByteArray newestPositions; ///< of the latest report
+    bool positionsPending = false; ///< a report came that the screen does not show yet
     QLabel *waitHint = nullptr; ///< why the window waits, on the ABOUT page
     // The page controllers, children of the window.
     InputsPage *inputs = nullptr;

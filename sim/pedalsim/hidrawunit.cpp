@@ -14,7 +14,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <fcntl.h>
+#include <poll.h>
 #include <unistd.h>
 
 namespace kestsim {
@@ -86,6 +88,15 @@ long copyText(UMockdevIoctlData *buffer, const char *text)
     return long(n);
 }
 
+/// Answers a read as hidraw does: one report, cut to the length asked for.
+void completeRead(UMockdevIoctlClient *client, const std::uint8_t *data, std::size_t size)
+{
+    UMockdevIoctlData *buffer = umockdev_ioctl_client_get_arg(client);
+    const std::size_t n = std::min(size, std::size_t(std::max(buffer->data_len, 0)));
+    std::memcpy(buffer->data, data, n);
+    umockdev_ioctl_client_complete(client, long(n), 0);
+}
+
 } // namespace
 
 struct HidrawUnit::Handler
@@ -101,12 +112,13 @@ struct HidrawUnit::Node
     std::string devnode; // "/dev/hidrawN"
     std::vector<std::string> syspaths; // children first, the order of removal
     int master = -1; // the testbed's side of the pty; it owns it
-    int slave = -1; // ours: to set raw mode and to see whether the report was read
+    int slave = -1; // ours: to set raw mode and to take marks out of the node
     bool ready = false; // set up completely: its calls are answered from then on
-    bool opened = false; // a program has opened the node since this plug
-    std::uint64_t reads = 0; // read calls on the node so far
-    bool outstanding = false; // a report is in the node, not read yet
-    std::uint64_t readsAtWrite = 0;
+    // Reports the unit sent and the reader has not read yet, oldest first. For each one
+    // a mark byte waits in the pty, so that poll() on the reader's handle says readable
+    // exactly while a report waits; a read takes one report and one mark.
+    std::deque<Bytes> queue;
+    UMockdevIoctlClient *waitingRead = nullptr; // a blocking read that found no report
     Bytes lastInput;
 };
 
@@ -155,6 +167,10 @@ HidrawUnit::~HidrawUnit()
 {
     m_stop = true;
     m_feeder.join();
+    if (m_node && m_node->waitingRead) {
+        umockdev_ioctl_client_complete(m_node->waitingRead, -1, ENODEV);
+        g_object_unref(m_node->waitingRead);
+    }
     if (m_node && m_node->slave >= 0)
         ::close(m_node->slave);
     m_node.reset();
@@ -342,6 +358,11 @@ void HidrawUnit::unplug()
     m_unit.unplug();
     if (!node)
         return;
+    if (node->waitingRead) {
+        umockdev_ioctl_client_complete(node->waitingRead, -1, ENODEV);
+        g_object_unref(node->waitingRead);
+        node->waitingRead = nullptr;
+    }
     if (node->master < 0)
         ::rmdir((m_root + node->devnode).c_str()); // the stand-in of a denied node
     if (node->slave >= 0) {
@@ -368,9 +389,11 @@ void HidrawUnit::clientConnected(const Handler &h)
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!aliveLocked(h.generation))
             return;
-        m_node->opened = true;
+        // A new handle starts with an empty buffer: what came before it was for nobody.
+        takeMarksLocked(m_node->queue.size());
+        m_node->queue.clear();
+        m_unit.logEvent("open");
     }
-    m_unit.logEvent("open");
 }
 
 long HidrawUnit::featureExchange(unsigned nr, UMockdevIoctlData *buffer, int &err)
@@ -452,15 +475,25 @@ void HidrawUnit::answerIoctl(const Handler &h, UMockdevIoctlClient *client)
 
 void HidrawUnit::answerRead(const Handler &h, UMockdevIoctlClient *client, bool &handled)
 {
-    handled = !waitAlive(h.generation);
-    if (handled) {
+    handled = true;
+    if (!waitAlive(h.generation)) {
         umockdev_ioctl_client_complete(client, -1, ENODEV);
         return;
     }
-    // While the unit is plugged in the program reads the report from the node itself.
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (aliveLocked(h.generation))
-        ++m_node->reads;
+    if (!aliveLocked(h.generation)) {
+        umockdev_ioctl_client_complete(client, -1, ENODEV);
+        return;
+    }
+    if (m_node->queue.empty()) {
+        // Only a blocking read without poll() gets here: the next report answers it.
+        m_node->waitingRead = static_cast<UMockdevIoctlClient *>(g_object_ref(client));
+        return;
+    }
+    const Bytes report = std::move(m_node->queue.front());
+    m_node->queue.pop_front();
+    takeMarksLocked(1);
+    completeRead(client, report.data(), report.size());
 }
 
 void HidrawUnit::answerWrite(const Handler &h, UMockdevIoctlClient *client)
@@ -470,43 +503,72 @@ void HidrawUnit::answerWrite(const Handler &h, UMockdevIoctlClient *client)
     umockdev_ioctl_client_complete(client, -1, alive ? EPIPE : ENODEV);
 }
 
+bool HidrawUnit::takeMarksLocked(std::size_t count)
+{
+    // The pty passes bytes on with a delay: a mark written a moment ago may not have
+    // arrived yet, so wait for it (briefly) rather than leave it to wake the reader for
+    // a report that is gone.
+    std::uint8_t marks[QUEUE_CAPACITY];
+    while (count > 0 && m_node->slave >= 0) {
+        const ssize_t n = ::read(m_node->slave, marks, std::min(count, sizeof marks));
+        if (n > 0) {
+            count -= std::size_t(n);
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        pollfd p {m_node->slave, POLLIN, 0};
+        if (::poll(&p, 1, 1000) <= 0)
+            return false;
+    }
+    return count == 0;
+}
+
+void HidrawUnit::queueReportLocked(const std::uint8_t *data, std::size_t size)
+{
+    Node &node = *m_node;
+    node.lastInput.assign(data, data + size);
+    if (node.waitingRead) {
+        completeRead(node.waitingRead, data, size);
+        g_object_unref(node.waitingRead);
+        node.waitingRead = nullptr;
+        return;
+    }
+    if (node.queue.size() >= QUEUE_CAPACITY) {
+        node.queue.pop_front(); // its mark stays for the new report
+    } else {
+        const std::uint8_t mark = 0;
+        if (::write(node.master, &mark, 1) != 1)
+            std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", node.devnode.c_str(),
+                         std::strerror(errno));
+    }
+    node.queue.push_back(node.lastInput);
+}
+
 void HidrawUnit::feedInputs()
 {
-    // One report at a time: the node is a byte stream, so a second report written before
-    // the program read the first would merge with it. A report counts as read once a
-    // read call came after it and the node is empty again (the pty passes bytes on with
-    // a delay, so an empty node alone proves nothing).
+    // The unit sends at its own rate whether or not anybody reads: reports go into the
+    // node's buffer, where a reader finds them, or where the oldest are dropped.
     Bytes report(64);
-    std::uint64_t generation = 0;
     while (!m_stop) {
-        bool due = false;
+        std::uint64_t generation = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            int queued = 1;
-            if (m_node && m_node->opened && m_node->slave >= 0
-                && (!m_node->outstanding || m_node->reads > m_node->readsAtWrite)
-                && ::ioctl(m_node->slave, FIONREAD, &queued) == 0 && queued == 0) {
-                m_node->outstanding = false;
-                due = true;
+            if (m_node && m_node->ready && m_node->slave >= 0)
                 generation = m_node->generation;
-            }
         }
-        if (!due) {
+        if (generation == 0) {
             sleepMs(1);
             continue;
         }
         const int n = m_unit.readInput(report.data(), report.size(), 20);
+        if (n < 0)
+            sleepMs(1);
         if (n <= 0)
             continue;
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!aliveLocked(generation))
-            continue;
-        m_node->lastInput.assign(report.begin(), report.begin() + n);
-        m_node->outstanding = true;
-        m_node->readsAtWrite = m_node->reads;
-        if (::write(m_node->master, report.data(), std::size_t(n)) < 0)
-            std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", m_node->devnode.c_str(),
-                         std::strerror(errno));
+        if (aliveLocked(generation))
+            queueReportLocked(report.data(), std::size_t(n));
     }
 }
 

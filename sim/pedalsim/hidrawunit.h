@@ -4,8 +4,9 @@
 // unit's sysfs entries (USB device, interface, HID device, hidraw node) and its device
 // node; a program run under umockdev's preload library finds the unit through udev and
 // talks to /dev/hidrawN with the real hidapi. Feature reports and the node's other
-// ioctls reach the PedalUnit model; input reports are written into the node (a pty)
-// one at a time.
+// ioctls reach the PedalUnit model. Input reports wait in the node's buffer, as the
+// kernel keeps them for a hidraw reader: up to 64, the oldest dropped, one whole report
+// per read.
 
 #include "pedalunit.h"
 
@@ -56,6 +57,9 @@ public:
     void answerWrite(const Handler &h, UMockdevIoctlClient *client);
     void clientConnected(const Handler &h);
 
+    /// Reports a hidraw node keeps for its reader; an older one is dropped for a new one.
+    static constexpr std::size_t QUEUE_CAPACITY = 64;
+
 private:
     struct Node;
 
@@ -65,6 +69,8 @@ private:
     bool waitAlive(std::uint64_t generation);
     long featureExchange(unsigned nr, UMockdevIoctlData *buffer, int &err);
     void feedInputs();
+    void queueReportLocked(const std::uint8_t *data, std::size_t size);
+    bool takeMarksLocked(std::size_t count);
 
     PedalUnit &m_unit;
     UMockdevTestbed *m_testbed = nullptr;
