@@ -198,9 +198,12 @@ MainWindow::~MainWindow()
     // Stopped gently: a thread killed inside a device call would leave the device lock
     // held. Neither thread may outlive the objects it uses.
     // The upload goes first: stopping the reader closes the device handle, which would
-    // cut the image off half-way.
-    if (upgradeThread.isRunning())
+    // cut the image off half-way. The image goes out whole; the unit's writing time
+    // after it is not waited out.
+    if (upgradeThread.isRunning()) {
+        upgradeThread.stop();
         upgradeThread.wait();
+    }
     if (eventThread.isRunning()) {
         eventThread.requestInterruption();
         eventThread.wait();

@@ -4,26 +4,47 @@
 #include "firmwareupdate.h"
 #include "kestdevice.h"
 
+#include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
 
-#include <atomic>
-
 namespace {
 
-std::atomic<qint64> closingStepMs {1000};
+constexpr int kWritingStepMs = 1000; ///< each of the unit's four writing steps
 
 } // namespace
 
 KestUpgrade::KestUpgrade(QObject *parent) : QThread(parent) { }
 
-void KestUpgrade::setClosingStep(std::chrono::milliseconds step)
+KestUpgrade::~KestUpgrade()
 {
-    closingStepMs = step.count();
+    stop();
+    wait();
+}
+
+void KestUpgrade::stop()
+{
+    QMutexLocker lock(&stopMutex);
+    stopping = true;
+    stopCondition.wakeAll();
+}
+
+bool KestUpgrade::writingStep()
+{
+    QMutexLocker lock(&stopMutex);
+    const QDeadlineTimer step(kWritingStepMs);
+    while (!stopping && !step.hasExpired())
+        stopCondition.wait(&stopMutex, step);
+    return !stopping;
 }
 
 void KestUpgrade::run()
 {
+    {
+        // A stop belongs to the upload it was meant for, not to the next one.
+        QMutexLocker lock(&stopMutex);
+        stopping = false;
+    }
     const std::optional<QByteArray> verified = verifiedImage;
     QFile file(firmwarePath);
     // Every report of the image goes to this one opening of the unit: after a lost
@@ -71,12 +92,13 @@ void KestUpgrade::run()
         return;
     }
     for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
-        QThread::msleep(quint64(closingStepMs.load()));
+        if (!writingStep())
+            break;
         Q_EMIT progress(p);
     }
 
-    // Only the program's own copy of a download goes, found by its exact path: a file
-    // the user picked stays, wherever it lies.
+    // The unit has the whole image. Only the program's own copy of a download goes,
+    // found by its exact path: a file the user picked stays, wherever it lies.
     if (verified && firmwarePath == kest::temporaryImagePath())
         QFile::remove(firmwarePath);
 }

@@ -1,21 +1,25 @@
 #pragma once
 
 #include <QByteArray>
+#include <QMutex>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
-#include <chrono>
 #include <optional>
 
 /// The firmware upload: sends an image file to the unit as data reports of 16 bytes
 /// each, then the end report, and reports its progress in percent (negative: a data
-/// report could not be sent; the upload then stops and never reaches 100).
+/// report could not be sent; the upload then stops and never reaches 100). After the end
+/// report the unit writes the image for four seconds, counted as 97 to 100.
 class KestUpgrade : public QThread
 {
     Q_OBJECT
 
 public:
     explicit KestUpgrade(QObject *parent = nullptr);
+    /// Stops and waits for the thread.
+    ~KestUpgrade() override;
 
     /// The image file; set by the GUI thread while the thread is idle.
     QString firmwarePath;
@@ -23,17 +27,27 @@ public:
     /// A downloaded image, exactly the bytes whose digest was checked; set by the GUI
     /// thread while the thread is idle. When set, these bytes are sent instead of what
     /// the file at firmwarePath holds now, and that file, the program's own temporary
-    /// copy, is deleted after an upload that reached 100. When not set, the file is
-    /// read and always left where it is.
+    /// copy, is deleted once the unit has taken the whole image. When not set, the file
+    /// is read and always left where it is.
     std::optional<QByteArray> verifiedImage;
 
-    /// How long each of the four closing steps waits while the unit writes the image
-    /// (one second for the unit; tests that do not watch the steps shorten it).
-    static void setClosingStep(std::chrono::milliseconds step);
+    /// For the end of the program: an image on its way still goes out whole, with its
+    /// end report, but the count of the unit's writing time ends at once, without
+    /// further progress (the unit writes the image whether or not anyone counts).
+    /// Any thread; the next upload counts again.
+    void stop();
 
 Q_SIGNALS:
     void progress(int percent);
 
 protected:
     void run() override;
+
+private:
+    /// Waits for one of the unit's writing steps; false when stop() ended the wait.
+    bool writingStep();
+
+    QMutex stopMutex;
+    QWaitCondition stopCondition;
+    bool stopping = false; // guarded by stopMutex
 };

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
-#include <thread>
 
 namespace kestsim {
 
@@ -61,17 +59,18 @@ bool Settings::operator==(const Settings &o) const
         && calibration == o.calibration && deadzone == o.deadzone && slots == o.slots;
 }
 
-PedalUnit::PedalUnit() : m_effect(m_state.kept), m_nextDue(m_start)
+UnitObserver::~UnitObserver() = default;
+void UnitObserver::logged(const WireEntry &) { }
+void UnitObserver::keptChanged(const UnitState &) { }
+
+PedalUnit::PedalUnit(FaultPlan *faults)
+    : m_faults(faults), m_effect(m_state.kept), m_nextDue(m_start)
 {
-    m_reply[0] = 0x02;
+    m_reply[0] = kCommandReportId;
     m_previousReply = m_reply;
 }
 
-PedalUnit::~PedalUnit()
-{
-    if (m_trace)
-        std::fclose(m_trace);
-}
+PedalUnit::~PedalUnit() = default;
 
 double PedalUnit::secondsLocked(Clock::time_point t) const
 {
@@ -80,61 +79,45 @@ double PedalUnit::secondsLocked(Clock::time_point t) const
 
 void PedalUnit::logLocked(const char *kind, const std::uint8_t *data, std::size_t length)
 {
+    if (m_observers.empty())
+        return;
     WireEntry e;
     e.seconds = secondsLocked(Clock::now());
     e.kind = kind;
     if (data)
         e.bytes.assign(data, data + length);
-    if (m_trace) {
-        std::fprintf(m_trace, "%.6f %s", e.seconds, kind);
-        for (std::uint8_t b : e.bytes)
-            std::fprintf(m_trace, " %02x", b);
-        std::fputc('\n', m_trace);
-        std::fflush(m_trace); // a reader may follow the file while the unit runs
-    }
-    m_log.push_back(std::move(e));
-    constexpr std::size_t kMaxLog = 100000;
-    if (m_log.size() > kMaxLog)
-        m_log.erase(m_log.begin(), m_log.begin() + std::ptrdiff_t(m_log.size() - kMaxLog / 2));
+    for (const auto &o : m_observers)
+        o->logged(e);
 }
 
 void PedalUnit::keepChangedLocked()
 {
-    if (m_statePath.empty())
-        return;
-    std::string error;
-    if (!saveStateFile(m_statePath, m_state, error))
-        std::fprintf(stderr, "kest simulator: %s\n", error.c_str());
-}
-
-void PedalUnit::sleepDelay() const
-{
-    std::chrono::microseconds d;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        d = m_delay;
-    }
-    if (d.count() > 0)
-        std::this_thread::sleep_for(d);
+    for (const auto &o : m_observers)
+        o->keptChanged(m_state);
 }
 
 bool PedalUnit::exchangeLocked()
 {
-    if (m_unplugAt > 0 && --m_unplugAt == 0) {
-        m_plugged = false;
-        m_inputReady.notify_all();
-    }
+    if (m_faults && m_faults->pullsOutBefore())
+        unplugLocked();
     if (!m_plugged)
         return false;
-    ++m_exchanges;
+    if (m_faults)
+        m_faults->reached();
     return true;
+}
+
+void PedalUnit::unplugLocked()
+{
+    m_plugged = false;
+    m_inputReady.notify_all();
 }
 
 void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
 {
     m_previousReply = m_reply;
     m_reply.fill(0);
-    m_reply[0] = 0x02;
+    m_reply[0] = kCommandReportId;
     m_reply[1] = code;
     switch (code) {
     case kSlotName: // slot name, bytes 3..19
@@ -161,7 +144,7 @@ void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
                 m_reply[std::size_t(6 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] >> 8);
             }
         }
-        if (m_replyMode == ReplyMode::RangeTail) {
+        if (m_faults && m_faults->replyMode() == ReplyMode::RangeTail) {
             m_reply[17] = 0xA5;
             m_reply[18] = 0x5A;
             m_reply[19] = index + 1;
@@ -190,19 +173,16 @@ void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
 
 int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
 {
-    sleepDelay();
+    if (m_faults)
+        m_faults->delayExchange();
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!exchangeLocked())
         return -1;
     // The unit has one feature report; any other report ID is refused, as by the device.
     if (length == 0 || data[0] != kCommandReportId)
         return -1;
-    if (m_sendsBeforeFailing > 0) {
-        --m_sendsBeforeFailing;
-    } else if (m_failSends > 0) {
-        --m_failSends;
+    if (m_faults && m_faults->fails(FaultPlan::Exchange::Send))
         return -1;
-    }
     logLocked("set", data, length);
     std::array<std::uint8_t, kReportSize> r {};
     std::copy_n(data, std::min(length, kReportSize), r.begin());
@@ -273,24 +253,22 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
 
 int PedalUnit::getFeature(std::uint8_t *data, std::size_t length)
 {
-    sleepDelay();
+    if (m_faults)
+        m_faults->delayExchange();
     std::lock_guard<std::mutex> lock(m_mutex);
     if (!exchangeLocked())
         return -1;
     if (length == 0 || data[0] != kCommandReportId)
         return -1;
-    if (m_repliesBeforeFailing > 0) {
-        --m_repliesBeforeFailing;
-    } else if (m_failReplies > 0) {
-        --m_failReplies;
+    if (m_faults && m_faults->fails(FaultPlan::Exchange::Reply))
         return -1;
-    }
     const std::size_t n = std::min(length, kReportSize);
     std::array<std::uint8_t, kReportSize> ff;
     ff.fill(0xFF);
-    const auto &reply = m_replyMode == ReplyMode::AllFF ? ff
-        : m_replyMode == ReplyMode::Behind              ? m_previousReply
-                                                        : m_reply;
+    const ReplyMode mode = m_faults ? m_faults->replyMode() : ReplyMode::Normal;
+    const auto &reply = mode == ReplyMode::AllFF ? ff
+        : mode == ReplyMode::Behind              ? m_previousReply
+                                                 : m_reply;
     std::copy_n(reply.begin(), n, data);
     logLocked("get", data, n);
     return int(n);
@@ -322,11 +300,8 @@ Bytes PedalUnit::makeInputLocked(Clock::time_point now)
 
 int PedalUnit::readInput(std::uint8_t *data, std::size_t length, int timeoutMs)
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        ++m_readsStarted;
-    }
-    sleepDelay();
+    if (m_faults)
+        m_faults->delayInputRead();
     std::unique_lock<std::mutex> lock(m_mutex);
     const auto deadline = Clock::now() + std::chrono::milliseconds(std::max(timeoutMs, 0));
     for (;;) {
@@ -378,18 +353,15 @@ void PedalUnit::plug()
     m_inputs.clear();
     m_chunks.clear();
     m_reply.fill(0);
-    m_reply[0] = 0x02;
+    m_reply[0] = kCommandReportId;
     m_previousReply = m_reply;
     m_nextDue = Clock::now();
 }
 
 void PedalUnit::unplug()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_plugged = false;
-    }
-    m_inputReady.notify_all();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    unplugLocked();
 }
 
 bool PedalUnit::isPlugged() const
@@ -438,54 +410,10 @@ void PedalUnit::setStreaming(bool on, double rate, Motion motion)
     m_inputReady.notify_all();
 }
 
-void PedalUnit::failNextSends(int count, int after)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_failSends = count;
-    m_sendsBeforeFailing = after;
-}
-
-void PedalUnit::failNextReplies(int count, int after)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_failReplies = count;
-    m_repliesBeforeFailing = after;
-}
-
-void PedalUnit::unplugBeforeExchange(int k)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_unplugAt = std::max(k, 0);
-}
-
-int PedalUnit::exchangeCount() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_exchanges;
-}
-
-void PedalUnit::setReplyMode(ReplyMode mode)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_replyMode = mode;
-}
-
-void PedalUnit::setExchangeDelay(std::chrono::microseconds delay)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_delay = delay;
-}
-
 void PedalUnit::setOpenDenied(bool denied)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_openDenied = denied;
-}
-
-int PedalUnit::inputReadsStarted() const
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    return m_readsStarted;
 }
 
 bool PedalUnit::openDenied() const
@@ -494,40 +422,18 @@ bool PedalUnit::openDenied() const
     return m_openDenied;
 }
 
-std::vector<WireEntry> PedalUnit::wireLog() const
+void PedalUnit::watch(std::shared_ptr<UnitObserver> observer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return m_log;
+    m_observers.push_back(std::move(observer));
 }
 
-std::vector<Bytes> PedalUnit::wireReports(const std::string &kind) const
+void PedalUnit::unwatch(const UnitObserver *observer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    std::vector<Bytes> out;
-    for (const auto &e : m_log)
-        if (e.kind == kind)
-            out.push_back(e.bytes);
-    return out;
-}
-
-void PedalUnit::clearWireLog()
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_log.clear();
-}
-
-void PedalUnit::setTraceFile(const std::string &path)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_trace)
-        std::fclose(m_trace);
-    m_trace = nullptr;
-    m_tracePath = path;
-    if (!path.empty()) {
-        m_trace = std::fopen(path.c_str(), "a");
-        if (!m_trace)
-            std::fprintf(stderr, "kest simulator: cannot write the trace file %s\n", path.c_str());
-    }
+    m_observers.erase(std::remove_if(m_observers.begin(), m_observers.end(),
+                                     [&](const auto &o) { return o.get() == observer; }),
+                      m_observers.end());
 }
 
 UnitState PedalUnit::state() const
@@ -555,12 +461,6 @@ void PedalUnit::setVersion(const std::string &version)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_state.version = version;
-}
-
-void PedalUnit::setStateFile(const std::string &path)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_statePath = path;
 }
 
 Bytes PedalUnit::firmwareImage() const

@@ -10,15 +10,21 @@
 // restart from its state file) brings back only what was kept. Reads answer from the
 // values in effect.
 //
+// What goes wrong on the way is a FaultPlan's (faultplan.h), which the unit asks; what
+// it did is told to its observers (observers.h: the wire log, the trace file, the state
+// file).
+//
 // All members are thread-safe.
+
+#include "faultplan.h"
 
 #include <array>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <cstdio>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -52,14 +58,6 @@ struct Settings
 
 enum class Motion { Still, Sweep };
 
-/// How the unit answers reads, for tests of a host's failure paths.
-enum class ReplyMode {
-    Normal,
-    RangeTail, ///< range replies carry non-zero bytes 17-19, which a write-back must keep
-    AllFF, ///< every reply is 20 bytes of 0xFF
-    Behind, ///< every reply answers the read before the latest one
-};
-
 struct WireEntry
 {
     double seconds = 0; ///< since the unit was created
@@ -77,10 +75,23 @@ struct UnitState
     double rate = 250; ///< input reports per second
 };
 
+/// Told what the unit does, in order. Called while the unit holds its lock: an observer
+/// must not call the unit.
+class UnitObserver
+{
+public:
+    virtual ~UnitObserver();
+    /// A report the unit took or gave, or an opening or closing of it.
+    virtual void logged(const WireEntry &entry);
+    /// What the unit keeps has changed (the whole state, as a state file holds it).
+    virtual void keptChanged(const UnitState &state);
+};
+
 class PedalUnit
 {
 public:
-    PedalUnit();
+    /// `faults`, when given, must outlive the unit.
+    explicit PedalUnit(FaultPlan *faults = nullptr);
     ~PedalUnit();
     PedalUnit(const PedalUnit &) = delete;
     PedalUnit &operator=(const PedalUnit &) = delete;
@@ -93,7 +104,7 @@ public:
     /// One input report: its length, 0 when none came within timeoutMs (negative waits
     /// without limit), -1 when the unit is unplugged.
     int readInput(std::uint8_t *data, std::size_t length, int timeoutMs);
-    /// Adds "open" or "close" to the wire log.
+    /// Tells the observers of an "open" or "close".
     void logEvent(const std::string &kind);
 
     // --- controls for tests and demos ----------------------------------------------
@@ -110,38 +121,19 @@ public:
     /// Continuous reports at `rate` per second (rate <= 0: as fast as they are read).
     void setStreaming(bool on, double rate, Motion motion = Motion::Still);
 
-    /// Lets the next `after` sends through, then fails `count` of them.
-    void failNextSends(int count, int after = 0);
-    /// Lets the next `after` reply reads through, then fails `count` of them.
-    void failNextReplies(int count, int after = 0);
-    /// Pulls the unit out right before the k-th feature exchange from now (k >= 1; a
-    /// send or a reply read counts as one exchange), as a cable pulled mid-operation.
-    /// 0 cancels.
-    void unplugBeforeExchange(int k);
-    /// Feature exchanges (sends and reply reads) that reached the unit while plugged.
-    int exchangeCount() const;
-    void setReplyMode(ReplyMode mode);
-    void setExchangeDelay(std::chrono::microseconds delay);
+    /// The unit enumerates but cannot be opened, as without permission (the fronts ask).
     void setOpenDenied(bool denied);
-    /// How many input reads have begun (a read sleeps the exchange delay first).
-    int inputReadsStarted() const;
     bool openDenied() const;
 
-    /// The log holds at least the latest 50,000 entries.
-    std::vector<WireEntry> wireLog() const;
-    /// Only the reports of one kind ("set", "get", "in").
-    std::vector<Bytes> wireReports(const std::string &kind) const;
-    void clearWireLog();
-    /// Appends every wire log line to this file ("" stops it).
-    void setTraceFile(const std::string &path);
+    /// From now on the observer is told what the unit does; the unit keeps it alive.
+    void watch(std::shared_ptr<UnitObserver> observer);
+    void unwatch(const UnitObserver *observer);
 
     // --- state --------------------------------------------------------------------
     UnitState state() const; ///< kept settings plus version, pedals, motion, rate
     Settings inEffect() const;
     void setState(const UnitState &state); ///< as if restarted from it
     void setVersion(const std::string &version);
-    /// When set, the state is written there whenever what the unit keeps changes.
-    void setStateFile(const std::string &path);
 
     /// The image assembled by the latest firmware end report, and how many ends came.
     Bytes firmwareImage() const;
@@ -158,9 +150,10 @@ private:
     void prepareReplyLocked(std::uint8_t code, std::uint8_t index);
     Bytes makeInputLocked(Clock::time_point now);
     bool streamDueLocked(Clock::time_point now) const;
-    void sleepDelay() const;
-    bool exchangeLocked(); // counts an exchange; false when the unit was pulled before it
+    bool exchangeLocked(); // false when the unit is (or was just) pulled out
+    void unplugLocked();
 
+    FaultPlan *const m_faults;
     mutable std::mutex m_mutex;
     std::condition_variable m_inputReady;
     const Clock::time_point m_start = Clock::now();
@@ -168,20 +161,11 @@ private:
     UnitState m_state; // m_state.kept is what survives a re-plug
     Settings m_effect;
     std::array<std::uint8_t, 20> m_reply {};
+    std::array<std::uint8_t, 20> m_previousReply {};
 
     bool m_plugged = true;
     std::uint64_t m_generation = 1;
     bool m_openDenied = false;
-    int m_failSends = 0;
-    int m_sendsBeforeFailing = 0;
-    int m_failReplies = 0;
-    int m_repliesBeforeFailing = 0;
-    int m_unplugAt = 0;
-    int m_exchanges = 0;
-    ReplyMode m_replyMode = ReplyMode::Normal;
-    std::array<std::uint8_t, 20> m_previousReply {};
-    int m_readsStarted = 0;
-    std::chrono::microseconds m_delay {0};
 
     std::deque<Bytes> m_inputs;
     bool m_streaming = false;
@@ -192,10 +176,7 @@ private:
     std::vector<int> m_gaps;
     int m_ends = 0;
 
-    std::vector<WireEntry> m_log;
-    std::string m_tracePath;
-    std::FILE *m_trace = nullptr; // open while m_tracePath is set
-    std::string m_statePath;
+    std::vector<std::shared_ptr<UnitObserver>> m_observers;
 };
 
 /// Reads a state file. On failure returns nothing and sets `error` to a message that
@@ -205,7 +186,8 @@ bool saveStateFile(const std::string &path, const UnitState &state, std::string 
 
 /// Sets a unit up from KEST_SIM_STATE and KEST_SIM_TRACE, as both fronts do at start.
 /// Returns false, with `error` naming the file and what is wrong, for a state file that
-/// cannot be read; the front decides what then happens.
+/// cannot be read or a trace file that cannot be written; the front decides what then
+/// happens.
 bool configureFromEnvironment(PedalUnit &unit, std::string &error);
 
 } // namespace kestsim

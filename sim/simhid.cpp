@@ -17,12 +17,23 @@ struct hid_device_
 
 namespace kestsim {
 
-PedalUnit &unit()
+namespace {
+
+/// The unit with its plan and its log; lives for the whole process, like the device.
+struct InProcessUnit
 {
-    static PedalUnit *u = [] {
-        auto *p = new PedalUnit; // lives for the whole process, like the device
+    FaultPlan faults;
+    PedalUnit unit {&faults};
+    std::shared_ptr<WireLog> log = std::make_shared<WireLog>();
+};
+
+InProcessUnit &inProcess()
+{
+    static InProcessUnit *u = [] {
+        auto *p = new InProcessUnit;
+        p->unit.watch(p->log);
         std::string error;
-        if (!configureFromEnvironment(*p, error)) {
+        if (!configureFromEnvironment(p->unit, error)) {
             // A test run against a unit other than the one asked for would prove nothing.
             std::fprintf(stderr, "kest simulator: %s\n", error.c_str());
             std::exit(2);
@@ -30,6 +41,23 @@ PedalUnit &unit()
         return p;
     }();
     return *u;
+}
+
+} // namespace
+
+PedalUnit &unit()
+{
+    return inProcess().unit;
+}
+
+FaultPlan &faults()
+{
+    return inProcess().faults;
+}
+
+WireLog &wireLog()
+{
+    return *inProcess().log;
 }
 
 } // namespace kestsim

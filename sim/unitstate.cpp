@@ -1,6 +1,6 @@
 // The simulated unit's state file (JSON), shared by both simulator fronts.
 
-#include "pedalunit.h"
+#include "observers.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -233,10 +233,22 @@ bool saveStateFile(const std::string &path, const UnitState &s, std::string &err
     return true;
 }
 
+void StateFile::keptChanged(const UnitState &state)
+{
+    // Called in the middle of an exchange: nobody to hand the error to.
+    std::string error;
+    if (!saveStateFile(m_path, state, error))
+        std::fprintf(stderr, "kest simulator: %s\n", error.c_str());
+}
+
 bool configureFromEnvironment(PedalUnit &unit, std::string &error)
 {
-    if (const char *trace = std::getenv("KEST_SIM_TRACE"); trace && *trace)
-        unit.setTraceFile(trace);
+    if (const char *path = std::getenv("KEST_SIM_TRACE"); path && *path) {
+        std::shared_ptr<TraceFile> trace = TraceFile::open(path, error);
+        if (!trace)
+            return false;
+        unit.watch(std::move(trace));
+    }
     const char *statePath = std::getenv("KEST_SIM_STATE");
     if (!statePath || !*statePath)
         return true;
@@ -245,7 +257,7 @@ bool configureFromEnvironment(PedalUnit &unit, std::string &error)
         return false;
     unit.setState(*s);
     unit.setStreaming(true, s->rate, s->motion);
-    unit.setStateFile(statePath);
+    unit.watch(std::make_shared<StateFile>(statePath));
     return true;
 }
 

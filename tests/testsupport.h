@@ -7,12 +7,66 @@
 #include "simhid.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QTest>
+#include <QTimer>
 
 #include <cstring>
 #include <vector>
+
+namespace testsupport {
+
+/// Runs the event loop until `done` holds (asked after every millisecond and at once
+/// when it already holds); false when it still does not after `timeoutMs`. Unlike
+/// QTRY_*, which look every 50 ms, a wait ends as soon as the reply, the thread's
+/// signal or the timer it waits for has come.
+template<typename Predicate> bool waitFor(Predicate done, int timeoutMs = 5000)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer look;
+    look.setInterval(1);
+    QObject::connect(&look, &QTimer::timeout, &loop, [&] {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    look.start();
+    loop.exec();
+    return done();
+}
+
+/// Handles the events and zero-time timers posted so far, and what they post in turn
+/// before this call's own event comes: the later event that a check of something not
+/// happening waits for.
+inline void processPosted()
+{
+    bool reached = false;
+    QObject context;
+    QTimer::singleShot(0, &context, [&reached] { reached = true; });
+    waitFor([&reached] { return reached; });
+}
+
+} // namespace testsupport
+
+/// QTRY_VERIFY and QTRY_COMPARE on testsupport::waitFor: the same check once the
+/// condition holds or five seconds have passed.
+#define TRY_VERIFY(expr)                                                                           \
+    do {                                                                                           \
+        testsupport::waitFor([&] { return bool(expr); });                                          \
+        QVERIFY(expr);                                                                             \
+    } while (false)
+#define TRY_COMPARE(actual, expected)                                                              \
+    do {                                                                                           \
+        testsupport::waitFor([&] { return (actual) == (expected); });                              \
+        QCOMPARE(actual, expected);                                                                \
+    } while (false)
 
 namespace testsupport {
 
@@ -80,7 +134,7 @@ inline QString hexOf(const kest::Report &r)
 inline QStringList wire(const char *kind)
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports(kind))
+    for (const auto &b : kestsim::wireLog().reports(kind))
         out << hexOf(b);
     return out;
 }
@@ -115,17 +169,13 @@ inline kestsim::UnitState unitInUse()
 inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
 {
     kest::deviceClose();
+    kestsim::faults().clear();
     auto &u = kestsim::unit();
     u.setStreaming(false, 250);
-    u.failNextSends(0);
-    u.failNextReplies(0);
-    u.unplugBeforeExchange(0);
-    u.setReplyMode(kestsim::ReplyMode::Normal);
     u.setOpenDenied(false);
-    u.setExchangeDelay(std::chrono::microseconds(0));
     u.plug();
     u.setState(state);
-    u.clearWireLog();
+    kestsim::wireLog().clear();
 }
 
 } // namespace testsupport

@@ -174,7 +174,7 @@ private Q_SLOTS:
     {
         auto w = openWindow();
         kestsim::unit().setPedals(100, 32768, 65535);
-        QTRY_COMPARE(child<KestAxis>(w.get(), "ctAdc2")->inputPosition(), 65535);
+        TRY_COMPARE(child<KestAxis>(w.get(), "ctAdc2")->inputPosition(), 65535);
         QCOMPARE(child<KestAxis>(w.get(), "ctAdc1")->inputPosition(), 32768);
         QCOMPARE(child<KestAxis>(w.get(), "ctAdc0")->inputPosition(), 100);
         QVERIFY(writes().isEmpty());
@@ -298,7 +298,7 @@ private Q_SLOTS:
         QStringList byMouse;
         {
             auto w = openWindow();
-            kestsim::unit().clearWireLog();
+            kestsim::wireLog().clear();
             dragBy(child(w.get(), "lbDzL1"), 20);
             byMouse = writes();
         }
@@ -310,7 +310,7 @@ private Q_SLOTS:
         auto *handle = child<KestSlider>(w.get(), "lbDzL1");
         auto *quiet = handle->findChild<QTimer *>(QStringLiteral("keyBurst"));
         QVERIFY(quiet);
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
         for (int i = 0; i < 5; ++i)
             QTest::keyClick(handle, Qt::Key_Right);
         QTest::keyClick(handle, Qt::Key_Right, Qt::ShiftModifier);
@@ -318,13 +318,13 @@ private Q_SLOTS:
         QTest::keyClick(handle, Qt::Key_Right);
         QVERIFY(writes().isEmpty());
         QCOMPARE(handle->accessibleName(), QStringLiteral("BRAKE low deadzone: 10 %"));
-        QTRY_COMPARE(writes(), byMouse);
+        TRY_COMPARE(writes(), byMouse);
         QVERIFY(!quiet->isActive());
         QCOMPARE(handle->value(), 10);
         QCOMPARE(readRequests(), QStringList {"0501"}); // read back and placed, as a release
 
         // Focus leaving ends a burst at once.
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
         QTest::keyClick(handle, Qt::Key_Left);
         focusOut(handle);
         QCOMPARE(writes().size(), 1);

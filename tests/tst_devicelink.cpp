@@ -39,14 +39,14 @@ void TestDeviceLink::init()
 {
     freshUnit();
     QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
 }
 
 void TestDeviceLink::nullHandleDoesNothing()
 {
     deviceClose();
     QVERIFY(!deviceIsOpen());
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
 
     Report reply {};
     deviceQuery(CMD_FIRMWARE_VERSION, 0, reply);
@@ -65,7 +65,7 @@ void TestDeviceLink::nullHandleDoesNothing()
     QCOMPARE(deviceRead(buf, sizeof buf), DEVICE_NO_HANDLE);
     deviceClose(); // closing twice is harmless
 
-    QVERIFY(kestsim::unit().wireLog().empty());
+    QVERIFY(kestsim::wireLog().entries().empty());
 }
 
 void TestDeviceLink::queryIsRequestThenReply()
@@ -74,11 +74,11 @@ void TestDeviceLink::queryIsRequestThenReply()
     s.version = "V2.0.1";
     freshUnit(s);
     QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
 
     Report reply {};
     deviceQuery(CMD_FIRMWARE_VERSION, 0, reply);
-    const auto log = kestsim::unit().wireLog();
+    const auto log = kestsim::wireLog().entries();
     QCOMPARE(log.size(), std::size_t(2));
     QCOMPARE(log[0].kind, std::string("set"));
     QCOMPARE(testsupport::hexOf(log[0].bytes), testsupport::hexOf(report("02 0b 09 00")));
@@ -143,7 +143,7 @@ void TestDeviceLink::versionWithoutTerminator()
 
 void TestDeviceLink::failedSendsAreReportedToTheCaller()
 {
-    kestsim::unit().failNextSends(1);
+    kestsim::faults().failNextSends(1);
     QCOMPARE(deviceSend(settingWrite(KESTIE_PEDAL_MODE, 0, true)), -1);
     QCOMPARE(deviceSend(settingWrite(KESTIE_PEDAL_MODE, 0, true)), int(REPORT_SIZE));
     QCOMPARE(wire("set").size(), 1);
@@ -237,9 +237,9 @@ void TestDeviceLink::sendsStayWithinTheirOpening()
     QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
     const std::uint64_t second = deviceOpening();
     QVERIFY(second != first);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     QCOMPARE(deviceSendInOpening(report, first), -1); // the unit was opened again
-    QVERIFY(kestsim::unit().wireLog().empty());
+    QVERIFY(kestsim::wireLog().entries().empty());
     QCOMPARE(deviceSendInOpening(report, second), int(report.size()));
     QCOMPARE(deviceSend(report), int(report.size())); // plain sends go to any opening
 }

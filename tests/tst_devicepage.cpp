@@ -36,16 +36,11 @@ class TestDevicePage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        // The unit's writing time after the end report is not watched here.
-        KestUpgrade::setClosingStep(std::chrono::milliseconds(0));
-    }
     void init()
     {
         freshUnit();
         QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
     }
     void cleanup() { kest::deviceClose(); }
 
@@ -75,17 +70,33 @@ private:
     QList<int> runUpload(const QString &path);
 };
 
+namespace {
+
+/// Runs an upload until it ends or the unit has taken a whole image; the four seconds of
+/// the unit's writing are not waited out (manualUpdateThroughThePage watches them).
+QList<int> finishUpload(KestUpgrade &upload)
+{
+    QList<int> values;
+    QObject receiver;
+    QObject::connect(&upload, &KestUpgrade::progress, &receiver, [&](int p) { values << p; });
+    const int ends = kestsim::unit().firmwareEndCount();
+    upload.start();
+    if (!waitFor([&] { return upload.isFinished() || kestsim::unit().firmwareEndCount() > ends; },
+                 15000))
+        qFatal("upload did not end");
+    upload.stop();
+    upload.wait();
+    processPosted();
+    return values;
+}
+
+} // namespace
+
 QList<int> TestDevicePage::runUpload(const QString &path)
 {
     KestUpgrade upload;
-    QList<int> values;
-    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
     upload.firmwarePath = path;
-    upload.start();
-    if (!upload.wait(15000))
-        qFatal("upload did not end");
-    QCoreApplication::processEvents();
-    return values;
+    return finishUpload(upload);
 }
 
 void TestDevicePage::uploadSendsTheImageAsChunks()
@@ -106,7 +117,7 @@ void TestDevicePage::uploadSendsTheImageAsChunks()
     QVERIFY(!dir.filePath(QStringLiteral("fw.bin")).contains(QDir::tempPath()));
     const QByteArray image = pattern(40);
     const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), image);
-    QCOMPARE(runUpload(path), QList<int>({0, 38, 76, 97, 98, 99, 100}));
+    QCOMPARE(runUpload(path), QList<int>({0, 38, 76}));
 
     const QStringList sent = wire("set");
     QCOMPARE(sent.size(), 4);
@@ -124,7 +135,7 @@ void TestDevicePage::uploadSendsTheImageAsChunks()
 void TestDevicePage::uploadOfAnEmptyImage()
 {
     const QString path = writeFile(QDir::tempPath() + QStringLiteral("/kest-empty-test.bin"), {});
-    QCOMPARE(runUpload(path), QList<int>({97, 98, 99, 100}));
+    QCOMPARE(runUpload(path), QList<int>()); // the unit's writing steps alone are left
     QCOMPARE(wire("set"), QStringList {hexOf(report("02 10"))});
     QVERIFY(QFile::remove(path)); // a file of the user's stays, in the temporary folder too
 }
@@ -147,15 +158,10 @@ void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes()
     const QByteArray checked = pattern(40).append("checked");
     KestUpgrade upload;
     upload.verifiedImage = checked;
-    QList<int> values;
-    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
     upload.firmwarePath = path;
-    upload.start();
-    QVERIFY(upload.wait(15000));
-    QCoreApplication::processEvents();
-    QCOMPARE(values.last(), 100);
+    QVERIFY(!finishUpload(upload).contains(-1));
     QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(checked.begin(), checked.end()));
-    QCOMPARE(QFile::exists(path), !ownCopy);
+    QCOMPARE(QFile::exists(path), !ownCopy); // once the unit has it all
 }
 
 void TestDevicePage::failedUploadStopsAndNeverCompletes_data()
@@ -176,7 +182,7 @@ void TestDevicePage::failedUploadStopsAndNeverCompletes()
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-fail-test.bin"), pattern(100));
     const int ends = kestsim::unit().firmwareEndCount();
-    kestsim::unit().failNextSends(1, sentBefore);
+    kestsim::faults().failNextSends(1, sentBefore);
     QTEST(runUpload(path), "progress");
     // nothing after the failed report, and no end report that went through
     QCOMPARE(wire("set").size(), dataReports);
@@ -191,13 +197,13 @@ void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-reopen-test.bin"), pattern(3200));
     const int ends = kestsim::unit().firmwareEndCount();
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
     KestUpgrade upload;
     QList<int> values;
     connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
     upload.firmwarePath = path;
     upload.start();
-    QTRY_VERIFY(!kestsim::unit().wireReports("set").empty());
+    TRY_VERIFY(!kestsim::wireLog().reports("set").empty());
     kest::deviceClose();
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
     QVERIFY(upload.wait(15000));
@@ -213,11 +219,11 @@ void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
 void TestDevicePage::uploadWithoutUnitDoesNothing()
 {
     kest::deviceClose();
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-none-test.bin"), pattern(20));
     QCOMPARE(runUpload(path), QList<int> {});
-    QVERIFY(kestsim::unit().wireLog().empty());
+    QVERIFY(kestsim::wireLog().entries().empty());
     QVERIFY(QFile::remove(path));
 }
 
@@ -225,14 +231,16 @@ void TestDevicePage::manualUpdateThroughThePage_data()
 {
     // Files of the user's, which stay after their upload wherever they lie.
     QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("toTheEnd"); // the unit's four seconds of writing watched
     QTest::newRow("in the temporary folder")
-        << QDir::tempPath() + QStringLiteral("/kest-page-test.bin");
-    QTest::newRow("named as the downloaded image") << kest::temporaryImagePath();
+        << QDir::tempPath() + QStringLiteral("/kest-page-test.bin") << true;
+    QTest::newRow("named as the downloaded image") << kest::temporaryImagePath() << false;
 }
 
 void TestDevicePage::manualUpdateThroughThePage()
 {
     QFETCH(QString, path);
+    QFETCH(bool, toTheEnd);
     kest::deviceClose();
     DialogCatcher dialogs;
     auto w = openWindow();
@@ -243,19 +251,37 @@ void TestDevicePage::manualUpdateThroughThePage()
     QTest::mouseClick(child(w.get(), "pbPath"), Qt::LeftButton);
     QCOMPARE(dialogs.requests.at(0).text, QStringLiteral("Firmware File (*.bin);;"));
     QCOMPARE(child<QLineEdit>(w.get(), "lePath")->text(), path);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
+    QStringList shown; // what the bar and its line said, step by step
+    auto *bar = child<QProgressBar>(w.get(), "pgUpgrade");
+    connect(bar, &QProgressBar::valueChanged, this, [&](int value) {
+        shown << QString::number(value) + QLatin1Char(' ')
+                + child<QLabel>(w.get(), "lbUpgrade")->text();
+    });
+    const int ends = kestsim::unit().firmwareEndCount();
 
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     QVERIFY(!child(w.get(), "pbAutoUpgrade")->isEnabled()); // no check while it runs
-    QTRY_COMPARE_WITH_TIMEOUT(dialogs.texts().last(),
-                              QStringLiteral("Firmware updated successfully."), 8000);
-    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
-    QVERIFY(child(w.get(), "lbUpgrade")->isHidden());
-    QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled());
+    QVERIFY(waitFor([&] { return kestsim::unit().firmwareEndCount() > ends; }));
     const QByteArray image = pattern(4096 + 16);
     QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(image.begin(), image.end()));
     QVERIFY(kestsim::unit().firmwareGaps().empty());
     QVERIFY(wire("set").join(' ').contains("02 81 00 10")); // chunk 256
+    if (toTheEnd) {
+        // One second for each step of the unit's writing, then the page is idle again.
+        QVERIFY(waitFor([&] { return dialogs.texts().size() == 2; }, 8000));
+        QCOMPARE(dialogs.texts().last(), QStringLiteral("Firmware updated successfully."));
+        const qsizetype writing = shown.indexOf(QStringLiteral("97 Writing ..."));
+        QVERIFY(writing > 0);
+        QCOMPARE(shown.mid(writing, 3),
+                 QStringList({"97 Writing ...", "98 Writing ...", "99 Writing ..."}));
+        for (const QString &step : shown.mid(0, writing))
+            QVERIFY2(step.endsWith(QLatin1String(" Uploading ...")), qPrintable(step));
+        QVERIFY(bar->isHidden());
+        QVERIFY(child(w.get(), "lbUpgrade")->isHidden());
+        QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled());
+    }
+    w.reset(); // without waiting for the writing
     QVERIFY(QFile::exists(path));
 }
 
@@ -318,14 +344,15 @@ void TestDevicePage::closingWaitsForTheUpload()
     kest::deviceClose();
     DialogCatcher dialogs;
     auto w = openWindow();
+    w->show();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
-    const QByteArray image = pattern(4096);
+    const QByteArray image = pattern(1024);
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-close-test.bin"), image);
     child<QLineEdit>(w.get(), "lePath")->setText(path);
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(2)); // 256 reports: 0.5 s
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 64 reports: 0.13 s
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
-    QTRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
+    TRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
 
     QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
     QCOMPARE(
@@ -358,7 +385,7 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
     QTemporaryDir dir;
     const QString path = writeFile(dir.filePath(QStringLiteral("fw.bin")), pattern(64));
     child<QLineEdit>(w.get(), "lePath")->setText(path);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     g_previousHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext &context, const QString &message) {
             if (message.startsWith(QLatin1String("Start upgrade from "))) {
@@ -372,7 +399,7 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
     auto *check = child(w.get(), "pbAutoUpgrade");
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     QVERIFY(!check->isEnabled());
-    QTRY_VERIFY(check->isEnabled());
+    TRY_VERIFY(check->isEnabled());
     QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
     QVERIFY(dialogs.requests.empty());
     for (const QString &report : writes()) // no data report, no end report
@@ -414,16 +441,17 @@ void TestDevicePage::refusedFirmwareFiles()
     else if (size == -3)
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
 #endif
-    kestsim::unit().setExchangeDelay(std::chrono::milliseconds(5)); // keep the upload short of done
     auto w = openWindow();
-    kestsim::unit().clearWireLog();
+    // keep the upload short of done
+    kestsim::faults().setExchangeDelay(std::chrono::milliseconds(5));
+    kestsim::wireLog().clear();
     child<QLineEdit>(w.get(), "lePath")->setText(path);
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     if (accepted) {
         QVERIFY(dialogs.requests.empty());
-        QTRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden()); // the upload started
+        TRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden()); // the upload started
         kestsim::unit().unplug(); // end it early
-        QTRY_COMPARE(dialogs.requests.size(), std::size_t(1));
+        TRY_COMPARE(dialogs.requests.size(), std::size_t(1));
         QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
         QVERIFY(!dialogs.texts().contains("Firmware updated successfully."));
     } else {
@@ -432,10 +460,10 @@ void TestDevicePage::refusedFirmwareFiles()
         QCOMPARE(dialogs.requests[0].title, QStringLiteral("Error"));
         QCOMPARE(dialogs.texts(), QStringList {"Not a valid firmware."});
         QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled()); // nothing started
-        QTest::qWait(50);
+        processPosted();
         QVERIFY(writes().isEmpty());
     }
-    kestsim::unit().setExchangeDelay(std::chrono::microseconds(0));
+    kestsim::faults().setExchangeDelay(std::chrono::microseconds(0));
     w.reset(); // waits for the upload thread
     kestsim::unit().plug();
 }
@@ -468,7 +496,7 @@ void TestDevicePage::clearFlash()
     dialogs.button = yes ? QMessageBox::Yes : QMessageBox::No;
     auto w = openWindow();
     QCOMPARE(child<QComboBox>(w.get(), "cbPro0")->count(), 1);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     QTest::mouseClick(child(w.get(), "pbClearFlash"), Qt::LeftButton);
     QCOMPARE(dialogs.requests.at(0).kind, KestMessage::Kind::Question);
     QCOMPARE(dialogs.requests.at(0).text,
@@ -476,7 +504,7 @@ void TestDevicePage::clearFlash()
                             "settings stored in the device flash memory."));
     if (!yes) {
         QCOMPARE(dialogs.requests.size(), std::size_t(1));
-        QVERIFY(kestsim::unit().wireLog().empty());
+        QVERIFY(kestsim::wireLog().entries().empty());
         return;
     }
     QCOMPARE(writes().first(), hexOf(report("02 0c 10")));

@@ -32,6 +32,7 @@ void TestGuidance::waitingSaysWhy()
     auto &u = kestsim::unit();
     u.unplug();
     auto w = openWindow(false);
+    w->show();
     auto *hint = child<QLabel>(w.get(), "lbWaitHint");
     QVERIFY(hint->isVisible());
     QVERIFY(hint->text().contains("lsusb"));
@@ -49,13 +50,14 @@ void TestGuidance::waitingSaysWhy()
 
     u.setOpenDenied(false);
     QMetaObject::invokeMethod(w.get(), "onInit");
-    QTRY_COMPARE(currentPage(w.get()), 0);
+    TRY_COMPARE(currentPage(w.get()), 0);
     QVERIFY(hint->isHidden());
 }
 
 void TestGuidance::calibrationSaysWhatToDo()
 {
     auto w = openWindow();
+    w->show();
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
     auto *hint = child<QLabel>(w.get(), "lbCalHint");
     auto *save = child<QPushButton>(w.get(), "pbSave1");

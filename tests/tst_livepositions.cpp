@@ -61,6 +61,7 @@ private Q_SLOTS:
         save->click(); // BRAKE calibrates: its travel is watched from now on
         startWatchNow(w.get());
         QTest::mouseClick(child(w.get(), "pbS1"), Qt::LeftButton);
+        w->show(); // this test counts paints
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         auto *number = child<QLabel>(w.get(), "lbAdc1");
         auto *bar = child<QProgressBar>(w.get(), "pgAdc1");

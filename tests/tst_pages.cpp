@@ -118,7 +118,7 @@ void TestPages::inputsClutchSwitchFollowsTheUnit()
     QVERIFY(f.inputs->readClutch());
 
     // The write of the switched-off mode is lost: the switch goes back to what the unit keeps.
-    kestsim::unit().failNextSends(1, 1);
+    kestsim::faults().failNextSends(1, 1);
     f.widgets.clutch->setChecked(false);
     f.inputs->clutchClicked();
     QVERIFY(f.widgets.clutch->isChecked());
@@ -206,7 +206,7 @@ void TestPages::profilesSaveAndRefuse()
     widgets.lists[1]->setEditText(QStringLiteral("Brake C"));
     widgets.editors[1]->setCurve(QByteArray("\x05\x0a\x14\x28\x50", 5));
     // five name reads find slot 4 free; its name and curve are read, its name goes out
-    kestsim::unit().failNextSends(1, 8);
+    kestsim::faults().failNextSends(1, 8);
     profiles.save(1);
     QCOMPARE(dialogs.requests.size(), std::size_t(1));
     QCOMPARE(dialogs.requests[0].title, QStringLiteral("Error"));

@@ -73,7 +73,7 @@ std::unique_ptr<MainWindow> openProfiles(const kestsim::UnitState &state)
     freshUnit(state);
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS3"), Qt::LeftButton);
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     return w;
 }
 
@@ -175,7 +175,7 @@ void TestProfileImport::importsTheFileOrNothing()
     QCOMPARE(dialogs.requests.back().title, QStringLiteral("Notify"));
     // Nothing reached the unit, not even a read, and the page shows what it showed.
     QCOMPARE(writes(), QStringList());
-    QVERIFY(kestsim::unit().wireReports("set").empty());
+    QVERIFY(kestsim::wireLog().reports("set").empty());
     QVERIFY(kestsim::unit().state().kept == startState().kept);
     QCOMPARE(lists(w.get()), listsBefore);
 }

@@ -102,7 +102,7 @@ std::unique_ptr<MainWindow> openProfiles(const kestsim::UnitState &state)
     freshUnit(state);
     auto w = openWindow();
     click(w.get(), "pbS3");
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     return w;
 }
 
@@ -321,7 +321,7 @@ void TestProfilesPage::closeStoresTheChosenProfilesOnce()
     {
         auto w = openProfiles(s);
         QTest::keyClick(combo(w.get(), 1), Qt::Key_Down);
-        kestsim::unit().clearWireLog();
+        kestsim::wireLog().clear();
         click(w.get(), "pbClose");
         QCOMPARE(writes(), QStringList {hexOf(report("02 0c 0f 00 04 00 ef ef"))});
         QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF000400u);
@@ -347,7 +347,7 @@ void TestProfilesPage::saveOfANewNameTakesTheFirstFreeSlot()
     DialogCatcher dialogs;
     editor(w.get(), 2)->setCurve(bytes({11, 22, 44, 66, 88}));
     typeName(combo(w.get(), 2), "Sport");
-    kestsim::unit().clearWireLog();
+    kestsim::wireLog().clear();
     click(w.get(), "pbSavePro2");
 
     QCOMPARE(messages(dialogs), QStringList {"Profile is saved"});
@@ -486,7 +486,7 @@ void TestProfilesPage::refusedNames()
     click(w.get(), button.toLatin1().constData());
     QCOMPARE(messages(dialogs), QStringList {message});
     QCOMPARE(dialogs.requests.front().title, QStringLiteral("Notify"));
-    QVERIFY(kestsim::unit().wireReports("set").empty());
+    QVERIFY(kestsim::wireLog().reports("set").empty());
     QVERIFY(kestsim::unit().state().kept == before);
 }
 
@@ -550,7 +550,7 @@ void TestProfilesPage::removeOfAnUnknownNameDoesNothing()
         click(w.get(), "pbDelPro1");
     }
     QVERIFY(dialogs.requests.empty());
-    QVERIFY(kestsim::unit().wireReports("set").empty());
+    QVERIFY(kestsim::wireLog().reports("set").empty());
     QCOMPARE(keptName(4), QStringLiteral("B4"));
 }
 
@@ -565,7 +565,7 @@ void TestProfilesPage::exportWritesTheListedTable()
     QCOMPARE(dialogs.requests.front().kind, KestMessage::Kind::SaveFile);
     QVERIFY(dialogs.requests.front().text.isEmpty()); // no filter
     QCOMPARE(contents(dir.filePath("profiles.ini")), contents(dataFile("profiles-export.ini")));
-    QVERIFY(kestsim::unit().wireReports("set").empty()); // the unit is not asked
+    QVERIFY(kestsim::wireLog().reports("set").empty()); // the unit is not asked
 }
 
 void TestProfilesPage::exportFileNames_data()
@@ -627,7 +627,7 @@ void TestProfilesPage::cancelledDialogsDoNothing()
     QCOMPARE(dialogs.requests.size(), std::size_t(2));
     QCOMPARE(dialogs.requests.back().kind, KestMessage::Kind::OpenFile);
     QVERIFY(dialogs.requests.back().text.isEmpty()); // no filter
-    QVERIFY(kestsim::unit().wireReports("set").empty());
+    QVERIFY(kestsim::wireLog().reports("set").empty());
 }
 
 void TestProfilesPage::importRejectsBadFiles_data()
@@ -677,7 +677,7 @@ void TestProfilesPage::importRejectsBadFiles()
     QCOMPARE(shown.first().section(QLatin1Char('\n'), 0, 0), message);
     QCOMPARE(dialogs.requests.back().title, QStringLiteral("Notify"));
     QVERIFY(writes().isEmpty());
-    QVERIFY(kestsim::unit().wireReports("set").empty()); // not even a read
+    QVERIFY(kestsim::wireLog().reports("set").empty()); // not even a read
     QVERIFY(kestsim::unit().state().kept == exportState().kept);
     QCOMPARE(items(combo(w.get(), 1)), brakesBefore);
 }

@@ -1,5 +1,7 @@
 // The simulated unit itself: the behaviour that every other test relies on.
 
+#include "faultplan.h"
+#include "observers.h"
 #include "pedalunit.h"
 #include "testsupport.h"
 
@@ -61,6 +63,8 @@ private Q_SLOTS:
     void stateFileRoundTrip();
     void malformedStateFiles_data();
     void malformedStateFiles();
+    void environmentFaultsGoToTheFront_data();
+    void environmentFaultsGoToTheFront();
     void sweepMovesThePedals();
 };
 
@@ -175,15 +179,19 @@ void TestSimulator::unpluggedUnitRefusesEverything()
 
 void TestSimulator::failNextSendsDropsThem()
 {
-    PedalUnit u;
-    u.failNextSends(2);
+    kestsim::FaultPlan faults;
+    PedalUnit u(&faults);
+    auto log = std::make_shared<kestsim::WireLog>();
+    u.watch(log);
+    faults.failNextSends(2);
     const Bytes r = report("02 0c 07 00 00 00 00 ef");
     QCOMPARE(u.setFeature(r.data(), r.size()), -1);
     QCOMPARE(u.setFeature(r.data(), r.size()), -1);
     QCOMPARE(u.state().kept.pedalMode, 1u);
     QCOMPARE(u.setFeature(r.data(), r.size()), 20);
     QCOMPARE(u.state().kept.pedalMode, 0u);
-    QCOMPARE(u.wireReports("set").size(), std::size_t(1));
+    QCOMPARE(log->reports("set").size(), std::size_t(1)); // failed sends never reached it
+    QCOMPARE(faults.exchangeCount(), 3);
 }
 
 void TestSimulator::traceFileFormat()
@@ -191,7 +199,10 @@ void TestSimulator::traceFileFormat()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("trace.log"));
     PedalUnit u;
-    u.setTraceFile(path.toStdString());
+    std::string error;
+    auto trace = kestsim::TraceFile::open(path.toStdString(), error);
+    QVERIFY2(trace, error.c_str());
+    u.watch(trace);
     u.logEvent("open");
     query(u, "02 0b 0c 07");
     u.queueInput(testsupport::hex("01 02 03"));
@@ -236,7 +247,7 @@ void TestSimulator::stateFileRoundTrip()
     // The unit writes back what it keeps, and only that.
     PedalUnit u;
     u.setState(*s);
-    u.setStateFile(path);
+    u.watch(std::make_shared<kestsim::StateFile>(path));
     send(u, "02 0c 07 01 00 00 00 ef");
     send(u, "02 0c 0f 00 00 00 00 00"); // in effect only
     auto again = kestsim::loadStateFile(path, error);
@@ -283,15 +294,63 @@ void TestSimulator::malformedStateFiles()
     QVERIFY2(message.contains(complaint) && message.contains(path), error.c_str());
 }
 
+void TestSimulator::environmentFaultsGoToTheFront_data()
+{
+    QTest::addColumn<QString>("stateFile");
+    QTest::addColumn<QString>("traceFile");
+    QTest::addColumn<QString>("complaint"); // empty: configured
+    QTest::newRow("both files") << "state.json"
+                                << "trace.log"
+                                << "";
+    QTest::newRow("state file missing") << "none.json"
+                                        << ""
+                                        << "none.json: cannot be read";
+    QTest::newRow("trace in no folder") << ""
+                                        << "no/trace.log"
+                                        << "no/trace.log: the trace file";
+}
+
+void TestSimulator::environmentFaultsGoToTheFront()
+{
+    QFETCH(QString, stateFile);
+    QFETCH(QString, traceFile);
+    QFETCH(QString, complaint);
+    QTemporaryDir dir;
+    testsupport::writeFile(dir.filePath(QStringLiteral("state.json")), R"({"version": "V4"})");
+    const auto path = [&](const QString &name) {
+        return name.isEmpty() ? QByteArray() : QFile::encodeName(dir.filePath(name));
+    };
+    qputenv("KEST_SIM_STATE", path(stateFile));
+    qputenv("KEST_SIM_TRACE", path(traceFile));
+    PedalUnit u;
+    std::string error;
+    const bool configured = kestsim::configureFromEnvironment(u, error);
+    qunsetenv("KEST_SIM_STATE");
+    qunsetenv("KEST_SIM_TRACE");
+    if (!complaint.isEmpty()) {
+        QVERIFY(!configured);
+        QVERIFY2(QString::fromStdString(error).contains(complaint), error.c_str());
+        return;
+    }
+    QVERIFY2(configured, error.c_str());
+    QCOMPARE(u.state().version, std::string("V4"));
+    send(u, "02 0c 07 00 00 00 00 ef"); // kept: the state file follows
+    std::string loadError;
+    const auto kept = kestsim::loadStateFile(path(stateFile).toStdString(), loadError);
+    QVERIFY2(kept, loadError.c_str());
+    QCOMPARE(kept->kept.pedalMode, 0u);
+    QFile trace(QString::fromLocal8Bit(path(traceFile)));
+    QVERIFY(trace.open(QIODevice::ReadOnly));
+    QVERIFY(trace.readAll().contains(" set 02 0c 07 00 00 00 00 ef"));
+}
+
 void TestSimulator::sweepMovesThePedals()
 {
     PedalUnit u;
     u.setStreaming(true, 0, kestsim::Motion::Sweep);
     Bytes first(17), later(17);
     QCOMPARE(u.readInput(first.data(), 17, 0), 17);
-    QTest::qWait(100);
-    QCOMPARE(u.readInput(later.data(), 17, 0), 17);
-    QVERIFY(first != later);
+    TRY_VERIFY(u.readInput(later.data(), 17, 0) == 17 && first != later);
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)

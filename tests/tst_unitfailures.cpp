@@ -36,7 +36,7 @@ bool reattach(MainWindow *w)
     kestsim::unit().plug();
     child<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
     QMetaObject::invokeMethod(w, "onInit");
-    return QTest::qWaitFor([&] { return currentPage(w) == 0; });
+    return waitFor([&] { return currentPage(w) == 0; });
 }
 
 /// Starts calibrating pedal p and lets it see the given positions.
@@ -84,8 +84,8 @@ void TestUnitFailures::calibrationSaveWithALostReply()
     auto w = openWindow();
     calibrate(w.get(), 0, {3000, 60000});
     auto &u = kestsim::unit();
-    u.clearWireLog();
-    u.failNextReplies(1, 1); // the deadzone table's reply
+    kestsim::wireLog().clear();
+    kestsim::faults().failNextReplies(1, 1); // the deadzone table's reply
     child<QPushButton>(w.get(), "pbSave0")->click();
     QVERIFY(writes().isEmpty()); // neither the calibration nor a made-up deadzone table
     QVERIFY(hasError(dialogs));
@@ -104,9 +104,9 @@ void TestUnitFailures::calibrationStartWithRepliesBehind()
 {
     DialogCatcher dialogs;
     auto w = openWindow();
-    auto &u = kestsim::unit();
-    u.clearWireLog();
-    u.setReplyMode(kestsim::ReplyMode::Behind); // the deadzone read gets the calibration
+    kestsim::wireLog().clear();
+    // the deadzone read gets the calibration
+    kestsim::faults().setReplyMode(kestsim::ReplyMode::Behind);
     child<QPushButton>(w.get(), "pbSave2")->click();
     QVERIFY(writes().isEmpty());
     QVERIFY(hasError(dialogs));
@@ -116,9 +116,8 @@ void TestUnitFailures::calibrationStartWithRepliesBehind()
 void TestUnitFailures::calibrationWritesBackTheWholeReply()
 {
     auto w = openWindow();
-    auto &u = kestsim::unit();
-    u.setReplyMode(kestsim::ReplyMode::RangeTail);
-    u.clearWireLog();
+    kestsim::faults().setReplyMode(kestsim::ReplyMode::RangeTail);
+    kestsim::wireLog().clear();
     child<QPushButton>(w.get(), "pbSave1")->click();
     // Bytes 1-4 and 17-19 as the unit reported them; only BRAKE's values are neutral.
     QCOMPARE(writes(),
@@ -135,7 +134,7 @@ void TestUnitFailures::refusedCalibrationCanBeCancelled()
     auto w = openWindow();
     auto &u = kestsim::unit();
     calibrate(w.get(), 1, {5000});
-    u.clearWireLog();
+    kestsim::wireLog().clear();
     child<QPushButton>(w.get(), "pbSave1")->click();
     QCOMPARE(dialogs.requests.size(), std::size_t(1));
     QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
@@ -178,7 +177,7 @@ void TestUnitFailures::calibrationSaveWithTheReadBackLost()
     auto w = openWindow();
     calibrate(w.get(), 1, {3000, 60000});
     auto &u = kestsim::unit();
-    u.failNextReplies(1, 2); // the two tables, then the read-back of the deadzones
+    kestsim::faults().failNextReplies(1, 2); // the two tables, then the read-back of the deadzones
     child<QPushButton>(w.get(), "pbSave1")->click();
     QCOMPARE(u.state().kept.deadzone[2], 0);
     // The handles show the cleared deadzones, so a later release keeps them cleared.
@@ -196,8 +195,8 @@ void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
     auto &u = kestsim::unit();
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
-    u.clearWireLog();
-    u.failNextSends(1, 2); // name read, record read, then the name write
+    kestsim::wireLog().clear();
+    kestsim::faults().failNextSends(1, 2); // name read, record read, then the name write
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     for (const QString &write : writes())
@@ -205,7 +204,7 @@ void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
     QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
 
     u.unplug();
-    QTRY_VERIFY(headText(w.get()).startsWith("WAITING"));
+    TRY_VERIFY(headText(w.get()).startsWith("WAITING"));
     QVERIFY(reattach(w.get()));
     QCOMPARE(items(w.get(), "cbPro1"), (QStringList {"Brake A", "Brake B"}));
     QCOMPARE(items(w.get(), "cbPro2"), QStringList {"Gas A"});
@@ -215,10 +214,11 @@ void TestUnitFailures::attachWithALostRequestThenClose()
 {
     DialogCatcher dialogs;
     auto &u = kestsim::unit();
-    u.failNextSends(1, 3); // version, clutch mode, slot 0's name, then slot 0's record
+    // version, clutch mode, slot 0's name, then slot 0's record
+    kestsim::faults().failNextSends(1, 3);
     auto w = openWindow(false);
     QVERIFY(!child<QPushButton>(w.get(), "pbS3")->isEnabled());
-    u.clearWireLog();
+    kestsim::wireLog().clear();
     child<QPushButton>(w.get(), "pbClose")->click();
     QVERIFY(writes().isEmpty()); // no active word from empty lists
     QCOMPARE(u.state().kept.activeProfile, 0xEF020100u);
@@ -229,14 +229,14 @@ void TestUnitFailures::repliesOfAllFF()
 {
     DialogCatcher dialogs;
     auto &u = kestsim::unit();
-    u.setReplyMode(kestsim::ReplyMode::AllFF);
+    kestsim::faults().setReplyMode(kestsim::ReplyMode::AllFF);
     auto w = openWindow(false); // nothing read counts: the window keeps waiting
     QVERIFY(writes().isEmpty());
 
-    u.setReplyMode(kestsim::ReplyMode::Normal);
+    kestsim::faults().setReplyMode(kestsim::ReplyMode::Normal);
     QVERIFY(reattach(w.get()));
-    u.setReplyMode(kestsim::ReplyMode::AllFF);
-    u.clearWireLog();
+    kestsim::faults().setReplyMode(kestsim::ReplyMode::AllFF);
+    kestsim::wireLog().clear();
     // Every slot name reads 0xFF, which is no free slot: the save stops.
     child<QComboBox>(w.get(), "cbPro1")->setEditText("Brake C");
     child<QPushButton>(w.get(), "pbSavePro1")->click();
@@ -272,7 +272,7 @@ void TestUnitFailures::saveAfterAFailedReloadKeepsTheEditedCurve()
     auto &u = kestsim::unit();
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
-    u.failNextReplies(1, 2); // the remove's reload fails after its writes
+    kestsim::faults().failNextReplies(1, 2); // the remove's reload fails after its writes
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     child<KestAxis>(w.get(), "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
@@ -295,9 +295,9 @@ void TestUnitFailures::exportWithIncompleteListsIsRefused()
     auto w = openWindow();
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
-    kestsim::unit().failNextReplies(1, 2); // the remove's reload fails after its writes
+    kestsim::faults().failNextReplies(1, 2); // the remove's reload fails after its writes
     child<QPushButton>(w.get(), "pbDelPro1")->click();
-    kestsim::unit().failNextReplies(1); // and the export's own reload
+    kestsim::faults().failNextReplies(1); // and the export's own reload
     QTemporaryDir dir;
     dialogs.requests.clear();
     dialogs.fileNames << dir.filePath("backup.ini");
@@ -329,8 +329,8 @@ void TestUnitFailures::clutchSwitchShowsWhatTheUnitKeeps()
     DialogCatcher dialogs;
     auto w = openWindow();
     auto *clutch = child<QCheckBox>(w.get(), "cbClutch");
-    kestsim::unit().clearWireLog();
-    kestsim::unit().failNextReplies(1);
+    kestsim::wireLog().clear();
+    kestsim::faults().failNextReplies(1);
     clutch->click();
     QVERIFY(hasError(dialogs));
     QVERIFY(clutch->isChecked());

@@ -81,17 +81,18 @@ inline QString headText(QWidget *window)
     return child<QLabel>(window, "lbHead")->text();
 }
 
-/// A shown window, attached to the simulated unit (or waiting when it is unplugged).
+/// A window attached to the simulated unit (or waiting when it is unplugged). It is not
+/// shown: the tests check what its widgets hold, and painting it at every change would
+/// cost more than most tests do. A test of what is on screen calls show().
 inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
 {
     auto w = std::make_unique<MainWindow>();
     w->setWindowFlags(Qt::FramelessWindowHint);
-    w->show();
     if (expectAttach) {
-        if (!QTest::qWaitFor([&] { return currentPage(w.get()) == 0; }, 5000))
+        if (!waitFor([&] { return currentPage(w.get()) == 0; }, 5000))
             qWarning("window did not attach");
     } else {
-        if (!QTest::qWaitFor(
+        if (!waitFor(
                 [&] {
                     return currentPage(w.get()) == 4
                         && headText(w.get()).startsWith(QLatin1String("WAITING"));
@@ -160,7 +161,7 @@ inline void dragBy(QWidget *target, int dx, int step = 1)
 inline QStringList readRequests()
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports("set"))
+    for (const auto &b : kestsim::wireLog().reports("set"))
         if (b.size() > 3 && b[1] == kest::CMD_READ)
             out << QString::asprintf("%02x%02x", b[2], b[3]);
     return out;
@@ -170,7 +171,7 @@ inline QStringList readRequests()
 inline QStringList writes()
 {
     QStringList out;
-    for (const auto &b : kestsim::unit().wireReports("set"))
+    for (const auto &b : kestsim::wireLog().reports("set"))
         if (b.size() > 1 && b[1] != kest::CMD_READ)
             out << hexOf(b);
     return out;

@@ -6,6 +6,13 @@
 // prefix of the operation's committed writes leaves (and then the user is told so in an
 // "Error" box); a success message must follow only the operation done; and once the unit
 // is back the window must attach again and show what the unit holds.
+//
+// Each operation is a row of its own. The runs with faults are dealt to four groups in
+// turn, so that every group gets an equal share of every operation. A run spends nearly
+// all its time waiting for the window's reader, which polls the unit every 10 ms, to
+// stop; so the program runs the groups side by side, each as a process of its own, and
+// prints their outputs in turn. KEST_SWEEP_GROUP=1..4 runs one group in this process (as
+// the side-by-side runs do), KEST_SWEEP_GROUP=0 all of them.
 
 #include "kestaxis.h"
 #include "kestslider.h"
@@ -13,7 +20,9 @@
 #include "profileini.h"
 #include "windowsupport.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -72,6 +81,9 @@ std::array<std::uint16_t, 4> brakeAndThrottle(const kestsim::Settings &s)
     return {s.deadzone[2], s.deadzone[3], s.deadzone[4], s.deadzone[5]};
 }
 
+constexpr char kGroupVariable[] = "KEST_SWEEP_GROUP";
+constexpr int kGroups = 4;
+
 template<typename T = QWidget> T *in(MainWindow *w, const char *name)
 {
     return child<T>(w, name);
@@ -91,6 +103,7 @@ class FaultSweep : public QObject
 
 private Q_SLOTS:
     void initTestCase();
+    void sweep_data();
     void sweep();
     void cleanupTestCase();
 
@@ -107,6 +120,7 @@ private:
     QTemporaryDir tmp;
     QString importFile;
     std::unique_ptr<MainWindow> window;
+    Outcome total;
 };
 
 void FaultSweep::initTestCase()
@@ -121,11 +135,23 @@ void FaultSweep::initTestCase()
     QVERIFY(kest::writeProfileFile(importFile, table));
     freshUnit(unitInUse());
     window = openWindow();
+    std::printf("\n%-26s %9s %5s %16s %11s %9s %15s\n", "operation", "exchanges", "runs",
+                "false successes", "wrong kept", "partial", "not re-attached");
 }
 
 void FaultSweep::cleanupTestCase()
 {
     window.reset();
+    std::printf("%-26s %9s %5d %16d %11d %9d %15d\n\n", "all", "", total.runs, total.falseSuccesses,
+                total.wrongKept, total.partial, total.notReattached);
+}
+
+void FaultSweep::sweep_data()
+{
+    QTest::addColumn<int>("operation"); // its index in operations()
+    const QList<Operation> all = operations();
+    for (int i = 0; i < all.size(); ++i)
+        QTest::newRow(all[i].name) << i;
 }
 
 QList<Operation> FaultSweep::operations()
@@ -196,15 +222,12 @@ QList<Operation> FaultSweep::operations()
 bool FaultSweep::attach(MainWindow *w, const kestsim::UnitState &state)
 {
     auto &u = kestsim::unit();
-    u.failNextSends(0);
-    u.failNextReplies(0);
-    u.unplugBeforeExchange(0);
-    u.setReplyMode(kestsim::ReplyMode::Normal);
+    kestsim::faults().clear();
     u.plug();
     u.setState(state);
     in<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
     QMetaObject::invokeMethod(w, "onInit");
-    return QTest::qWaitFor([&] { return currentPage(w) == 0; }, 5000);
+    return waitFor([&] { return currentPage(w) == 0; }, 5000);
 }
 
 bool FaultSweep::showsUnit(MainWindow *w)
@@ -248,144 +271,195 @@ FaultSweep::keptAfterEachWrite(const kestsim::UnitState &state,
 
 void FaultSweep::sweep()
 {
+    QFETCH(int, operation);
+    const Operation op = operations().at(operation);
+    const int group = qEnvironmentVariableIntValue(kGroupVariable); // 0: every run
     const kestsim::UnitState initial = unitInUse();
     auto &u = kestsim::unit();
-    std::printf("\n%-26s %9s %5s %16s %11s %9s %15s\n", "operation", "exchanges", "runs",
-                "false successes", "wrong kept", "partial", "not re-attached");
-    Outcome total;
-    for (const Operation &op : operations()) {
-        // An operation that closes its window runs on windows of its own; the shared one
-        // must not attach meanwhile, or two readers would share the unit.
-        if (op.closes)
-            window.reset();
-        else if (!window)
-            window = openWindow();
-        // The clean run: what the operation sends, and what the unit keeps after it.
-        std::unique_ptr<MainWindow> own;
-        const auto windowFor = [&]() -> MainWindow * {
-            if (!op.closes)
-                return window.get();
-            freshUnit(initial);
-            own = openWindow();
-            return own.get();
-        };
-        MainWindow *w = windowFor();
-        QVERIFY2(attach(w, initial), op.name);
-        op.prepare(w);
-        u.clearWireLog();
-        const int before = u.exchangeCount();
-        {
-            DialogCatcher dialogs;
-            op.run(w, dialogs);
-            if (!op.success.isEmpty())
-                QVERIFY2(dialogs.texts().contains(op.success), op.name);
-        }
-        const int exchanges = u.exchangeCount() - before;
-        const int sends = int(u.wireReports("set").size());
-        const int replies = int(u.wireReports("get").size());
-        const kestsim::Settings done = u.state().kept;
-        const auto acceptable = keptAfterEachWrite(initial, u.wireReports("set"));
-        own.reset();
-
-        Outcome outcome;
-        for (Fault fault : {Fault::Unplug, Fault::Send, Fault::Reply}) {
-            const int count = fault == Fault::Unplug ? exchanges
-                : fault == Fault::Send               ? sends
-                                                     : replies;
-            for (int k = 1; k <= count; ++k) {
-                const QByteArray where = QByteArray(op.name) + ", " + faultName(fault)
-                    + ", k = " + QByteArray::number(k);
-                w = windowFor();
-                QVERIFY2(attach(w, initial), where);
-                op.prepare(w);
-                DialogCatcher dialogs;
-                if (fault == Fault::Unplug)
-                    u.unplugBeforeExchange(k);
-                else if (fault == Fault::Send)
-                    u.failNextSends(1, k - 1);
-                else
-                    u.failNextReplies(1, k - 1);
-                op.run(w, dialogs);
-                u.unplugBeforeExchange(0);
-                u.failNextSends(0);
-                u.failNextReplies(0);
-                ++outcome.runs;
-
-                const kestsim::Settings kept = u.state().kept;
-                const bool errorShown
-                    = std::any_of(dialogs.requests.begin(), dialogs.requests.end(),
-                                  [](const KestMessage::Request &r) {
-                                      return r.kind == KestMessage::Kind::Critical;
-                                  });
-                if (!op.success.isEmpty() && dialogs.texts().contains(op.success)
-                    && !(kept == done)) {
-                    ++outcome.falseSuccesses;
-                    qWarning("false success: %s", where.constData());
-                }
-                const bool known
-                    = std::any_of(acceptable.begin(), acceptable.end(),
-                                  [&](const kestsim::Settings &s) { return s == kept; });
-                const bool whole = kept == initial.kept || kept == done;
-                if (!known || (!whole && !errorShown)) {
-                    ++outcome.wrongKept;
-                    qWarning("wrong kept state%s: %s", known ? " without a word" : "",
-                             where.constData());
-                } else if (!whole) {
-                    ++outcome.partial;
-                }
-
-                // What the window shows after the fault must be the unit's: a release of
-                // an unmoved handle commits nothing new.
-                if (u.isPlugged() && !op.closes && currentPage(w) != 4
-                    && headText(w) == QLatin1String("KEST LABS RM25")) {
-                    auto *handle = in<KestSlider>(w, "lbDzL1");
-                    DialogCatcher followUp;
-                    Q_EMIT handle->valueChanged();
-                    const auto after = brakeAndThrottle(u.state().kept);
-                    if (after != brakeAndThrottle(kept) && after != brakeAndThrottle(done)) {
-                        ++outcome.wrongKept;
-                        qWarning("a later release committed made-up deadzones: %s",
-                                 where.constData());
-                    }
-                }
-
-                // The unit comes back; the window must find it and show what it holds.
-                // The reader notices a pulled unit by itself; its report must not fall into
-                // the next run.
-                if (!u.isPlugged() && !op.closes)
-                    QVERIFY2(QTest::qWaitFor(
-                                 [&] { return headText(w).startsWith(QLatin1String("WAITING")); }),
-                             where);
-                own.reset();
-                if (op.closes) {
-                    freshUnit(initial);
-                    u.setState({initial.version, kept});
-                    own = openWindow();
-                    w = own.get();
-                } else {
-                    u.plug();
-                    in<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
-                    QMetaObject::invokeMethod(w, "onInit");
-                }
-                if (!QTest::qWaitFor([&] { return currentPage(w) == 0; }, 5000) || !showsUnit(w)) {
-                    ++outcome.notReattached;
-                    qWarning("not re-attached: %s", where.constData());
-                }
-                own.reset();
-            }
-        }
-        std::printf("%-26s %9d %5d %16d %11d %9d %15d\n", op.name, exchanges, outcome.runs,
-                    outcome.falseSuccesses, outcome.wrongKept, outcome.partial,
-                    outcome.notReattached);
-        std::fflush(stdout);
-        total.add(outcome);
+    auto &faults = kestsim::faults();
+    auto &log = kestsim::wireLog();
+    // An operation that closes its window runs on windows of its own; the shared one
+    // must not attach meanwhile, or two readers would share the unit.
+    if (op.closes)
+        window.reset();
+    else if (!window)
+        window = openWindow();
+    // The clean run: what the operation sends, and what the unit keeps after it.
+    std::unique_ptr<MainWindow> own;
+    const auto windowFor = [&]() -> MainWindow * {
+        if (!op.closes)
+            return window.get();
+        freshUnit(initial);
+        own = openWindow();
+        return own.get();
+    };
+    MainWindow *w = windowFor();
+    QVERIFY2(attach(w, initial), op.name);
+    op.prepare(w);
+    log.clear();
+    const int before = faults.exchangeCount();
+    {
+        DialogCatcher dialogs;
+        op.run(w, dialogs);
+        if (!op.success.isEmpty())
+            QVERIFY2(dialogs.texts().contains(op.success), op.name);
     }
-    std::printf("%-26s %9s %5d %16d %11d %9d %15d\n\n", "all", "", total.runs, total.falseSuccesses,
-                total.wrongKept, total.partial, total.notReattached);
-    QCOMPARE(total.falseSuccesses, 0);
-    QCOMPARE(total.wrongKept, 0);
-    QCOMPARE(total.notReattached, 0);
+    const int exchanges = faults.exchangeCount() - before;
+    const int sends = int(log.reports("set").size());
+    const int replies = int(log.reports("get").size());
+    const kestsim::Settings done = u.state().kept;
+    const auto acceptable = keptAfterEachWrite(initial, log.reports("set"));
+    own.reset();
+
+    Outcome outcome;
+    // Set when the window attached anew at the end of a run, to a unit that holds and
+    // uses what it held at the start: the next run starts from there, as from attach().
+    bool attachedAsAtStart = false;
+    int dealt = 0; // runs of this operation dealt to the groups so far
+    for (Fault fault : {Fault::Unplug, Fault::Send, Fault::Reply}) {
+        const int count = fault == Fault::Unplug ? exchanges
+            : fault == Fault::Send               ? sends
+                                                 : replies;
+        for (int k = 1; k <= count; ++k) {
+            if (group != 0 && dealt++ % kGroups != group - 1)
+                continue;
+            const QByteArray where
+                = QByteArray(op.name) + ", " + faultName(fault) + ", k = " + QByteArray::number(k);
+            w = windowFor();
+            if (!attachedAsAtStart)
+                QVERIFY2(attach(w, initial), where);
+            attachedAsAtStart = false;
+            op.prepare(w);
+            DialogCatcher dialogs;
+            if (fault == Fault::Unplug)
+                faults.unplugBeforeExchange(k);
+            else if (fault == Fault::Send)
+                faults.failNextSends(1, k - 1);
+            else
+                faults.failNextReplies(1, k - 1);
+            op.run(w, dialogs);
+            faults.clear();
+            ++outcome.runs;
+
+            const kestsim::Settings kept = u.state().kept;
+            const bool errorShown = std::any_of(dialogs.requests.begin(), dialogs.requests.end(),
+                                                [](const KestMessage::Request &r) {
+                                                    return r.kind == KestMessage::Kind::Critical;
+                                                });
+            if (!op.success.isEmpty() && dialogs.texts().contains(op.success) && !(kept == done)) {
+                ++outcome.falseSuccesses;
+                qWarning("false success: %s", where.constData());
+            }
+            const bool known = std::any_of(acceptable.begin(), acceptable.end(),
+                                           [&](const kestsim::Settings &s) { return s == kept; });
+            const bool whole = kept == initial.kept || kept == done;
+            if (!known || (!whole && !errorShown)) {
+                ++outcome.wrongKept;
+                qWarning("wrong kept state%s: %s", known ? " without a word" : "",
+                         where.constData());
+            } else if (!whole) {
+                ++outcome.partial;
+            }
+
+            // What the window shows after the fault must be the unit's: a release of
+            // an unmoved handle commits nothing new.
+            if (u.isPlugged() && !op.closes && currentPage(w) != 4
+                && headText(w) == QLatin1String("KEST LABS RM25")) {
+                auto *handle = in<KestSlider>(w, "lbDzL1");
+                DialogCatcher followUp;
+                Q_EMIT handle->valueChanged();
+                const auto after = brakeAndThrottle(u.state().kept);
+                if (after != brakeAndThrottle(kept) && after != brakeAndThrottle(done)) {
+                    ++outcome.wrongKept;
+                    qWarning("a later release committed made-up deadzones: %s", where.constData());
+                }
+            }
+
+            // The unit comes back; the window must find it and show what it holds.
+            // The reader notices a pulled unit by itself; its report must not fall into
+            // the next run.
+            if (!u.isPlugged() && !op.closes)
+                QVERIFY2(waitFor([&] { return headText(w).startsWith(QLatin1String("WAITING")); }),
+                         where);
+            own.reset();
+            if (op.closes) {
+                freshUnit(initial);
+                u.setState({initial.version, kept});
+                own = openWindow();
+                w = own.get();
+            } else {
+                u.plug();
+                in<QStackedWidget>(w, "stackedWidget")->setCurrentIndex(4);
+                QMetaObject::invokeMethod(w, "onInit");
+            }
+            if (!waitFor([&] { return currentPage(w) == 0; }, 5000) || !showsUnit(w)) {
+                ++outcome.notReattached;
+                qWarning("not re-attached: %s", where.constData());
+            } else {
+                attachedAsAtStart
+                    = !op.closes && u.state().kept == initial.kept && u.inEffect() == initial.kept;
+            }
+            own.reset();
+        }
+    }
+    std::printf("%-26s %9d %5d %16d %11d %9d %15d\n", op.name, exchanges, outcome.runs,
+                outcome.falseSuccesses, outcome.wrongKept, outcome.partial, outcome.notReattached);
+    std::fflush(stdout);
+    total.add(outcome);
+    QCOMPARE(outcome.falseSuccesses, 0);
+    QCOMPARE(outcome.wrongKept, 0);
+    QCOMPARE(outcome.notReattached, 0);
 }
 
-QTEST_MAIN(FaultSweep)
+namespace {
+
+/// Runs every group as a process of this program, side by side, then prints each one's
+/// output in turn. Returns how many groups failed.
+int runGroupsSideBySide(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir outputs;
+    if (!outputs.isValid())
+        qFatal("no folder for the groups' outputs");
+    std::vector<std::unique_ptr<QProcess>> groups;
+    for (int g = 1; g <= kGroups; ++g) {
+        auto run = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QLatin1String(kGroupVariable), QString::number(g));
+        run->setProcessEnvironment(environment);
+        run->setProcessChannelMode(QProcess::MergedChannels);
+        run->setStandardOutputFile(outputs.filePath(QString::number(g)));
+        run->start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
+        groups.push_back(std::move(run));
+    }
+    int failed = 0;
+    for (int g = 1; g <= kGroups; ++g) {
+        QProcess &run = *groups[std::size_t(g - 1)];
+        const bool ended = run.waitForFinished(-1);
+        QFile output(outputs.filePath(QString::number(g)));
+        if (output.open(QIODevice::ReadOnly)) {
+            const QByteArray text = output.readAll();
+            std::printf("--- group %d of %d ---\n%s", g, kGroups, text.constData());
+        }
+        if (!ended || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) {
+            std::printf("group %d failed: %s\n", g, qPrintable(run.errorString()));
+            ++failed;
+        }
+    }
+    std::fflush(stdout);
+    return failed;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (!qEnvironmentVariableIsSet(kGroupVariable))
+        return runGroupsSideBySide(argc, argv);
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    FaultSweep sweep;
+    return QTest::qExec(&sweep, argc, argv);
+}
+
 #include "faultsweep.moc"
