@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPixmapCache>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTest>
@@ -86,6 +87,11 @@ inline QString headText(QWidget *window)
 /// cost more than most tests do. A test of what is on screen calls show().
 inline std::unique_ptr<MainWindow> openWindow(bool expectAttach = true)
 {
+    // Room for both pedal pictures (13.6 MB each, decoded) for the whole test program.
+    // The window keeps room for one only and lets the other go; with a window or two in
+    // every test, each attach would decode a picture again.
+    constexpr int kBothPicturesKb = 10 * 1024 + 2 * 2303 * 1479 * 4 / 1024;
+    QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), kBothPicturesKb));
     auto w = std::make_unique<MainWindow>();
     w->setWindowFlags(Qt::FramelessWindowHint);
     if (expectAttach) {
