@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kestreport.h"
+#include "kestunit.h"
 
 #include <QObject>
 #include <QTimer>
@@ -8,7 +8,6 @@
 #include <array>
 #include <cstdint>
 
-class InputsPage;
 QT_BEGIN_NAMESPACE
 class QLabel;
 class QProgressBar;
@@ -18,7 +17,8 @@ QT_END_NAMESPACE
 
 /// The CALIBRATION page: teaching the unit each pedal's travel, one pedal at a time.
 /// A button reads "CALIBRATE" until its pedal's calibration starts and "SAVE" while it
-/// runs; the lowest and highest positions seen meanwhile become the pedal's bounds.
+/// runs; the lowest and highest positions seen meanwhile become the pedal's bounds. The
+/// unit model runs the calibration; the page shows it.
 class CalibrationPage : public QObject
 {
     Q_OBJECT
@@ -32,17 +32,7 @@ public:
         QWidget *boxParent = nullptr; ///< the window, for message boxes
     };
 
-    /// What the window keeps of a calibration: the pedal's two indexes in the range tables
-    /// and the lowest and highest position seen of each pedal.
-    struct Observation
-    {
-        int &lowIndex;
-        int &highIndex;
-        std::array<std::uint16_t, 6> &observed;
-    };
-
-    CalibrationPage(const Widgets &widgets, Observation observation, InputsPage &inputs,
-                    QObject *parent = nullptr);
+    CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent = nullptr);
 
     /// Follows the newest positions (six bytes, one 16-bit value per pedal): the bars,
     /// and what observe() keeps.
@@ -58,22 +48,14 @@ public:
     void abandon();
 
 private:
-    /// Puts pedal p's bounds of the start back into effect in both tables; `deadzone`
-    /// becomes the deadzone table sent back. Whether both writes went out.
-    bool restoreStart(int pedal, kest::Report calibration, kest::Report &deadzone);
-    /// Shows what to do while pedal p calibrates (-1: nothing calibrates).
-    void showHint(int pedal);
+    void save(int pedal);
+    /// Shows the calibration under way (-1: none): button texts, tooltips, hint line.
+    void showCalibrating(int pedal);
     void updateTravel();
     void unitError(const QString &what);
 
     Widgets w;
-    Observation seen;
-    InputsPage &inputs;
+    kest::KestUnit &unit;
     QLabel *hint = nullptr; ///< what to do while a pedal calibrates
     QTimer watchTimer; ///< starts the watch 500 ms after a calibration starts
-    /// Both range tables as the unit reported them when the calibration under way
-    /// started: a cancel puts them back into effect.
-    kest::Report startCalibration {};
-    kest::Report startDeadzone {};
-    int calibrating = -1; ///< the pedal under calibration, -1 when none
 };

@@ -2,18 +2,20 @@
 
 #include "inputspage.h"
 
-#include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestslider.h"
 #include "livebar.h"
 #include "pedalmath.h"
 
 #include <QCheckBox>
-#include <QDebug>
 #include <QLabel>
 #include <QProgressBar>
 
-InputsPage::InputsPage(const Widgets &widgets, QObject *parent) : QObject(parent), w(widgets) { }
+InputsPage::InputsPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
+    : QObject(parent), w(widgets), unit(unit)
+{
+    connect(&unit, &kest::KestUnit::deadzonesChanged, this, &InputsPage::placeDeadzones);
+}
 
 void InputsPage::showPositions(const QByteArray &values)
 {
@@ -34,32 +36,25 @@ bool InputsPage::readClutch()
 
 bool InputsPage::readClutchMode()
 {
-    std::uint32_t mode = 0;
-    if (!kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode))
+    if (!unit.readClutchMode())
         return false;
-    w.clutch->setChecked(kest::pedalModeEnabled(mode));
+    w.clutch->setChecked(unit.clutchEnabled());
     return true;
 }
 
 bool InputsPage::loadDeadzones()
 {
-    // Without an answer there is nothing to show: the handles keep their places rather
-    // than jumping to the ends that an unanswered read would give, which the next
-    // release would commit.
-    kest::Report reply {};
-    if (!kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_DEADZONE, reply))
-        return false;
-    placeDeadzones(reply);
-    return true;
+    return unit.readDeadzones();
 }
 
-void InputsPage::placeDeadzones(const kest::Report &reply)
+void InputsPage::placeDeadzones()
 {
-    const int first = w.clutch->isChecked() ? 0 : 1;
+    const kest::Report &table = unit.deadzones();
+    const int first = unit.clutchEnabled() ? 0 : 1;
     for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-        w.lows[std::size_t(p)]->setValue(kest::lowPercentFromRaw(kest::rangeValue(reply, 2 * p)));
+        w.lows[std::size_t(p)]->setValue(kest::lowPercentFromRaw(kest::rangeValue(table, 2 * p)));
         w.highs[std::size_t(p)]->setValue(
-            kest::highPercentFromRaw(kest::rangeValue(reply, 2 * p + 1)));
+            kest::highPercentFromRaw(kest::rangeValue(table, 2 * p + 1)));
     }
     for (std::size_t p = 0; p < std::size_t(kest::PEDAL_COUNT); ++p)
         w.bars[p]->setGeometry(kest::liveBarGeometry(w.plates[p]->geometry(), w.lows[p]->value(),
@@ -68,19 +63,16 @@ void InputsPage::placeDeadzones(const kest::Report &reply)
 
 void InputsPage::deadzoneChanged()
 {
+    // The handles' places, as the user left them; a disabled clutch's pedal goes neutral.
     kest::RangeValues values {0, kest::RAW_MAX};
-    const int first = w.clutch->isChecked() ? 0 : 1;
+    const int first = unit.clutchEnabled() ? 0 : 1;
     for (int p = first; p < kest::PEDAL_COUNT; ++p) {
         values[std::size_t(2 * p)] = kest::rawFromLowPercent(w.lows[std::size_t(p)]->value());
         values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(w.highs[std::size_t(p)]->value());
     }
-    if (!kest::deviceIsOpen())
-        return;
-    if (!kest::deviceWrite(kest::rangeWrite(kest::RANGE_DEADZONE, values, true)))
-        KestMessage::critical(w.boxParent, tr("Error"),
-                              tr("The deadzones were not saved: the pedal unit did not take "
-                                 "them. It keeps the deadzones it had."));
-    loadDeadzones();
+    const kest::Outcome written = unit.writeDeadzones(values);
+    if (!written.done())
+        KestMessage::critical(w.boxParent, tr("Error"), written.message);
 }
 
 void InputsPage::updateClutchVisibility()
@@ -98,22 +90,13 @@ void InputsPage::updateClutchVisibility()
 
 void InputsPage::clutchClicked()
 {
-    const std::uint32_t c = w.clutch->isChecked() ? 1 : 0;
+    const bool wanted = w.clutch->isChecked();
     updateClutchVisibility();
-    if (!kest::deviceIsOpen())
+    const kest::Outcome switched = unit.setClutch(wanted);
+    if (switched.done())
         return;
-    std::uint32_t mode = 0;
-    const bool read = kest::deviceSettingRead(kest::KESTIE_PEDAL_MODE, mode);
-    if (read && mode == c)
-        return;
-    if (read && kest::deviceSettingWrite(kest::KESTIE_PEDAL_MODE, c)) {
-        qDebug("deviceSettingWrite KESTIE_PEDAL_MODE");
-        return;
-    }
     // The switch shows what the unit keeps, not a wish it never received.
-    w.clutch->setChecked(!c);
+    w.clutch->setChecked(unit.clutchEnabled());
     updateClutchVisibility();
-    KestMessage::critical(w.boxParent, tr("Error"),
-                          tr("The clutch setting was not changed: the pedal unit did not "
-                             "answer. It keeps the setting it had."));
+    KestMessage::critical(w.boxParent, tr("Error"), switched.message);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "kestreport.h"
+#include "kestunit.h"
 
 #include <QObject>
 
@@ -37,7 +37,7 @@ public:
         QWidget *boxParent = nullptr; ///< the window, for message boxes
     };
 
-    explicit InputsPage(const Widgets &widgets, QObject *parent = nullptr);
+    InputsPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent = nullptr);
 
     /// Shows the newest positions (six bytes, one 16-bit value per pedal).
     void showPositions(const QByteArray &values);
@@ -46,17 +46,19 @@ public:
     bool readClutch();
     /// Only reads the clutch mode into the switch.
     bool readClutchMode();
-    /// Places the handles at the unit's deadzones; false (handles left alone) when the
-    /// unit did not answer.
+    /// Reads the unit's deadzones, which the handles then show; false (handles left
+    /// alone) when the unit did not answer.
     bool loadDeadzones();
-    void placeDeadzones(const kest::Report &table);
     void updateClutchVisibility();
-
     /// A handle was released: its page's deadzones go to the unit.
     void deadzoneChanged();
     /// The clutch switch was clicked.
     void clutchClicked();
 
 private:
+    /// Places the handles (and the bars between them) at the model's deadzones.
+    void placeDeadzones();
+
     Widgets w;
+    kest::KestUnit &unit;
 };

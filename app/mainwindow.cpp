@@ -6,6 +6,7 @@
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
+#include "kestunit.h"
 #include "profilefiles.h"
 #include "profilespage.h"
 #include "ui_mainwindow.h"
@@ -74,7 +75,6 @@ MainWindow::MainWindow(QWidget *parent)
       dragPosition(-1, -1),
       eventThread(nullptr),
       upgradeThread(nullptr),
-      calObserved {65535, 0, 65535, 0, 65535, 0},
       networkManager(nullptr)
 {
     // A pedal picture decodes to 13.6 MB, beyond the default cache of 10 MB: without
@@ -168,12 +168,13 @@ MainWindow::MainWindow(QWidget *parent)
         {ui->lbMain1, ui->lbMain2},
         this,
     };
-    inputs = new InputsPage(inputWidgets, this);
+    unit = new kest::KestUnit(this);
+    inputs = new InputsPage(inputWidgets, *unit, this);
     calibration = new CalibrationPage({{ui->pbSave0, ui->pbSave1, ui->pbSave2},
                                        {ui->pgCal0, ui->pgCal1, ui->pgCal2},
                                        ui->page2,
                                        this},
-                                      {calLowIndex, calHighIndex, calObserved}, *inputs, this);
+                                      *unit, this);
     profiles = new ProfilesPage(
         {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, this);
     profileFiles = new ProfileFiles(*profiles, this, this);

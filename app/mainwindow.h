@@ -17,6 +17,9 @@ class InputsPage;
 class ProfileFiles;
 class ProfilesPage;
 class UpdateCheck;
+namespace kest {
+class KestUnit;
+}
 QT_BEGIN_NAMESPACE
 class QLabel;
 class Ui_MainWindow;
@@ -78,9 +81,6 @@ private:
     QPointF dragPosition;
     KestEvent eventThread;
     KestUpgrade upgradeThread;
-    int calLowIndex = 0;
-    int calHighIndex = 1;
-    std::array<std::uint16_t, 6> calObserved;
     QNetworkAccessManager networkManager;
     QString updateBaseUrl;
 
@@ -96,6 +96,7 @@ private:
     bool positionsPending = false; ///< a report came that the screen does not show yet
     QLabel *waitHint = nullptr; ///< why the window waits, on the ABOUT page
     // The page controllers, children of the window.
+    kest::KestUnit *unit = nullptr; ///< what the window knows of the unit
     InputsPage *inputs = nullptr;
     CalibrationPage *calibration = nullptr;
     ProfilesPage *profiles = nullptr;

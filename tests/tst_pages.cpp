@@ -39,6 +39,7 @@ struct InputsFixture
     QWidget page;
     QLabel backdrop; // never shown: only its style sheet counts
     InputsPage::Widgets widgets {};
+    kest::KestUnit unit;
     std::unique_ptr<InputsPage> inputs;
 
     InputsFixture()
@@ -60,7 +61,7 @@ struct InputsFixture
         widgets.clutchOnly = {widgets.numbers[0], widgets.lows[0], widgets.highs[0]};
         widgets.backdrops = {&backdrop};
         widgets.boxParent = &page;
-        inputs = std::make_unique<InputsPage>(widgets);
+        inputs = std::make_unique<InputsPage>(widgets, unit);
         page.show();
     }
 };
@@ -147,17 +148,13 @@ void TestPages::calibrationSavesTheTravelSeen()
     }
     widgets.page = &page;
     widgets.boxParent = &page;
-    int lowIndex = 0;
-    int highIndex = 1;
-    std::array<std::uint16_t, 6> observed {65535, 0, 65535, 0, 65535, 0};
-    CalibrationPage calibration(widgets, {lowIndex, highIndex, observed}, *f.inputs);
+    CalibrationPage calibration(widgets, f.unit);
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
     QVERIFY(f.inputs->readClutch());
 
     calibration.calibrateClicked(1);
     QCOMPARE(widgets.buttons[1]->text(), QStringLiteral("SAVE"));
-    QCOMPARE(lowIndex, 2);
-    QCOMPARE(highIndex, 3);
+    QCOMPARE(f.unit.calibratingPedal(), 1);
     QCOMPARE(kestsim::unit().inEffect().calibration[2], 0);
     QCOMPARE(kestsim::unit().inEffect().calibration[3], 65535);
 
@@ -165,8 +162,8 @@ void TestPages::calibrationSavesTheTravelSeen()
     for (std::uint16_t brake : {9000, 52000, 30000})
         calibration.showPositions(positions(100, brake, 300));
     QCOMPARE(widgets.bars[1]->value(), 30000);
-    QCOMPARE(observed[2], 9000);
-    QCOMPARE(observed[3], 52000);
+    QCOMPARE(f.unit.observed()[2], 9000);
+    QCOMPARE(f.unit.observed()[3], 52000);
 
     calibration.calibrateClicked(1);
     QCOMPARE(widgets.buttons[1]->text(), QStringLiteral("CALIBRATE"));
