@@ -39,8 +39,11 @@ Outcome KestUnit::writeDeadzones(const RangeValues &values)
 {
     if (!deviceIsOpen())
         return Outcome::ok();
-    const bool sent = deviceWrite(rangeWrite(RANGE_DEADZONE, values, true));
-    readDeadzones();
+    const Report table = rangeWrite(RANGE_DEADZONE, values, true);
+    const bool sent = deviceWrite(table);
+    // Unread, the table is what the unit took.
+    if (!readDeadzones() && sent)
+        setDeadzones(table);
     if (!sent)
         return Outcome::failed(tr("The deadzones were not saved: the pedal unit did not take "
                                   "them. It keeps the deadzones it had."));

@@ -1,0 +1,270 @@
+// The unit model without a window: each operation's exchanges, byte for byte, and how it
+// ends when an exchange fails. The unit holds unitInUse(): deadzones 6554/58982 (CLUTCH),
+// 3277/62258 (BRAKE), 0/65535 (THROTTLE); calibration 100/65000, 200/64000, 300/63000.
+
+#include "kestdevice.h"
+#include "kestunit.h"
+#include "testsupport.h"
+
+#include <QSignalSpy>
+
+using namespace testsupport;
+using kest::Outcome;
+
+namespace {
+
+QString r(const char *leading)
+{
+    return hexOf(report(leading));
+}
+
+QByteArray positions(std::uint16_t clutch, std::uint16_t brake, std::uint16_t throttle)
+{
+    QByteArray v(6, 0);
+    const std::uint16_t all[] = {clutch, brake, throttle};
+    for (int p = 0; p < 3; ++p) {
+        v[2 * p] = char(all[p] & 0xFF);
+        v[2 * p + 1] = char(all[p] >> 8);
+    }
+    return v;
+}
+
+enum class Fault { None, Send, Reply };
+
+void arm(Fault fault, int after)
+{
+    if (fault == Fault::Send)
+        kestsim::faults().failNextSends(1, after);
+    else if (fault == Fault::Reply)
+        kestsim::faults().failNextReplies(1, after);
+}
+
+} // namespace
+
+class TestUnitModel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        freshUnit(unitInUse());
+        QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+        kestsim::wireLog().clear();
+    }
+    void cleanup() { kest::deviceClose(); }
+
+    void deadzoneWrite_data();
+    void deadzoneWrite();
+    void clutchSwitch_data();
+    void clutchSwitch();
+    void calibrationRoundTrip_data();
+    void calibrationRoundTrip();
+    void calibrationFailures_data();
+    void calibrationFailures();
+    void nothingWithoutAUnit();
+};
+
+void TestUnitModel::deadzoneWrite_data()
+{
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QStringList>("wire"); // every report the unit took, in order
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("brakeLow"); // what the model then says the unit has
+    const QString write = r("02 05 01 01 ef 00 00 ff ff 00 00 ff ff 9a 19 ff ff");
+    //                            table commit CLUTCH      BRAKE       THROTTLE
+    const QString readBack = r("02 0b 05 01");
+    QTest::newRow("committed, read back")
+        << Fault::None << QStringList {write, readBack} << int(Outcome::Done) << 0;
+    QTest::newRow("write lost") << Fault::Send << QStringList {readBack} << int(Outcome::Failed)
+                                << 3277;
+    // Written, but not read back: the model holds what the unit took.
+    QTest::newRow("read back lost")
+        << Fault::Reply << QStringList {write, readBack} << int(Outcome::Done) << 0;
+}
+
+void TestUnitModel::deadzoneWrite()
+{
+    QFETCH(Fault, fault);
+    QFETCH(int, brakeLow);
+    kest::KestUnit unit;
+    QVERIFY(unit.readDeadzones());
+    kestsim::wireLog().clear();
+    arm(fault, 0);
+    const Outcome o = unit.writeDeadzones({0, 65535, 0, 65535, 6554, 65535});
+    QTEST(wire("set"), "wire");
+    QTEST(int(o.status), "status");
+    QCOMPARE(o.message.isEmpty(), o.done());
+    QCOMPARE(int(kest::rangeValue(unit.deadzones(), 2)), brakeLow);
+    QCOMPARE(kestsim::unit().state().kept.deadzone[2], std::uint16_t(brakeLow));
+}
+
+void TestUnitModel::clutchSwitch_data()
+{
+    QTest::addColumn<bool>("wanted");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("after"); // exchanges of that kind that go through first
+    QTest::addColumn<QStringList>("wire");
+    QTest::addColumn<bool>("done");
+    QTest::addColumn<bool>("enabled"); // what the model and the unit then keep
+    const QString read = r("02 0b 0c 07");
+    QTest::newRow("off: read, differs, committed")
+        << false << Fault::None << 0 << QStringList {read, r("02 0c 07 00 00 00 00 ef")} << true
+        << false;
+    QTest::newRow("on already: read only")
+        << true << Fault::None << 0 << QStringList {read} << true << true;
+    QTest::newRow("off, read lost: nothing written")
+        << false << Fault::Reply << 0 << QStringList {read} << false << true;
+    QTest::newRow("off, write lost")
+        << false << Fault::Send << 1 << QStringList {read} << false << true;
+}
+
+void TestUnitModel::clutchSwitch()
+{
+    QFETCH(bool, wanted);
+    QFETCH(Fault, fault);
+    QFETCH(int, after);
+    QFETCH(bool, enabled);
+    kest::KestUnit unit;
+    QVERIFY(unit.readClutchMode());
+    QVERIFY(unit.clutchEnabled());
+    kestsim::wireLog().clear();
+    arm(fault, after);
+    const Outcome o = unit.setClutch(wanted);
+    QTEST(wire("set"), "wire");
+    QTEST(o.done(), "done");
+    QCOMPARE(unit.clutchEnabled(), enabled);
+    QCOMPARE(kestsim::unit().state().kept.pedalMode, enabled ? 1u : 0u);
+}
+
+void TestUnitModel::calibrationRoundTrip_data()
+{
+    QTest::addColumn<bool>("travel"); // the pedal moved: save; else the save is refused
+    QTest::addColumn<QStringList>("wire"); // from the save (or the cancel) on
+    QTest::addColumn<std::uint16_t>("keptLow"); // BRAKE's calibration afterwards
+    QTest::addColumn<std::uint16_t>("keptDeadzoneLow");
+    // Saved: the travel seen, committed, BRAKE's deadzones cleared, then read back.
+    QTest::newRow("saved") << true
+                           << (QStringList {r("02 0b 05 00"), r("02 0b 05 01"),
+                                            r("02 05 01 00 ef 64 00 e8 fd 28 23 20 cb 2c 01 18 f6"),
+                                            r("02 05 01 01 ef 9a 19 66 e6 00 00 ff ff 00 00 ff ff"),
+                                            r("02 0b 05 01")})
+                           << std::uint16_t(9000) << std::uint16_t(0);
+    // Cancelled: BRAKE's bounds of the start back into effect only, then read back.
+    QTest::newRow("cancelled")
+        << false
+        << (QStringList {r("02 0b 05 00"), r("02 0b 05 01"),
+                         r("02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6"),
+                         r("02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff"), r("02 0b 05 01")})
+        << std::uint16_t(200) << std::uint16_t(3277);
+}
+
+void TestUnitModel::calibrationRoundTrip()
+{
+    QFETCH(bool, travel);
+    QFETCH(std::uint16_t, keptLow);
+    QFETCH(std::uint16_t, keptDeadzoneLow);
+    kest::KestUnit unit;
+    QSignalSpy changes(&unit, &kest::KestUnit::calibrationChanged);
+    QVERIFY(unit.startCalibration(1).done());
+    // The start: both tables read, BRAKE neutral in both, in effect only.
+    QCOMPARE(wire("set"),
+             (QStringList {r("02 0b 05 00"), r("02 0b 05 01"),
+                           r("02 05 01 00 00 64 00 e8 fd 00 00 ff ff 2c 01 18 f6"),
+                           r("02 05 01 01 00 9a 19 66 e6 00 00 ff ff 00 00 ff ff")}));
+    QCOMPARE(unit.calibratingPedal(), 1);
+    unit.startWatch();
+    QVERIFY(!unit.travelSeen());
+    if (travel) {
+        for (std::uint16_t brake : {30000, 9000, 52000})
+            QVERIFY(unit.observe(positions(100, brake, 300)));
+        QVERIFY(unit.travelSeen());
+    }
+    kestsim::wireLog().clear();
+    Outcome o = unit.saveCalibration();
+    if (!travel) {
+        QCOMPARE(o.status, Outcome::Refused);
+        QCOMPARE(unit.calibratingPedal(), 1); // goes on unless cancelled
+        o = unit.cancelCalibration();
+    }
+    QVERIFY(o.done());
+    QTEST(wire("set"), "wire");
+    QCOMPARE(unit.calibratingPedal(), -1);
+    QCOMPARE(changes.size(), 2); // started, ended
+    QCOMPARE(kestsim::unit().state().kept.calibration[2], keptLow);
+    QCOMPARE(kestsim::unit().inEffect().calibration[2], keptLow);
+    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), keptDeadzoneLow);
+}
+
+void TestUnitModel::calibrationFailures_data()
+{
+    // Which step is lost, and what the model and the unit are left with.
+    QTest::addColumn<QString>("step"); // "start", "save" or "cancel"
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<int>("calibrating"); // afterwards
+    QTest::addColumn<std::uint16_t>("brakeDeadzoneLow"); // the model's table afterwards
+    QTest::newRow("start: a table not read")
+        << "start" << Fault::Reply << 1 << -1 << std::uint16_t(3277);
+    QTest::newRow("start: the deadzone write lost")
+        << "start" << Fault::Send << 3 << -1 << std::uint16_t(3277);
+    QTest::newRow("save: a table not read")
+        << "save" << Fault::Reply << 0 << 1 << std::uint16_t(3277);
+    QTest::newRow("save: the calibration not taken")
+        << "save" << Fault::Send << 2 << 1 << std::uint16_t(3277);
+    // The calibration is kept; the deadzones the unit keeps are the old ones.
+    QTest::newRow("save: the cleared deadzones not taken")
+        << "save" << Fault::Send << 3 << -1 << std::uint16_t(3277);
+    // The unit has BRAKE neutral in effect, but keeps 3277: the model says what it keeps.
+    QTest::newRow("cancel: the deadzones not restored")
+        << "cancel" << Fault::Send << 1 << -1 << std::uint16_t(3277);
+}
+
+void TestUnitModel::calibrationFailures()
+{
+    QFETCH(QString, step);
+    QFETCH(Fault, fault);
+    QFETCH(int, after);
+    QFETCH(int, calibrating);
+    QFETCH(std::uint16_t, brakeDeadzoneLow);
+    kest::KestUnit unit;
+    QVERIFY(unit.readDeadzones());
+    const auto kept = kestsim::unit().state().kept;
+    Outcome o;
+    if (step == QLatin1String("start")) {
+        arm(fault, after);
+        o = unit.startCalibration(1);
+        // Nothing neutral is left in effect.
+        QCOMPARE(kestsim::unit().inEffect().calibration, kept.calibration);
+    } else {
+        QVERIFY(unit.startCalibration(1).done());
+        unit.startWatch();
+        if (step == QLatin1String("save"))
+            for (std::uint16_t brake : {9000, 52000})
+                unit.observe(positions(100, brake, 300));
+        else
+            QCOMPARE(unit.saveCalibration().status, Outcome::Refused);
+        arm(fault, after);
+        o = step == QLatin1String("save") ? unit.saveCalibration() : unit.cancelCalibration();
+    }
+    QCOMPARE(o.status, Outcome::Failed);
+    QVERIFY(!o.message.isEmpty());
+    QCOMPARE(unit.calibratingPedal(), calibrating);
+    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), brakeDeadzoneLow);
+    QCOMPARE(kestsim::unit().state().kept.deadzone, kept.deadzone);
+}
+
+void TestUnitModel::nothingWithoutAUnit()
+{
+    kest::deviceClose();
+    kestsim::wireLog().clear();
+    kest::KestUnit unit;
+    QVERIFY(!unit.readClutchMode());
+    QVERIFY(!unit.readDeadzones());
+    QVERIFY(unit.writeDeadzones({0, 65535, 0, 65535, 0, 65535}).done()); // nothing to do
+    QCOMPARE(unit.startCalibration(0).status, Outcome::Failed);
+    QVERIFY(kestsim::wireLog().entries().empty());
+}
+
+QTEST_GUILESS_MAIN(TestUnitModel)
+#include "tst_unitmodel.moc"
