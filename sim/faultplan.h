@@ -73,7 +73,8 @@ public:
     void setReplyMode(ReplyMode mode);
     /// Bus time before every exchange and input read.
     void setExchangeDelay(std::chrono::microseconds delay);
-    /// Nothing fails any more, replies are normal and take no time; the counts stay.
+    /// Nothing fails any more, replies are normal and take no time, and a pull while
+    /// writing that has not happened yet is called off; the counts stay.
     void clear();
 
     /// Feature exchanges (sends and reply reads) that reached the unit while plugged.
