@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <thread>
+#include <utility>
 
 namespace kestsim {
 
@@ -36,6 +37,40 @@ void FaultPlan::unplugBeforeExchange(int k)
     m_unplugAt = std::max(k, 0);
 }
 
+void FaultPlan::shortenNextReply(int length, int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_distortion = {ReplyFault::Short, std::clamp(length, 1, 19)};
+    m_distortAfter = after;
+}
+
+void FaultPlan::misdirectNextReply(int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_distortion = {ReplyFault::OtherIndex};
+    m_distortAfter = after;
+}
+
+void FaultPlan::crossNextReply(int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_distortion = {ReplyFault::OtherCommand};
+    m_distortAfter = after;
+}
+
+void FaultPlan::unplugBeforeReply(int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_distortion = {ReplyFault::Unplugged};
+    m_distortAfter = after;
+}
+
+void FaultPlan::faultWhileWriting(WritingFault fault, std::chrono::milliseconds delay)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writing = {fault, std::max(delay, std::chrono::milliseconds(0))};
+}
+
 void FaultPlan::setReplyMode(ReplyMode mode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -54,6 +89,10 @@ void FaultPlan::clear()
     m_sends = {};
     m_replies = {};
     m_unplugAt = 0;
+    m_distortion = {};
+    m_distortAfter = 0;
+    m_writing = {};
+    m_writingPending = false;
     m_replyMode = ReplyMode::Normal;
     m_delay = std::chrono::microseconds(0);
 }
@@ -92,6 +131,31 @@ ReplyMode FaultPlan::replyMode() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_replyMode;
+}
+
+FaultPlan::Distortion FaultPlan::distortsReply()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_distortion.fault == ReplyFault::None)
+        return {};
+    if (m_distortAfter > 0) {
+        --m_distortAfter;
+        return {};
+    }
+    return std::exchange(m_distortion, Distortion());
+}
+
+FaultPlan::WritingPull FaultPlan::takesFirmwareEnd()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_writingPending = m_writing.fault != WritingFault::None;
+    return std::exchange(m_writing, WritingPull());
+}
+
+bool FaultPlan::pullsWhileWriting()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return std::exchange(m_writingPending, false);
 }
 
 void FaultPlan::delayExchange() const

@@ -20,6 +20,22 @@ enum class ReplyMode {
     Behind, ///< every reply answers the read before the latest one
 };
 
+/// How one reply read goes wrong (the plan's distort... controls).
+enum class ReplyFault {
+    None,
+    Short, ///< only the first n bytes (0 < n < 20) arrive; the read returns n
+    OtherIndex, ///< the unit's reply to the same command for another index
+    OtherCommand, ///< the unit's reply to another command's read
+    Unplugged, ///< the unit is pulled out after the request, before its reply
+};
+
+/// What becomes of the unit while it writes an uploaded image.
+enum class WritingFault {
+    None,
+    Unplugged, ///< pulled out
+    Replugged, ///< pulled out and plugged back in at once: a new opening
+};
+
 class FaultPlan
 {
 public:
@@ -32,10 +48,33 @@ public:
     /// send or a reply read counts as one exchange), as a cable pulled mid-operation.
     /// 0 cancels.
     void unplugBeforeExchange(int k);
+    /// Lets the next `after` reply reads through, then gives only the first `length`
+    /// bytes (1..19) of the one after: the read returns `length` and leaves the rest of
+    /// the buffer alone.
+    void shortenNextReply(int length, int after = 0);
+    /// Lets the next `after` reply reads through, then answers the one after as the unit
+    /// answers the same command for another index: the other range table, the other
+    /// setting (pedal mode and active profile), the nearest slot whose reply differs. The
+    /// version read has no index; its reply stays as it is.
+    void misdirectNextReply(int after = 0);
+    /// Lets the next `after` reply reads through, then answers the one after as the unit
+    /// answers another command's read: a name read with the slot's record, a record read
+    /// with the slot's name, a range or setting read with the version, the version read
+    /// with the pedal mode.
+    void crossNextReply(int after = 0);
+    /// Lets the next `after` reply reads through, then pulls the unit out right before
+    /// the one after: its request was taken, its reply never comes.
+    void unplugBeforeReply(int after = 0);
+    /// The next firmware end report goes through; `delay` after the unit took it (0: at
+    /// once), while it writes the image, the unit is pulled out, and with `fault`
+    /// Replugged also plugged back in. clear() cancels a pull that has not happened yet.
+    void faultWhileWriting(WritingFault fault,
+                           std::chrono::milliseconds delay = std::chrono::milliseconds(0));
     void setReplyMode(ReplyMode mode);
     /// Bus time before every exchange and input read.
     void setExchangeDelay(std::chrono::microseconds delay);
-    /// Nothing fails any more, replies are normal and take no time; the counts stay.
+    /// Nothing fails any more, replies are normal and take no time, and a pull while
+    /// writing that has not happened yet is called off; the counts stay.
     void clear();
 
     /// Feature exchanges (sends and reply reads) that reached the unit while plugged.
@@ -54,6 +93,23 @@ public:
     /// asked about).
     bool fails(Exchange exchange);
     ReplyMode replyMode() const;
+    struct Distortion
+    {
+        ReplyFault fault = ReplyFault::None;
+        int length = 20; ///< of a Short reply
+    };
+    /// Before every reply read that reaches the plugged unit: how this one goes wrong.
+    Distortion distortsReply();
+    struct WritingPull
+    {
+        WritingFault fault = WritingFault::None;
+        std::chrono::milliseconds delay {0};
+    };
+    /// When the unit takes a firmware end report: what happens while it writes. The
+    /// unit then asks pullsWhileWriting() when the delay has passed.
+    WritingPull takesFirmwareEnd();
+    /// Whether the pull that takesFirmwareEnd() announced is still due (not cleared).
+    bool pullsWhileWriting();
     /// Sleeps the bus time of one exchange; call without holding the unit's lock.
     void delayExchange() const;
     /// Counts an input read, then sleeps the bus time; call without the unit's lock.
@@ -71,6 +127,10 @@ private:
     mutable std::mutex m_mutex;
     Countdown m_sends;
     Countdown m_replies;
+    Distortion m_distortion;
+    int m_distortAfter = 0;
+    WritingPull m_writing;
+    bool m_writingPending = false; // announced to the unit, not yet done
     int m_unplugAt = 0;
     int m_exchanges = 0;
     int m_inputReads = 0;

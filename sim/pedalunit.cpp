@@ -70,7 +70,16 @@ PedalUnit::PedalUnit(FaultPlan *faults)
     m_previousReply = m_reply;
 }
 
-PedalUnit::~PedalUnit() = default;
+PedalUnit::~PedalUnit()
+{
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_closing = true;
+    }
+    m_writingWake.notify_all();
+    if (m_writingTimer.joinable())
+        m_writingTimer.join();
+}
 
 double PedalUnit::secondsLocked(Clock::time_point t) const
 {
@@ -107,68 +116,150 @@ bool PedalUnit::exchangeLocked()
     return true;
 }
 
+void PedalUnit::writingFaultLocked()
+{
+    if (!m_faults)
+        return;
+    const FaultPlan::WritingPull pull = m_faults->takesFirmwareEnd();
+    if (pull.fault == WritingFault::None)
+        return;
+    m_writingReplug = pull.fault == WritingFault::Replugged;
+    if (pull.delay.count() == 0) {
+        // Right after the end report, which the unit has taken: its sender sees success.
+        if (m_faults->pullsWhileWriting()) {
+            unplugLocked();
+            if (m_writingReplug)
+                plugLocked();
+        }
+        return;
+    }
+    m_writingPullAt = Clock::now() + pull.delay;
+    if (m_writingPending) { // the running timer takes the new time
+        m_writingWake.notify_all();
+        return;
+    }
+    // A timer that cleared its flag has let go of the lock for good: it is ending.
+    if (m_writingTimer.joinable())
+        m_writingTimer.join();
+    m_writingPending = true;
+    m_writingTimer = std::thread(&PedalUnit::writingTimer, this);
+}
+
+void PedalUnit::writingTimer()
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    while (!m_closing && Clock::now() < m_writingPullAt)
+        m_writingWake.wait_until(lock, m_writingPullAt);
+    if (!m_closing && m_faults->pullsWhileWriting()) {
+        unplugLocked();
+        if (m_writingReplug)
+            plugLocked();
+    }
+    m_writingPending = false;
+}
+
 void PedalUnit::unplugLocked()
 {
     m_plugged = false;
     m_inputReady.notify_all();
 }
 
-void PedalUnit::prepareReplyLocked(std::uint8_t code, std::uint8_t index)
+PedalUnit::Reply PedalUnit::replyLocked(std::uint8_t code, std::uint8_t index) const
 {
-    m_previousReply = m_reply;
-    m_reply.fill(0);
-    m_reply[0] = kCommandReportId;
-    m_reply[1] = code;
+    Reply reply {};
+    reply[0] = kCommandReportId;
+    reply[1] = code;
     switch (code) {
     case kSlotName: // slot name, bytes 3..19
-        m_reply[2] = index;
+        reply[2] = index;
         if (index < 16) {
             const Bytes &name = m_effect.slots[index].name;
-            std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 17), &m_reply[3]);
+            std::copy_n(name.begin(), std::min<std::size_t>(name.size(), 17), &reply[3]);
         }
         break;
     case kSlotCurve: // slot record, bytes 2..8
         if (index < 16)
             std::copy(m_effect.slots[index].record.begin(), m_effect.slots[index].record.end(),
-                      &m_reply[2]);
+                      &reply[2]);
         break;
     case kPedalRange: { // a range table, in the form of the range write
-        m_reply[2] = 0x01;
-        m_reply[3] = index;
+        reply[2] = 0x01;
+        reply[3] = index;
         const auto *table = index == 0 ? &m_effect.calibration
             : index == 1               ? &m_effect.deadzone
                                        : nullptr;
         if (table) {
             for (int k = 0; k < 6; ++k) {
-                m_reply[std::size_t(5 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] & 0xFF);
-                m_reply[std::size_t(6 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] >> 8);
+                reply[std::size_t(5 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] & 0xFF);
+                reply[std::size_t(6 + 2 * k)] = std::uint8_t((*table)[std::size_t(k)] >> 8);
             }
         }
         if (m_faults && m_faults->replyMode() == ReplyMode::RangeTail) {
-            m_reply[17] = 0xA5;
-            m_reply[18] = 0x5A;
-            m_reply[19] = index + 1;
+            reply[17] = 0xA5;
+            reply[18] = 0x5A;
+            reply[19] = std::uint8_t(index + 1);
         }
         break;
     }
     case kFirmwareVersion: { // firmware version text, bytes 2..19
         const std::string &v = m_state.version;
-        std::copy_n(v.begin(), std::min<std::size_t>(v.size(), 18), &m_reply[2]);
+        std::copy_n(v.begin(), std::min<std::size_t>(v.size(), 18), &reply[2]);
         break;
     }
     case kSetting: { // a setting, bytes 3..6
-        m_reply[2] = index;
+        reply[2] = index;
         std::uint32_t value = 0;
         if (index == kPedalMode)
             value = m_effect.pedalMode;
         else if (index == kActiveProfile)
             value = m_effect.activeProfile;
-        putLe32(&m_reply[3], value);
+        putLe32(&reply[3], value);
         break;
     }
     default:
         break;
     }
+    return reply;
+}
+
+PedalUnit::Reply PedalUnit::distortedReplyLocked(ReplyFault fault) const
+{
+    const std::uint8_t code = m_readCode, index = m_readIndex;
+    if (fault == ReplyFault::OtherIndex) {
+        switch (code) {
+        case kPedalRange:
+            return replyLocked(code, std::uint8_t(index ^ 1));
+        case kSetting:
+            return replyLocked(code, index == kPedalMode ? kActiveProfile : kPedalMode);
+        case kSlotName:
+        case kSlotCurve:
+            // Two erased slots answer a record read alike: the nearest slot that differs.
+            for (int k = 1; k < 16; ++k) {
+                const Reply other = replyLocked(code, std::uint8_t(index ^ k));
+                if (other != m_reply)
+                    return other;
+            }
+            return replyLocked(code, std::uint8_t(index ^ 1));
+        default: // the version read has no index
+            return m_reply;
+        }
+    }
+    if (fault == ReplyFault::OtherCommand) {
+        switch (code) {
+        case kSlotName:
+            return replyLocked(kSlotCurve, index);
+        case kSlotCurve:
+            return replyLocked(kSlotName, index);
+        case kPedalRange:
+        case kSetting:
+            return replyLocked(kFirmwareVersion, 0);
+        case kFirmwareVersion:
+            return replyLocked(kSetting, kPedalMode);
+        default:
+            return m_reply;
+        }
+    }
+    return m_reply;
 }
 
 int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
@@ -194,7 +285,10 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
         const std::size_t n = std::min<std::size_t>(r[3], 16);
         m_chunks[chunk] = Bytes(r.begin() + 4, r.begin() + 4 + std::ptrdiff_t(n));
     } else if (cmd == kRead) {
-        prepareReplyLocked(r[2], r[3]);
+        m_previousReply = m_reply;
+        m_readCode = r[2];
+        m_readIndex = r[3];
+        m_reply = replyLocked(m_readCode, m_readIndex);
     } else if (cmd == kSlotName && r[2] < 16) { // slot name: in effect until a committed curve
         auto end = std::find(r.begin() + 3, r.end(), std::uint8_t(0));
         m_effect.slots[r[2]].name.assign(r.begin() + 3, end);
@@ -245,6 +339,7 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
         }
         m_chunks.clear();
         ++m_ends;
+        writingFaultLocked();
     }
     if (kept)
         keepChangedLocked();
@@ -256,19 +351,27 @@ int PedalUnit::getFeature(std::uint8_t *data, std::size_t length)
     if (m_faults)
         m_faults->delayExchange();
     std::lock_guard<std::mutex> lock(m_mutex);
+    const FaultPlan::Distortion distortion
+        = m_plugged && m_faults ? m_faults->distortsReply() : FaultPlan::Distortion();
+    if (distortion.fault == ReplyFault::Unplugged)
+        unplugLocked();
     if (!exchangeLocked())
         return -1;
     if (length == 0 || data[0] != kCommandReportId)
         return -1;
     if (m_faults && m_faults->fails(FaultPlan::Exchange::Reply))
         return -1;
-    const std::size_t n = std::min(length, kReportSize);
-    std::array<std::uint8_t, kReportSize> ff;
-    ff.fill(0xFF);
+    std::size_t n = std::min(length, kReportSize);
+    Reply reply = m_reply;
     const ReplyMode mode = m_faults ? m_faults->replyMode() : ReplyMode::Normal;
-    const auto &reply = mode == ReplyMode::AllFF ? ff
-        : mode == ReplyMode::Behind              ? m_previousReply
-                                                 : m_reply;
+    if (mode == ReplyMode::AllFF)
+        reply.fill(0xFF);
+    else if (mode == ReplyMode::Behind)
+        reply = m_previousReply;
+    if (distortion.fault == ReplyFault::Short)
+        n = std::min(n, std::size_t(distortion.length));
+    else if (distortion.fault != ReplyFault::None)
+        reply = distortedReplyLocked(distortion.fault);
     std::copy_n(reply.begin(), n, data);
     logLocked("get", data, n);
     return int(n);
@@ -345,6 +448,11 @@ void PedalUnit::logEvent(const std::string &kind)
 void PedalUnit::plug()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    plugLocked();
+}
+
+void PedalUnit::plugLocked()
+{
     if (m_plugged)
         return;
     m_plugged = true;
@@ -355,6 +463,7 @@ void PedalUnit::plug()
     m_reply.fill(0);
     m_reply[0] = kCommandReportId;
     m_previousReply = m_reply;
+    m_readCode = m_readIndex = 0;
     m_nextDue = Clock::now();
 }
 

@@ -28,6 +28,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace kestsim {
@@ -143,15 +144,23 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
+    using Reply = std::array<std::uint8_t, 20>;
 
     double secondsLocked(Clock::time_point t) const;
     void logLocked(const char *kind, const std::uint8_t *data, std::size_t length);
     void keepChangedLocked();
-    void prepareReplyLocked(std::uint8_t code, std::uint8_t index);
+    /// The unit's reply to a read of (code, index) from what is in effect now.
+    Reply replyLocked(std::uint8_t code, std::uint8_t index) const;
+    /// The reply to the latest read as the plan distorts it (OtherIndex, OtherCommand).
+    Reply distortedReplyLocked(ReplyFault fault) const;
+    /// After a firmware end report: the plan's fault while the unit writes the image.
+    void writingFaultLocked();
+    void writingTimer(); // the thread that pulls the unit out a while after an end report
     Bytes makeInputLocked(Clock::time_point now);
     bool streamDueLocked(Clock::time_point now) const;
     bool exchangeLocked(); // false when the unit is (or was just) pulled out
     void unplugLocked();
+    void plugLocked();
 
     FaultPlan *const m_faults;
     mutable std::mutex m_mutex;
@@ -160,8 +169,10 @@ private:
 
     UnitState m_state; // m_state.kept is what survives a re-plug
     Settings m_effect;
-    std::array<std::uint8_t, 20> m_reply {};
-    std::array<std::uint8_t, 20> m_previousReply {};
+    Reply m_reply {};
+    Reply m_previousReply {};
+    std::uint8_t m_readCode = 0; // the latest read request
+    std::uint8_t m_readIndex = 0;
 
     bool m_plugged = true;
     std::uint64_t m_generation = 1;
@@ -175,6 +186,14 @@ private:
     Bytes m_image;
     std::vector<int> m_gaps;
     int m_ends = 0;
+
+    // A pull while the unit writes an image (FaultPlan::faultWhileWriting).
+    std::thread m_writingTimer;
+    std::condition_variable m_writingWake;
+    bool m_writingPending = false; // the timer runs; it ends once it has cleared this
+    Clock::time_point m_writingPullAt;
+    bool m_writingReplug = false;
+    bool m_closing = false;
 
     std::vector<std::shared_ptr<UnitObserver>> m_observers;
 };

@@ -5,6 +5,7 @@
 #include "pedalunit.h"
 #include "testsupport.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -59,6 +60,10 @@ private Q_SLOTS:
     void clearFlashRestoresTheFactoryState();
     void unpluggedUnitRefusesEverything();
     void failNextSendsDropsThem();
+    void distortedReplies_data();
+    void distortedReplies();
+    void faultsWhileWriting_data();
+    void faultsWhileWriting();
     void traceFileFormat();
     void stateFileRoundTrip();
     void malformedStateFiles_data();
@@ -192,6 +197,152 @@ void TestSimulator::failNextSendsDropsThem()
     QCOMPARE(u.state().kept.pedalMode, 0u);
     QCOMPARE(log->reports("set").size(), std::size_t(1)); // failed sends never reached it
     QCOMPARE(faults.exchangeCount(), 3);
+}
+
+void TestSimulator::distortedReplies_data()
+{
+    // The unit below: clutch on, active word 0x0102, slot 0 "Soft" (a BRAKE profile),
+    // the other slots erased, deadzones set, calibration neutral, version "V1.0.0".
+    QTest::addColumn<QString>("request");
+    QTest::addColumn<int>("fault"); // a kestsim::ReplyFault
+    QTest::addColumn<int>("length"); // of a short reply
+    QTest::addColumn<QString>("distorted"); // leading bytes; the rest of 20 is zero
+    QTest::addColumn<int>("returned");
+
+    using F = kestsim::ReplyFault;
+    const QString ee = QStringLiteral(" ee").repeated(15);
+    QTest::newRow("short, 5 of a setting")
+        << "02 0b 0c 07" << int(F::Short) << 5 << QStringLiteral("02 0c 07 01 00") + ee << 5;
+    QTest::newRow("short, 19 of a range table")
+        << "02 0b 05 01" << int(F::Short) << 19
+        << "02 05 01 01 00 64 00 9b ff c8 00 37 ff 2c 01 d3 fe 00 00 ee" << 19;
+    QTest::newRow("other index, range table")
+        << "02 0b 05 01" << int(F::OtherIndex) << 0
+        << "02 05 01 00 00 00 00 ff ff 00 00 ff ff 00 00 ff ff" << 20;
+    QTest::newRow("other index, pedal mode for active profile")
+        << "02 0b 0c 0f" << int(F::OtherIndex) << 0 << "02 0c 07 01" << 20;
+    QTest::newRow("other index, active profile for pedal mode")
+        << "02 0b 0c 07" << int(F::OtherIndex) << 0 << "02 0c 0f 02 01" << 20;
+    QTest::newRow("other index, name of slot 1")
+        << "02 0b 03 00" << int(F::OtherIndex) << 0
+        << "02 03 01 ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff" << 20;
+    QTest::newRow("other index, record of the nearest slot that differs")
+        << "02 0b 04 03" << int(F::OtherIndex) << 0 << "02 04 00 02 0a 14 1e 28 32" << 20;
+    QTest::newRow("other index, version has none")
+        << "02 0b 09 00" << int(F::OtherIndex) << 0 << "02 09 56 31 2e 30 2e 30" << 20;
+    QTest::newRow("other command, record for a name")
+        << "02 0b 03 00" << int(F::OtherCommand) << 0 << "02 04 00 02 0a 14 1e 28 32" << 20;
+    QTest::newRow("other command, name for a record")
+        << "02 0b 04 00" << int(F::OtherCommand) << 0 << "02 03 00 53 6f 66 74" << 20;
+    QTest::newRow("other command, version for a setting")
+        << "02 0b 0c 07" << int(F::OtherCommand) << 0 << "02 09 56 31 2e 30 2e 30" << 20;
+    QTest::newRow("other command, version for a range table")
+        << "02 0b 05 00" << int(F::OtherCommand) << 0 << "02 09 56 31 2e 30 2e 30" << 20;
+    QTest::newRow("other command, pedal mode for the version")
+        << "02 0b 09 00" << int(F::OtherCommand) << 0 << "02 0c 07 01" << 20;
+    QTest::newRow("unplugged before the reply")
+        << "02 0b 0c 07" << int(F::Unplugged) << 0 << QString() << -1;
+}
+
+void TestSimulator::distortedReplies()
+{
+    QFETCH(QString, request);
+    QFETCH(int, fault);
+    QFETCH(int, length);
+    QFETCH(QString, distorted);
+    QFETCH(int, returned);
+    kestsim::FaultPlan faults;
+    PedalUnit u(&faults);
+    kestsim::UnitState state;
+    state.kept.activeProfile = 0x0102;
+    state.kept.deadzone = {100, 65435, 200, 65335, 300, 65235};
+    state.kept.slots[0] = {Bytes {'S', 'o', 'f', 't'}, {0, 2, 10, 20, 30, 40, 50}};
+    u.setState(state);
+    const QByteArray asked = request.toLatin1();
+    const auto read = [&](int &n) {
+        send(u, asked.constData());
+        Bytes buffer(20, 0xEE);
+        buffer[0] = 0x02;
+        n = u.getFeature(buffer.data(), buffer.size());
+        return hexOf(buffer);
+    };
+    int n = 0;
+    const QString whole = read(n);
+    QCOMPARE(n, 20);
+
+    // One read passes, the next one is distorted, and only that one.
+    using F = kestsim::ReplyFault;
+    switch (F(fault)) {
+    case F::Short:
+        faults.shortenNextReply(length, 1);
+        break;
+    case F::OtherIndex:
+        faults.misdirectNextReply(1);
+        break;
+    case F::OtherCommand:
+        faults.crossNextReply(1);
+        break;
+    default:
+        faults.unplugBeforeReply(1);
+        break;
+    }
+    QCOMPARE(read(n), whole);
+    const int exchanges = faults.exchangeCount();
+    const QString got = read(n);
+    QCOMPARE(n, returned);
+    if (returned < 0) {
+        QVERIFY(!u.isPlugged());
+        QCOMPARE(faults.exchangeCount(), exchanges + 1); // the request went, the reply not
+        return;
+    }
+    const QByteArray padded
+        = (distorted + QStringLiteral(" 00").repeated(20 - int(distorted.size() + 1) / 3))
+              .toLatin1();
+    QCOMPARE(got, hexOf(report(padded.constData())));
+    QCOMPARE(read(n), whole);
+    QCOMPARE(n, 20);
+    QVERIFY(u.inEffect() == state.kept); // a distorted reply changes nothing on the unit
+}
+
+void TestSimulator::faultsWhileWriting_data()
+{
+    QTest::addColumn<int>("fault"); // a kestsim::WritingFault
+    QTest::addColumn<int>("delayMs");
+    using F = kestsim::WritingFault;
+    QTest::newRow("pulled right after the end report") << int(F::Unplugged) << 0;
+    QTest::newRow("re-plugged right after the end report") << int(F::Replugged) << 0;
+    QTest::newRow("pulled while writing") << int(F::Unplugged) << 40;
+    QTest::newRow("re-plugged while writing") << int(F::Replugged) << 40;
+}
+
+void TestSimulator::faultsWhileWriting()
+{
+    QFETCH(int, fault);
+    QFETCH(int, delayMs);
+    kestsim::FaultPlan faults;
+    PedalUnit u(&faults);
+    const std::uint64_t opening = u.plugGeneration();
+    send(u, "02 0c 0f 05 00 00 00 00"); // in effect only: a re-plug loses it
+    faults.faultWhileWriting(kestsim::WritingFault(fault), std::chrono::milliseconds(delayMs));
+    send(u, "02 80 00 02 01 02");
+    QElapsedTimer sinceEnd;
+    sinceEnd.start();
+    send(u, "02 10"); // taken in full: the sender sees success
+    QCOMPARE(u.firmwareEndCount(), 1);
+    QCOMPARE(u.firmwareImage(), Bytes({1, 2}));
+
+    const bool replug = kestsim::WritingFault(fault) == kestsim::WritingFault::Replugged;
+    TRY_VERIFY(u.plugGeneration() != opening || !u.isPlugged());
+    QVERIFY(sinceEnd.elapsed() >= delayMs);
+    QCOMPARE(u.isPlugged(), replug);
+    QCOMPARE(u.plugGeneration(), replug ? opening + 1 : opening);
+    QCOMPARE(u.inEffect().activeProfile, replug ? 0u : 5u);
+
+    // The next upload is left alone.
+    u.plug();
+    send(u, "02 10");
+    QCOMPARE(u.firmwareEndCount(), 2);
+    QVERIFY(u.isPlugged());
 }
 
 void TestSimulator::traceFileFormat()

@@ -1,18 +1,28 @@
 // The fault sweep: every operation of the window, run once cleanly and then with each of
-// its exchanges failing in turn, three ways: the unit pulled out right before exchange k,
-// only send k failing, only reply k failing.
+// its exchanges failing in turn: the unit pulled out right before exchange k, only send k
+// failing, and reply k failing, cut short (5 or 19 bytes), answering another index of its
+// command, answering another command, or never coming because the unit was pulled out
+// after its request. A firmware upload also has the unit pulled out, or pulled out and
+// plugged back in, during the seconds it writes the image after the end report.
+//
+// One kind of distortion is left out: a reply of the same range table that answers the
+// read before a deadzone write (the unit did not act on the request and repeats what it
+// said). It has the form, the command and the table of the right reply, so nothing in
+// it can reveal it.
 //
 // Whatever fails, the unit must keep its old settings, the new ones, or what a whole
 // prefix of the operation's committed writes leaves (and then the user is told so in an
-// "Error" box); a success message must follow only the operation done; and once the unit
-// is back the window must attach again and show what the unit holds.
+// "Error" box); a success message must follow only the operation done (an upload is done
+// only when the unit took the whole image and stayed through its writing); and once the
+// unit is back the window must attach again and show what the unit holds.
 //
 // Each operation is a row of its own. The runs with faults are dealt to four groups in
 // turn, so that every group gets an equal share of every operation. A run spends nearly
 // all its time waiting for the window's reader, which polls the unit every 10 ms, to
 // stop; so the program runs the groups side by side, each as a process of its own, and
 // prints their outputs in turn. KEST_SWEEP_GROUP=1..4 runs one group in this process (as
-// the side-by-side runs do), KEST_SWEEP_GROUP=0 all of them.
+// the side-by-side runs do), KEST_SWEEP_GROUP=0 all of them; a row name picks one
+// operation, as in `KEST_SWEEP_GROUP=0 faultsweep "sweep:firmware upload"`.
 
 #include "kestaxis.h"
 #include "kestslider.h"
@@ -33,21 +43,61 @@ using namespace testsupport;
 
 namespace {
 
-enum class Fault { Unplug, Send, Reply };
+/// What a fault run counts its k in.
+enum class Counted { Exchanges, Sends, Replies, WritingPulls };
 
-const char *faultName(Fault f)
+/// When, after the end report, the unit is pulled out during its four seconds of writing:
+/// at once, and between the last two steps of the count. Both come before the count can
+/// end, however slowly the program runs.
+constexpr std::chrono::milliseconds kWritingPulls[]
+    = {std::chrono::milliseconds(0), std::chrono::milliseconds(3500)};
+
+struct Fault
 {
-    return f == Fault::Unplug ? "unplugged before k"
-        : f == Fault::Send    ? "send k failed"
-                              : "reply k failed";
-}
+    const char *name;
+    Counted counted;
+    void (*arm)(kestsim::FaultPlan &, int k); ///< k from 1
+};
+
+using kestsim::WritingFault;
+const Fault kFaults[] = {
+    {"unplugged before k", Counted::Exchanges,
+     [](kestsim::FaultPlan &f, int k) { f.unplugBeforeExchange(k); }},
+    {"send k failed", Counted::Sends,
+     [](kestsim::FaultPlan &f, int k) { f.failNextSends(1, k - 1); }},
+    {"reply k failed", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.failNextReplies(1, k - 1); }},
+    {"reply k of 5 bytes", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.shortenNextReply(5, k - 1); }},
+    {"reply k of 19 bytes", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.shortenNextReply(19, k - 1); }},
+    {"reply k for another index", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.misdirectNextReply(k - 1); }},
+    {"reply k of another command", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.crossNextReply(k - 1); }},
+    {"unplugged before reply k", Counted::Replies,
+     [](kestsim::FaultPlan &f, int k) { f.unplugBeforeReply(k - 1); }},
+    {"pulled while writing", Counted::WritingPulls,
+     [](kestsim::FaultPlan &f, int k) {
+         f.faultWhileWriting(WritingFault::Unplugged, kWritingPulls[k - 1]);
+     }},
+    {"re-plugged while writing", Counted::WritingPulls,
+     [](kestsim::FaultPlan &f, int k) {
+         f.faultWhileWriting(WritingFault::Replugged, kWritingPulls[k - 1]);
+     }},
+};
 
 struct Operation
 {
     Operation(const char *n, std::function<void(MainWindow *)> p,
               std::function<void(MainWindow *, DialogCatcher &)> r, QString s = QString(),
-              bool c = false)
-        : name(n), prepare(std::move(p)), run(std::move(r)), success(std::move(s)), closes(c)
+              bool c = false, bool u = false)
+        : name(n),
+          prepare(std::move(p)),
+          run(std::move(r)),
+          success(std::move(s)),
+          closes(c),
+          uploads(u)
     { }
 
     const char *name;
@@ -55,6 +105,7 @@ struct Operation
     std::function<void(MainWindow *, DialogCatcher &)> run;
     QString success; ///< the operation's success message, if it has one
     bool closes = false; ///< runs on a window of its own
+    bool uploads = false; ///< sends a firmware image, and waits until the upload ends
 };
 
 struct Outcome
@@ -75,10 +126,12 @@ struct Outcome
     }
 };
 
-/// The BRAKE and THROTTLE deadzones (a release with the clutch off clears the CLUTCH's).
-std::array<std::uint16_t, 4> brakeAndThrottle(const kestsim::Settings &s)
+/// The deadzones that a release of an unmoved handle must leave as they are: all six
+/// while the unit has the clutch on, else the BRAKE's and THROTTLE's (a release with the
+/// clutch off clears the CLUTCH's).
+std::vector<std::uint16_t> keptByRelease(const kestsim::Settings &s, bool clutch)
 {
-    return {s.deadzone[2], s.deadzone[3], s.deadzone[4], s.deadzone[5]};
+    return {s.deadzone.begin() + (clutch ? 0 : 2), s.deadzone.end()};
 }
 
 constexpr char kGroupVariable[] = "KEST_SWEEP_GROUP";
@@ -119,6 +172,7 @@ private:
 
     QTemporaryDir tmp;
     QString importFile;
+    QString firmwareFile;
     std::unique_ptr<MainWindow> window;
     Outcome total;
 };
@@ -133,6 +187,9 @@ void FaultSweep::initTestCase()
                       {"Gas S", QByteArray::fromHex("07030a28506e5a")}};
     importFile = tmp.filePath("shared.ini");
     QVERIFY(kest::writeProfileFile(importFile, table));
+    // Three data reports and the end report: few exchanges, and the unit's four seconds
+    // of writing are the row's time.
+    firmwareFile = writeFile(tmp.filePath("tiny.bin"), QByteArray("0123456789").repeated(4));
     freshUnit(unitInUse());
     window = openWindow();
     std::printf("\n%-26s %9s %5s %16s %11s %9s %15s\n", "operation", "exchanges", "runs",
@@ -213,6 +270,16 @@ QList<Operation> FaultSweep::operations()
              in<QPushButton>(w, "pbClearFlash")->click();
          },
          QStringLiteral("Flash data has been cleared.")},
+        {"firmware upload", [](MainWindow *w) { in<QPushButton>(w, "pbS4")->click(); },
+         [this](MainWindow *w, DialogCatcher &d) {
+             d.fileNames = QStringList {firmwareFile};
+             in<QPushButton>(w, "pbPath")->click();
+             in<QPushButton>(w, "pbUpgrade")->click();
+             // The check button stays disabled while an image is on its way.
+             if (!waitFor([&] { return in<QPushButton>(w, "pbAutoUpgrade")->isEnabled(); }, 10000))
+                 qWarning("the upload did not end");
+         },
+         QStringLiteral("Firmware updated successfully."), false, true},
         {"close", [](MainWindow *w) { selectByText(w, "cbPro1", "Brake B"); },
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbClose")->click(); }, QString(),
          true},
@@ -308,6 +375,7 @@ void FaultSweep::sweep()
     const int sends = int(log.reports("set").size());
     const int replies = int(log.reports("get").size());
     const kestsim::Settings done = u.state().kept;
+    const kestsim::Bytes image = u.firmwareImage();
     const auto acceptable = keptAfterEachWrite(initial, log.reports("set"));
     own.reset();
 
@@ -316,37 +384,44 @@ void FaultSweep::sweep()
     // uses what it held at the start: the next run starts from there, as from attach().
     bool attachedAsAtStart = false;
     int dealt = 0; // runs of this operation dealt to the groups so far
-    for (Fault fault : {Fault::Unplug, Fault::Send, Fault::Reply}) {
-        const int count = fault == Fault::Unplug ? exchanges
-            : fault == Fault::Send               ? sends
-                                                 : replies;
+    for (const Fault &fault : kFaults) {
+        const int count = fault.counted == Counted::Exchanges ? exchanges
+            : fault.counted == Counted::Sends                 ? sends
+            : fault.counted == Counted::Replies               ? replies
+            : op.uploads                                      ? int(std::size(kWritingPulls))
+                                                              : 0;
         for (int k = 1; k <= count; ++k) {
             if (group != 0 && dealt++ % kGroups != group - 1)
                 continue;
-            const QByteArray where
-                = QByteArray(op.name) + ", " + faultName(fault) + ", k = " + QByteArray::number(k);
+            const QByteArray where = QByteArray(op.name) + ", " + fault.name
+                + (fault.counted == Counted::WritingPulls
+                       ? ", " + QByteArray::number(kWritingPulls[k - 1].count()) + " ms in"
+                       : ", k = " + QByteArray::number(k));
             w = windowFor();
             if (!attachedAsAtStart)
                 QVERIFY2(attach(w, initial), where);
             attachedAsAtStart = false;
             op.prepare(w);
             DialogCatcher dialogs;
-            if (fault == Fault::Unplug)
-                faults.unplugBeforeExchange(k);
-            else if (fault == Fault::Send)
-                faults.failNextSends(1, k - 1);
-            else
-                faults.failNextReplies(1, k - 1);
+            const std::uint64_t plug = u.plugGeneration();
+            const std::uint64_t opening = kest::deviceOpening();
+            const int ends = u.firmwareEndCount();
+            fault.arm(faults, k);
             op.run(w, dialogs);
             faults.clear();
             ++outcome.runs;
 
             const kestsim::Settings kept = u.state().kept;
+            // An upload is done when the unit took the whole image and was there all
+            // through its writing.
+            const bool uploaded = u.isPlugged() && u.plugGeneration() == plug
+                && u.firmwareEndCount() == ends + 1 && u.firmwareImage() == image;
             const bool errorShown = std::any_of(dialogs.requests.begin(), dialogs.requests.end(),
                                                 [](const KestMessage::Request &r) {
                                                     return r.kind == KestMessage::Kind::Critical;
                                                 });
-            if (!op.success.isEmpty() && dialogs.texts().contains(op.success) && !(kept == done)) {
+            if (!op.success.isEmpty() && dialogs.texts().contains(op.success)
+                && (!(kept == done) || (op.uploads && !uploaded))) {
                 ++outcome.falseSuccesses;
                 qWarning("false success: %s", where.constData());
             }
@@ -368,18 +443,24 @@ void FaultSweep::sweep()
                 auto *handle = in<KestSlider>(w, "lbDzL1");
                 DialogCatcher followUp;
                 Q_EMIT handle->valueChanged();
-                const auto after = brakeAndThrottle(u.state().kept);
-                if (after != brakeAndThrottle(kept) && after != brakeAndThrottle(done)) {
+                const bool clutch = u.inEffect().pedalMode == 1 && u.state().kept.pedalMode == 1;
+                const auto after = keptByRelease(u.state().kept, clutch);
+                if (after != keptByRelease(kept, clutch) && after != keptByRelease(done, clutch)) {
                     ++outcome.wrongKept;
                     qWarning("a later release committed made-up deadzones: %s", where.constData());
                 }
             }
 
             // The unit comes back; the window must find it and show what it holds.
-            // The reader notices a pulled unit by itself; its report must not fall into
-            // the next run.
-            if (!u.isPlugged() && !op.closes)
-                QVERIFY2(waitFor([&] { return headText(w).startsWith(QLatin1String("WAITING")); }),
+            // The reader notices a pulled unit by itself (or a handle that a re-plug
+            // killed); its report must not fall into the next run. After a re-plug the
+            // window may have opened the unit anew already.
+            const bool replugged = u.isPlugged() && u.plugGeneration() != plug;
+            if ((!u.isPlugged() || replugged) && !op.closes)
+                QVERIFY2(waitFor([&] {
+                             return headText(w).startsWith(QLatin1String("WAITING"))
+                                 || (replugged && kest::deviceOpening() != opening);
+                         }),
                          where);
             own.reset();
             if (op.closes) {
