@@ -4,11 +4,16 @@
 
 #include <QDebug>
 #include <QList>
+#include <QLoggingCategory>
 #include <QSocketNotifier>
 
 #ifdef KEST_HAVE_UDEV
 #include <libudev.h>
 #endif
+
+// Every event about the unit's nodes as it is read; shown with
+// QT_LOGGING_RULES="kest.plug.debug=true".
+Q_LOGGING_CATEGORY(lcPlug, "kest.plug", QtInfoMsg)
 
 namespace {
 
@@ -92,6 +97,7 @@ void PlugMonitor::readEvents()
             const QString node = devnode
                 ? QString::fromLocal8Bit(devnode)
                 : QStringLiteral("/dev/") + QString::fromLocal8Bit(udev_device_get_sysname(device));
+            qCDebug(lcPlug, "%s %s", action, qUtf8Printable(node));
             if (qstrcmp(action, "add") == 0)
                 Q_EMIT unitAdded(node);
             else if (qstrcmp(action, "remove") == 0)
