@@ -123,5 +123,5 @@ PlugMonitor::~PlugMonitor() = default;
 
 bool PlugMonitor::isActive() const
 {
-    return m_udev != nullptr;
+    return m_udev && m_notifier;
 }
