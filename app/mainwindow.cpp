@@ -7,6 +7,7 @@
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestunit.h"
+#include "plugmonitor.h"
 #include "profilefiles.h"
 #include "profilespage.h"
 #include "ui_mainwindow.h"
@@ -18,10 +19,15 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QNetworkReply>
 #include <QPixmapCache>
 #include <QTimer>
+
+// What started each attach attempt, one line per attempt; shown with
+// QT_LOGGING_RULES="kest.attach.debug=true".
+Q_LOGGING_CATEGORY(lcAttach, "kest.attach", QtInfoMsg)
 
 namespace {
 
@@ -66,6 +72,10 @@ enum class Page { Inputs, Calibration, Profiles, Device, About };
 constexpr int kTopBand = 49; ///< a press at or above this y moves the window
 constexpr int kFrameMs = 16; ///< the screen's frame, at about 60 Hz
 constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
+// After a plug-in the node can refuse to open for a moment, until udev has given this
+// user access to it: quick attempts, 1 s at most, before the waiting state says why.
+constexpr int kPlugTries = 10;
+constexpr int kPlugRetryMs = 100;
 
 } // namespace
 
@@ -135,6 +145,12 @@ MainWindow::MainWindow(QWidget *parent)
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryMs);
     connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
+    // Where the system announces plug-ins the unit is attached the moment it appears; the
+    // retries stay for systems without the announcements, and as a safety net.
+    plugMonitor = new PlugMonitor(this);
+    plugMonitor->setObjectName(QStringLiteral("plugMonitor"));
+    connect(plugMonitor, &PlugMonitor::unitAdded, this, &MainWindow::unitPlugged);
+    connect(plugMonitor, &PlugMonitor::unitRemoved, this, &MainWindow::unitUnplugged);
     frameTimer.setObjectName(QStringLiteral("frameTimer"));
     frameTimer.setParent(this);
     frameTimer.setSingleShot(true);
@@ -191,7 +207,9 @@ MainWindow::MainWindow(QWidget *parent)
     ui->stackedWidget->setCurrentIndex(int(Page::About));
     device->reset();
 
-    QTimer::singleShot(0, this, &MainWindow::onInit);
+    // The first attempt once the event loop runs, as the start of the one chain of
+    // attempts: a plug-in announced before it takes its place rather than adding one.
+    retryTimer.start(0);
 }
 
 MainWindow::~MainWindow()
@@ -215,6 +233,18 @@ MainWindow::~MainWindow()
 
 void MainWindow::onInit()
 {
+    // The reader closes the handle before it reports a lost unit. A unit open now was
+    // opened after the report, and attempts under way already stand for the loss (the
+    // plug monitor told of it first): either way the report is out of date.
+    if (sender() == &eventThread && (kest::deviceIsOpen() || retryTimer.isActive()))
+        return;
+    if (sender() == &retryTimer)
+        qCDebug(lcAttach, "%s",
+                retryTimer.interval() == 0                  ? "start"
+                    : retryTimer.interval() == kPlugRetryMs ? "quick retry after a plug-in"
+                                                            : "retry");
+    else if (sender() == &eventThread)
+        qCDebug(lcAttach, "the reader lost the unit");
     retryTimer.stop();
     if (closing)
         return;
@@ -223,6 +253,11 @@ void MainWindow::onInit()
 
     const kest::DeviceOpenResult opened = kest::deviceOpen();
     if (opened != kest::DeviceOpenResult::Opened) {
+        if (plugTries > 0) {
+            --plugTries;
+            retryTimer.start(kPlugRetryMs);
+            return;
+        }
         if (opened == kest::DeviceOpenResult::NoAccess) {
             const QString hint = tr(kNoAccessHint).arg(linuxNotes());
             qDebug().noquote() << hint;
@@ -230,9 +265,10 @@ void MainWindow::onInit()
         } else {
             showWaiting(tr(kNotFoundHint));
         }
-        retryTimer.start();
+        retryTimer.start(kRetryMs);
         return;
     }
+    plugTries = 0;
 
     ui->pbStatus->setToolTip(QString());
     waitHint->hide();
@@ -245,7 +281,7 @@ void MainWindow::onInit()
         qDebug().noquote() << kNoAnswerHint;
         detachUnit();
         showWaiting(tr(kNoAnswerHint));
-        retryTimer.start();
+        retryTimer.start(kRetryMs);
         return;
     }
 
@@ -257,6 +293,26 @@ void MainWindow::onInit()
         b->setEnabled(true);
     QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
     profiles->reportStraySlots(); // once per attach
+}
+
+void MainWindow::unitPlugged(const QString &node)
+{
+    // An attached unit stays: the event is of a second unit.
+    if (kest::deviceIsOpen())
+        return;
+    qCDebug(lcAttach, "unit plugged in on %s", qUtf8Printable(node));
+    plugTries = kPlugTries;
+    onInit();
+}
+
+void MainWindow::unitUnplugged(const QString &node)
+{
+    // Whichever tells first, this or the reader's failing read, goes the lost unit's way;
+    // the other then finds nothing to do.
+    if (!kest::deviceIsOpen() || node != kest::deviceNode())
+        return;
+    qCDebug(lcAttach, "unit pulled out of %s", qUtf8Printable(node));
+    onInit();
 }
 
 void MainWindow::detachUnit()

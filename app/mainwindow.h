@@ -14,6 +14,7 @@
 class CalibrationPage;
 class DevicePage;
 class InputsPage;
+class PlugMonitor;
 class ProfileFiles;
 class ProfilesPage;
 class UpdateCheck;
@@ -76,6 +77,10 @@ private:
     void showNewestPositions();
     /// The pedal of a sender from the last character of its object name, or -1.
     static int pedalOf(const QObject *sender);
+    /// The system announced a node of the unit: attached at once, if none is.
+    void unitPlugged(const QString &node);
+    /// The system announced that a node of the unit went away.
+    void unitUnplugged(const QString &node);
 
     Ui_MainWindow *ui;
     QPointF dragPosition;
@@ -89,6 +94,8 @@ private:
     /// whatever was still queued or waiting behind a message box.
     bool closing = false;
     QTimer retryTimer; ///< the next attach attempt while no unit is attached
+    PlugMonitor *plugMonitor = nullptr; ///< the system's plug-in events, where it has them
+    int plugTries = 0; ///< quick attempts left after a plug-in, while the node opens
     /// Live positions reach the screen at most once a frame: reports come up to 1,000
     /// times a second, the screen shows some 60 frames.
     QTimer frameTimer;

@@ -3,6 +3,7 @@
 #include <hidapi.h>
 
 #include <mutex>
+#include <string>
 
 namespace kest {
 
@@ -16,12 +17,27 @@ std::mutex &deviceMutex()
 
 hid_device *g_handle = nullptr;
 std::uint64_t g_opening = 0; // counts the successful opens
+std::string g_node; // of g_handle
+
+/// The node hidapi opened, as the system names it (hidapi's path). Asks nothing of the
+/// unit.
+std::string nodeOf(hid_device *handle)
+{
+#if HID_API_VERSION >= HID_API_MAKE_VERSION(0, 13, 0)
+    if (const hid_device_info *info = hid_get_device_info(handle); info && info->path)
+        return info->path;
+#else
+    Q_UNUSED(handle);
+#endif
+    return std::string();
+}
 
 void closeLocked()
 {
     if (g_handle) {
         hid_close(g_handle);
         g_handle = nullptr;
+        g_node.clear();
     }
 }
 
@@ -58,6 +74,7 @@ DeviceOpenResult deviceOpen()
             // lock, and with it every other call, until the unit sent a report.
             hid_set_nonblocking(g_handle, 1);
             ++g_opening;
+            g_node = nodeOf(g_handle);
             return DeviceOpenResult::Opened;
         }
     }
@@ -74,6 +91,12 @@ bool deviceIsOpen()
 {
     std::lock_guard<std::mutex> lock(deviceMutex());
     return g_handle != nullptr;
+}
+
+QString deviceNode()
+{
+    std::lock_guard<std::mutex> lock(deviceMutex());
+    return QString::fromLocal8Bit(g_node.data(), qsizetype(g_node.size()));
 }
 
 bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply)

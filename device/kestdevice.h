@@ -36,6 +36,10 @@ void deviceClose();
 /// Whether a unit is open.
 bool deviceIsOpen();
 
+/// The system's name for the open unit's node ("/dev/hidraw3" on Linux); empty while no
+/// unit is open, or where hidapi cannot tell.
+QString deviceNode();
+
 /// Sends a CMD_READ request for (code, index) and fetches the reply into the caller's
 /// buffer, whose byte 0 is set to the report ID first. The caller clears the buffer.
 ///

@@ -13,6 +13,7 @@ struct hid_device_
 {
     std::uint64_t generation; // the plug the handle was opened on
     bool nonblocking;
+    hid_device_info *info = nullptr; // hid_get_device_info's, freed with the handle
 };
 
 namespace kestsim {
@@ -147,7 +148,15 @@ void HID_API_EXPORT HID_API_CALL hid_close(hid_device *dev)
     if (!dev)
         return;
     kestsim::unit().logEvent("close");
+    hid_free_enumeration(dev->info);
     delete dev;
+}
+
+struct hid_device_info HID_API_EXPORT *HID_API_CALL hid_get_device_info(hid_device *dev)
+{
+    if (dev && !dev->info)
+        dev->info = hid_enumerate(kVendor, kProduct);
+    return dev ? dev->info : nullptr;
 }
 
 int HID_API_EXPORT HID_API_CALL hid_set_nonblocking(hid_device *dev, int nonblock)

@@ -1,6 +1,7 @@
 // The shared device handle and its operations against the simulated unit.
 
 #include "kestdevice.h"
+#include "plugmonitor.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -33,6 +34,9 @@ private Q_SLOTS:
     void readsFailOnceUnplugged();
     void queriesStayPairedAcrossThreads();
     void sendsStayWithinTheirOpening();
+    void nodeIsKnownWhileOpen();
+    void plugEventsOfTheUnitOnly_data();
+    void plugEventsOfTheUnitOnly();
 };
 
 void TestDeviceLink::init()
@@ -242,6 +246,47 @@ void TestDeviceLink::sendsStayWithinTheirOpening()
     QVERIFY(kestsim::wireLog().entries().empty());
     QCOMPARE(deviceSendInOpening(report, second), int(report.size()));
     QCOMPARE(deviceSend(report), int(report.size())); // plain sends go to any opening
+}
+
+void TestDeviceLink::nodeIsKnownWhileOpen()
+{
+    // A "remove" is matched against it: a stale name would drop a live unit.
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    QCOMPARE(deviceNode(), QStringLiteral("sim:kest-pedal"));
+    deviceClose();
+    QVERIFY(deviceNode().isEmpty());
+    kestsim::unit().unplug();
+    QCOMPARE(deviceOpen(), DeviceOpenResult::NotFound);
+    QVERIFY(deviceNode().isEmpty());
+}
+
+void TestDeviceLink::plugEventsOfTheUnitOnly_data()
+{
+    QTest::addColumn<QByteArray>("devpath");
+    QTest::addColumn<bool>("unit");
+    const QByteArray usb = "/devices/pci0000:00/0000:00:14.0/usb1/1-2/1-2:1.0/";
+    QTest::newRow("the unit") << usb + "0003:E5B7:6A1C.0004/hidraw/hidraw3" << true;
+    QTest::newRow("lower-case digits") << usb + "0003:e5b7:6a1c.000a/hidraw/hidraw12" << true;
+    QTest::newRow("over Bluetooth")
+        << QByteArray("/devices/virtual/misc/uhid/0005:E5B7:6A1C.0001/hidraw/hidraw0") << true;
+    QTest::newRow("another product") << usb + "0003:E5B7:6A1D.0004/hidraw/hidraw3" << false;
+    QTest::newRow("another vendor") << usb + "0003:046D:6A1C.0004/hidraw/hidraw3" << false;
+    QTest::newRow("vendor and product swapped")
+        << usb + "0003:6A1C:E5B7.0004/hidraw/hidraw3" << false;
+    QTest::newRow("the HID device itself") << usb + "0003:E5B7:6A1C.0004" << false;
+    QTest::newRow("its input device") << usb + "0003:E5B7:6A1C.0004/input/input7" << false;
+    QTest::newRow("no node number") << usb + "0003:E5B7:6A1C.0004/hidraw/hidraw" << false;
+    QTest::newRow("short field") << usb + "0003:E5B7:6A1.0004/hidraw/hidraw3" << false;
+    QTest::newRow("no instance") << usb + "0003:E5B7:6A1C/hidraw/hidraw3" << false;
+    QTest::newRow("not hexadecimal") << usb + "0003:E5B7:6A1C.00G4/hidraw/hidraw3" << false;
+    QTest::newRow("empty") << QByteArray() << false;
+}
+
+void TestDeviceLink::plugEventsOfTheUnitOnly()
+{
+    QFETCH(QByteArray, devpath);
+    QFETCH(bool, unit);
+    QCOMPARE(PlugMonitor::isUnitNode(devpath), unit);
 }
 
 QTEST_GUILESS_MAIN(TestDeviceLink)

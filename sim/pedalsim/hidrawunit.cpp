@@ -258,6 +258,14 @@ bool HidrawUnit::plug(std::string &error)
     const bool openDenied = m_unit.openDenied(); // for this whole plug
     if (!openDenied && !attachHandler(*current, error))
         return false;
+    if (openDenied) {
+        // A directory where the node should be: opening it fails (EISDIR), also for
+        // root, whom file modes would not stop. Where the testbed has no node the
+        // preload library would fall through to the real /dev instead. It is there
+        // before the unit is announced, so that nobody meets the real one.
+        const std::string denied = m_root + current->devnode;
+        g_mkdir_with_parents(denied.c_str(), 0755);
+    }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_node = std::move(node);
@@ -279,6 +287,10 @@ bool HidrawUnit::plug(std::string &error)
         + "\nH: report_descriptor=" + hex(kReportDescriptor, sizeof kReportDescriptor)
         + "\n\nP: " + rawPath + (openDenied ? "" : "\nN: " + hidraw)
         + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + hidraw + "\nL: device=../../../" + hidName + "\n";
+    // The testbed announces each device with a udev "add" as it adds it, parents first,
+    // as udev does for a plug-in: a program watching for them opens the node at once, and
+    // its first call waits (waitAlive) until the node below is set up.
+    m_unit.logEvent("plug");
     GError *gerror = nullptr;
     if (!umockdev_testbed_add_from_string(m_testbed, description.c_str(), &gerror)) {
         error = std::string("cannot add the unit to the testbed: ") + gerror->message;
@@ -286,14 +298,8 @@ bool HidrawUnit::plug(std::string &error)
         unplug();
         return false;
     }
-    if (openDenied) {
-        // A directory where the node should be: opening it fails (EISDIR), also for
-        // root, whom file modes would not stop. Where the testbed has no node the
-        // preload library would fall through to the real /dev instead.
-        const std::string denied = m_root + current->devnode;
-        g_mkdir_with_parents(denied.c_str(), 0755);
+    if (openDenied)
         return true;
-    }
 
     const int master = umockdev_testbed_get_dev_fd(m_testbed, current->devnode.c_str());
     char pts[128] = {};
@@ -340,13 +346,26 @@ bool HidrawUnit::plug(std::string &error)
 void HidrawUnit::unplug()
 {
     std::vector<std::string> syspaths;
+    std::string devnode;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_node)
+        if (m_node) {
             syspaths = m_node->syspaths;
+            devnode = m_node->devnode;
+        }
     }
-    // As with the kernel, the device is gone before its handles fail: whoever meets the
-    // error finds nothing when it looks for the unit again.
+    if (!syspaths.empty())
+        m_unit.logEvent("unplug");
+    // As with the kernel, the device is gone before its handles fail and before udev
+    // tells of it: whoever meets the error or the "remove" finds nothing when it looks
+    // for the unit again. The testbed can only announce a device it still has, so the
+    // node leaves the list of hidraw devices first, then each device is announced gone
+    // (children first, as udev does) and removed.
+    if (!devnode.empty())
+        ::unlink((m_root + "/sys/class/hidraw/" + devnode.substr(5)).c_str());
+    for (const std::string &path : syspaths)
+        if (m_announced)
+            umockdev_testbed_uevent(m_testbed, path.c_str(), "remove");
     for (const std::string &path : syspaths)
         umockdev_testbed_remove_device(m_testbed, path.c_str());
     std::unique_ptr<Node> node;

@@ -49,6 +49,10 @@ public:
     /// From the next plug on, the unit enumerates but its node cannot be opened, as
     /// for a user without access to it.
     void setOpenDenied(bool denied) { m_unit.setOpenDenied(denied); }
+    /// Whether pulling the unit out is announced with udev "remove" events (as a
+    /// system with udev does). Only a testbed in a process under umockdev's preload
+    /// library can send them; without it there are no "add" events either.
+    void setAnnounced(bool announced) { m_announced = announced; }
 
     /// For the ioctl handlers, which umockdev calls on its own thread.
     struct Handler;
@@ -81,6 +85,7 @@ private:
     std::unique_ptr<Node> m_node; // the current plug; null while unplugged
     std::uint64_t m_generation = 0; // of the current plug; older handles are dead
     int m_plugCount = 0;
+    bool m_announced = true;
     // Handlers stay attached for the testbed's life: a program may still hold a node of
     // an earlier plug, and its calls must fail rather than reach nothing.
     std::vector<std::unique_ptr<Handler>> m_handlers;

@@ -2,18 +2,19 @@
 // node, so that the real program, linked with the real hidapi, finds a unit without
 // hardware.
 //
-//   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open]
+//   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open] [--no-udev]
 //                  -- PROGRAM [ARGS...]
 //
-// SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in. SIGINT, SIGTERM and SIGHUP are
-// passed on to the program. The exit status is the program's (128 + N when signal N
-// ended it).
+// SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in; udev's "remove" and "add" tell
+// the program, as they would for a real unit. SIGINT, SIGTERM and SIGHUP are passed on to
+// the program. The exit status is the program's (128 + N when signal N ended it).
 
 #include "hidrawunit.h"
 
 #include <glib-unix.h>
 #include <glib.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,7 @@ extern char **environ;
 namespace {
 
 const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
-                      "                      [--deny-open] -- PROGRAM [ARGS...]\n"
+                      "                      [--deny-open] [--no-udev] -- PROGRAM [ARGS...]\n"
                       "\n"
                       "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
                       "hidraw node.\n"
@@ -39,8 +40,11 @@ const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--un
                       "  --unplugged   start with the unit pulled out\n"
                       "  --deny-open   the unit enumerates but cannot be opened, as for a\n"
                       "                user without access to its hidraw node\n"
+                      "  --no-udev     no udev events: as on a system without udev, PROGRAM\n"
+                      "                hears nothing of plugging in and pulling out\n"
                       "Signals to kest-pedal-sim: SIGUSR1 unplugs the unit, SIGUSR2 plugs\n"
-                      "it back in; SIGINT, SIGTERM and SIGHUP go on to PROGRAM.\n";
+                      "it back in (udev's \"remove\" and \"add\" tell PROGRAM); SIGINT,\n"
+                      "SIGTERM and SIGHUP go on to PROGRAM.\n";
 
 struct Options
 {
@@ -48,6 +52,7 @@ struct Options
     std::string trace;
     bool unplugged = false;
     bool denyOpen = false;
+    bool udev = true;
     std::vector<std::string> command;
 };
 
@@ -71,6 +76,8 @@ int parse(int argc, char **argv, Options &o)
             o.unplugged = true;
         } else if (a == "--deny-open") {
             o.denyOpen = true;
+        } else if (a == "--no-udev") {
+            o.udev = false;
         } else {
             std::fprintf(stderr, "kest-pedal-sim: unknown option '%s'\n%s", a.c_str(), kUsage);
             return 2;
@@ -85,26 +92,54 @@ int parse(int argc, char **argv, Options &o)
     return 0;
 }
 
-/// The program's environment: ours, with umockdev's preload library in front.
-/// AddressSanitizer would refuse to start behind the preload library, so a sanitized
-/// program is told not to check the library order.
-std::vector<std::string> childEnvironment()
+const char kPreload[] = "libumockdev-preload.so.0";
+const char kAsanOrder[] = "verify_asan_link_order=0";
+
+bool underPreload()
+{
+    const char *preload = std::getenv("LD_PRELOAD");
+    return preload && std::strstr(preload, kPreload);
+}
+
+/// Our environment with umockdev's preload library in front (once). AddressSanitizer
+/// would refuse to start behind the preload library, so a sanitized program is told not
+/// to check the library order.
+std::vector<std::string> preloadEnvironment()
 {
     std::vector<std::string> env;
-    std::string preload = "libumockdev-preload.so.0";
-    std::string asan = "verify_asan_link_order=0";
+    std::string preload = kPreload;
+    std::string asan = kAsanOrder;
     for (char **e = environ; *e; ++e) {
         const std::string v = *e;
         if (v.rfind("LD_PRELOAD=", 0) == 0 && v.size() > 11)
-            preload += ":" + v.substr(11);
+            preload = v.find(kPreload) == std::string::npos ? preload + ":" + v.substr(11)
+                                                            : v.substr(11);
         else if (v.rfind("ASAN_OPTIONS=", 0) == 0 && v.size() > 13)
-            asan = v.substr(13) + ":" + asan;
+            asan = v.find(kAsanOrder) == std::string::npos ? v.substr(13) + ":" + asan
+                                                           : v.substr(13);
         else
             env.push_back(v);
     }
     env.push_back("LD_PRELOAD=" + preload);
     env.push_back("ASAN_OPTIONS=" + asan);
     return env;
+}
+
+/// The testbed sends its udev events through the preload library of the process that
+/// holds it: without it this process would see the real /sys and announce nothing. Runs
+/// this program again under it; returns only when that is not possible.
+void runUnderPreload(char **argv)
+{
+    std::vector<std::string> env = preloadEnvironment();
+    std::vector<char *> envp;
+    for (std::string &e : env)
+        envp.push_back(e.data());
+    envp.push_back(nullptr);
+    ::execve("/proc/self/exe", argv, envp.data());
+    std::fprintf(stderr,
+                 "kest-pedal-sim: cannot run under %s (%s): plugging in and pulling out "
+                 "are not announced\n",
+                 kPreload, std::strerror(errno));
 }
 
 struct Run
@@ -162,6 +197,8 @@ int main(int argc, char **argv)
     Options options;
     if (const int r = parse(argc, argv, options))
         return r < 0 ? 0 : r;
+    if (options.udev && !underPreload())
+        runUnderPreload(argv);
 
     // The same model and files as the in-process simulator. The program must not see
     // these: it reaches this unit through the node, not through a unit of its own.
@@ -181,6 +218,7 @@ int main(int argc, char **argv)
 
     kestsim::HidrawUnit unit(model); // sets UMOCKDEV_DIR for the program
     unit.setOpenDenied(options.denyOpen);
+    unit.setAnnounced(options.udev && underPreload());
     if (!options.unplugged) {
         std::string error;
         if (!unit.plug(error)) {
@@ -197,7 +235,7 @@ int main(int argc, char **argv)
     g_unix_signal_add(SIGTERM, forward<SIGTERM>, &run);
     g_unix_signal_add(SIGHUP, forward<SIGHUP>, &run);
 
-    std::vector<std::string> env = childEnvironment();
+    std::vector<std::string> env = preloadEnvironment();
     std::vector<char *> envp, args;
     for (std::string &e : env)
         envp.push_back(e.data());

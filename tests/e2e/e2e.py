@@ -8,9 +8,12 @@ Cases:
   probe   PROGRAM is kest-sim-probe: the simulator checked through the real hidapi
   attach  PROGRAM is kest-setting: it attaches, reading the unit in the order of the
           attach, and then takes the input reports
-  replug  kest-setting started without a unit attaches once it is plugged in; pulled out
-          and plugged in again at once, it lets go of the dead handle and attaches to the
-          unit's new node
+  replug  kest-setting started without a unit attaches as it is plugged in (udev's
+          "add"), not with its next look 3 s on; pulled out, it lets go of the dead
+          handle and goes to waiting once; plugged in again at once, it attaches to the
+          unit's new node on the "add", again without waiting for a look
+  storm   kest-setting attached while the unit is pulled out and plugged in many times
+          in a row: it ends up with one opening of the last node and no attempts left
   access  kest-setting finding a unit that it may not open stays waiting and says why
   close   kest-setting closed with its own close button stores the active profiles; it
           runs on a private Xvfb display and xdotool clicks the button (skipped when
@@ -35,6 +38,11 @@ SKIP = 77
 ATTACH_TIMEOUT = 20.0  # program start (slow under the sanitizers) and the attach
 RETRY_TIMEOUT = 3.0 + 7.0  # the program looks for the unit every 3000 ms, then attaches
 READER_DONE = "joystick event thread done."  # the program's line when its reader ends
+SIM = "kest-pedal-sim: "  # the simulator's lines
+# The program names what started each attach attempt, one line each (debug category).
+ATTACH_LOG = "kest.attach: "
+LOST = ("the reader lost the unit", "unit pulled out of ")
+PLUG_LOG = "kest.plug: "  # and each udev event about the unit as it reads it
 
 # Slots 0-2 hold one profile per pedal; 5 holds a second BRAKE profile.
 PROFILE_SLOTS = [
@@ -140,11 +148,15 @@ class Session:
         self.dir = tempfile.TemporaryDirectory(prefix="kest-e2e-")
         self.state = os.path.join(self.dir.name, "state.json")
         self.trace = os.path.join(self.dir.name, "trace.txt")
-        self.log = open(os.path.join(self.dir.name, "output.txt"), "w+b")
+        # Appended to by the simulator and the program; read through a file of its own,
+        # since moving this one's offset would make their next line overwrite older ones.
+        self.log_path = os.path.join(self.dir.name, "output.txt")
+        self.log = open(self.log_path, "ab")
         with open(self.state, "w", encoding="utf-8") as f:
             json.dump(state, f)
         command = [sim, "--state", self.state, "--trace", self.trace] + list(options)
-        env = dict(os.environ, **(env or {"QT_QPA_PLATFORM": "offscreen"}))
+        env = dict(os.environ, **(env or {"QT_QPA_PLATFORM": "offscreen"}),
+                   QT_LOGGING_RULES="kest.attach.debug=true;kest.plug.debug=true")
         self.started = time.monotonic()
         self.proc = subprocess.Popen(command + ["--", program] + list(program_args(program, self)),
                                      stdin=subprocess.DEVNULL, stdout=self.log,
@@ -228,8 +240,13 @@ class Session:
                 fail("sanitizer report: %s" % word)
 
     def output(self):
-        self.log.seek(0)
-        return self.log.read().decode("utf-8", "replace")
+        with open(self.log_path, "rb") as f:
+            return f.read().decode("utf-8", "replace")
+
+    def attempts(self):
+        """What started each of the program's attach attempts so far, in order."""
+        return [line.split(ATTACH_LOG, 1)[1].strip() for line in self.output().splitlines()
+                if ATTACH_LOG in line]
 
     def close(self):
         self.stop()
@@ -263,35 +280,89 @@ def case_attach(s, _):
             fail("the attach changed what the unit keeps")
 
 
+def check_attempts(attempts, plugged_node):
+    """The attempts since a plug-in: the last one, which attached, was started by the
+    plug-in's "add" (or a quick retry after it), and no look of the 3 s chain came first."""
+    if not attempts:
+        fail("the program made no attach attempt after the plug-in")
+    if "retry" in attempts:
+        fail("the program waited for its next look instead of the plug-in: %s" % attempts)
+    plugged = "unit plugged in on " + plugged_node
+    if plugged not in attempts:
+        fail("the program did not attach on the plug-in of %s: %s" % (plugged_node, attempts))
+    after = attempts[attempts.index(plugged) + 1:]
+    if any(a != "quick retry after a plug-in" for a in after):
+        fail("unexpected attempts after the plug-in: %s" % attempts)
+
+
 def case_replug(s, _):
-    # Plugged in after the program's first look for the unit, which found nothing; the
-    # attach then comes with its next look, 3 s after the first one, wherever the unit
-    # is plugged in meanwhile.
-    time.sleep(1.0)
+    # The program's first look finds nothing; the unit is plugged in after it.
+    s.wait_for("the first look for the unit", ATTACH_TIMEOUT, lambda: "start" in s.attempts())
     if any(kind == "open" for kind, _ in s.entries()):
         fail("the program opened a unit that is not plugged in")
+    looked = len(s.attempts())
     s.signal(signal.SIGUSR2)
     end = s.wait_attach(0, RETRY_TIMEOUT)
-    print("attached %.1f s after start, the unit plugged in at 1.0 s" % s.elapsed())
+    check_attempts(s.attempts()[looked:], "/dev/hidraw0")
+    print("attached %.1f s after start" % s.elapsed())
     s.wait_inputs(end, 10, 5)
 
-    # Pulled out and plugged in again at once, as by a loose cable: the program's handle
-    # of the old node is dead and the unit comes back on a new node. The program notices
-    # (it says so when its reader ends), lets go and attaches again, with the look that
-    # follows the notice or with the next one, 3 s later.
+    # Pulled out, as by a loose cable: the program's handle of the old node is dead. It
+    # lets go (it says so when its reader ends) and waits, once, whether udev's "remove"
+    # or the failing read tells it first.
     stopped = s.output().count(READER_DONE)
-    entries = s.entries()
+    attached = len(s.attempts())
     s.signal(signal.SIGUSR1)
-    s.wait_for("the unplug", 5, lambda: "unit unplugged" in s.output(), step=0.001)
+    s.wait_for("the unplug", 5, lambda: SIM + "unit unplugged" in s.output(), step=0.001)
+    s.wait_for("the program letting go", 5,
+               lambda: s.output().count(READER_DONE) > stopped and s.attempts()[attached:])
+    # Plugged in again at once: the unit comes back on a new node.
+    entries = s.entries()
+    lost = len(s.attempts())
     s.signal(signal.SIGUSR2)
     replugged = time.monotonic()
     s.wait_for("the re-plug on a new node", 5,
-               lambda: "unit plugged in on /dev/hidraw1" in s.output())
+               lambda: SIM + "unit plugged in on /dev/hidraw1" in s.output())
     s.wait_attach(len(entries), RETRY_TIMEOUT)
-    print("attached again %.1f s after the re-plug" % (time.monotonic() - replugged))
-    if s.output().count(READER_DONE) <= stopped:
-        fail("the program did not let go of the pulled unit's handle")
+    print("attached again %.2f s after the re-plug" % (time.monotonic() - replugged))
+    attempts = s.attempts()
+    if len(attempts[attached:lost]) != 1 or not attempts[attached].startswith(LOST):
+        fail("the unplug did not lead to the waiting state once: %s" % attempts[attached:])
+    check_attempts(attempts[lost:], "/dev/hidraw1")
     s.wait_inputs(len(entries), 10, 5)
+
+
+def case_storm(s, _):
+    s.wait_attach(0, ATTACH_TIMEOUT)
+    # Pulled out and plugged in again ten times in a row, each time as soon as the
+    # program has heard of the last change, whatever it is doing about it: it meets
+    # events of nodes that are gone by the time it acts on them, and is pulled out
+    # of attaches half-way. (Not faster: umockdev's events wait in a socket that holds
+    # ten, and the simulator ends when it is full.)
+    pulls = 10
+    for n in range(pulls):
+        s.signal(signal.SIGUSR1)
+        s.wait_for("the program hearing of unplug %d" % (n + 1), 5,
+                   lambda: s.output().count(PLUG_LOG + "remove") > n, step=0.001)
+        s.signal(signal.SIGUSR2)
+        s.wait_for("the program hearing of plug %d" % (n + 1), 5,
+                   lambda: s.output().count(PLUG_LOG + "add") > n, step=0.001)
+    last = "/dev/hidraw%d" % pulls
+    s.wait_for("the last plug on %s" % last, 5,
+               lambda: SIM + "unit plugged in on " + last in s.output())
+    plugged = max(i for i, (kind, _) in enumerate(s.entries()) if kind == "plug")
+    end = s.wait_attach(plugged, RETRY_TIMEOUT)
+    s.wait_inputs(end, 10, 5)
+    # A second chain of attempts would look again within 3 s and open the unit anew;
+    # the one chain has stopped with the attach.
+    settled = len(s.attempts())
+    time.sleep(3.5)
+    if s.attempts()[settled:]:
+        fail("attempts after the storm settled: %s" % s.attempts()[settled:])
+    opens = sum(1 for kind, _ in s.entries()[plugged:] if kind == "open")
+    if opens != 1:
+        fail("the last node was opened %d times" % opens)
+    print("%d attempts for %d re-plugs" % (len(s.attempts()) - 1, pulls))
 
 
 def case_access(s, _):
@@ -402,6 +473,7 @@ CASES = {
                                              pedals=[0x0D0A, 0x1311, 0x7F03], slots=[])),
     "attach": (case_attach, (), unit_state),
     "replug": (case_replug, ("--unplugged",), unit_state),
+    "storm": (case_storm, (), unit_state),
     "access": (case_access, ("--deny-open",), unit_state),
     # Stored without the mark: the program's choice differs, so closing must store it.
     "close": (case_close, (), lambda: unit_state(activeProfile=1 << 8 | 2 << 16)),
