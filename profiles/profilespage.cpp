@@ -89,7 +89,7 @@ bool ProfilesPage::reload()
             continue;
         const QString name = kest::slotName(nameReply);
         kest::Report recordReply {};
-        if (!kest::deviceQuery(kest::CMD_PROFILE_CURVE, std::uint8_t(slot), recordReply))
+        if (!kest::readSlotRecord(slot, recordReply))
             return false;
         const QByteArray record(reinterpret_cast<const char *>(recordReply.data() + 2),
                                 kest::SLOT_RECORD_SIZE);

@@ -5,6 +5,20 @@
 
 namespace kest {
 
+bool readSlotRecord(int slot, Report &reply)
+{
+    const Report prepared = reply;
+    if (!deviceQuery(CMD_PROFILE_CURVE, std::uint8_t(slot), reply))
+        return false;
+    if (reply[2] == std::uint8_t(slot))
+        return true;
+    Report again = prepared;
+    if (deviceQuery(CMD_PROFILE_CURVE, std::uint8_t(slot), again) && again == reply)
+        return true;
+    reply = prepared;
+    return false;
+}
+
 int findFreeSlot()
 {
     for (int slot = 0; slot < PROFILE_SLOT_COUNT; ++slot) {
@@ -26,6 +40,9 @@ bool writeProfileSlot(int slot, const QString &name, const QByteArray &record, b
         return false;
     const QByteArray storedRecord(reinterpret_cast<const char *>(reply.data() + 2),
                                   SLOT_RECORD_SIZE);
+    // The record of another slot answering this read differs from a new record in its
+    // first byte, the slot, so the write goes out as it must; it can equal only a clear's
+    // seven zeros, and then the name, read as it is, still tells a used slot.
     if (slotName(nameReply) == name && storedRecord == record.left(SLOT_RECORD_SIZE))
         return true;
     // The committed curve write keeps the name written before it: without that name it

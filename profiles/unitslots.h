@@ -3,11 +3,19 @@
 // The unit's profile slots, read and written one exchange at a time. Each says whether
 // every exchange it needed worked.
 
+#include "kestreport.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace kest {
 
+/// Reads a slot's record reply into `reply` (the caller clears it). A record may name
+/// another slot than the one it is kept in; but so does the record of another slot sent
+/// in answer to this read, which no byte of it tells apart. A record that names another
+/// slot is therefore read a second time and counts only when the unit gives it again.
+/// False, with `reply` as it was passed in, when the read failed.
+bool readSlotRecord(int slot, Report &reply);
 /// The first free slot, -1 when all are taken, SLOT_READ_FAILED when a name was not read.
 int findFreeSlot();
 /// Writes a slot's name and then its committed curve, unless the slot holds both already.
