@@ -122,7 +122,11 @@ void CalibrationPage::calibrateClicked(int p)
                 const bool restored = restoreStart(p, calibration, deadzone);
                 buttons[p]->setText(tr("CALIBRATE"));
                 showHint(-1);
-                inputs.loadDeadzones();
+                // Without the restore the unit has this pedal's neutral deadzones in
+                // effect but keeps the ones it had: the handles show what it keeps, so
+                // that the next release commits nothing it never had.
+                if (!restored || !inputs.loadDeadzones())
+                    inputs.placeDeadzones(deadzone);
                 if (!restored)
                     unitError(tr("The pedal unit did not take back the calibration it had; "
                                  "plug it in again to bring it back."));
@@ -138,14 +142,21 @@ void CalibrationPage::calibrateClicked(int p)
             return;
         }
 
+        // What the unit keeps of this pedal's deadzones unless the cleared ones arrive.
+        kest::Report keptDeadzone = deadzone;
+        for (int k : {seen.lowIndex, seen.highIndex})
+            kest::setRangeValue(keptDeadzone, k, kest::rangeValue(startDeadzone, k));
         deadzone[kest::RANGE_COMMIT_POS] = kest::COMMIT_BYTE;
         kest::setRangeValue(deadzone, seen.lowIndex, 0);
         kest::setRangeValue(deadzone, seen.highIndex, kest::RAW_MAX);
         const bool cleared = kest::deviceWrite(deadzone);
 
-        // Unread, the handles would keep the old deadzones over the unit's cleared ones,
-        // and the next release would commit them back.
-        if (!inputs.loadDeadzones() && cleared)
+        // The handles show what the unit keeps: the cleared deadzones, or, when they did
+        // not arrive, the ones it had, not the neutral ones it has in effect since the
+        // start. Otherwise the next release would commit values it never kept.
+        if (!cleared)
+            inputs.placeDeadzones(keptDeadzone);
+        else if (!inputs.loadDeadzones())
             inputs.placeDeadzones(deadzone);
         buttons[p]->setText(tr("CALIBRATE"));
         showHint(-1);
@@ -179,7 +190,7 @@ void CalibrationPage::calibrateClicked(int p)
     watchTimer.start();
 }
 
-bool CalibrationPage::restoreStart(int pedal, kest::Report calibration, kest::Report deadzone)
+bool CalibrationPage::restoreStart(int pedal, kest::Report calibration, kest::Report &deadzone)
 {
     // Only this pedal's bounds go back, as they were when its calibration started: the
     // other pedals' may have changed since. Into effect only, since what the unit keeps

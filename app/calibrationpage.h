@@ -58,7 +58,9 @@ public:
     void abandon();
 
 private:
-    bool restoreStart(int pedal, kest::Report calibration, kest::Report deadzone);
+    /// Puts pedal p's bounds of the start back into effect in both tables; `deadzone`
+    /// becomes the deadzone table sent back. Whether both writes went out.
+    bool restoreStart(int pedal, kest::Report calibration, kest::Report &deadzone);
     /// Shows what to do while pedal p calibrates (-1: nothing calibrates).
     void showHint(int pedal);
     void updateTravel();

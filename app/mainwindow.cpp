@@ -215,6 +215,8 @@ MainWindow::~MainWindow()
 void MainWindow::onInit()
 {
     retryTimer.stop();
+    if (closing)
+        return;
     detachUnit();
     calibration->abandon();
 
@@ -253,6 +255,7 @@ void MainWindow::onInit()
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
         b->setEnabled(true);
     QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
+    profiles->reportStraySlots(); // once per attach
 }
 
 void MainWindow::detachUnit()
@@ -309,16 +312,23 @@ void MainWindow::onClose()
             tr("The firmware update is still running. Please wait until it is finished."));
         return;
     }
-    // Lists that a failed read cut short would store a made-up choice.
-    if (kest::deviceIsOpen() && !profiles->syncActiveProfile())
+    // Lists that a failed read cut short would store a made-up choice: they are read
+    // again first.
+    if (kest::deviceIsOpen() && !(profiles->ensureLoaded() && profiles->syncActiveProfile()))
         KestMessage::critical(
             this, tr("Error"),
-            profiles->loaded()
+            profiles->isUnsettled()
+                ? tr("The choice of active profiles was not stored; the pedal unit keeps the "
+                     "choice it had.")
+                    + QLatin1Char(' ') + ProfilesPage::unsettledText()
+                : profiles->loaded()
                 ? tr("The choice of active profiles was not stored: the pedal unit did "
                      "not answer. It keeps the choice it had.")
                 : tr("The choice of active profiles was not stored: the profile lists "
                      "could not be read from the pedal unit. It keeps the choice it "
                      "had."));
+    closing = true;
+    retryTimer.stop();
     eventThread.requestInterruption();
     eventThread.wait();
     close();
@@ -449,7 +459,8 @@ void MainWindow::onClearFlash()
     // Not only the profiles went: the clutch switch and the deadzone handles would show
     // the settings that were erased, and the next release would commit them again. All
     // of it is read anew; without an answer the window attaches again.
-    if (device->clearFlash() && (!kest::deviceIsOpen() || !readUnitState()))
+    // The box that says so let events through: a close meanwhile has ended the window.
+    if (device->clearFlash() && !closing && (!kest::deviceIsOpen() || !readUnitState()))
         onInit();
 }
 

@@ -85,6 +85,9 @@ private:
     QString updateBaseUrl;
 
     bool dragging = false; ///< the top band is held
+    /// Set once the close button ended the window: from then on nothing opens the unit,
+    /// whatever was still queued or waiting behind a message box.
+    bool closing = false;
     QTimer retryTimer; ///< the next attach attempt while no unit is attached
     /// Live positions reach the screen at most once a frame: reports come up to 1,000
     /// times a second, the screen shows some 60 frames.

@@ -86,8 +86,8 @@ bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply)
         return false; // the unit would answer with its previous reply
     const Report prepared = reply;
     reply[0] = REPORT_ID;
-    if (hid_get_feature_report(g_handle, reply.data(), reply.size()) <= 0
-        || !replyMatches(code, index, reply)) {
+    const int length = hid_get_feature_report(g_handle, reply.data(), reply.size());
+    if (!replyMatches(code, index, reply, length)) {
         reply = prepared;
         return false;
     }

@@ -39,8 +39,8 @@ bool deviceIsOpen();
 /// Sends a CMD_READ request for (code, index) and fetches the reply into the caller's
 /// buffer, whose byte 0 is set to the report ID first. The caller clears the buffer.
 ///
-/// Returns whether the read worked: the request went out, the reply came back and has
-/// the form of a reply to it (replyMatches). A unit keeps its latest reply, so after a
+/// Returns whether the read worked: the request went out and the whole reply came back
+/// as the answer to this read (replyMatches). A unit keeps its latest reply, so after a
 /// lost request the reply would be another read's answer; a read that fails therefore
 /// leaves the caller's buffer as it was passed in, never with another read's bytes.
 bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply);

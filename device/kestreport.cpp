@@ -67,13 +67,25 @@ Report profileCurveWrite(std::uint8_t slot, std::uint8_t pedalCode, const QByteA
     return r;
 }
 
-bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply)
+bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply, int length)
 {
-    if (reply[0] != REPORT_ID)
+    // A short reply leaves the rest of the buffer as it was, and those bytes would be
+    // read as values.
+    if (length != int(REPORT_SIZE) || reply[0] != REPORT_ID || reply[1] != code)
         return false;
-    if (code == CMD_PEDAL_RANGE)
-        return reply[1] == CMD_PEDAL_RANGE && reply[2] == RANGE_WRITE_BYTE2 && reply[3] == index;
-    return true;
+    switch (code) {
+    case CMD_PEDAL_RANGE:
+        // In the form of the range write, which the calibration sends back.
+        return reply[2] == RANGE_WRITE_BYTE2 && reply[3] == index;
+    case CMD_PROFILE_NAME:
+    case CMD_DEVICE_SETTING:
+        // Byte 2 names the slot or the setting, as in the write.
+        return reply[2] == index;
+    default:
+        // A record reply's byte 2 is the record's own slot number, which may differ from
+        // the slot it was read from; the version text starts at byte 2.
+        return true;
+    }
 }
 
 std::uint32_t settingValue(const Report &reply)

@@ -35,10 +35,13 @@ Report profileNameWrite(std::uint8_t slot, const QByteArray &name);
 /// CMD_PROFILE_CURVE write: [02 04 slot pedalCode EF c0 c1 c2 c3 c4 00 ...].
 Report profileCurveWrite(std::uint8_t slot, std::uint8_t pedalCode, const QByteArray &curve);
 
-/// Whether a reply report has the form of the answer to a read of (code, index): the
-/// report ID in byte 0, and for a range table bytes 1-3 as the range write has them
-/// (05 01 table). The other replies carry nothing else that could be checked.
-bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply);
+/// Whether a reply report of `length` bytes is the whole answer to a read of (code,
+/// index): all REPORT_SIZE bytes, the report ID in byte 0, the command code in byte 1,
+/// and where the reply names what it answers, that too: the slot of a name reply and the
+/// setting of a setting reply in byte 2, and for a range table bytes 2-3 as the range
+/// write has them (01 table). A record reply carries the record's own slot number, which
+/// may differ from the slot read, and a version reply nothing more to check.
+bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply, int length);
 
 /// The 32-bit value in bytes 3-6 of a setting reply (little-endian).
 std::uint32_t settingValue(const Report &reply);

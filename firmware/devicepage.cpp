@@ -139,6 +139,14 @@ void DevicePage::progress(int percent)
         KestMessage::information(w.boxParent, tr("Notify"), tr("Firmware updated successfully."));
         return;
     }
+    if (percent == kest::FIRMWARE_LOST_WHILE_WRITING) {
+        settle(true);
+        KestMessage::critical(w.boxParent, tr("Error"),
+                              tr("Firmware update failed: the pedal unit was unplugged while it "
+                                 "wrote its firmware. Please plug it in again and run the "
+                                 "update again."));
+        return;
+    }
     if (percent < 0) {
         settle(true);
         KestMessage::critical(w.boxParent, tr("Error"),

@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kWritingStepMs = 1000; ///< each of the unit's four writing steps
+constexpr int kWatchMs = 20; ///< how often the writing steps look whether the unit is there
 
 } // namespace
 
@@ -33,13 +34,21 @@ void KestUpgrade::stop()
     stopCondition.wakeAll();
 }
 
-bool KestUpgrade::writingStep()
+KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
 {
     QMutexLocker lock(&stopMutex);
     const QDeadlineTimer step(kWritingStepMs);
-    while (!stopping && !step.hasExpired())
-        stopCondition.wait(&stopMutex, step);
-    return !stopping;
+    while (!stopping && !step.hasExpired()) {
+        // The reader closes the handle as soon as it notices the unit gone; the window
+        // may have opened it again since, as a new opening.
+        if (kest::deviceOpening() != opening)
+            return Step::UnitLost;
+        stopCondition.wait(&stopMutex,
+                           QDeadlineTimer(qMin<qint64>(kWatchMs, step.remainingTime())));
+    }
+    if (stopping)
+        return Step::Stopped;
+    return kest::deviceOpening() == opening ? Step::Done : Step::UnitLost;
 }
 
 void KestUpgrade::run()
@@ -84,8 +93,8 @@ void KestUpgrade::run()
         kest::fillFirmwareData(report, image, offset);
         const int sent = kest::deviceSendInOpening(report, opening);
         if (sent < 0) {
-            // Stop here: the unit must not be told to write a partial image, and the
-            // image file stays for another try.
+            // Stop here: the unit must not be told to write a partial image. A file of
+            // the user's stays for another try.
             Q_EMIT progress(sent);
             return;
         }
@@ -103,8 +112,14 @@ void KestUpgrade::run()
         return;
     }
     for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
-        if (!writingStep())
+        const Step step = writingStep(opening);
+        if (step == Step::Stopped)
             break;
+        if (step == Step::UnitLost) {
+            // Pulled while writing: whatever the unit holds now, it is not this image.
+            Q_EMIT progress(kest::FIRMWARE_LOST_WHILE_WRITING);
+            return;
+        }
         Q_EMIT progress(p);
     }
 }

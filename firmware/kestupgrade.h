@@ -6,12 +6,15 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <cstdint>
 #include <optional>
 
 /// The firmware upload: sends an image file to the unit as data reports of 16 bytes
 /// each, then the end report, and reports its progress in percent (negative: a data
 /// report could not be sent; the upload then stops and never reaches 100). After the end
-/// report the unit writes the image for four seconds, counted as 97 to 100.
+/// report the unit writes the image for four seconds, counted as 97 to 100; a unit that
+/// goes away meanwhile (or is opened anew) ends the count with
+/// FIRMWARE_LOST_WHILE_WRITING instead of 100.
 class KestUpgrade : public QThread
 {
     Q_OBJECT
@@ -48,8 +51,10 @@ protected:
     void run() override;
 
 private:
-    /// Waits for one of the unit's writing steps; false when stop() ended the wait.
-    bool writingStep();
+    enum class Step { Done, Stopped, UnitLost };
+    /// Waits for one of the unit's writing steps, watching that the unit stays in the
+    /// opening that took the image.
+    Step writingStep(std::uint64_t opening);
 
     QMutex stopMutex;
     QWaitCondition stopCondition;

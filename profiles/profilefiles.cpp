@@ -29,8 +29,11 @@ void ProfileFiles::exportTable()
     // The table as the lists show it, not as the unit holds it; lists that a failed
     // read cut short would make a backup that erases the missing profiles when imported.
     if (!profiles.ensureLoaded()) {
-        unitError(tr("The profiles were not exported: the profile lists could not be read "
-                     "from the pedal unit."));
+        unitError(profiles.isUnsettled()
+                      ? tr("The profiles were not exported.") + QLatin1Char(' ')
+                          + ProfilesPage::unsettledText()
+                      : tr("The profiles were not exported: the profile lists could not be "
+                           "read from the pedal unit."));
         return;
     }
     kest::ProfileTable table;
@@ -60,12 +63,20 @@ void ProfileFiles::exportTable()
                                          : failed);
         return;
     }
+    // A profile of no pedal has no list and no place in the file's pedal sections.
+    QStringList stray;
+    for (int slot : profiles.straySlots())
+        stray << QString::number(slot);
+    QStringList notes;
+    if (!stray.isEmpty())
+        notes << tr("The profiles were exported, except the one of no pedal in slot %1.")
+                     .arg(stray.join(QStringLiteral(", ")));
     if (!left.isEmpty())
-        KestMessage::information(
-            boxParent, tr("Notify"),
-            tr("The profiles were exported except slot %1: the name that the pedal unit "
-               "holds there is not valid text, and it would not come back as it is.")
-                .arg(left.join(QStringLiteral(", "))));
+        notes << tr("The profiles were exported except slot %1: the name that the pedal unit "
+                    "holds there is not valid text, and it would not come back as it is.")
+                     .arg(left.join(QStringLiteral(", ")));
+    if (!notes.isEmpty())
+        KestMessage::information(boxParent, tr("Notify"), notes.join(QLatin1Char('\n')));
 }
 
 void ProfileFiles::importTable()
@@ -90,17 +101,23 @@ void ProfileFiles::importTable()
     // Stops at the first exchange that fails: the unit then holds part of the file, and
     // the user is told so rather than left with half a table and no word.
     bool written = true;
+    bool cutOff = false; // a slot left with a name in effect that the unit does not keep
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT && written; ++slot)
-        written = kest::clearProfileSlot(slot);
+        written = kest::clearProfileSlot(slot, &cutOff);
     int imported = 0;
     for (const kest::ProfileEntry &p : table.profiles) {
-        if (!written || !kest::writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record)) {
+        if (!written
+            || !kest::writeProfileSlot(std::uint8_t(p.record[0]), p.name, p.record, &cutOff)) {
             written = false;
             break;
         }
         ++imported;
     }
     if (!written) {
+        // The close must not store a choice made from a table that reads otherwise than
+        // it is kept.
+        if (cutOff)
+            profiles.markUnsettled();
         profiles.reload();
         unitError(tr("The import stopped after %1 of %2 profiles: the pedal unit did not "
                      "answer. Its profile table is incomplete; please import the file again.")

@@ -80,7 +80,8 @@ bool ProfilesPage::reload()
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         w.lists[std::size_t(p)]->clear();
 
-    bool complete = true;
+    strays.clear();
+    strayNames.clear();
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         kest::Report nameReply {};
         if (!kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), nameReply))
@@ -95,8 +96,11 @@ bool ProfilesPage::reload()
                                 kest::SLOT_RECORD_SIZE);
         const int pedal = int(std::uint8_t(record[1])) - 1;
         if (pedal < 0 || pedal >= kest::PEDAL_COUNT) {
-            complete = false; // a record of no pedal: the rest of the table is not trusted
-            break;
+            // A profile of no pedal (from another tool, an older file or a fault): a
+            // used slot all the same, left as it is and listed nowhere.
+            strays.append(slot);
+            strayNames.append(name);
+            continue;
         }
         QComboBox *combo = w.lists[std::size_t(pedal)];
         int existing = -1;
@@ -114,13 +118,11 @@ bool ProfilesPage::reload()
     }
 
     std::uint32_t word = 0;
-    if (complete) {
-        if (!kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE, word))
-            return false;
-        if (kest::activeWordMarked(word))
-            for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-                selectBySlot(p, kest::activeWordSlot(word, p));
-    }
+    if (!kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE, word))
+        return false;
+    if (kest::activeWordMarked(word))
+        for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+            selectBySlot(p, kest::activeWordSlot(word, p));
 
     // Put the lists' choice into effect once, unless the unit reported it as its own.
     bool anyChoice = false;
@@ -129,17 +131,36 @@ bool ProfilesPage::reload()
         anyChoice = anyChoice
             || (combo->currentIndex() >= 0 && !itemRecord(combo, combo->currentIndex()).isEmpty());
     }
-    if (anyChoice && (!complete || word != activeProfileWord(true)) && !applyActiveProfile())
+    if (anyChoice && word != activeProfileWord(true) && !applyActiveProfile())
         return false;
-    // Lists that a record of no pedal cut short are not the unit's table either: a word
-    // built from them would drop the profiles after that slot.
-    profilesLoaded = complete;
+    profilesLoaded = true;
     return true;
 }
 
 bool ProfilesPage::ensureLoaded()
 {
-    return profilesLoaded || (reload() && profilesLoaded);
+    return !unsettled && (profilesLoaded || reload());
+}
+
+QString ProfilesPage::unsettledText()
+{
+    return tr("A profile write to the pedal unit was cut off half-way: until the unit is "
+              "plugged in again, its profile table reads otherwise than the unit keeps it.");
+}
+
+void ProfilesPage::reportStraySlots()
+{
+    if (strays.isEmpty())
+        return;
+    QStringList which;
+    for (int i = 0; i < strays.size(); ++i)
+        which << tr("slot %1 (\"%2\")").arg(strays[i]).arg(strayNames[i]);
+    KestMessage::information(
+        w.boxParent, tr("Notify"),
+        tr("The pedal unit holds a profile that belongs to no pedal in %1. It is left as it "
+           "is and shown in no list, and EXPORT does not write it. IMPORT of a profile file "
+           "or CLEAR FLASH on the DEVICE page clears it.")
+            .arg(which.join(QStringLiteral(", "))));
 }
 
 bool ProfilesPage::findSlot(int slot, QString &name, QByteArray &record) const
@@ -177,8 +198,9 @@ bool ProfilesPage::applyActiveProfile()
 
 bool ProfilesPage::syncActiveProfile()
 {
-    // A word from lists that a failed read cut short is not the user's choice.
-    if (!profilesLoaded)
+    // A word from lists that a failed read cut short is not the user's choice, nor one
+    // from a table that reads otherwise than it is kept.
+    if (!profilesLoaded || unsettled)
         return false;
     std::uint32_t stored = 0;
     if (!kest::deviceSettingRead(kest::KESTIE_ACTIVE_PROFILE, stored))
@@ -238,8 +260,9 @@ void ProfilesPage::save(int p)
     // The lists decide the slot: lists that a failed read cut short could send the
     // profile to a slot that another profile holds.
     if (!ensureLoaded()) {
-        unitError(tr("The profile was not saved: the profile lists could not be read from "
-                     "the pedal unit. It keeps the profiles it had."));
+        unitError(unsettled ? tr("The profile was not saved.") + QLatin1Char(' ') + unsettledText()
+                            : tr("The profile was not saved: the profile lists could not be "
+                                 "read from the pedal unit. It keeps the profiles it had."));
         return;
     }
     const QString notSaved = tr("The profile was not saved: the pedal unit did not answer. It "
@@ -258,16 +281,26 @@ void ProfilesPage::save(int p)
     const QByteArray record = kest::slotRecord(slot, p + 1, curve);
     combo->addItem(name, record);
     combo->setCurrentIndex(findByName(combo, name));
-    if (!kest::writeProfileSlot(slot, name, record)) {
+    bool cutOff = false;
+    if (!kest::writeProfileSlot(slot, name, record, &cutOff)) {
+        if (cutOff)
+            markUnsettled();
         reload();
-        unitError(notSaved);
+        unitError(cutOff ? notSaved + QLatin1Char(' ') + unsettledText() : notSaved);
         return;
     }
     const bool stored = syncActiveProfile();
-    reload();
+    // Lists that were not read back are not shown as the unit's: they are read again
+    // before anything else is stored (ensureLoaded).
+    const bool reloaded = reload();
     if (!stored) {
         unitError(tr("The profile was saved, but the pedal unit did not store it as the active "
                      "profile."));
+        return;
+    }
+    if (!reloaded) {
+        unitError(tr("The profile was saved, but the profile lists could not be read back from "
+                     "the pedal unit. They are read again before anything else is stored."));
         return;
     }
     KestMessage::information(w.boxParent, tr("Notify"), tr("Profile is saved"));
@@ -285,17 +318,23 @@ void ProfilesPage::remove(int p)
     }
     // Lists that a failed read cut short may name a slot that holds another profile.
     if (!ensureLoaded()) {
-        unitError(tr("The profile was not removed: the profile lists could not be read from "
-                     "the pedal unit. It keeps the profiles it had."));
+        unitError(unsettled
+                      ? tr("The profile was not removed.") + QLatin1Char(' ') + unsettledText()
+                      : tr("The profile was not removed: the profile lists could not be read "
+                           "from the pedal unit. It keeps the profiles it had."));
         return;
     }
     const int i = findByName(combo, name);
     if (i < 0)
         return;
-    if (!kest::clearProfileSlot(std::uint8_t(itemRecord(combo, i)[0]))) {
+    bool cutOff = false;
+    if (!kest::clearProfileSlot(std::uint8_t(itemRecord(combo, i)[0]), &cutOff)) {
+        if (cutOff)
+            markUnsettled();
         reload();
-        unitError(tr("The profile was not removed: the pedal unit did not answer. It keeps "
-                     "the profiles it had."));
+        const QString notRemoved = tr("The profile was not removed: the pedal unit did not "
+                                      "answer. It keeps the profiles it had.");
+        unitError(cutOff ? notRemoved + QLatin1Char(' ') + unsettledText() : notRemoved);
         return;
     }
     // The stored word comes from the reloaded lists, so only from a whole reload.

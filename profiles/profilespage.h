@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -31,13 +33,32 @@ public:
     /// Rebuilds the lists from the unit's slot table and selects the active profiles.
     /// False when a read failed; the lists are then not trusted.
     bool reload();
-    /// Whether the lists are the unit's table: not after a reload that a failed read or a
-    /// record of no pedal cut short, nor once the unit is gone.
+    /// Whether the lists are the unit's table: not after a reload that a failed read cut
+    /// short, nor once the unit is gone.
     bool loaded() const { return profilesLoaded; }
-    /// Reloads unless the lists are the unit's table; whether they are then.
+    /// Reloads unless the lists are the unit's table; whether they are then. Never while
+    /// the table is unsettled.
     bool ensureLoaded();
     /// The unit is gone: the lists no longer stand for it.
-    void forget() { profilesLoaded = false; }
+    void forget()
+    {
+        profilesLoaded = false;
+        unsettled = false;
+    }
+    /// A slot write was cut off half-way and could not be taken back: the unit has a
+    /// profile name in effect that it does not keep, so its table reads otherwise than it
+    /// is kept until the unit restarts. Nothing that the lists decide is stored meanwhile
+    /// (the active profiles, a save, a removal, an export): it would make the made-up
+    /// table lasting. A new attach ends it.
+    void markUnsettled() { unsettled = true; }
+    bool isUnsettled() const { return unsettled; }
+    /// Says why nothing is stored while the table is unsettled.
+    static QString unsettledText();
+    /// Slots whose record names no pedal (pedal code outside 1..3), as the last reload
+    /// found them: kept as they are, counted as used, shown in no list.
+    const QList<int> &straySlots() const { return strays; }
+    /// Tells the user once which slots hold a profile of no pedal and how to clear them.
+    void reportStraySlots();
     /// Stores the lists' choice as the unit's active profiles, unless it keeps it already.
     bool syncActiveProfile();
     /// The active-profile word of the lists' choice.
@@ -65,6 +86,9 @@ private:
     /// Whether the profile lists are the unit's table: false after a reload that a failed
     /// read cut short, when an active word built from them would be made up.
     bool profilesLoaded = false;
+    bool unsettled = false; ///< see markUnsettled
+    QList<int> strays; ///< see straySlots
+    QList<QString> strayNames;
     /// Above zero while reload refills the lists. The items that become current on the
     /// way are not a choice: applying each of them would overwrite the word the unit
     /// reports before the reload has read it, and the unit's stored choice would be lost.

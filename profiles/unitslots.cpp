@@ -17,7 +17,7 @@ int findFreeSlot()
     return -1;
 }
 
-bool writeProfileSlot(int slot, const QString &name, const QByteArray &record)
+bool writeProfileSlot(int slot, const QString &name, const QByteArray &record, bool *unsettled)
 {
     Report nameReply {};
     Report reply {};
@@ -44,13 +44,14 @@ bool writeProfileSlot(int slot, const QString &name, const QByteArray &record)
     const int end = storedName.indexOf('\0');
     if (end >= 0)
         storedName.truncate(end);
-    deviceWrite(profileNameWrite(std::uint8_t(slot), storedName));
+    if (!deviceWrite(profileNameWrite(std::uint8_t(slot), storedName)) && unsettled)
+        *unsettled = true;
     return false;
 }
 
-bool clearProfileSlot(int slot)
+bool clearProfileSlot(int slot, bool *unsettled)
 {
-    return writeProfileSlot(slot, QString(), QByteArray(SLOT_RECORD_SIZE, 0));
+    return writeProfileSlot(slot, QString(), QByteArray(SLOT_RECORD_SIZE, 0), unsettled);
 }
 
 } // namespace kest

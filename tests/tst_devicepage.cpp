@@ -1,6 +1,7 @@
 // The firmware upload thread and the DEVICE page against the simulated unit.
 
 #include "devicepage.h"
+#include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestupgrade.h"
 #include "updatecheck.h"
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void failedUploadStopsAndNeverCompletes();
     void uploadDoesNotCarryOnIntoANewOpening();
     void uploadWithoutUnitDoesNothing();
+    void unitLostWhileWritingIsNoSuccess_data();
+    void unitLostWhileWritingIsNoSuccess();
     void manualUpdateThroughThePage_data();
     void manualUpdateThroughThePage();
     void progressDisplay_data();
@@ -244,6 +247,48 @@ void TestDevicePage::uploadWithoutUnitDoesNothing()
     QCOMPARE(runUpload(path), QList<int> {});
     QVERIFY(kestsim::wireLog().entries().empty());
     QVERIFY(QFile::remove(path));
+}
+
+void TestDevicePage::unitLostWhileWritingIsNoSuccess_data()
+{
+    QTest::addColumn<bool>("replug"); // opened again at once, as after a quick re-plug
+    QTest::newRow("pulled") << false;
+    QTest::newRow("pulled and plugged in again") << true;
+}
+
+void TestDevicePage::unitLostWhileWritingIsNoSuccess()
+{
+    // The unit takes the whole image and its end report, then goes away during its
+    // writing seconds: the count stops there, with the value that says so.
+    QFETCH(bool, replug);
+    const QString path
+        = writeFile(QDir::tempPath() + QStringLiteral("/kest-lost-test.bin"), pattern(64));
+    const auto removeFile = qScopeGuard([&] { QFile::remove(path); });
+    KestUpgrade upload;
+    QList<int> values;
+    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
+    upload.firmwarePath = path;
+    const int ends = kestsim::unit().firmwareEndCount();
+    upload.start();
+    TRY_VERIFY(kestsim::unit().firmwareEndCount() > ends);
+    kest::deviceClose(); // as the reader does when its read fails
+    if (replug)
+        QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    QVERIFY(upload.wait(15000));
+    QCoreApplication::processEvents();
+    QCOMPARE(values.last(), kest::FIRMWARE_LOST_WHILE_WRITING);
+    QVERIFY(!values.contains(100));
+
+    // The page says so in an Error box, and no success.
+    kest::deviceClose();
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, 98));
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, kest::FIRMWARE_LOST_WHILE_WRITING));
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
+    QVERIFY(dialogs.texts().first().contains("unplugged while it wrote its firmware"));
+    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
 }
 
 void TestDevicePage::manualUpdateThroughThePage_data()

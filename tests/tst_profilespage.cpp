@@ -170,8 +170,8 @@ private Q_SLOTS:
     void cleanup() { kestsim::unit().plug(); }
 
     void reloadListsEachPedalInSlotOrder();
-    void reloadStopsAtARecordOfNoPedal_data();
-    void reloadStopsAtARecordOfNoPedal();
+    void reloadPassesOverARecordOfNoPedal_data();
+    void reloadPassesOverARecordOfNoPedal();
     void activeWordChoosesTheCurrentProfiles_data();
     void activeWordChoosesTheCurrentProfiles();
     void choosingAProfileAppliesIt();
@@ -238,7 +238,7 @@ void TestProfilesPage::reloadListsEachPedalInSlotOrder()
     QCOMPARE(kestsim::unit().inEffect().activeProfile, 0x00090102u); // and put into effect
 }
 
-void TestProfilesPage::reloadStopsAtARecordOfNoPedal_data()
+void TestProfilesPage::reloadPassesOverARecordOfNoPedal_data()
 {
     QTest::addColumn<int>("pedalCode");
     QTest::newRow("0") << 0;
@@ -246,8 +246,10 @@ void TestProfilesPage::reloadStopsAtARecordOfNoPedal_data()
     QTest::newRow("255") << 255;
 }
 
-void TestProfilesPage::reloadStopsAtARecordOfNoPedal()
+void TestProfilesPage::reloadPassesOverARecordOfNoPedal()
 {
+    // A record of no pedal is passed over: the slot stays in use, in no list, and the
+    // slots after it and the active word are read as usual. The user is told once.
     QFETCH(int, pedalCode);
     kestsim::UnitState s;
     s.kept.slots[0] = used("C0", {0, 1, 1, 2, 3, 4, 5});
@@ -256,15 +258,23 @@ void TestProfilesPage::reloadStopsAtARecordOfNoPedal()
     s.kept.slots[5] = used("T5", {5, 3, 1, 2, 3, 4, 5});
     s.kept.activeProfile = 0xEF050200;
     freshUnit(s);
+    DialogCatcher dialogs;
     auto w = openWindow();
     QCOMPARE(items(combo(w.get(), 0)), QStringList {"C0"});
     QCOMPARE(items(combo(w.get(), 1)), QStringList {"B2"});
-    QVERIFY(items(combo(w.get(), 2)).isEmpty());
-    // neither the later slots nor the active word are read
-    const QStringList expected {"0900", "0c07", "0300", "0400", "0301",
-                                "0302", "0402", "0303", "0403", "0501"};
+    QCOMPARE(items(combo(w.get(), 2)), QStringList {"T5"});
+    QStringList expected {"0900", "0c07"};
+    for (int slot = 0; slot < 16; ++slot) {
+        expected << QString::asprintf("03%02x", slot);
+        if (slot == 0 || slot == 2 || slot == 3 || slot == 5)
+            expected << QString::asprintf("04%02x", slot);
+    }
+    expected << "0c0f"
+             << "0501";
     QCOMPARE(readRequests(), expected);
-    QCOMPARE(kestsim::unit().inEffect().activeProfile, 0x00000200u); // the profiles shown
+    QVERIFY(writes().isEmpty()); // the unit's own choice, nothing to put into effect
+    QCOMPARE(dialogs.texts().size(), 1);
+    QVERIFY(dialogs.texts().first().contains("slot 3 (\"X\")"));
 }
 
 void TestProfilesPage::activeWordChoosesTheCurrentProfiles_data()

@@ -100,18 +100,31 @@ void TestReports::replyForm_data()
     QTest::addColumn<int>("code");
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("reply");
+    QTest::addColumn<int>("length"); // what hid_get_feature_report returned
     QTest::addColumn<bool>("matches");
     //                                                       id cmd b2 b3
-    QTest::newRow("calibration table") << 0x05 << 0 << "02 05 01 00 00 64 00" << true;
-    QTest::newRow("deadzone table") << 0x05 << 1 << "02 05 01 01 00 9a 19" << true;
-    QTest::newRow("the other table") << 0x05 << 1 << "02 05 01 00 00 9a 19" << false;
-    QTest::newRow("a name reply for a table") << 0x05 << 0 << "02 03 00 42 72" << false;
-    QTest::newRow("byte 2 not 01") << 0x05 << 0 << "02 05 00 00" << false;
-    QTest::newRow("nothing came (zeros)") << 0x05 << 0 << "00" << false;
-    QTest::newRow("all 0xFF") << 0x0c << 0x07 << "ff ff ff ff ff ff ff" << false;
-    QTest::newRow("setting") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << true;
-    QTest::newRow("slot name") << 0x03 << 4 << "02 03 04 42 72" << true;
-    QTest::newRow("version without byte 1") << 0x09 << 0 << "02 00 56 31" << true;
+    QTest::newRow("calibration table") << 0x05 << 0 << "02 05 01 00 00 64 00" << 20 << true;
+    QTest::newRow("deadzone table") << 0x05 << 1 << "02 05 01 01 00 9a 19" << 20 << true;
+    QTest::newRow("the other table") << 0x05 << 1 << "02 05 01 00 00 9a 19" << 20 << false;
+    QTest::newRow("a name reply for a table") << 0x05 << 0 << "02 03 00 42 72" << 20 << false;
+    QTest::newRow("byte 2 not 01") << 0x05 << 0 << "02 05 00 00" << 20 << false;
+    QTest::newRow("nothing came (zeros)") << 0x05 << 0 << "00" << 20 << false;
+    QTest::newRow("all 0xFF") << 0x0c << 0x07 << "ff ff ff ff ff ff ff" << 20 << false;
+    QTest::newRow("setting") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 20 << true;
+    QTest::newRow("another setting") << 0x0c << 0x07 << "02 0c 0f 01 02 03 ef" << 20 << false;
+    QTest::newRow("version for a setting") << 0x0c << 0x07 << "02 09 56 31 2e 30" << 20 << false;
+    QTest::newRow("slot name") << 0x03 << 4 << "02 03 04 42 72" << 20 << true;
+    QTest::newRow("another slot's name") << 0x03 << 4 << "02 03 05 42 72" << 20 << false;
+    QTest::newRow("record") << 0x04 << 4 << "02 04 04 02 0a 14 1e 28 32" << 20 << true;
+    // A record may name another slot than the one it is kept in.
+    QTest::newRow("record of another number") << 0x04 << 4 << "02 04 09 02 0a 14" << 20 << true;
+    QTest::newRow("name reply for a record") << 0x04 << 4 << "02 03 04 42 72" << 20 << false;
+    QTest::newRow("version") << 0x09 << 0 << "02 09 56 31 2e 30" << 20 << true;
+    QTest::newRow("version without byte 1") << 0x09 << 0 << "02 00 56 31" << 20 << false;
+    QTest::newRow("setting reply for the version") << 0x09 << 0 << "02 0c 07 01" << 20 << false;
+    QTest::newRow("short: 5 bytes") << 0x05 << 1 << "02 05 01 01 00" << 5 << false;
+    QTest::newRow("short: 19 bytes") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 19 << false;
+    QTest::newRow("failed read") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << -1 << false;
 }
 
 void TestReports::replyForm()
@@ -119,9 +132,11 @@ void TestReports::replyForm()
     QFETCH(int, code);
     QFETCH(int, index);
     QFETCH(QString, reply);
+    QFETCH(int, length);
     QFETCH(bool, matches);
-    QCOMPARE(replyMatches(std::uint8_t(code), std::uint8_t(index), testsupport::toReport(reply)),
-             matches);
+    QCOMPARE(
+        replyMatches(std::uint8_t(code), std::uint8_t(index), testsupport::toReport(reply), length),
+        matches);
 }
 
 void TestReports::rangeValuesRoundTrip()

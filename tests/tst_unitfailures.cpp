@@ -4,6 +4,8 @@
 
 #include "kestaxis.h"
 #include "kestslider.h"
+#include "profileini.h"
+#include "profileslots.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
@@ -76,6 +78,11 @@ private Q_SLOTS:
     void exportWithIncompleteListsIsRefused();
     void clearFlashWithTheUnitPulledDuringTheQuestion();
     void clutchSwitchShowsWhatTheUnitKeeps();
+    void cancelWithTheRestoreLostKeepsWhatTheUnitKeeps();
+    void saveWithTheListsNotReadBack();
+    void importCutOffTwiceStoresNoChoice();
+    void closingDuringTheClearedBoxOpensNothing();
+    void slotOfNoPedalBlocksNothing();
 };
 
 void TestUnitFailures::calibrationSaveWithALostReply()
@@ -337,6 +344,150 @@ void TestUnitFailures::clutchSwitchShowsWhatTheUnitKeeps()
     QVERIFY(!child(w.get(), "pgAdc0")->isHidden());
     QCOMPARE(kestsim::unit().state().kept.pedalMode, 1u);
     QVERIFY(writes().isEmpty());
+}
+
+void TestUnitFailures::cancelWithTheRestoreLostKeepsWhatTheUnitKeeps()
+{
+    // BRAKE calibrates with its deadzones neutral in effect; the cancel's write of its old
+    // deadzones is lost. The unit still keeps 3277/62258: the handles show those, and a
+    // later release of any handle commits them, not the neutral ones in effect.
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // cancel
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    auto *low = child<KestSlider>(w.get(), "lbDzL1");
+    auto *high = child<KestSlider>(w.get(), "lbDzR1");
+    const int lowBefore = low->value();
+    const int highBefore = high->value();
+    calibrate(w.get(), 1, {5000});
+    kestsim::faults().failNextSends(1, 3); // two table reads, the calibration, then this
+    child<QPushButton>(w.get(), "pbSave1")->click();
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(low->value(), lowBefore);
+    QCOMPARE(high->value(), highBefore);
+    auto *other = child<KestSlider>(w.get(), "lbDzL2");
+    Q_EMIT other->valueChanged();
+    QCOMPARE(u.state().kept.deadzone, unitInUse().kept.deadzone);
+}
+
+void TestUnitFailures::saveWithTheListsNotReadBack()
+{
+    // Saved and stored as active, then the lists' read-back fails: the box says both, and
+    // the next store reads the lists first.
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    child<QComboBox>(w.get(), "cbPro1")->setEditText("Brake C");
+    // five names to the free slot 4, its name and record, the stored word; then the reload
+    kestsim::faults().failNextReplies(1, 8);
+    child<QPushButton>(w.get(), "pbSavePro1")->click();
+    QVERIFY(!dialogs.texts().contains("Profile is saved"));
+    QVERIFY(hasError(dialogs));
+    QVERIFY(dialogs.texts().last().contains("saved"));
+    QCOMPARE(u.state().kept.slots[4].record[1], 2);
+    QCOMPARE(u.state().kept.activeProfile, 0xEF020400u);
+
+    dialogs.requests.clear();
+    kestsim::wireLog().clear();
+    child<QPushButton>(w.get(), "pbClose")->click();
+    QVERIFY(dialogs.requests.empty());
+    QVERIFY(wire("set").first().startsWith("02 0b 03 00")); // the lists, read again first
+    QCOMPARE(u.state().kept.activeProfile, 0xEF020400u);
+}
+
+void TestUnitFailures::importCutOffTwiceStoresNoChoice()
+{
+    // The import's clearing of slot 0 loses its curve write and then the write that puts
+    // the old name back: slot 0 reads free but keeps "Clutch A". A choice stored from
+    // lists read now would name no profile of the clutch.
+    QTemporaryDir dir;
+    kest::ProfileTable table;
+    table.index = 0xEF000000;
+    table.profiles = {{"Gas B", QByteArray::fromHex("00031020304050")}};
+    const QString file = dir.filePath("one.ini");
+    QVERIFY(kest::writeProfileFile(file, table));
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    dialogs.fileNames << file;
+    kestsim::faults().failNextSends(2, 3); // slot 0: two reads, the name, then curve and name
+    child<QPushButton>(w.get(), "pbImport")->click();
+    QVERIFY(hasError(dialogs));
+    QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
+
+    dialogs.requests.clear();
+    kestsim::wireLog().clear();
+    child<QPushButton>(w.get(), "pbClose")->click();
+    QVERIFY(hasError(dialogs)); // says why nothing was stored
+    for (const QString &write : writes())
+        QVERIFY2(!write.startsWith("02 0c 0f"), qPrintable(write));
+    QCOMPARE(u.state().kept.activeProfile, 0xEF020100u);
+}
+
+void TestUnitFailures::closingDuringTheClearedBoxOpensNothing()
+{
+    auto w = openWindow();
+    bool closed = false;
+    KestMessage::setHandler([&](const KestMessage::Request &r) {
+        KestMessage::Answer a;
+        a.button = QMessageBox::Yes;
+        if (r.text == QLatin1String("Flash data has been cleared.")) {
+            QMetaObject::invokeMethod(w.get(), "onClose");
+            closed = true;
+        }
+        return a;
+    });
+    const auto restore = qScopeGuard([] { KestMessage::setHandler({}); });
+    kestsim::wireLog().clear();
+    child<QPushButton>(w.get(), "pbClearFlash")->click();
+    QVERIFY(closed);
+    QCoreApplication::processEvents();
+    QVERIFY(!kest::deviceIsOpen());
+    for (const auto &e : kestsim::wireLog().entries())
+        QVERIFY(e.kind != "open");
+    QVERIFY(!child<QTimer>(w.get(), "retryTimer")->isActive());
+}
+
+void TestUnitFailures::slotOfNoPedalBlocksNothing()
+{
+    // Slot 5 holds a record of pedal code 7 (from another tool, say): told once, kept as
+    // it is, never taken as free; save, remove, export and the close's store all work.
+    kestsim::UnitState state = unitInUse();
+    state.kept.slots[5] = slot(5, "Odd", 7, {1, 2, 3, 4, 5});
+    freshUnit(state);
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
+    QVERIFY(dialogs.texts().first().contains("slot 5"));
+    QCOMPARE(items(w.get(), "cbPro1"), (QStringList {"Brake A", "Brake B"}));
+    QCOMPARE(items(w.get(), "cbPro2"), QStringList {"Gas A"});
+
+    auto &u = kestsim::unit();
+    dialogs.requests.clear();
+    for (const char *name : {"Brake C", "Brake D", "Brake E"}) {
+        child<QComboBox>(w.get(), "cbPro1")->setEditText(name);
+        child<QPushButton>(w.get(), "pbSavePro1")->click();
+    }
+    QCOMPARE(dialogs.texts(), QStringList(3, "Profile is saved"));
+    QCOMPARE(u.state().kept.slots[6].record[1], 2); // 4, then 6: slot 5 is in use
+    auto *combo = child<QComboBox>(w.get(), "cbPro1");
+    combo->setCurrentIndex(combo->findText("Brake B"));
+    child<QPushButton>(w.get(), "pbDelPro1")->click();
+    QVERIFY(!items(w.get(), "cbPro1").contains("Brake B"));
+
+    QTemporaryDir dir;
+    dialogs.requests.clear();
+    dialogs.fileNames << dir.filePath("backup.ini");
+    child<QPushButton>(w.get(), "pbExport")->click();
+    QVERIFY(QFile::exists(dir.filePath("backup.ini")));
+    QCOMPARE(dialogs.requests.size(), std::size_t(2)); // the file, then what was left out
+    QVERIFY(dialogs.texts().last().contains("slot 5"));
+
+    dialogs.requests.clear();
+    child<QPushButton>(w.get(), "pbClose")->click();
+    QVERIFY(dialogs.requests.empty());
+    QCOMPARE(kest::activeWordSlot(u.state().kept.activeProfile, 1), 1); // Brake A, first again
+    QCOMPARE(u.state().kept.slots[5], state.kept.slots[5]);
 }
 
 QTEST_MAIN(TestUnitFailures)
