@@ -79,18 +79,32 @@ void DevicePage::upgrade()
     std::optional<QByteArray> verified = check.takeImage();
     if (verified && path != kest::temporaryImagePath())
         verified.reset();
+    const bool downloaded = verified.has_value();
     if (path.startsWith(QLatin1String("https://"))) {
         QTimer::singleShot(0, &check, &UpdateCheck::download);
         return;
     }
-    if (verified ? !kest::isFirmwareImage(*verified) : !kest::isFirmwareFile(path)) {
+    // A file of the user's is read here, once: the bytes checked are the bytes sent,
+    // whatever happens to the file meanwhile.
+    QByteArray picked;
+    const kest::FirmwareFile file
+        = downloaded ? kest::FirmwareFile::Ok : kest::readFirmwareFile(path, picked);
+    if (file == kest::FirmwareFile::Unreadable) {
+        KestMessage::critical(w.boxParent, tr("Error"),
+                              tr("The firmware file could not be read. Nothing was sent to "
+                                 "the unit."));
+        return;
+    }
+    if (file != kest::FirmwareFile::Ok || (downloaded && !kest::isFirmwareImage(*verified))) {
         KestMessage::critical(w.boxParent, tr("Error"), tr("Not a valid firmware."));
         // A refused download must not leave its display behind; a refused file of the
         // user's changes nothing.
-        if (verified)
+        if (downloaded)
             settle();
         return;
     }
+    if (!downloaded)
+        verified = std::move(picked);
     if (check.downloading() || upload.isRunning()) {
         // One image at a time: the running transfer keeps its file. A checked download
         // that cannot go now is not dropped without a word.
@@ -109,6 +123,7 @@ void DevicePage::upgrade()
     qDebug().noquote() << QStringLiteral("Start upgrade from ") + path;
     upload.firmwarePath = path;
     upload.verifiedImage = std::move(verified);
+    upload.temporaryCopy = downloaded;
     w.check->setEnabled(false); // no check while an image is on its way
     // An upload can also end without a word (the unit gone before the first report, a
     // file that cannot be read): the page must not wait for a value that never comes.

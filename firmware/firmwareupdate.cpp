@@ -1,5 +1,6 @@
 #include "firmwareupdate.h"
 
+#include "boundedfile.h"
 #include "firmwarechunks.h"
 
 #include <QCryptographicHash>
@@ -9,6 +10,7 @@
 #include <QJsonDocument>
 
 #include <limits>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -147,12 +149,25 @@ bool isFirmwareImage(const QByteArray &image)
     return !image.isEmpty() && image.size() <= FIRMWARE_MAX_SIZE;
 }
 
-bool isFirmwareFile(const QString &path)
+FirmwareFile readFirmwareFile(const QString &path, QByteArray &image)
 {
     if (!path.endsWith(QLatin1String(".bin")))
-        return false;
-    const QFileInfo info(path); // follows a link to the file it names
-    return info.isFile() && info.size() > 0 && info.size() <= FIRMWARE_MAX_SIZE;
+        return FirmwareFile::NotFirmware;
+    FileBytes file = readBoundedFile(path, FIRMWARE_MAX_SIZE);
+    switch (file.result) {
+    case FileRead::Ok:
+        if (!isFirmwareImage(file.bytes))
+            return FirmwareFile::NotFirmware;
+        image = std::move(file.bytes);
+        return FirmwareFile::Ok;
+    case FileRead::Unreadable:
+        return FirmwareFile::Unreadable;
+    case FileRead::Missing:
+    case FileRead::NotRegular:
+    case FileRead::TooLarge:
+        break;
+    }
+    return FirmwareFile::NotFirmware;
 }
 
 bool writeTemporaryImage(const QString &path, const QByteArray &image)

@@ -74,10 +74,16 @@ QString temporaryImagePath();
 /// Whether `image` can go to the unit: at least one byte, at most FIRMWARE_MAX_SIZE.
 bool isFirmwareImage(const QByteArray &image);
 
-/// Whether the file at `path` can go to the unit: named "*.bin" (case-sensitive) and a
-/// regular file, or a link to one, of 1..FIRMWARE_MAX_SIZE bytes. A directory, a named
-/// pipe or a device never is: reading one would block the upload or never end.
-bool isFirmwareFile(const QString &path);
+enum class FirmwareFile {
+    Ok,
+    NotFirmware, ///< not "*.bin", no such file, not a regular file, empty or too large
+    Unreadable, ///< a firmware file that could not be opened or read
+};
+
+/// Reads the image file at `path` once, for an upload of exactly these bytes: named
+/// "*.bin" (case-sensitive), a regular file or a link to one, 1..FIRMWARE_MAX_SIZE bytes
+/// as read. A file that is longer is not read beyond the limit.
+FirmwareFile readFirmwareFile(const QString &path, QByteArray &image);
 
 /// Stores a checked image at `path` (the temporary image). The file is always a new
 /// one, created by this call and readable by its owner only: a stale regular file of

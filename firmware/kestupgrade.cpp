@@ -1,5 +1,6 @@
 #include "kestupgrade.h"
 
+#include "boundedfile.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestdevice.h"
@@ -7,6 +8,9 @@
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
+#include <QScopeGuard>
+
+#include <utility>
 
 namespace {
 
@@ -55,7 +59,14 @@ void KestUpgrade::run()
         stopping = false;
     }
     const std::optional<QByteArray> verified = verifiedImage;
-    QFile file(firmwarePath);
+    // The copy of a download is of no use after this upload, whether it went through or
+    // not; found by its exact path, so that a file the user picked stays wherever it lies.
+    const QString path = firmwarePath;
+    const bool ownCopy = temporaryCopy && path == kest::temporaryImagePath();
+    const auto removeCopy = qScopeGuard([&] {
+        if (ownCopy)
+            QFile::remove(path);
+    });
     // Every report of the image goes to this one opening of the unit: after a lost
     // link and a re-attach the unit would get an image with chunks missing.
     const std::uint64_t opening = kest::deviceOpening();
@@ -67,12 +78,12 @@ void KestUpgrade::run()
         // The file may have been changed since its bytes were checked; they were not.
         image = *verified;
     } else {
-        if (!file.open(QIODevice::ReadOnly)) {
+        kest::FileBytes file = kest::readBoundedFile(path, kest::FIRMWARE_MAX_SIZE);
+        if (file.result != kest::FileRead::Ok) {
             qDebug("Can not open upgrade firmware file.");
             return;
         }
-        image = file.readAll();
-        file.close();
+        image = std::move(file.bytes);
     }
     const qint64 size = image.size();
 
@@ -82,8 +93,8 @@ void KestUpgrade::run()
         kest::fillFirmwareData(report, image, offset);
         const int sent = kest::deviceSendInOpening(report, opening);
         if (sent < 0) {
-            // Stop here: the unit must not be told to write a partial image, and the
-            // image file stays for another try.
+            // Stop here: the unit must not be told to write a partial image. A file of
+            // the user's stays for another try.
             Q_EMIT progress(sent);
             return;
         }
@@ -111,9 +122,4 @@ void KestUpgrade::run()
         }
         Q_EMIT progress(p);
     }
-
-    // The unit has the whole image. Only the program's own copy of a download goes,
-    // found by its exact path: a file the user picked stays, wherever it lies.
-    if (verified && firmwarePath == kest::temporaryImagePath())
-        QFile::remove(firmwarePath);
 }

@@ -27,12 +27,16 @@ public:
     /// The image file; set by the GUI thread while the thread is idle.
     QString firmwarePath;
 
-    /// A downloaded image, exactly the bytes whose digest was checked; set by the GUI
-    /// thread while the thread is idle. When set, these bytes are sent instead of what
-    /// the file at firmwarePath holds now, and that file, the program's own temporary
-    /// copy, is deleted once the unit has taken the whole image. When not set, the file
-    /// is read and always left where it is.
+    /// The image as the GUI thread read and checked it (a file's bytes, or a download's
+    /// whose digest was checked); set while the thread is idle. When set, these bytes
+    /// are sent instead of what the file at firmwarePath holds now. When not set, the
+    /// file is read, once and bounded.
     std::optional<QByteArray> verifiedImage;
+
+    /// Whether firmwarePath is the program's own temporary copy of a download: it is
+    /// removed when the upload ends, however it ends. Set by the GUI thread while the
+    /// thread is idle. Any other file stays where it is.
+    bool temporaryCopy = false;
 
     /// For the end of the program: an image on its way still goes out whole, with its
     /// end report, but the count of the unit's writing time ends at once, without

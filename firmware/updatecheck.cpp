@@ -25,6 +25,9 @@ namespace {
 // connection cannot leave the page disabled for good.
 constexpr int kTransferTimeoutMs = 30000;
 
+// Marks a reply given up at its deadline.
+constexpr char kOverDeadline[] = "kestOverDeadline";
+
 // How long a failed check's line stays.
 constexpr int kStatusMs = 8000;
 
@@ -119,6 +122,38 @@ std::optional<QByteArray> UpdateCheck::takeImage()
     return std::exchange(downloadedImage, std::nullopt);
 }
 
+void UpdateCheck::setDeadlines(std::chrono::milliseconds check, std::chrono::milliseconds download)
+{
+    checkDeadline = check;
+    downloadDeadline = download;
+}
+
+void UpdateCheck::limitTime(QNetworkReply *reply, std::chrono::milliseconds deadline)
+{
+    auto *timer = new QTimer(reply);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, reply, [reply] {
+        reply->setProperty(kOverDeadline, true);
+        reply->abort(); // finishes the reply at once
+    });
+    timer->start(deadline);
+}
+
+bool UpdateCheck::overDeadline(const QNetworkReply *reply)
+{
+    return reply->property(kOverDeadline).toBool();
+}
+
+QString UpdateCheck::durationText(std::chrono::milliseconds time)
+{
+    const auto ms = time.count();
+    if (ms == 60000)
+        return tr("a minute");
+    if (ms % 60000 == 0)
+        return tr("%1 minutes").arg(ms / 60000);
+    return tr("%1 seconds").arg(double(ms) / 1000.0);
+}
+
 bool UpdateCheck::imageUnderWay() const
 {
     return downloading() || upload.isRunning();
@@ -133,6 +168,7 @@ void UpdateCheck::start()
     QNetworkReply *reply = network.get(updateRequest(baseUrl + QStringLiteral("version.json")));
     versionCheck = reply;
     new BoundedBody(reply, kest::VERSION_DOCUMENT_MAX_SIZE);
+    limitTime(reply, checkDeadline);
     w.check->setEnabled(false);
     w.check->setText(tr("Checking ..."));
     status->hide();
@@ -159,10 +195,15 @@ void UpdateCheck::checkFinished(QNetworkReply *reply)
     if (!document) {
         // Without a word the button looked broken: it came back in half a second.
         const int error = reply->error(); // 1-199: the connection or the proxy failed
-        showStatus(body && error > 0 && error < 200
-                       ? tr("Update check failed: the update server could not be reached.")
-                       : tr("Update check failed: the update server's answer could not "
-                            "be read."));
+        if (overDeadline(reply))
+            showStatus(tr("Update check failed: the update server did not answer within "
+                          "%1.")
+                           .arg(durationText(checkDeadline)));
+        else
+            showStatus(body && error > 0 && error < 200
+                           ? tr("Update check failed: the update server could not be reached.")
+                           : tr("Update check failed: the update server's answer could not "
+                                "be read."));
         Q_EMIT ended();
         return;
     }
@@ -222,6 +263,7 @@ void UpdateCheck::download()
     transfer = reply;
     // No image is larger: a longer body is given up as it arrives, not held in memory.
     new BoundedBody(reply, kest::FIRMWARE_MAX_SIZE);
+    limitTime(reply, downloadDeadline);
     connect(reply, &QNetworkReply::downloadProgress, this, &UpdateCheck::downloadProgress);
     connect(reply, &QNetworkReply::finished, this, [this, reply] { downloadFinished(reply); });
     w.check->setEnabled(false); // a typed address, too, is an image on its way
@@ -249,6 +291,9 @@ void UpdateCheck::downloadFinished(QNetworkReply *reply)
     const auto image = BoundedBody::of(reply);
     if (!image || !kest::digestMatches(*image, w.offeredDigest->text())) {
         KestMessage::critical(w.boxParent, tr("Error"), tr("Download file fail."));
+        if (overDeadline(reply))
+            showStatus(tr("Download given up: the firmware did not arrive within %1.")
+                           .arg(durationText(downloadDeadline)));
         Q_EMIT ended();
         return;
     }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
 #include <optional>
 
 class KestUpgrade;
@@ -40,6 +41,12 @@ public:
     /// The image is in: checked against its digest, it goes to the upload.
     void downloadFinished(QNetworkReply *reply);
 
+    /// How long a check and a download may take in all, from the request to the last
+    /// byte: a server that sends a byte now and then never trips the idle timeout. Once
+    /// over, the transfer is given up and the page's status line says why. Applies to
+    /// the next request.
+    void setDeadlines(std::chrono::milliseconds check, std::chrono::milliseconds download);
+
     bool checking() const { return !versionCheck.isNull(); }
     bool downloading() const { return !transfer.isNull(); }
     /// The checked bytes of the latest download, once: the upload sends them rather than
@@ -56,6 +63,11 @@ Q_SIGNALS:
 private:
     void showStatus(const QString &text);
     bool imageUnderWay() const;
+    /// Gives `reply` up once `deadline` has passed; overDeadline() then tells.
+    static void limitTime(QNetworkReply *reply, std::chrono::milliseconds deadline);
+    static bool overDeadline(const QNetworkReply *reply);
+    /// A time for the status line: "a minute", "10 minutes", "0.5 seconds".
+    static QString durationText(std::chrono::milliseconds time);
 
     Widgets w;
     QNetworkAccessManager &network;
@@ -66,4 +78,6 @@ private:
     QPointer<QNetworkReply> transfer; ///< the firmware download under way, if any
     QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
     std::optional<QByteArray> downloadedImage; ///< a checked download, until taken
+    std::chrono::milliseconds checkDeadline {std::chrono::minutes(1)};
+    std::chrono::milliseconds downloadDeadline {std::chrono::minutes(10)};
 };

@@ -1,19 +1,23 @@
-// Profile files, through the entry the import uses: every input is written to a file of
-// its own and read with readProfileFile.
+// Profile files, through the checks the import makes: every input is parsed from its
+// bytes with parseProfileFile, as the import does after its one bounded read.
 //
 // Promises checked beyond "no crash, hang, leak or undefined behaviour":
 // - the line check cuts the text as QSettings does: wherever it takes a text (without a
-//   byte order mark), the keys it found are the keys QSettings read;
-// - a table that is taken holds only what the unit keeps: full records of slots 0..15
-//   for pedals 1..3, names that come back from the unit, an INDEX with the mark;
-// - what is taken and exported again is taken again, with the same profiles (names
-//   with '/' aside: QSettings makes that a section separator in a key).
+//   byte order mark), the keys it found are the keys QSettings read, and each value it
+//   reads, where it is text or bytes, is the value QSettings reads;
+// - a table that is taken holds only what the unit keeps: at most 16 profiles, one per
+//   slot, full records of slots 0..15 for pedals 1..3 with curve points 0..100, names
+//   that are text and come back from the unit, an INDEX with the mark;
+// - what is taken and exported again is taken again, with the same profiles, names
+//   with '/' and every other sign included, and the export reads the same through
+//   QSettings wherever a name has no '/'.
 
 #include "fuzzsupport.h"
 #include "profileini.h"
 
 #include <QFile>
 #include <QMap>
+#include <QSet>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -36,7 +40,16 @@ QString freshPath()
     return folder()->filePath(QString::number(++count) + QStringLiteral(".ini"));
 }
 
-/// The profiles a table leaves in the unit and in an export: by key, the later wins.
+QString written(const QByteArray &text)
+{
+    const QString path = freshPath();
+    QFile f(path);
+    fuzz::check(f.open(QIODevice::WriteOnly) && f.write(text) == text.size(),
+                "the input is written");
+    return path;
+}
+
+/// The profiles a table leaves in the unit and in an export, by key.
 QMap<QString, QByteArray> byKey(const kest::ProfileTable &t)
 {
     QMap<QString, QByteArray> out;
@@ -45,33 +58,63 @@ QMap<QString, QByteArray> byKey(const kest::ProfileTable &t)
     return out;
 }
 
-void checkLinesAgainstQSettings(const QByteArray &text, const QString &path)
+bool isTextOrBytes(const QVariant &v)
+{
+    return v.typeId() == QMetaType::QString || v.typeId() == QMetaType::QByteArray;
+}
+
+void checkAgainstQSettings(const QByteArray &text)
 {
     // After a byte order mark QSettings (6.4) does not cut lines quite as without one: a
-    // blank after the mark stays part of the first key, for one. The import then finds
-    // other keys than the line check and refuses the file, which the other promises cover.
+    // blank after the mark stays part of the first key, for one. The import refuses
+    // such a file, which the other promises cover.
     if (text.startsWith("\xEF\xBB\xBF"))
         return;
     QList<kest::IniKeyLine> lines;
     if (!kest::scanIniLines(text, lines))
         return;
+    const QString path = written(text);
+    const QSettings settings(path, QSettings::IniFormat);
     QStringList scanned;
-    for (const kest::IniKeyLine &l : lines)
+    QMap<QString, QByteArray> lastValue; // QSettings keeps the last of a key given twice
+    for (const kest::IniKeyLine &l : lines) {
         scanned << l.key;
+        lastValue.insert(l.key, l.rawValue);
+    }
     scanned.removeDuplicates();
     scanned.sort();
-    QStringList read = QSettings(path, QSettings::IniFormat).allKeys();
+    QStringList read = settings.allKeys();
     read.sort();
     fuzz::check(scanned == read, "the line check finds the keys QSettings reads");
+    for (auto it = lastValue.cbegin(); it != lastValue.cend(); ++it) {
+        // QSettings looks a key up by its normalized form: "a//b", "a/" and the empty
+        // key are found under other keys, or not at all.
+        if (it.key().isEmpty() || it.key().contains(QLatin1Char('/')))
+            continue;
+        const QVariant ours = kest::iniValue(it.value());
+        const QVariant theirs = settings.value(it.key());
+        if (isTextOrBytes(ours) || (isTextOrBytes(theirs) && !theirs.toString().startsWith('@')))
+            fuzz::check(ours.typeId() == theirs.typeId() && ours == theirs,
+                        "values read as QSettings reads them");
+    }
+    QFile::remove(path);
 }
 
 void checkTaken(const kest::ProfileTable &table)
 {
     fuzz::check(kest::profileIndexValid(table.index), "INDEX carries the mark");
+    fuzz::check(table.profiles.size() <= 16, "at most 16 profiles");
+    QSet<int> slots;
     for (const kest::ProfileEntry &p : table.profiles) {
         fuzz::check(p.record.size() == 7, "records have seven bytes");
-        fuzz::check(kest::profileRecordValid(p.record), "records name a slot and a pedal");
+        fuzz::check(kest::profileRecordValid(p.record),
+                    "records name a slot and a pedal, and hold curve points 0..100");
+        for (int i = 2; i < 7; ++i)
+            fuzz::check(std::uint8_t(p.record[i]) <= 100, "curve points are 0..100");
         fuzz::check(kest::profileNameValid(p.name), "names come back from the unit");
+        fuzz::check(kest::profileNameIsText(p.name), "names are text");
+        fuzz::check(!slots.contains(std::uint8_t(p.record[0])), "one profile per slot");
+        slots.insert(std::uint8_t(p.record[0]));
     }
 }
 
@@ -80,23 +123,29 @@ void checkRoundTrip(const kest::ProfileTable &table)
     kest::ProfileTable exported;
     exported.index = table.index;
     const QMap<QString, QByteArray> profiles = byKey(table);
+    bool withSlash = false;
     for (auto it = profiles.cbegin(); it != profiles.cend(); ++it) {
         const QString name = kest::profileKeyName(it.key());
-        if (name.contains(QLatin1Char('/')))
-            return;
+        withSlash = withSlash || name.contains(QLatin1Char('/'));
         exported.profiles.append({name, it.value()});
     }
-    const QString path = freshPath();
-    fuzz::check(kest::writeProfileFile(path, exported), "the export is written");
+    const QByteArray text = kest::profileFileText(exported);
     kest::ProfileTable again;
     QString why;
-    if (!kest::readProfileFile(path, again, &why)) {
+    if (!kest::parseProfileFile(text, again, &why)) {
         std::fprintf(stderr, "%s\n", qPrintable(why));
         fuzz::fail("an export is taken again");
     }
-    QFile::remove(path);
     fuzz::check(again.index == exported.index, "the export keeps INDEX");
     fuzz::check(byKey(again) == profiles, "the export keeps every profile");
+    if (withSlash)
+        return;
+    const QString path = written(text);
+    const QSettings settings(path, QSettings::IniFormat);
+    for (auto it = profiles.cbegin(); it != profiles.cend(); ++it)
+        fuzz::check(settings.value(it.key()).toByteArray() == it.value(),
+                    "QSettings reads the export as written");
+    QFile::remove(path);
 }
 
 } // namespace
@@ -111,17 +160,9 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray text(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString path = freshPath();
-    {
-        QFile f(path);
-        fuzz::check(f.open(QIODevice::WriteOnly) && f.write(text) == text.size(),
-                    "the input is written");
-    }
-    checkLinesAgainstQSettings(text, path);
+    checkAgainstQSettings(text);
     kest::ProfileTable table;
-    const bool taken = kest::readProfileFile(path, table);
-    QFile::remove(path);
-    if (taken) {
+    if (kest::parseProfileFile(text, table)) {
         checkTaken(table);
         checkRoundTrip(table);
     }

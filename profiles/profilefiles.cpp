@@ -9,6 +9,8 @@
 #include "profilespage.h"
 #include "unitslots.h"
 
+#include <QFileInfo>
+
 ProfileFiles::ProfileFiles(ProfilesPage &profiles, QWidget *boxParent, QObject *parent)
     : QObject(parent), profiles(profiles), boxParent(boxParent)
 { }
@@ -35,28 +37,46 @@ void ProfileFiles::exportTable()
         return;
     }
     kest::ProfileTable table;
+    // A name the unit holds as bytes that are no text is listed with U+FFFD in their
+    // place; imported, it would reach the unit as other bytes. Such a slot is left out,
+    // and the user is told which.
+    QStringList left;
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         QString name;
         QByteArray record;
-        if (profiles.findSlot(slot, name, record))
+        if (!profiles.findSlot(slot, name, record))
+            continue;
+        if (kest::profileNameIsText(name))
             table.profiles.append({name, record});
+        else
+            left << QString::number(slot);
     }
     table.index = profiles.activeProfileWord(true);
 
-    if (!kest::writeProfileFile(kest::profileExportName(chosen), table)) {
+    const QString fileName = kest::profileExportName(chosen);
+    const bool existed = QFileInfo(fileName).isFile();
+    if (!kest::writeProfileFile(fileName, table)) {
+        const QString failed = tr("The profile file could not be written.");
         KestMessage::information(boxParent, tr("Notify"),
-                                 tr("The profile file could not be written."));
+                                 existed ? failed + QLatin1Char(' ')
+                                         + tr("The file that was there is kept as it was.")
+                                         : failed);
         return;
     }
     // A profile of no pedal has no list and no place in the file's pedal sections.
-    QStringList left;
+    QStringList stray;
     for (int slot : profiles.straySlots())
-        left << QString::number(slot);
+        stray << QString::number(slot);
+    QStringList notes;
+    if (!stray.isEmpty())
+        notes << tr("The profiles were exported, except the one of no pedal in slot %1.")
+                     .arg(stray.join(QStringLiteral(", ")));
     if (!left.isEmpty())
-        KestMessage::information(boxParent, tr("Notify"),
-                                 tr("The profiles were exported, except the one of no pedal in "
-                                    "slot %1.")
-                                     .arg(left.join(QStringLiteral(", "))));
+        notes << tr("The profiles were exported except slot %1: the name that the pedal unit "
+                    "holds there is not valid text, and it would not come back as it is.")
+                     .arg(left.join(QStringLiteral(", ")));
+    if (!notes.isEmpty())
+        KestMessage::information(boxParent, tr("Notify"), notes.join(QLatin1Char('\n')));
 }
 
 void ProfileFiles::importTable()

@@ -1,17 +1,22 @@
 #include "profileini.h"
 
+#include "boundedfile.h"
 #include "kestprotocol.h"
 #include "profileslots.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QSet>
-#include <QSettings>
+#include <QHash>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+#include <algorithm>
 
 namespace kest {
 
 namespace {
+
+/// Curve points are percents: the editor keeps them within 0..100.
+constexpr int kCurvePointMax = 100;
 
 /// The number of UTF-16 units of the decimal digit at `pos`, or 0 when there is none.
 int digitAt(const QString &text, int pos)
@@ -174,16 +179,29 @@ QString unescapedKey(const QByteArray &raw)
     return out;
 }
 
-/// The number of the line that `offset` lies on, from 1 (CR, LF and CR LF end a line).
-int lineNumberAt(const QByteArray &data, qsizetype offset)
+/// Counts lines (from 1) up to an offset, moving forward only: CR, LF and CR LF end a
+/// line. Each byte is looked at once, however many lines the text has.
+class LineCounter
 {
-    int line = 1;
-    for (qsizetype i = 0; i < offset && i < data.size(); ++i) {
-        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 >= data.size() || data[i + 1] != '\n')))
-            ++line;
+public:
+    explicit LineCounter(const QByteArray &data) : data(data) { }
+
+    int lineAt(qsizetype offset)
+    {
+        for (; counted < offset && counted < data.size(); ++counted) {
+            const char c = data[counted];
+            if (c == '\n'
+                || (c == '\r' && (counted + 1 >= data.size() || data[counted + 1] != '\n')))
+                ++line;
+        }
+        return line;
     }
-    return line;
-}
+
+private:
+    const QByteArray &data;
+    qsizetype counted = 0;
+    int line = 1;
+};
 
 QString recordProblem(const QString &key, const QByteArray &record)
 {
@@ -199,6 +217,14 @@ QString recordProblem(const QString &key, const QByteArray &record)
         return tr("Key \"%1\": pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).")
             .arg(shownKey(key))
             .arg(pedal);
+    for (int i = 2; i < SLOT_RECORD_SIZE; ++i) {
+        const int point = std::uint8_t(record[i]);
+        if (point > kCurvePointMax)
+            return tr("Key \"%1\": curve point %2 is %3; curve points are 0 to 100.")
+                .arg(shownKey(key))
+                .arg(i - 1)
+                .arg(point);
+    }
     return QString();
 }
 
@@ -206,15 +232,274 @@ QString nameProblem(const QString &key, const QString &name)
 {
     if (name.isEmpty())
         return tr("Key \"%1\": the profile has no name.").arg(shownKey(key));
-    const QByteArray bytes = name.toLocal8Bit();
-    if (bytes.contains('\0'))
+    if (name.contains(QChar(0)))
         return tr("Key \"%1\": the name holds a zero byte.").arg(shownKey(key));
+    if (!profileNameIsText(name))
+        return tr("Key \"%1\": the name is not valid UTF-8 text.").arg(shownKey(key));
+    const QByteArray bytes = name.toLocal8Bit();
     if (bytes.size() > PROFILE_NAME_MAX)
         return tr("Key \"%1\": the name takes %2 bytes; the unit keeps 16 (accented letters "
                   "take two).")
             .arg(shownKey(key))
             .arg(bytes.size());
     return QString();
+}
+
+/// Takes the blanks and tabs off the end of `text`, not below `limit`.
+void chopTrailingBlanks(QString &text, qsizetype limit)
+{
+    qsizetype end = text.size();
+    while (end > limit
+           && (text.at(end - 1) == QLatin1Char(' ') || text.at(end - 1) == QLatin1Char('\t')))
+        --end;
+    text.truncate(end);
+}
+
+int octalDigit(char c)
+{
+    return c >= '0' && c <= '7' ? c - '0' : -1;
+}
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+/// The escape letters of a value and what they stand for.
+char escapedChar(char c)
+{
+    switch (c) {
+    case 'a':
+        return '\a';
+    case 'b':
+        return '\b';
+    case 'f':
+        return '\f';
+    case 'n':
+        return '\n';
+    case 'r':
+        return '\r';
+    case 't':
+        return '\t';
+    case 'v':
+        return '\v';
+    case '"':
+    case '?':
+    case '\'':
+    case '\\':
+        return c;
+    default:
+        return 0;
+    }
+}
+
+/// A value's text as QSettings reads it: blanks before it skipped and after it dropped
+/// (unless quoted, or the value ends in an escape), quotes removed, C escapes undone (\x
+/// and octal take every digit that follows), the rest UTF-8. A ',' outside quotes makes
+/// a list; returns whether it did.
+bool unescapedValue(const QByteArray &raw, QString &text, QStringList &list)
+{
+    bool isList = false;
+    bool inQuotes = false;
+    bool quoted = false;
+    bool chopAtEnd = true; // an escape that ends the value keeps the blanks before it
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const qsizetype size = raw.size();
+    qsizetype i = 0;
+    qsizetype chopLimit = 0; // blanks before this stay
+    auto skipBlanks = [&] {
+        while (i < size && (raw[i] == ' ' || raw[i] == '\t'))
+            ++i;
+        chopLimit = text.size();
+    };
+    skipBlanks();
+    while (i < size) {
+        const char ch = raw[i];
+        if (ch == '\\') {
+            ++i;
+            if (i >= size) {
+                chopAtEnd = false;
+                break;
+            }
+            const char next = raw[i++];
+            if (const char c = escapedChar(next)) {
+                text += QLatin1Char(c);
+            } else if (next == 'x' || octalDigit(next) >= 0) {
+                const int base = next == 'x' ? 16 : 8;
+                auto digit = [base](char d) { return base == 16 ? hexDigit(d) : octalDigit(d); };
+                if (base == 16 && (i >= size || digit(raw[i]) < 0)) {
+                    // "\x" without a digit stands for nothing
+                    if (i >= size) {
+                        chopAtEnd = false;
+                        break;
+                    }
+                    chopLimit = text.size();
+                    continue;
+                }
+                char16_t code = base == 8 ? char16_t(octalDigit(next)) : 0;
+                while (i < size && digit(raw[i]) >= 0)
+                    code = char16_t(code * base + digit(raw[i++]));
+                text += QChar(code);
+                if (i >= size) {
+                    chopAtEnd = false;
+                    break;
+                }
+            }
+            // any other escaped character is dropped
+            chopLimit = text.size();
+            continue;
+        }
+        if (ch == '"') {
+            ++i;
+            quoted = true;
+            inQuotes = !inQuotes;
+            if (!inQuotes)
+                skipBlanks();
+            continue;
+        }
+        if (ch == ',' && !inQuotes) {
+            if (!quoted)
+                chopTrailingBlanks(text, chopLimit);
+            isList = true;
+            list.append(text);
+            text.clear();
+            quoted = false;
+            ++i;
+            skipBlanks();
+            continue;
+        }
+        qsizetype j = i + 1;
+        while (j < size && raw[j] != '\\' && raw[j] != '"' && raw[j] != ',')
+            ++j;
+        text += fromUtf8(QByteArrayView(raw).sliced(i, j - i));
+        i = j;
+    }
+    if (chopAtEnd && !quoted)
+        chopTrailingBlanks(text, chopLimit);
+    if (isList)
+        list.append(text);
+    return isList;
+}
+
+/// One value's text as QSettings turns it into a variant; see iniValue.
+QVariant textToVariant(const QString &text)
+{
+    if (text.startsWith(QLatin1Char('@'))) {
+        if (text.endsWith(QLatin1Char(')'))) {
+            if (text.startsWith(QLatin1String("@ByteArray(")))
+                return QVariant(QStringView(text).sliced(11).chopped(1).toLatin1());
+            if (text.startsWith(QLatin1String("@String(")))
+                return QVariant(QStringView(text).sliced(8).chopped(1).toString());
+            if (text == QLatin1String("@Invalid()"))
+                return QVariant();
+            // A serialized variant or a type of Qt Gui: no profile value is one.
+            for (const char *form : {"@Variant(", "@DateTime(", "@Rect(", "@Size(", "@Point("})
+                if (text.startsWith(QLatin1String(form)))
+                    return QVariant();
+        }
+        if (text.startsWith(QLatin1String("@@")))
+            return QVariant(text.sliced(1));
+    }
+    return QVariant(text);
+}
+
+const char kHexDigits[] = "0123456789ABCDEF";
+
+/// A key in the file: letters, digits and "_-." as they are, every other character as
+/// %XX (up to U+00FF) or %UXXXX, as QSettings writes keys, except that QSettings writes
+/// '/' as '\' and reads both back as a section separator; %2F stays in the key.
+void appendEscapedKey(const QString &key, QByteArray &out)
+{
+    for (const QChar c : key) {
+        const char16_t ch = c.unicode();
+        if ((ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z') || (ch >= '0' && ch <= '9')
+            || ch == '_' || ch == '-' || ch == '.') {
+            out += char(ch);
+        } else if (ch <= 0xFF) {
+            out += '%';
+            out += kHexDigits[ch / 16];
+            out += kHexDigits[ch % 16];
+        } else {
+            out += "%U";
+            for (int shift = 12; shift >= 0; shift -= 4)
+                out += kHexDigits[(ch >> shift) & 0xF];
+        }
+    }
+}
+
+/// A value in the file, as QSettings writes it: C escapes for control characters, '"'
+/// and '\'; a \x or \0 escape followed by a hex digit makes that digit an escape too,
+/// since the reader would take it as part of the number. A byte array's bytes above
+/// 0x7E are escaped as well, other text goes as UTF-8. Quoted when it holds ';', ',' or
+/// '=', or begins or ends with a blank.
+void appendEscapedValue(const QString &value, QByteArray &out)
+{
+    const bool asText = !value.startsWith(QLatin1String("@ByteArray("));
+    const qsizetype start = out.size();
+    bool needsQuotes = false;
+    bool escapeNextIfDigit = false;
+    for (const QChar c : value) {
+        const char16_t ch = c.unicode();
+        if (ch == ';' || ch == ',' || ch == '=')
+            needsQuotes = true;
+        if (escapeNextIfDigit && ch < 0x80 && hexDigit(char(ch)) >= 0) {
+            out += "\\x" + QByteArray::number(ch, 16);
+            continue;
+        }
+        escapeNextIfDigit = false;
+        switch (ch) {
+        case '\0':
+            out += "\\0";
+            escapeNextIfDigit = true;
+            break;
+        case '\a':
+            out += "\\a";
+            break;
+        case '\b':
+            out += "\\b";
+            break;
+        case '\f':
+            out += "\\f";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\v':
+            out += "\\v";
+            break;
+        case '"':
+        case '\\':
+            out += '\\';
+            out += char(ch);
+            break;
+        default:
+            if (ch <= 0x1F || (ch >= 0x7F && !asText)) {
+                out += "\\x" + QByteArray::number(ch, 16);
+                escapeNextIfDigit = true;
+            } else if (asText) {
+                out += QString(c).toUtf8();
+            } else {
+                out += char(ch);
+            }
+        }
+    }
+    if (needsQuotes
+        || (start < out.size() && (out.at(start) == ' ' || out.at(out.size() - 1) == ' '))) {
+        out.insert(start, '"');
+        out += '"';
+    }
 }
 
 } // namespace
@@ -283,6 +568,36 @@ bool profileNameValid(const QString &name)
     return nameProblem(QString(), name).isEmpty();
 }
 
+bool profileNameIsText(const QString &name)
+{
+    return !name.contains(QChar(0)) && !name.contains(QChar(QChar::ReplacementCharacter))
+        && name.isValidUtf16();
+}
+
+QVariant iniValue(const QByteArray &raw)
+{
+    QString text;
+    QStringList list;
+    if (!unescapedValue(raw, text, list))
+        return textToVariant(text);
+    // A list of values: QSettings makes it a list of variants when one of them is an
+    // "@" form, and of strings otherwise ("@@" standing for one '@').
+    bool typed = false;
+    for (const QString &item : list)
+        typed
+            = typed || (item.startsWith(QLatin1Char('@')) && !item.startsWith(QLatin1String("@@")));
+    if (typed) {
+        QVariantList variants;
+        for (const QString &item : list)
+            variants.append(textToVariant(item));
+        return QVariant(variants);
+    }
+    for (QString &item : list)
+        if (item.startsWith(QLatin1String("@@")))
+            item.remove(0, 1);
+    return QVariant(list);
+}
+
 bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *problem)
 {
     // QSettings passes over a UTF-8 byte order mark.
@@ -291,9 +606,10 @@ bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *prob
     QString section;
     qsizetype pos = 0;
     RawLine raw;
+    LineCounter lines(data);
     while (nextRawLine(data, pos, raw)) {
         const QByteArray line = data.mid(raw.start, raw.length);
-        const int number = lineNumberAt(data, raw.start);
+        const int number = lines.lineAt(raw.start);
         if (line.contains('\n') || line.contains('\r'))
             return refuse(problem,
                           tr("Line %1 runs on into the next line (a \\ at its end or an "
@@ -328,8 +644,10 @@ bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *prob
                              "section header.")
                               .arg(number));
         }
-        found.append({number, section + unescapedKey(line.left(raw.equals - raw.start).trimmed()),
-                      section.chopped(section.isEmpty() ? 0 : 1)});
+        const QByteArray rawKey = line.left(raw.equals - raw.start).trimmed();
+        found.append({number, section + unescapedKey(rawKey),
+                      section.chopped(section.isEmpty() ? 0 : 1), rawKey,
+                      line.mid(raw.equals - raw.start + 1)});
     }
     keys = found;
     return true;
@@ -345,36 +663,17 @@ QString profileExportName(const QString &chosen)
     return isProfileFileName(chosen) ? chosen : chosen + QLatin1String(".ini");
 }
 
-bool readProfileFile(const QString &path, ProfileTable &table, QString *problem)
+bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem)
 {
-    QFile raw(path);
-    if (!raw.open(QIODevice::ReadOnly))
-        return refuse(problem, tr("The file cannot be read."));
+    // QSettings keeps a blank right after a byte order mark in the first key: the file
+    // would not read back as written.
+    if (text.startsWith("\xEF\xBB\xBF") && text.size() > 3 && isIniSpace(text[3]))
+        return refuse(problem, tr("Line 1 does not read back as written."));
     // A line that QSettings drops without a word could be a profile: the import would then
     // erase it from the unit.
     QList<IniKeyLine> lines;
-    if (!scanIniLines(raw.readAll(), lines, problem))
+    if (!scanIniLines(text, lines, problem))
         return false;
-    raw.close();
-
-    const QSettings file(path, QSettings::IniFormat);
-    // status() is no help here: it says nothing until the keys are asked for, and then
-    // flags a file that begins with a byte order mark although every key was read. The
-    // line check above stands in for it.
-    const QStringList keys = file.allKeys();
-    // The file as read here and as QSettings read it must name the same keys; they differ
-    // only when it changed in between.
-    const QSet<QString> keySet(keys.cbegin(), keys.cend());
-    QSet<QString> lineKeys;
-    for (const IniKeyLine &l : lines) {
-        if (!keySet.contains(l.key))
-            return refuse(problem, tr("Line %1 does not read back as written.").arg(l.line));
-        lineKeys.insert(l.key);
-    }
-    for (const QString &key : keys)
-        if (!lineKeys.contains(key))
-            return refuse(problem,
-                          tr("Key \"%1\" does not read back as written.").arg(shownKey(key)));
 
     // A section whose name begins with two digits would otherwise pass its keys off as
     // profiles named "section/key".
@@ -385,47 +684,131 @@ bool readProfileFile(const QString &path, ProfileTable &table, QString *problem)
                              "in [General].")
                               .arg(l.line)
                               .arg(shownKey(l.section)));
-    if (!keySet.contains(profileIndexKey()))
+    // Of a key given twice only one would count, and which is not for the user to guess.
+    QHash<QString, int> firstLine;
+    for (const IniKeyLine &l : lines) {
+        const auto seen = firstLine.constFind(l.key);
+        if (seen != firstLine.cend())
+            return refuse(problem,
+                          tr("Line %1: the key \"%2\" is there twice (lines %3 and %1).")
+                              .arg(l.line)
+                              .arg(shownKey(l.key))
+                              .arg(*seen));
+        firstLine.insert(l.key, l.line);
+    }
+    if (!firstLine.contains(profileIndexKey()))
         return refuse(problem, tr("The key INDEX is missing."));
-    for (const QString &key : keys) {
-        if (key == profileIndexKey() || isProfileKey(key))
+    for (const IniKeyLine &l : lines) {
+        if (l.key == profileIndexKey() || isProfileKey(l.key))
             continue;
+        return refuse(problem,
+                      tr("Key \"%1\" does not begin with its slot number as two digits.")
+                          .arg(shownKey(l.key)));
+    }
+    if (lines.size() - 1 > PROFILE_SLOT_COUNT)
         return refuse(
             problem,
-            tr("Key \"%1\" does not begin with its slot number as two digits.").arg(shownKey(key)));
-    }
+            tr("The file holds %1 profiles; the unit keeps 16 at most.").arg(lines.size() - 1));
+
     ProfileTable read;
-    read.index = profileIndexValue(file.value(profileIndexKey()));
-    if (!profileIndexValid(read.index))
-        return refuse(problem, tr("INDEX is no number with EF (hex) in its top byte."));
-    for (const QString &key : keys) {
-        if (key == profileIndexKey())
+    QList<std::pair<QString, ProfileEntry>> byKey;
+    QHash<int, QString> keyOfSlot;
+    for (const IniKeyLine &l : lines) {
+        if (l.key == profileIndexKey()) {
+            read.index = profileIndexValue(iniValue(l.rawValue));
+            if (!profileIndexValid(read.index))
+                return refuse(problem, tr("INDEX is no number with EF (hex) in its top byte."));
             continue;
-        const QByteArray record = file.value(key).toByteArray();
-        const QString name = profileKeyName(key);
-        QString why = recordProblem(key, record);
+        }
+        // Bytes that are no UTF-8 would reach the unit as U+FFFD.
+        if (!l.rawKey.isValidUtf8())
+            return refuse(problem, tr("Line %1: the name is not valid UTF-8 text.").arg(l.line));
+        const QByteArray record = iniValue(l.rawValue).toByteArray();
+        const QString name = profileKeyName(l.key);
+        QString why = recordProblem(l.key, record);
         if (why.isEmpty())
-            why = nameProblem(key, name);
+            why = nameProblem(l.key, name);
         if (!why.isEmpty())
             return refuse(problem, why);
-        read.profiles.append({name, record.left(SLOT_RECORD_SIZE)});
+        const int slot = std::uint8_t(record[0]);
+        const auto other = keyOfSlot.constFind(slot);
+        if (other != keyOfSlot.cend())
+            return refuse(problem,
+                          tr("Keys \"%1\" and \"%2\" are both for slot %3; a slot holds "
+                             "one profile.")
+                              .arg(shownKey(*other), shownKey(l.key))
+                              .arg(slot));
+        keyOfSlot.insert(slot, l.key);
+        byKey.append({l.key, {name, record.left(SLOT_RECORD_SIZE)}});
     }
+    // In the order of the keys, whatever the file's order, as QSettings hands them back.
+    std::sort(byKey.begin(), byKey.end(),
+              [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &entry : byKey)
+        read.profiles.append(entry.second);
     table = read;
     return true;
 }
 
+bool readProfileFile(const QString &path, ProfileTable &table, QString *problem)
+{
+    const FileBytes file = readBoundedFile(path, PROFILE_FILE_MAX_SIZE);
+    switch (file.result) {
+    case FileRead::Ok:
+        return parseProfileFile(file.bytes, table, problem);
+    case FileRead::NotRegular:
+        return refuse(problem, tr("It is not a regular file."));
+    case FileRead::TooLarge:
+        return refuse(problem,
+                      tr("The file is larger than 1 MiB; a file of 16 profiles takes 2 KB."));
+    case FileRead::Missing:
+    case FileRead::Unreadable:
+        break;
+    }
+    return refuse(problem, tr("The file cannot be read."));
+}
+
+QByteArray profileFileText(const ProfileTable &table)
+{
+#ifdef Q_OS_WIN
+    const char *const eol = "\r\n";
+#else
+    const char *const eol = "\n";
+#endif
+    // The order QSettings writes a fresh file in: by key, UTF-16 unit by unit.
+    QList<std::pair<QString, QString>> entries;
+    for (const ProfileEntry &p : table.profiles)
+        entries.append({profileKey(p.record.isEmpty() ? 0 : std::uint8_t(p.record[0]), p.name),
+                        QLatin1String("@ByteArray(") + QLatin1String(p.record) + QLatin1Char(')')});
+    entries.append({profileIndexKey(), QString::number(table.index)});
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QByteArray out = QByteArray("[General]") + eol;
+    for (const auto &[key, value] : entries) {
+        appendEscapedKey(key, out);
+        out += '=';
+        appendEscapedValue(value, out);
+        out += eol;
+    }
+    return out;
+}
+
 bool writeProfileFile(const QString &path, const ProfileTable &table)
 {
-    // Keys of an older file must not survive in the new one.
-    if (QFileInfo::exists(path) && !QFile::remove(path))
+    const QByteArray text = profileFileText(table);
+    // Written beside the old file and put in its place only when complete: a full disk
+    // or a lost drive leaves the old file as it was.
+    // Unbuffered, and every error checked before the commit: Qt 6.4's commit() reports
+    // success after a buffered write that failed on its way to the disk, and puts the
+    // short file in place of the old one.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    QSettings file(path, QSettings::IniFormat);
-    for (const ProfileEntry &p : table.profiles)
-        file.setValue(profileKey(p.record.isEmpty() ? 0 : std::uint8_t(p.record[0]), p.name),
-                      p.record);
-    file.setValue(profileIndexKey(), uint(table.index));
-    file.sync();
-    return file.status() == QSettings::NoError;
+    if (file.write(text) != text.size() || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 } // namespace kest

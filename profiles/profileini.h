@@ -1,7 +1,10 @@
 #pragma once
 
-// Profile files: the unit's profile table as an INI file read and written by QSettings.
+// Profile files: the unit's profile table as an INI file in the format of QSettings.
 //
+// The program reads and writes the text itself, so that it reads exactly the bytes it
+// checked, and so that every name the unit holds comes back as it went out (QSettings
+// would make a '/' in a name a section separator). Files stay readable by QSettings.
 // All keys sit in the general section. "INDEX" holds the active-profile word with
 // ACTIVE_PROFILE_MARK in its top byte; every other key is a slot number as two digits
 // followed by the profile name, and holds the profile's seven-byte slot record.
@@ -15,6 +18,9 @@
 #include <cstdint>
 
 namespace kest {
+
+/// The most an import reads: a file of 16 profiles takes under 2 KB.
+constexpr qint64 PROFILE_FILE_MAX_SIZE = 1024 * 1024;
 
 /// The key that holds the active-profile word.
 inline QString profileIndexKey()
@@ -44,14 +50,20 @@ std::uint32_t profileIndexValue(const QVariant &value);
 bool profileIndexValid(std::uint32_t index);
 
 /// Whether a profile value holds a usable slot record: at least seven bytes whose slot
-/// number is one of the unit's slots and whose pedal code is 1, 2 or 3 (any other code
-/// would end the unit's profile list at that slot). Only the first seven bytes are used.
+/// number is one of the unit's slots, whose pedal code is 1, 2 or 3 (any other code
+/// would end the unit's profile list at that slot) and whose five curve points are
+/// 0..100. Only the first seven bytes are used.
 bool profileRecordValid(const QByteArray &record);
 
 /// Whether a profile name survives the trip to the unit and back: not empty (an empty
-/// name marks a free slot), no zero byte (the name would end there), and at most
-/// PROFILE_NAME_MAX bytes in the local 8-bit encoding.
+/// name marks a free slot), text (see profileNameIsText), and at most PROFILE_NAME_MAX
+/// bytes in the local 8-bit encoding.
 bool profileNameValid(const QString &name);
+
+/// Whether a name is text that the unit can store as it is: no zero byte (the name
+/// would end there), no lone UTF-16 surrogate and no U+FFFD, which stands for bytes
+/// that were no text when the name was read and would go back as other bytes.
+bool profileNameIsText(const QString &name);
 
 /// A key line of an INI text: the line it starts on (from 1) and the key as QSettings
 /// reads it, with its section in front ("Section/key"; none for [General]).
@@ -60,6 +72,8 @@ struct IniKeyLine
     int line = 0;
     QString key;
     QString section; ///< the section as QSettings names it; empty for [General]
+    QByteArray rawKey; ///< the key's bytes as the file has them, blanks trimmed
+    QByteArray rawValue; ///< the bytes after '=', up to the line's end or its comment
 };
 
 /// Splits an INI text into lines the way QSettings does and checks that nothing in it
@@ -67,6 +81,11 @@ struct IniKeyLine
 /// section header closed by ']' with nothing after it, or a key line ("key=value") that
 /// does not run on into the next line. Returns the key lines, or false and why not.
 bool scanIniLines(const QByteArray &text, QList<IniKeyLine> &keys, QString *problem = nullptr);
+
+/// A value as QSettings reads it from the text after '=': quotes, escapes and lists
+/// undone, "@ByteArray(...)" a byte array, "@Invalid()" nothing. Other "@" types (of Qt
+/// Gui or a serialized variant) are nothing here: no profile value is one.
+QVariant iniValue(const QByteArray &raw);
 
 /// Whether a file name has the suffix of a profile file (".ini", case-sensitive).
 bool isProfileFileName(const QString &fileName);
@@ -87,17 +106,27 @@ struct ProfileTable
     QList<ProfileEntry> profiles; ///< in the order of the file's keys
 };
 
-/// Reads and checks a whole profile file. Returns false, leaving `table` alone, when the
-/// file cannot be read, has a line that QSettings would drop, is not well-formed, its
-/// INDEX lacks the mark, or any profile value is not a usable record or has a name that
-/// would not come back from the unit; a file is taken only as a whole. `problem` gets one
-/// sentence naming the first failing line or key and why, for a user who edits the file
-/// by hand.
+/// Checks the whole text of a profile file. Returns false, leaving `table` alone, when
+/// the text has a line that QSettings would drop, a key twice, is not well-formed, holds
+/// more profiles than the unit has slots or two for one slot, its INDEX lacks the mark,
+/// or any profile value is not a usable record or has a name that would not come back
+/// from the unit; a file is taken only as a whole. `problem` gets one sentence naming
+/// the first failing line or key and why, for a user who edits the file by hand.
+bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem = nullptr);
+
+/// Reads a profile file once, a regular file of at most PROFILE_FILE_MAX_SIZE bytes, and
+/// checks those bytes with parseProfileFile.
 bool readProfileFile(const QString &path, ProfileTable &table, QString *problem = nullptr);
 
-/// Writes a profile file in place of any file of that name; the key of each profile is
-/// made from its record's slot number and its name. Returns false when the old file
-/// could not be removed or the new one could not be written.
+/// The text of a profile file, as QSettings writes it: "[General]", then the keys in
+/// QSettings' order. The key of each profile is made from its record's slot number and
+/// its name; a '/' in a name is escaped like any other sign, so that it stays in the
+/// name. Nothing is checked here.
+QByteArray profileFileText(const ProfileTable &table);
+
+/// Writes a profile file in place of any file of that name, which is replaced only once
+/// the new one is complete: on any failure the old file is left as it was. Returns
+/// false when the new file could not be written.
 bool writeProfileFile(const QString &path, const ProfileTable &table);
 
 } // namespace kest

@@ -6,6 +6,7 @@
 #include "kestaxis.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
+#include "profileini.h"
 #include "profileslots.h"
 #include "unitslots.h"
 
@@ -238,6 +239,14 @@ void ProfilesPage::save(int p)
     // An empty name marks a slot as free: such a save would be lost at once.
     if (name.isEmpty()) {
         KestMessage::information(w.boxParent, tr("Notify"), tr("Please enter a profile name."));
+        return;
+    }
+    // A zero byte would end the name in the unit; U+FFFD and lone surrogates would reach
+    // it as other bytes than the name shows.
+    if (!kest::profileNameIsText(name)) {
+        KestMessage::information(w.boxParent, tr("Notify"),
+                                 tr("Profile name holds a character that cannot be stored "
+                                    "(a zero byte or an unreadable character)."));
         return;
     }
     if (name.toLocal8Bit().size() > kest::PROFILE_NAME_MAX) {

@@ -1,14 +1,19 @@
 // The firmware upload thread and the DEVICE page against the simulated unit.
 
+#include "devicepage.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestupgrade.h"
+#include "updatecheck.h"
 #include "windowsupport.h"
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QNetworkAccessManager>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 
@@ -63,6 +68,9 @@ private Q_SLOTS:
     void pageIsIdleBeforeTheClosingBox();
     void closingWaitsForTheUpload();
     void uploadEndingWithoutAWordLeavesThePageIdle();
+    void fileChangedAfterItWasPicked_data();
+    void fileChangedAfterItWasPicked();
+    void unreadableFirmwareFile();
     void refusedFirmwareFiles_data();
     void refusedFirmwareFiles();
     void fileDialogCancelKeepsThePath();
@@ -146,14 +154,20 @@ void TestDevicePage::uploadOfAnEmptyImage()
 void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes_data()
 {
     QTest::addColumn<bool>("ownCopy"); // the file is the program's temporary image
-    QTest::newRow("the temporary image") << true;
-    QTest::newRow("another file") << false;
+    QTest::addColumn<int>("failAfter"); // sends that go through before one fails; -1: none
+    QTest::newRow("the temporary image") << true << -1;
+    QTest::newRow("another file") << false << -1;
+    // the copy is of no use once its upload has ended, however it ended
+    QTest::newRow("the temporary image, upload failed") << true << 1;
+    QTest::newRow("the temporary image, end report failed") << true << 3; // 47 bytes
+    QTest::newRow("another file, upload failed") << false << 1;
 }
 
 void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes()
 {
     // The file no longer holds what was checked: the checked bytes go all the same.
     QFETCH(bool, ownCopy);
+    QFETCH(int, failAfter);
     QTemporaryDir dir;
     const QString path
         = ownCopy ? kest::temporaryImagePath() : dir.filePath(QStringLiteral("kest.firmware.bin"));
@@ -162,9 +176,14 @@ void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes()
     KestUpgrade upload;
     upload.verifiedImage = checked;
     upload.firmwarePath = path;
-    QVERIFY(!finishUpload(upload).contains(-1));
-    QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(checked.begin(), checked.end()));
-    QCOMPARE(QFile::exists(path), !ownCopy); // once the unit has it all
+    upload.temporaryCopy = ownCopy;
+    if (failAfter >= 0)
+        kestsim::faults().failNextSends(1, failAfter);
+    QCOMPARE(finishUpload(upload).contains(-1), failAfter >= 0);
+    if (failAfter < 0)
+        QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(checked.begin(), checked.end()));
+    QCOMPARE(QFile::exists(path), !ownCopy);
+    QFile::remove(path);
 }
 
 void TestDevicePage::failedUploadStopsAndNeverCompletes_data()
@@ -452,10 +471,84 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
                  qPrintable(report));
 }
 
+void TestDevicePage::fileChangedAfterItWasPicked_data()
+{
+    QTest::addColumn<bool>("toDevZero"); // else the file grows past the largest image
+    QTest::newRow("grows to 300,000 bytes") << false;
+    QTest::newRow("link turned to /dev/zero") << true;
+}
+
+void TestDevicePage::fileChangedAfterItWasPicked()
+{
+    // The file changes the moment the upload thread starts: what was checked is sent.
+    QFETCH(bool, toDevZero);
+    QWidget page;
+    QPushButton check;
+    QProgressBar bar;
+    QLabel phase, version, digest, unitVersion;
+    QLineEdit path;
+    const FirmwareWidgets widgets {&check, &bar,         &phase, &version, &digest,
+                                   &path,  &unitVersion, &page,  &page};
+    QNetworkAccessManager network;
+    const QString base;
+    KestUpgrade upload;
+    UpdateCheck updates(widgets, network, base, upload);
+    DevicePage device(widgets, upload, updates);
+    QTemporaryDir dir;
+    const QByteArray picked = pattern(1000);
+    const QString target = writeFile(dir.filePath(QStringLiteral("image")), picked);
+    const QString file = dir.filePath(QStringLiteral("fw.bin"));
+    QVERIFY(QFile::link(target, file));
+    path.setText(file);
+    connect(
+        &upload, &QThread::started, this,
+        [&] {
+            if (toDevZero) {
+                QFile::remove(file);
+                QFile::link(QStringLiteral("/dev/zero"), file);
+            } else {
+                writeFile(target, pattern(300000));
+            }
+        },
+        Qt::DirectConnection);
+    DialogCatcher dialogs;
+    const int ends = kestsim::unit().firmwareEndCount();
+    device.upgrade();
+    QVERIFY(waitFor([&] { return kestsim::unit().firmwareEndCount() > ends; }, 15000));
+    upload.stop();
+    QVERIFY(upload.wait(15000));
+    QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(picked.begin(), picked.end()));
+    QVERIFY(QFile::exists(target)); // the user's file stays
+}
+
+void TestDevicePage::unreadableFirmwareFile()
+{
+#ifndef Q_OS_LINUX
+    QSKIP("needs a regular file whose reading fails");
+#else
+    kest::deviceClose();
+    DialogCatcher dialogs;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("fw.bin"));
+    QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path)); // reads fail with EIO
+    auto w = openWindow();
+    kestsim::wireLog().clear();
+    child<QLineEdit>(w.get(), "lePath")->setText(path);
+    QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
+    QCOMPARE(dialogs.texts(),
+             QStringList {"The firmware file could not be read. Nothing was sent to the unit."});
+    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
+    QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled()); // nothing started
+    processPosted();
+    QVERIFY(writes().isEmpty());
+#endif
+}
+
 void TestDevicePage::refusedFirmwareFiles_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("size"); // -1: the name as it is; -2: a folder; -3: a named pipe
+    QTest::addColumn<int>("size"); // -1: the name as it is; -2: a folder; -3: a named pipe;
+    // -4: a link to /dev/zero
     QTest::addColumn<bool>("accepted");
     QTest::newRow("upper-case extension") << "FIRMWARE.BIN" << 100 << false;
     QTest::newRow("largest image") << "big.bin" << 229376 << true;
@@ -466,6 +559,7 @@ void TestDevicePage::refusedFirmwareFiles_data()
     QTest::newRow("a folder") << "folder.bin" << -2 << false;
 #ifdef Q_OS_UNIX
     QTest::newRow("a named pipe") << "pipe.bin" << -3 << false;
+    QTest::newRow("a link to /dev/zero") << "zero.bin" << -4 << false;
 #endif
 }
 
@@ -485,6 +579,8 @@ void TestDevicePage::refusedFirmwareFiles()
 #ifdef Q_OS_UNIX
     else if (size == -3)
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else if (size == -4)
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
 #endif
     auto w = openWindow();
     // keep the upload short of done

@@ -8,6 +8,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace testsupport;
 
 namespace {
@@ -97,6 +101,8 @@ private Q_SLOTS:
 
     void importsTheFileOrNothing_data();
     void importsTheFileOrNothing();
+    void filesThatCannotBeReadAtOnce_data();
+    void filesThatCannotBeReadAtOnce();
 };
 
 void TestProfileImport::importsTheFileOrNothing_data()
@@ -125,9 +131,6 @@ void TestProfileImport::importsTheFileOrNothing_data()
         << 0xEF060500u << "";
     QTest::newRow("long record") << "import-long-record.ini" << SlotList {clutch} << 0xEF000000u
                                  << "";
-    QTest::newRow("same slot twice: the later key wins")
-        << "import-same-slot.ini" << SlotList {QStringLiteral("5 Rain: 05 02 04 0c 1c 32 4b")}
-        << 0xEF000500u << "";
     QTest::newRow("only INDEX clears the table")
         << "import-only-index.ini" << none << 0xEF000000u << "";
 
@@ -141,6 +144,14 @@ void TestProfileImport::importsTheFileOrNothing_data()
     refused("name begins with a zero byte", "import-zero-byte-name.ini", "Key \"05%00Brake\"");
     refused("no name", "import-empty-name.ini", "Key \"03\": the profile has no name.");
     refused("backslash at a line end", "import-continued-line.ini", "Line 2 runs on");
+    // files whose profiles were dropped or changed without a word
+    refused("same slot twice", "import-same-slot.ini",
+            "Keys \"05Brake\" and \"06Rain\" are both for slot 5");
+    refused("same key twice", "import-same-key.ini",
+            "Line 4: the key \"05Brake\" is there twice (lines 2 and 4).");
+    refused("curve point of 200", "import-curve-200.ini", "Key \"05Brake\": curve point 5 is 200");
+    refused("raw Latin-1 byte in a name", "import-latin1-name.ini",
+            "Line 2: the name is not valid UTF-8 text.");
 }
 
 void TestProfileImport::importsTheFileOrNothing()
@@ -178,6 +189,47 @@ void TestProfileImport::importsTheFileOrNothing()
     QVERIFY(kestsim::wireLog().reports("set").empty());
     QVERIFY(kestsim::unit().state().kept == startState().kept);
     QCOMPARE(lists(w.get()), listsBefore);
+}
+
+void TestProfileImport::filesThatCannotBeReadAtOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("2 MiB") << "large"
+                           << "The file is larger than 1 MiB";
+#ifdef Q_OS_UNIX
+    // before, the window waited for a writer for good
+    QTest::newRow("named pipe") << "fifo"
+                                << "It is not a regular file.";
+#endif
+}
+
+void TestProfileImport::filesThatCannotBeReadAtOnce()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("x.ini"));
+    if (kind == QLatin1String("large")) {
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QVERIFY(f.resize(qint64(2) << 20)); // sparse: costs no disk
+    }
+#ifdef Q_OS_UNIX
+    else {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    }
+#endif
+    auto w = openProfiles(startState());
+    DialogCatcher dialogs;
+    dialogs.fileNames << path;
+    QTest::mouseClick(child(w.get(), "pbImport"), Qt::LeftButton);
+    const QStringList shown = messages(dialogs);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().startsWith(QStringLiteral("INI file is not valid.\n") + problem),
+             qPrintable(shown.first()));
+    QCOMPARE(writes(), QStringList());
+    QVERIFY(kestsim::unit().state().kept == startState().kept);
 }
 
 QTEST_MAIN(TestProfileImport)

@@ -12,6 +12,14 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 using kest::ProfileEntry;
 using kest::ProfileTable;
 
@@ -85,6 +93,19 @@ private Q_SLOTS:
 
     void readsFixtures_data();
     void readsFixtures();
+    void refusals_data();
+    void refusals();
+    void readsOnlyRegularBoundedFiles_data();
+    void readsOnlyRegularBoundedFiles();
+    void changedFileWithItsTimeRestored();
+    void valuesAsQSettingsReadsThem_data();
+    void valuesAsQSettingsReadsThem();
+    void writesAsQSettingsWrites_data();
+    void writesAsQSettingsWrites();
+    void namesComeBackByteForByte_data();
+    void namesComeBackByteForByte();
+    void failedWriteKeepsTheOldFile_data();
+    void failedWriteKeepsTheOldFile();
     void writesGoldenFile();
     void writingReplacesAnOlderFile();
     void writeFailuresAreReported_data();
@@ -195,8 +216,10 @@ void TestProfileIni::records_data()
     QTest::newRow("pedal code 0") << record({2, 0, 1, 2, 3, 4, 5}) << false;
     QTest::newRow("pedal code 4") << record({2, 4, 1, 2, 3, 4, 5}) << false;
     QTest::newRow("pedal code 255") << record({2, 255, 1, 2, 3, 4, 5}) << false;
-    // curve bytes are the editor's business: any byte goes
-    QTest::newRow("curve out of 0..100") << record({2, 3, 0xFF, 0x80, 0x7F, 101, 0}) << true;
+    // curve points are percents
+    QTest::newRow("curve 0 and 100") << record({2, 3, 0, 100, 100, 0, 50}) << true;
+    QTest::newRow("curve point 101") << record({2, 3, 0, 25, 50, 75, 101}) << false;
+    QTest::newRow("curve point 255") << record({2, 3, 0xFF, 25, 50, 75, 100}) << false;
 }
 
 void TestProfileIni::records()
@@ -219,6 +242,11 @@ void TestProfileIni::names_data()
     QTest::newRow("zero byte first") << QString(QChar(0)) + "Brake" << false;
     QTest::newRow("zero byte inside") << "Bra" + QString(QChar(0)) + "ke" << false;
     QTest::newRow("DEFAULT is a name like any") << "DEFAULT" << true;
+    // bytes that were no text when read, and would go back as others
+    QTest::newRow("U+FFFD") << "Wet\uFFFD" << false;
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "x" << false;
+    QTest::newRow("four letters of four bytes")
+        << "\U0001F697\U0001F697\U0001F697\U0001F697" << true;
 }
 
 void TestProfileIni::names()
@@ -350,7 +378,7 @@ void TestProfileIni::readsFixtures_data()
                                                {{"Arabic", record({2, 3, 5, 10, 20, 40, 80})},
                                                 {"Wide", record({4, 1, 5, 10, 20, 40, 80})}})
                                       << "";
-    QTest::newRow("exported file") << "profiles-export.ini" << exportedTable() << "";
+
     QTest::newRow("CR LF") << "import-crlf.ini" << table(0xEF000500, {clutch, {"Brake", brake}})
                            << "";
     QTest::newRow("byte order mark") << "import-bom.ini" << table(0xEF000000, {clutch}) << "";
@@ -367,15 +395,18 @@ void TestProfileIni::readsFixtures_data()
                                 << "";
     QTest::newRow("long record: first seven bytes")
         << "import-long-record.ini" << table(0xEF000000, {clutch}) << "";
-    QTest::newRow("two keys for one slot: both, in key order")
-        << "import-same-slot.ini"
-        << table(0xEF000500, {{"Brake", brake}, {"Rain", record({5, 2, 4, 12, 28, 50, 75})}}) << "";
 
     const ProfileTable none;
     auto refused = [&](const char *row, const char *file, const char *why) {
         QTest::newRow(row) << file << none << why;
     };
     refused("no INDEX", "import-no-index.ini", "The key INDEX is missing.");
+    // only one of the two would reach the unit
+    refused("two keys for one slot", "import-same-slot.ini",
+            "Keys \"05Brake\" and \"06Rain\" are both for slot 5; a slot holds one profile.");
+    // the golden file's table holds a curve the editor cannot make
+    refused("exported file with a curve point of 255", "profiles-export.ini",
+            "Key \"09x=y;z\": curve point 1 is 255; curve points are 0 to 100.");
     refused("INDEX without the mark", "import-index-unmarked.ini", "INDEX is no number");
     refused("INDEX as text", "import-index-text.ini", "INDEX is no number");
     refused("INDEX too large", "import-index-too-large.ini", "INDEX is no number");
@@ -434,6 +465,300 @@ void TestProfileIni::readsFixtures()
     QCOMPARE(describe(table), describe(expected));
 }
 
+namespace {
+
+/// A profile line for slot `slot`: a valid record under `name` (already escaped).
+QByteArray profileLine(int slot, const QByteArray &name, int lastPoint = 50)
+{
+    return QString::asprintf("%02d", slot).toLatin1() + name + "=@ByteArray("
+        + QString::asprintf("\\x%x\\x2\\0\\x19\\x1e\\x28\\x%x", slot, lastPoint).toLatin1() + ")\n";
+}
+
+const QByteArray kIndexLine = "INDEX=4009754624\n";
+
+} // namespace
+
+void TestProfileIni::refusals_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("problem"); // empty: taken
+
+    QByteArray many = "[General]\n";
+    for (int i = 0; i < 10000; ++i)
+        many += profileLine(i % 16, "p" + QByteArray::number(i));
+    QByteArray sixteen = "[General]\n";
+    for (int i = 0; i < 16; ++i)
+        sixteen += profileLine(i, "p" + QByteArray::number(i));
+
+    QTest::newRow("sixteen profiles") << sixteen + kIndexLine << "";
+    QTest::newRow("seventeen profiles") << sixteen + profileLine(3, "q") + kIndexLine
+                                        << "The file holds 17 profiles; the unit keeps 16 at most.";
+    QTest::newRow("10,000 profiles")
+        << many + kIndexLine << "The file holds 10000 profiles; the unit keeps 16 at most.";
+    QTest::newRow("the same key twice") << profileLine(1, "Wet") + kIndexLine
+            + profileLine(1, "Wet") << "Line 3: the key \"01Wet\" is there twice (lines 1 and 3).";
+    QTest::newRow("INDEX twice") << kIndexLine + profileLine(1, "Wet") + "INDEX=4009754625\n"
+                                 << "Line 3: the key \"INDEX\" is there twice (lines 1 and 3).";
+    QTest::newRow("the same key, written two ways")
+        << profileLine(1, "W%65t") + profileLine(1, "Wet") + kIndexLine
+        << "Line 2: the key \"01Wet\" is there twice (lines 1 and 2).";
+    QTest::newRow("two profiles for one slot")
+        << profileLine(4, "Dry") + "02Wet=@ByteArray(\\x4\\x2\\0\\x19\\x1e\\x28\\x32)\n"
+            + kIndexLine
+        << "Keys \"04Dry\" and \"02Wet\" are both for slot 4; a slot holds one profile.";
+    QTest::newRow("raw Latin-1 byte in a name")
+        << profileLine(1, "Caf\xE9") + kIndexLine << "Line 1: the name is not valid UTF-8 text.";
+    QTest::newRow("lone surrogate escaped")
+        << profileLine(1, "a%UD800") + kIndexLine
+        << "Key \"01a" + QString(QChar(0xD800)) + "\": the name is not valid UTF-8 text.";
+    QTest::newRow("U+FFFD escaped") << profileLine(1, "a%UFFFD") + kIndexLine
+                                    << "Key \"01a\uFFFD\": the name is not valid UTF-8 text.";
+    QTest::newRow("curve point 100") << profileLine(1, "Wet", 100) + kIndexLine << "";
+    QTest::newRow("curve point 200") << profileLine(1, "Wet", 200) + kIndexLine
+                                     << "Key \"01Wet\": curve point 5 is 200; curve points are 0 "
+                                        "to 100.";
+    QTest::newRow("blank after a byte order mark")
+        << "\xEF\xBB\xBF " + kIndexLine << "Line 1 does not read back as written.";
+}
+
+void TestProfileIni::refusals()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QString, problem);
+    ProfileTable table;
+    QString why;
+    QCOMPARE(kest::parseProfileFile(text, table, &why), problem.isEmpty());
+    if (problem.isEmpty())
+        QVERIFY2(why.isEmpty(), qPrintable(why));
+    else
+        QCOMPARE(why, problem);
+}
+
+void TestProfileIni::readsOnlyRegularBoundedFiles_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("1 MiB") << "1048576"
+                           << "";
+    QTest::newRow("1 MiB and a byte")
+        << "1048577"
+        << "The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.";
+    QTest::newRow("folder") << "folder"
+                            << "It is not a regular file.";
+#ifdef Q_OS_UNIX
+    // before, the window waited for a writer for good
+    QTest::newRow("named pipe") << "fifo"
+                                << "It is not a regular file.";
+    QTest::newRow("link to /dev/zero") << "zero"
+                                       << "It is not a regular file.";
+#endif
+}
+
+void TestProfileIni::readsOnlyRegularBoundedFiles()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, problem);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.ini");
+    bool isNumber = false;
+    const int size = kind.toInt(&isNumber);
+    if (isNumber) {
+        // a valid file, then comment lines up to the size
+        QByteArray text = "[General]\n" + profileLine(1, "Wet") + kIndexLine;
+        while (text.size() < size)
+            text += ";" + QByteArray(1000, 'c') + "\n";
+        text.truncate(size);
+        testsupport::writeFile(path, text);
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkdir(path));
+    }
+#ifdef Q_OS_UNIX
+    else if (kind == "fifo") {
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    } else if (kind == "zero") {
+        QVERIFY(QFile::link("/dev/zero", path));
+    }
+#endif
+    ProfileTable table;
+    QString why;
+    QCOMPARE(kest::readProfileFile(path, table, &why), problem.isEmpty());
+    QCOMPARE(why, problem);
+}
+
+void TestProfileIni::changedFileWithItsTimeRestored()
+{
+    // As after "cp -p", "rsync -t" or unzip: new contents, the same size and time stamp.
+    QTemporaryDir dir;
+    const QString path
+        = testsupport::writeFile(dir.filePath("p.ini"), profileLine(1, "Wet", 10) + kIndexLine);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    const QDateTime stamp = file.fileTime(QFileDevice::FileModificationTime);
+    ProfileTable first;
+    QVERIFY(kest::readProfileFile(path, first));
+    QCOMPARE(first.profiles.value(0).record, record({1, 2, 0, 25, 30, 40, 10}));
+
+    QVERIFY(file.write(profileLine(1, "Wet", 90) + kIndexLine) > 0);
+    file.flush();
+    QVERIFY(file.setFileTime(stamp, QFileDevice::FileModificationTime));
+    file.close();
+    ProfileTable second;
+    QVERIFY(kest::readProfileFile(path, second));
+    QCOMPARE(second.profiles.value(0).record, record({1, 2, 0, 25, 30, 40, 90}));
+}
+
+void TestProfileIni::valuesAsQSettingsReadsThem_data()
+{
+    QTest::addColumn<QByteArray>("raw"); // the text after '='
+    QTest::newRow("plain") << QByteArray("4009754624");
+    QTest::newRow("blanks around") << QByteArray(" \t 12 ab \t ");
+    QTest::newRow("quoted blanks") << QByteArray(" \" 12 \" ");
+    QTest::newRow("quoted, then more") << QByteArray("\"a,b\" c ");
+    QTest::newRow("C escapes") << QByteArray("a\\tb\\nc\\\\d\\\"e\\?\\'\\q");
+    QTest::newRow("hex takes every digit") << QByteArray("\\x41\\x4142\\x1g");
+    QTest::newRow("hex wraps at 16 bits") << QByteArray("\\x123456");
+    QTest::newRow("octal") << QByteArray("\\101\\0\\7777");
+    QTest::newRow("\\x without digits") << QByteArray("a\\xg b");
+    QTest::newRow("ends in \\x") << QByteArray("a \\x");
+    QTest::newRow("ends in a blank escape") << QByteArray("a \\x20");
+    QTest::newRow("ends in a backslash") << QByteArray("a \\");
+    QTest::newRow("UTF-8") << QByteArray("\xC3\xA9t\xC3\xA9");
+    QTest::newRow("invalid UTF-8") << QByteArray("\xE9t\xE9");
+    QTest::newRow("list") << QByteArray("1, 2 ,3");
+    QTest::newRow("list with an empty end") << QByteArray("a,");
+    QTest::newRow("list with @@") << QByteArray("@@a,b");
+    QTest::newRow("list of byte arrays") << QByteArray("@ByteArray(a),b");
+    QTest::newRow("byte array") << QByteArray("@ByteArray(\\x5\\x2\\0\\x19\\x32K\\x64)");
+    QTest::newRow("byte array above 0xFF") << QByteArray("@ByteArray(\\x141\\xff)");
+    QTest::newRow("quoted byte array") << QByteArray("\"@ByteArray(a;b)\"");
+    QTest::newRow("byte array not closed") << QByteArray("@ByteArray(ab");
+    QTest::newRow("@String") << QByteArray("@String(x)");
+    QTest::newRow("@Invalid") << QByteArray("@Invalid()");
+    QTest::newRow("@@") << QByteArray("@@ByteArray(x)");
+    QTest::newRow("empty") << QByteArray();
+}
+
+void TestProfileIni::valuesAsQSettingsReadsThem()
+{
+    QFETCH(QByteArray, raw);
+    QTemporaryDir dir;
+    const QSettings file(testsupport::writeFile(dir.filePath("v.ini"), "k=" + raw + "\n"),
+                         QSettings::IniFormat);
+    const QVariant expected = file.value("k");
+    const QVariant read = kest::iniValue(raw);
+    QCOMPARE(read.typeId(), expected.typeId());
+    QCOMPARE(read, expected);
+}
+
+void TestProfileIni::writesAsQSettingsWrites_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("record");
+    const QByteArray plain = record({7, 1, 0, 25, 50, 75, 100});
+    QTest::newRow("letters") << "Brake_1-a.b" << plain;
+    QTest::newRow("signs") << "\\ ;=#\"%,@[]" << plain;
+    QTest::newRow("blanks at both ends") << " x " << plain;
+    QTest::newRow("tab") << "\tx" << plain;
+    QTest::newRow("Latin-1 and beyond") << "\u00e9\u0100\U0001F697" << plain;
+    QTest::newRow("digits and hex digits after escapes")
+        << "x" << record({0, 10, 0x30, 0x61, 0x7F, 0x80, 0xFF});
+    QTest::newRow("escapes of every kind") << "x" << record({7, 8, 9, 10, 11, 12, 13});
+    QTest::newRow("quote and backslash") << "x" << record({0x22, 0x5C, 0x3B, 0x2C, 0x3D, 0x20, 0});
+}
+
+void TestProfileIni::writesAsQSettingsWrites()
+{
+    // Files stay readable by QSettings, and by earlier versions of this program, because
+    // they are the very bytes QSettings writes (a name without '/').
+    QFETCH(QString, name);
+    QFETCH(QByteArray, record);
+    ProfileTable table;
+    table.index = 0xEF010203;
+    table.profiles = {{name, record}, {QStringLiteral("other"), record}};
+    QTemporaryDir dir;
+    {
+        QSettings file(dir.filePath("q.ini"), QSettings::IniFormat);
+        for (const ProfileEntry &p : table.profiles)
+            file.setValue(kest::profileKey(std::uint8_t(p.record[0]), p.name), p.record);
+        file.setValue("INDEX", uint(table.index));
+    }
+    QCOMPARE(kest::profileFileText(table), contents(dir.filePath("q.ini")));
+}
+
+void TestProfileIni::namesComeBackByteForByte_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+         {"A/B",     "Wet/",  "/lead",         "a//b",  "\\",     "a\\b",  ";x",     "x=y",
+          "#1",      "\"q\"", "100%",          "%41",   "%U0041", " lead", "trail ", " ",
+          "\ttab\t", "[x]",   "@ByteArray(x)", "INDEX", "x\x7F"})
+        QTest::newRow(name) << QString::fromUtf8(name);
+    QTest::newRow("16 bytes of UTF-8: two each")
+        << "\u00c4\u00d6\u00dc\u00df\u00e4\u00f6\u00fc\u00e9";
+    QTest::newRow("16 bytes of UTF-8: four each") << "\U0001F697\U0001F6A6\U0001F3C1\U0001F6DE";
+    QTest::newRow("16 bytes of UTF-8: three each, and a blank")
+        << "\u20ac\u20ac\u20ac\u20ac\u20ac ";
+}
+
+void TestProfileIni::namesComeBackByteForByte()
+{
+    QFETCH(QString, name);
+    QVERIFY(kest::profileNameValid(name));
+    ProfileTable written;
+    written.index = 0xEF000003;
+    written.profiles = {{name, record({3, 2, 0, 25, 50, 75, 100})}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath("names.ini");
+    QVERIFY(kest::writeProfileFile(path, written));
+    ProfileTable read;
+    QString why;
+    QVERIFY2(kest::readProfileFile(path, read, &why), qPrintable(why));
+    QCOMPARE(read.profiles.size(), 1);
+    QCOMPARE(read.profiles[0].name.toUtf8(), name.toUtf8());
+    QCOMPARE(read.profiles[0].record, written.profiles[0].record);
+    // QSettings finds the profile under its key in [General] too.
+    QVERIFY(QSettings(path, QSettings::IniFormat).allKeys().contains("03" + name));
+}
+
+void TestProfileIni::failedWriteKeepsTheOldFile_data()
+{
+    QTest::addColumn<int>("limit"); // bytes a file may grow to while writing
+    QTest::newRow("not a byte") << 0;
+    QTest::newRow("part of the file") << 100;
+}
+
+void TestProfileIni::failedWriteKeepsTheOldFile()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file-size limits are a Unix matter");
+#else
+    // A full disk, made with a file-size limit in a child process: the write fails part
+    // of the way, and the old file must be as it was.
+    QFETCH(int, limit);
+    QTemporaryDir dir;
+    const QByteArray old = "[General]\n" + profileLine(1, "Old") + kIndexLine;
+    const QString path = testsupport::writeFile(dir.filePath("profiles.ini"), old);
+    const ProfileTable table = exportedTable();
+    QVERIFY(kest::profileFileText(table).size() > limit);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails with EFBIG instead
+        const rlimit small {rlim_t(limit), rlim_t(limit)};
+        if (::setrlimit(RLIMIT_FSIZE, &small) != 0)
+            ::_exit(2);
+        ::_exit(kest::writeProfileFile(path, table) ? 1 : 0);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), 0); // the failure was reported
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+             QStringList {"profiles.ini"}); // nothing half-written left beside it
+#endif
+}
+
 void TestProfileIni::writesGoldenFile()
 {
     QTemporaryDir dir;
@@ -477,6 +802,7 @@ void TestProfileIni::roundTripThroughTheFile()
 {
     QTemporaryDir dir;
     ProfileTable written = exportedTable();
+    written.profiles[3].record = record({9, 3, 0, 0, 100, 80, 99}); // curve points 0..100
     written.profiles.append({"a b%c\\d", record({15, 1, 1, 2, 3, 4, 5})});
     written.profiles.append({"\u0660", record({14, 2, 1, 2, 3, 4, 5})});
     const QString path = dir.filePath("trip.ini");

@@ -7,7 +7,13 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#endif
 
 using namespace testsupport;
 
@@ -86,7 +92,13 @@ void typeName(QComboBox *c, const QString &name)
     QLineEdit *edit = c->lineEdit();
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, name);
+    // Key clicks carry Latin-1 only; other characters arrive as pasted text does.
+    for (const QChar ch : name) {
+        if (ch.unicode() < 0x100)
+            QTest::keyClick(edit, ch.toLatin1());
+        else
+            edit->insert(QString(ch));
+    }
     if (edit->hasSelectedText())
         QTest::keyClick(edit, Qt::Key_Delete);
 }
@@ -182,6 +194,8 @@ private Q_SLOTS:
     void exportFileNames();
     void exportReplacesAnOlderFile();
     void exportFailureIsReported();
+    void exportThatCannotBeCompletedKeepsTheOldFile();
+    void exportNamesSlotsThatDoNotComeBack();
     void cancelledDialogsDoNothing();
     void importRejectsBadFiles_data();
     void importRejectsBadFiles();
@@ -475,6 +489,10 @@ void TestProfilesPage::refusedNames_data()
                                    << "ABCDEFGHIJKLMNOPQ"
                                    << "Profile name is too long: 16 bytes at most (accented "
                                       "letters take two).";
+    QTest::newRow("save U+FFFD") << "pbSavePro1"
+                                 << "Wet\uFFFD"
+                                 << "Profile name holds a character that cannot be stored (a "
+                                    "zero byte or an unreadable character).";
     QTest::newRow("save 9 letters of 2 bytes")
         << "pbSavePro1" << QString(9, QChar(0xD6))
         << "Profile name is too long: 16 bytes at most (accented letters take two).";
@@ -628,6 +646,58 @@ void TestProfilesPage::exportFailureIsReported()
     QVERIFY(QFileInfo(dir.filePath("taken.ini")).isDir());
 }
 
+void TestProfilesPage::exportThatCannotBeCompletedKeepsTheOldFile()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("file-size limits are a Unix matter");
+#else
+    // A full disk, made with a file-size limit while the export writes.
+    QTemporaryDir dir;
+    const QByteArray old
+        = "[General]\n01Old=@ByteArray(\\x1\\x1\\0\\0\\0\\0\\0)\nINDEX=4009754624\n";
+    const QString path = writeFile(dir.filePath("profiles.ini"), old);
+    auto w = openProfiles(exportState());
+    DialogCatcher dialogs;
+    dialogs.fileNames << path;
+    rlimit before {};
+    QCOMPARE(::getrlimit(RLIMIT_FSIZE, &before), 0);
+    const auto handler = ::signal(SIGXFSZ, SIG_IGN); // EFBIG rather than the end
+    {
+        const auto restore = qScopeGuard([&] {
+            ::setrlimit(RLIMIT_FSIZE, &before);
+            ::signal(SIGXFSZ, handler);
+        });
+        rlimit small = before;
+        small.rlim_cur = 64;
+        QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+        click(w.get(), "pbExport");
+    }
+    QCOMPARE(messages(dialogs),
+             QStringList {"The profile file could not be written. The file "
+                          "that was there is kept as it was."});
+    QCOMPARE(contents(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"profiles.ini"});
+#endif
+}
+
+void TestProfilesPage::exportNamesSlotsThatDoNotComeBack()
+{
+    // Bytes that are no UTF-8 are listed as U+FFFD: imported, they would change.
+    kestsim::UnitState s = exportState();
+    s.kept.slots[6] = {kestsim::Bytes {'C', 'a', 'f', 0xE9}, {6, 2, 1, 2, 3, 4, 5}};
+    QTemporaryDir dir;
+    auto w = openProfiles(s);
+    DialogCatcher dialogs;
+    dialogs.fileNames << dir.filePath("p.ini");
+    click(w.get(), "pbExport");
+    QCOMPARE(messages(dialogs),
+             QStringList {"The profiles were exported except slot 6: the name that the pedal "
+                          "unit holds there is not valid text, and it would not come back as it "
+                          "is."});
+    QVERIFY(!contents(dir.filePath("p.ini")).contains("06"));
+    QCOMPARE(contents(dir.filePath("p.ini")), contents(dataFile("profiles-export.ini")));
+}
+
 void TestProfilesPage::cancelledDialogsDoNothing()
 {
     auto w = openProfiles(exportState());
@@ -764,6 +834,13 @@ void TestProfilesPage::exportThenImportCarriesTheTable()
     const QString path = dir.filePath("carry.ini");
     kestsim::UnitState source = exportState();
     source.kept.activeProfile = 0xEF090300; // DEFAULT for the brake, x=y;z for the throttle
+    source.kept.slots[9] = used("x=y;z", {9, 3, 0, 0, 100, 80, 99}); // a curve the editor makes
+    // names with the signs of the file format, and of QSettings' sections
+    source.kept.slots[1] = used("A/B", {1, 1, 1, 2, 3, 4, 5});
+    source.kept.slots[2] = used("Wet/", {2, 2, 1, 2, 3, 4, 5});
+    source.kept.slots[5] = used("/lead", {5, 3, 1, 2, 3, 4, 5});
+    source.kept.slots[6] = used("a//b %41\\;#\"", {6, 3, 1, 2, 3, 4, 5});
+    source.kept.slots[7] = used(" \tend ", {7, 3, 1, 2, 3, 4, 5});
     {
         auto w = openProfiles(source);
         DialogCatcher dialogs;
@@ -772,17 +849,17 @@ void TestProfilesPage::exportThenImportCarriesTheTable()
         QVERIFY(messages(dialogs).isEmpty());
     }
     kestsim::UnitState other;
-    other.kept.slots[5] = used("Gone", {5, 1, 1, 2, 3, 4, 5});
+    other.kept.slots[8] = used("Gone", {8, 1, 1, 2, 3, 4, 5});
     auto w = openProfiles(other);
     DialogCatcher dialogs;
     dialogs.fileNames << path;
     click(w.get(), "pbImport");
     QVERIFY(messages(dialogs).isEmpty());
     const auto kept = kestsim::unit().state().kept;
-    for (int slot : {0, 3, 4, 9, 12})
+    for (int slot : {0, 1, 2, 3, 4, 5, 6, 7, 9, 12})
         QVERIFY2(kept.slots[std::size_t(slot)] == source.kept.slots[std::size_t(slot)],
                  qPrintable(QString::number(slot)));
-    QVERIFY(kept.slots[5].name.empty());
+    QVERIFY(kept.slots[8].name.empty());
     QVERIFY(kept.slots[14].name.empty()); // the nameless slot was not listed
     QCOMPARE(kept.activeProfile, 0xEF090300u);
     QCOMPARE(combo(w.get(), 2)->currentText(), QStringLiteral("x=y;z"));

@@ -4,6 +4,7 @@
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestconfig.h"
+#include "updatecheck.h"
 #include "updateserver.h"
 #include "windowsupport.h"
 
@@ -87,6 +88,9 @@ private Q_SLOTS:
     void noCheckWhileAnImageIsUnderWay();
     void offerArrivingWhileAnImageIsUnderWay_data();
     void offerArrivingWhileAnImageIsUnderWay();
+    void deadlinesEndAStalledTransfer_data();
+    void deadlinesEndAStalledTransfer();
+    void temporaryImageGoesAfterAFailedUpload();
 
 private:
     std::unique_ptr<MainWindow> openDevicePage();
@@ -744,6 +748,65 @@ void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay()
     server.release();
     QVERIFY(imageTaken());
     QCOMPARE(unitImage(), mine);
+}
+
+void TestUpdateCheck::deadlinesEndAStalledTransfer_data()
+{
+    QTest::addColumn<bool>("download"); // else the update check
+    QTest::newRow("update check") << false;
+    QTest::newRow("download") << true;
+}
+
+void TestUpdateCheck::deadlinesEndAStalledTransfer()
+{
+    // A server that never finishes (held here; one byte every 20 s did the same to the
+    // idle timeout): the page does not wait for ever.
+    using namespace std::chrono_literals;
+    QFETCH(bool, download);
+    offer(image(100));
+    server.routes[download ? kImagePath : kDocumentPath].hold = true;
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    auto w = openDevicePage();
+    w->show(); // the page's status line is checked on screen
+    auto *updates = w->findChild<UpdateCheck *>();
+    QVERIFY(updates);
+    updates->setDeadlines(300ms, 300ms);
+    clickCheck(w.get());
+    TRY_VERIFY(pageIdle(w.get()));
+    auto *line = child<QLabel>(w.get(), "lbCheckStatus");
+    QVERIFY(line->isVisible());
+    if (download) {
+        QCOMPARE(line->text(),
+                 QStringLiteral("Download given up: the firmware did not arrive within 0.3 "
+                                "seconds."));
+        QCOMPARE(dialogs.texts(),
+                 QStringList({"A new firmware is available, update now?", "Download file fail."}));
+    } else {
+        QCOMPARE(line->text(),
+                 QStringLiteral("Update check failed: the update server did not answer within "
+                                "0.3 seconds."));
+        QVERIFY(dialogs.requests.empty());
+    }
+    QVERIFY(writes().isEmpty());
+    QVERIFY(!QFile::exists(kest::temporaryImagePath()));
+    server.release();
+}
+
+void TestUpdateCheck::temporaryImageGoesAfterAFailedUpload()
+{
+    offer(image(700));
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    auto w = openDevicePage();
+    kestsim::faults().failNextSends(1, 3); // the fourth data report
+    clickCheck(w.get());
+    TRY_COMPARE(dialogs.texts().size(), 2);
+    QCOMPARE(dialogs.texts().last(),
+             QStringLiteral("Firmware update failed: the unit did not "
+                            "take the whole image. Please try again."));
+    TRY_VERIFY(pageIdle(w.get()));
+    TRY_VERIFY(!QFile::exists(kest::temporaryImagePath())); // as the upload ends
 }
 
 QTEST_MAIN(TestUpdateCheck)
