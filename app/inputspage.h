@@ -58,5 +58,8 @@ public:
     void clutchClicked();
 
 private:
+    /// Makes the pedal pictures what the backdrops' style sheets show (waits for them).
+    void installPictures();
+
     Widgets w;
 };
