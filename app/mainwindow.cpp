@@ -86,6 +86,9 @@ MainWindow::MainWindow(QWidget *parent)
     constexpr int kPedalPictureKb = 2303 * 1479 * 4 / 1024;
     QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 10 * 1024 + kPedalPictureKb));
     KestBackdrops::instance().prepare();
+    // Frameless before the form is built: made so afterwards, the window would be styled
+    // again widget by widget.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     ui->setupUi(this);
 
     for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
