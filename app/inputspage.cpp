@@ -2,6 +2,7 @@
 
 #include "inputspage.h"
 
+#include "kestbackdrops.h"
 #include "kestmessage.h"
 #include "kestslider.h"
 #include "livebar.h"
@@ -15,6 +16,20 @@ InputsPage::InputsPage(const Widgets &widgets, kest::KestUnit &unit, QObject *pa
     : QObject(parent), w(widgets), unit(unit)
 {
     connect(&unit, &kest::KestUnit::deadzonesChanged, this, &InputsPage::placeDeadzones);
+    // The pictures are put in as soon as they are decoded; the sheets set before then show
+    // a stand-in and are set again.
+    KestBackdrops &pictures = KestBackdrops::instance();
+    connect(&pictures, &KestBackdrops::decoded, this, &InputsPage::installPictures);
+    connect(&pictures, &KestBackdrops::installed, this, [this] {
+        for (QWidget *backdrop : w.backdrops)
+            backdrop->setStyleSheet(backdrop->styleSheet());
+    });
+}
+
+void InputsPage::installPictures()
+{
+    if (!w.backdrops.empty())
+        KestBackdrops::instance().install(w.backdrops.front()->size());
 }
 
 void InputsPage::showPositions(const QByteArray &values)
@@ -80,6 +95,7 @@ void InputsPage::updateClutchVisibility()
     const bool c = w.clutch->isChecked();
     for (QWidget *widget : w.clutchOnly)
         widget->setVisible(c);
+    installPictures(); // before a backdrop can show
     const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
                             : QStringLiteral("border-image: url(:/img/back.png)");
     // The same sheet again would still decode its picture anew.

@@ -58,6 +58,8 @@ public:
 private:
     /// Places the handles (and the bars between them) at the model's deadzones.
     void placeDeadzones();
+    /// Makes the pedal pictures what the backdrops' style sheets show (waits for them).
+    void installPictures();
 
     Widgets w;
     kest::KestUnit &unit;

@@ -19,7 +19,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     kest::applyDarkLook();
     MainWindow window;
-    window.setWindowFlags(Qt::FramelessWindowHint);
+    // Frameless already (the window makes itself so before building its form): the same
+    // flags again leave the finished form alone.
+    window.setWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
     window.show();
     return app.exec();
 }

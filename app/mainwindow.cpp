@@ -3,6 +3,7 @@
 #include "calibrationpage.h"
 #include "devicepage.h"
 #include "inputspage.h"
+#include "kestbackdrops.h"
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
@@ -87,11 +88,17 @@ MainWindow::MainWindow(QWidget *parent)
       upgradeThread(nullptr),
       networkManager(nullptr)
 {
-    // A pedal picture decodes to 13.6 MB, beyond the default cache of 10 MB: without
-    // room for it every new look of a backdrop would decode its picture again. Room for
-    // one, the picture on screen: the other is let go once the clutch switch replaces it.
+    // The pedal pictures come decoded on the side and drawn at the backdrops' size. Where
+    // they cannot (a screen that scales), a picture decodes to 13.6 MB, beyond the default
+    // cache of 10 MB: without room for it every new look of a backdrop would decode its
+    // picture again. Room for one, the picture on screen: the other is let go once the
+    // clutch switch replaces it.
     constexpr int kPedalPictureKb = 2303 * 1479 * 4 / 1024;
     QPixmapCache::setCacheLimit(qMax(QPixmapCache::cacheLimit(), 10 * 1024 + kPedalPictureKb));
+    KestBackdrops::instance().prepare();
+    // Frameless before the form is built: made so afterwards, the window would be styled
+    // again widget by widget.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     ui->setupUi(this);
 
     for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {

@@ -1,9 +1,12 @@
 // The INPUTS and CALIBRATION pages against the simulated unit.
 
+#include "kestbackdrops.h"
 #include "kestslider.h"
 #include "windowsupport.h"
 
 #include <QCheckBox>
+#include <QPixmap>
+#include <QPixmapCache>
 #include <QProgressBar>
 
 using namespace testsupport;
@@ -45,6 +48,8 @@ private Q_SLOTS:
     void calibrationWithoutTravelIsRefused_data();
     void calibrationWithoutTravelIsRefused();
     void attachResetsACalibrationUnderWay();
+    void backdropsDrawnAsTheStyleSheetsDraw_data();
+    void backdropsDrawnAsTheStyleSheetsDraw();
 };
 
 void TestInputsPage::livePositions()
@@ -282,6 +287,55 @@ void TestInputsPage::attachResetsACalibrationUnderWay()
     kestsim::unit().unplug();
     TRY_COMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
     kestsim::unit().plug();
+}
+
+void TestInputsPage::backdropsDrawnAsTheStyleSheetsDraw_data()
+{
+    QTest::addColumn<bool>("clutch");
+    QTest::newRow("without clutch") << false;
+    QTest::newRow("with clutch") << true;
+}
+
+void TestInputsPage::backdropsDrawnAsTheStyleSheetsDraw()
+{
+    // The pedal pictures come prepared at the backdrops' size; the pages must look exactly
+    // as when the style sheets decode and stretch the whole pictures themselves.
+    QFETCH(bool, clutch);
+    freshUnit(unitWithDeadzones({0, 65535, 0, 65535, 0, 65535}, clutch));
+    auto w = openWindow();
+    KestBackdrops &pictures = KestBackdrops::instance();
+    QVERIFY(pictures.isActive());
+    const QString path = KestBackdrops::paths()[clutch ? 1 : 0];
+    QCOMPARE(child(w.get(), "lbMain1")->styleSheet(),
+             QStringLiteral("border-image: url(%1)").arg(path));
+    QCOMPARE(QPixmap(path).size(), QSize(640, 361)); // what the style sheets load
+
+    const auto grabPages = [&] {
+        return QList<QImage> {child(w.get(), "page1")->grab().toImage(),
+                              child(w.get(), "page2")->grab().toImage()};
+    };
+    const auto setSheetsAgain = [&] {
+        for (const char *name : {"lbMain1", "lbMain2"}) {
+            QWidget *backdrop = child(w.get(), name);
+            backdrop->setStyleSheet(backdrop->styleSheet());
+        }
+    };
+    const QList<QImage> prepared = grabPages();
+
+    for (const QString &p : KestBackdrops::paths())
+        QPixmapCache::remove(KestBackdrops::cacheKey(p));
+    setSheetsAgain();
+    QCOMPARE(QPixmap(path).size(), QSize(2303, 1479));
+    const QList<QImage> whole = grabPages();
+    QCOMPARE(prepared[0], whole[0]);
+    QCOMPARE(prepared[1], whole[1]);
+
+    // Back to the prepared pictures for the tests that follow.
+    for (const QString &p : KestBackdrops::paths())
+        QPixmapCache::remove(KestBackdrops::cacheKey(p));
+    pictures.install(QSize(640, 361));
+    setSheetsAgain();
+    QCOMPARE(QPixmap(path).size(), QSize(640, 361));
 }
 
 QTEST_MAIN(TestInputsPage)

@@ -172,6 +172,19 @@ class TestSimStream : public QObject
         return -1;
     }
 
+    /// Where `reads` stand in the trace in the order sent, each after the one before, with
+    /// gaps allowed: the index of the first, or -1.
+    static int findInOrder(const QList<QByteArray> &inputs, const QList<QByteArray> &reads)
+    {
+        if (reads.isEmpty())
+            return -1;
+        const int first = int(inputs.indexOf(reads.first()));
+        int at = first;
+        for (int i = 1; i < reads.size() && at >= 0; ++i)
+            at = int(inputs.indexOf(reads[i], at + 1));
+        return at >= 0 ? first : -1;
+    }
+
     static void checkWhole(const QList<QByteArray> &reads)
     {
         for (const QByteArray &r : reads) {
@@ -205,8 +218,11 @@ private Q_SLOTS:
         QVERIFY(run.sent >= 100);
         QCOMPARE(run.reads.size(), kQueue);
         checkWhole(run.reads);
-        const int at = findRun(run.trace.inputs, run.reads);
-        QVERIFY2(at >= 0, "64 reports in a row, as the unit sent them");
+        // The unit goes on sending while the reader reads; a reader slower than the unit
+        // (a busy machine) finds the node full again, and it drops the oldest report,
+        // the next one to be read: the reads come in the order sent, not always in a row.
+        const int at = findInOrder(run.trace.inputs, run.reads);
+        QVERIFY2(at >= 0, "64 reports in the order the unit sent them");
         // At most 64 waited when the reader came: those sent before them were dropped.
         // (The report whose entry was the last one seen may still have been on its way.)
         const int first = at - run.trace.inputsBeforeOpen;

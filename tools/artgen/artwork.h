@@ -64,6 +64,10 @@ QImage about(); // 800 x 250
 // The sizes the application icon is painted at, smallest first.
 inline constexpr int iconSizes[] = {16, 24, 32, 48, 64, 128, 256};
 
+// The picture as a PNG file of 8-bit RGBA pixels, its rows stored unfiltered so
+// that it loads fast; empty when the image is null.
+QByteArray pngFile(const QImage &image);
+
 // A Windows icon file holding the images in the given order: each stored as a
 // 32-bit DIB, except those of 256 pixels, which are stored as PNG.
 QByteArray icoFile(const QList<QImage> &images);

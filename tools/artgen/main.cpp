@@ -36,15 +36,16 @@ bool writeFile(const QString &path, const QByteArray &bytes)
 
 bool writePng(const QString &path, const QImage &image)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    // Quality 0 is zlib's strongest compression. ARGB32 is always written as
-    // 8-bit RGBA.
-    if (image.format() != QImage::Format_ARGB32 || !image.save(path, "PNG", 0)) {
-        QTextStream(stderr) << "cannot write " << path << '\n';
+    if (image.format() != QImage::Format_ARGB32) {
+        QTextStream(stderr) << "not an ARGB32 picture: " << path << '\n';
         return false;
     }
-    QTextStream(stdout) << path << " (" << image.width() << 'x' << image.height() << ")\n";
-    return true;
+    const QByteArray png = Art::pngFile(image);
+    if (png.isEmpty()) {
+        QTextStream(stderr) << "cannot encode " << path << '\n';
+        return false;
+    }
+    return writeFile(path, png);
 }
 
 } // namespace

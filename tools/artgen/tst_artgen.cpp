@@ -11,6 +11,8 @@
 #include <QtEndian>
 #include <QtTest>
 
+#include <zlib.h>
+
 #include <algorithm>
 #include <functional>
 #include <iterator>
@@ -75,6 +77,8 @@ private Q_SLOTS:
     void icoFile();
     void svgPathData();
     void markSvg();
+    void pngFile_data();
+    void pngFile();
 };
 
 void TestArtgen::sizes_data()
@@ -280,6 +284,52 @@ void TestArtgen::markSvg()
     QCOMPARE(paths, 1);
     QVERIFY(!used.isEmpty());
     QVERIFY(ids.contains(used));
+}
+
+void TestArtgen::pngFile_data()
+{
+    QTest::addColumn<QImage>("image");
+    QImage gradient = Art::canvas(61, 7); // an odd width: rows are not word-aligned
+    for (int y = 0; y < gradient.height(); ++y)
+        for (int x = 0; x < gradient.width(); ++x)
+            gradient.setPixel(x, y, qRgba(x * 4, 255 - x * 4, y * 30, x * 255 / 60));
+    QImage opaque = Art::canvas(3, 2);
+    opaque.fill(Art::accent());
+    QTest::newRow("every alpha") << gradient;
+    QTest::newRow("opaque") << opaque;
+    QTest::newRow("transparent pixel") << Art::canvas(1, 1);
+    QTest::newRow("mark") << Art::mark(48);
+}
+
+void TestArtgen::pngFile()
+{
+    QFETCH(QImage, image);
+    const QByteArray png = Art::pngFile(image);
+
+    // The same pixels come back, as 8-bit RGBA.
+    QBuffer buffer;
+    buffer.setData(png);
+    QImageReader reader(&buffer, "png");
+    const QImage back = reader.read();
+    QVERIFY2(!back.isNull(), qPrintable(reader.errorString()));
+    QCOMPARE(back.convertToFormat(QImage::Format_ARGB32), image);
+    QCOMPARE(int(quint8(png.at(24))), 8);
+    QCOMPARE(int(quint8(png.at(25))), 6);
+
+    // One IDAT after the 13-byte IHDR; every row unfiltered (filter byte 0).
+    const qsizetype idat = 8 + 12 + 13;
+    QCOMPARE(png.mid(idat + 4, 4), QByteArray("IDAT"));
+    const quint32 length = qFromBigEndian<quint32>(png.constData() + idat);
+    const qsizetype rowBytes = 1 + qsizetype(image.width()) * 4;
+    QByteArray rows(rowBytes * image.height(), '\x7f');
+    uLongf rowsSize = uLongf(rows.size());
+    QCOMPARE(uncompress(reinterpret_cast<Bytef *>(rows.data()), &rowsSize,
+                        reinterpret_cast<const Bytef *>(png.constData() + idat + 8), length),
+             Z_OK);
+    QCOMPARE(qsizetype(rowsSize), rows.size());
+    for (int y = 0; y < image.height(); ++y)
+        QCOMPARE(int(rows.at(y * rowBytes)), 0);
+    QCOMPARE(png.right(12).mid(4, 4), QByteArray("IEND"));
 }
 
 QTEST_MAIN(TestArtgen)

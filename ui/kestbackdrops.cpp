@@ -1,0 +1,184 @@
+#include "kestbackdrops.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImageReader>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QScreen>
+#include <QThread>
+#include <qdrawutil.h>
+
+#include <cstddef>
+
+namespace {
+
+// Appends `value` as QPixmap writes numbers into its cache keys: its bytes in memory
+// order, each as its low and then its high hex digit.
+template<typename T> void appendHex(QString &key, T value)
+{
+    static const char digits[] = "0123456789abcdef";
+    const auto *bytes = reinterpret_cast<const unsigned char *>(&value);
+    for (std::size_t i = 0; i < sizeof(T); ++i) {
+        key += QLatin1Char(digits[bytes[i] & 0xf]);
+        key += QLatin1Char(digits[bytes[i] >> 4]);
+    }
+}
+
+bool screensScale()
+{
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        if (screen->devicePixelRatio() != 1.0)
+            return true;
+    }
+    return false;
+}
+
+QPixmap standIn()
+{
+    QPixmap blank(1, 1);
+    blank.fill(Qt::transparent);
+    return blank;
+}
+
+} // namespace
+
+const std::array<QString, 2> &KestBackdrops::paths()
+{
+    static const std::array<QString, 2> names {QStringLiteral(":/img/back.png"),
+                                               QStringLiteral(":/img/back2.png")};
+    return names;
+}
+
+KestBackdrops &KestBackdrops::instance()
+{
+    // A child of the application, so that a decoding still running when it ends is
+    // waited for before the bundle it reads from goes away.
+    static QPointer<KestBackdrops> one;
+    if (!one) {
+        one = new KestBackdrops;
+        one->setParent(QCoreApplication::instance());
+    }
+    return *one;
+}
+
+KestBackdrops::~KestBackdrops()
+{
+    if (worker)
+        worker->wait();
+}
+
+QString KestBackdrops::cacheKey(const QString &path)
+{
+    const QFileInfo info(path);
+    QString key = QStringLiteral("qt_pixmap") + info.absoluteFilePath();
+    appendHex(key, uint(info.lastModified().toSecsSinceEpoch()));
+    appendHex(key, quint64(info.size()));
+    appendHex(key, uint(0)); // a pixmap, not a bitmap
+    return key;
+}
+
+void KestBackdrops::prepare()
+{
+    switch (state) {
+    case State::Off:
+        return;
+    case State::Installed:
+        install(drawnSize);
+        return;
+    case State::Decoding:
+    case State::Idle:
+        break;
+    }
+    if (state == State::Idle && screensScale()) {
+        state = State::Off;
+        return;
+    }
+    const QPixmap blank = standIn();
+    for (const QString &path : paths())
+        QPixmapCache::insert(cacheKey(path), blank);
+    if (state == State::Decoding)
+        return;
+
+    // Should QPixmap name its entries otherwise, this load decodes the picture, as the
+    // form would have, and the style sheets go on without help.
+    if (QPixmap(paths()[0]).size() != blank.size()) {
+        qWarning("backdrops: the pixmap cache is not where pictures are looked up; "
+                 "the pedal pictures are decoded in full");
+        QPixmapCache::remove(cacheKey(paths()[1]));
+        state = State::Off;
+        return;
+    }
+
+    state = State::Decoding;
+    worker.reset(QThread::create([this] {
+        for (std::size_t i = 0; i < pictures.size(); ++i) {
+            pictures[i] = QImageReader(paths()[i])
+                              .read()
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        }
+    }));
+    worker->setObjectName(QStringLiteral("backdrops"));
+    connect(worker.get(), &QThread::finished, this, &KestBackdrops::decoded);
+    worker->start();
+}
+
+void KestBackdrops::install(QSize shown)
+{
+    if (state == State::Idle)
+        prepare();
+    if (state == State::Off)
+        return;
+
+    if (state == State::Installed && shown != drawnSize) {
+        // Another size than the form's: the style sheets draw the whole picture again.
+        qWarning("backdrops: shown at %dx%d, drawn at %dx%d", shown.width(), shown.height(),
+                 drawnSize.width(), drawnSize.height());
+        for (const QString &path : paths())
+            QPixmapCache::remove(cacheKey(path));
+        state = State::Off;
+        Q_EMIT installed();
+        return;
+    }
+
+    if (state == State::Installed) {
+        // The cache may have let a picture go since; the style sheets must not decode it.
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            const QString key = cacheKey(paths()[i]);
+            QPixmap cached;
+            if (!drawn[i].isNull() && !QPixmapCache::find(key, &cached))
+                QPixmapCache::insert(key, QPixmap::fromImage(drawn[i]));
+        }
+        return;
+    }
+
+    worker->wait();
+    drawnSize = shown;
+    const QRect target(QPoint(), shown);
+    for (std::size_t i = 0; i < pictures.size(); ++i) {
+        const QString key = cacheKey(paths()[i]);
+        if (pictures[i].isNull()) {
+            QPixmapCache::remove(key); // the style sheet reports what it cannot load
+            continue;
+        }
+        const QPixmap full = QPixmap::fromImage(std::move(pictures[i]));
+        pictures[i] = QImage();
+        QPixmap scaled(shown);
+        scaled.fill(Qt::transparent);
+        QPainter painter(&scaled);
+        // As the style sheet engine paints a border-image without cuts: the whole picture
+        // stretched smoothly over the whole widget.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        qDrawBorderPixmap(&painter, target, QMargins(), full, full.rect(), QMargins(),
+                          QTileRules(Qt::StretchTile));
+        painter.end();
+        drawn[i] = scaled.toImage();
+        QPixmapCache::insert(key, scaled);
+    }
+    state = State::Installed;
+    Q_EMIT installed();
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+// The pedal pictures behind the INPUTS and CALIBRATION pages, ready before those pages
+// show and kept at the size they are shown at.
+//
+// The backdrops' style sheets name the 2303 x 1479 pictures in the bundle. Left to
+// itself, the style sheet engine decodes a picture when it first styles a backdrop (while
+// the form is built, before the window's first frame), keeps the whole 13.6 MB of it, and
+// scales it down again on every paint behind the live bars. Here the pictures are decoded
+// on a worker thread while the window starts, drawn once at the backdrops' size exactly
+// as the engine would draw them, and put into the pixmap cache under the names the
+// engine loads them by: the engine then finds them there instead of decoding. Until then
+// it finds a transparent stand-in; the pages that show the pictures are not shown before
+// a unit is attached, and the sheets are set again once the pictures are in.
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QThread;
+QT_END_NAMESPACE
+
+class KestBackdrops : public QObject
+{
+    Q_OBJECT
+
+public:
+    /// The two pictures, as their style sheets name them.
+    static const std::array<QString, 2> &paths();
+
+    /// The process's one instance (GUI thread only, like the pixmap cache).
+    static KestBackdrops &instance();
+
+    ~KestBackdrops() override;
+
+    /// Before a form that names the pictures is built: starts decoding them and leaves
+    /// the stand-ins where the style sheets look. Once the pictures are in, puts them
+    /// back there should the cache have let them go. Does nothing on a screen that scales
+    /// the window (the engine draws the whole picture there, at the screen's pixels).
+    void prepare();
+
+    /// Makes the pictures, drawn at `shown` size, what the style sheets load; waits for
+    /// the decoding if it is still running. The first time, emits installed(). A picture
+    /// that could not be prepared is left to the style sheets, as is everything when
+    /// `shown` differs from the size the pictures were first drawn at.
+    void install(QSize shown);
+
+    /// Whether the style sheets get the pictures from here (for tests).
+    bool isActive() const { return state != State::Off; }
+
+    /// The key of `path` in the pixmap cache when QPixmap loads it from the file.
+    static QString cacheKey(const QString &path);
+
+Q_SIGNALS:
+    /// The decoding is done: install() no longer waits.
+    void decoded();
+    /// The pictures are in: sheets set before now still show the stand-in and must be
+    /// set again.
+    void installed();
+
+private:
+    KestBackdrops() = default;
+    void stop();
+
+    enum class State { Idle, Decoding, Installed, Off };
+    State state = State::Idle;
+    std::unique_ptr<QThread> worker;
+    std::array<QImage, 2> pictures; ///< decoded by the worker, premultiplied
+    std::array<QImage, 2> drawn; ///< at the shown size, shared with the cached pixmaps
+    QSize drawnSize;
+};
