@@ -125,6 +125,7 @@ void ProfileFiles::importTable()
                       .arg(table.profiles.size()));
         return;
     }
+    profiles.markSettled(); // every slot was cleared and written: none holds a stray name
     const bool reloaded = profiles.reload();
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         profiles.selectBySlot(p, kest::activeWordSlot(table.index, p));

@@ -51,6 +51,9 @@ public:
     /// (the active profiles, a save, a removal, an export): it would make the made-up
     /// table lasting. A new attach ends it.
     void markUnsettled() { unsettled = true; }
+    /// Every slot was written anew (a whole import): what the unit has in effect is what
+    /// it keeps again.
+    void markSettled() { unsettled = false; }
     bool isUnsettled() const { return unsettled; }
     /// Says why nothing is stored while the table is unsettled.
     static QString unsettledText();

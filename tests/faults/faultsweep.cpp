@@ -183,8 +183,8 @@ void FaultSweep::initTestCase()
     kest::ProfileTable table;
     table.index = 0xEF070605;
     table.profiles = {{"Clutch soft", QByteArray::fromHex("05011020304050")},
-                      {"Brake hard", QByteArray::fromHex("06025055606570")},
-                      {"Gas S", QByteArray::fromHex("07030a28506e5a")}};
+                      {"Brake hard", QByteArray::fromHex("0602505a5f6264")},
+                      {"Gas S", QByteArray::fromHex("07030a28506459")}};
     importFile = tmp.filePath("shared.ini");
     QVERIFY(kest::writeProfileFile(importFile, table));
     // Three data reports and the end report: few exchanges, and the unit's four seconds
@@ -372,6 +372,9 @@ void FaultSweep::sweep()
             QVERIFY2(dialogs.texts().contains(op.success), op.name);
     }
     const int exchanges = faults.exchangeCount() - before;
+    // An operation that the clean run refused would leave its row without a fault.
+    if (qstrcmp(op.name, "INI export") != 0)
+        QVERIFY2(exchanges > 0, op.name);
     const int sends = int(log.reports("set").size());
     const int replies = int(log.reports("get").size());
     const kestsim::Settings done = u.state().kept;
