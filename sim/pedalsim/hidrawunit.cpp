@@ -386,16 +386,15 @@ void HidrawUnit::unplug()
         ::rmdir((m_root + node->devnode).c_str()); // the stand-in of a denied node
     if (node->slave >= 0) {
         // A program polling the node must wake up to meet the error: leave a report in the
-        // node if it is empty. Its read reaches the handler, which fails it.
-        int queued = 0;
-        if (::ioctl(node->slave, FIONREAD, &queued) == 0 && queued == 0) {
-            Bytes wake = node->lastInput;
-            if (wake.empty())
-                wake.assign(17, 0);
-            if (::write(node->master, wake.data(), wake.size()) < 0)
-                std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", node->devnode.c_str(),
-                             std::strerror(errno));
-        }
+        // node. Its read reaches the handler, which fails it. Always, even when marks seem
+        // to wait: one may be on its way out of the node as it is looked at, and a poller
+        // that found the node empty then would never wake.
+        Bytes wake = node->lastInput;
+        if (wake.empty())
+            wake.assign(17, 0);
+        if (::write(node->master, wake.data(), wake.size()) < 0)
+            std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", node->devnode.c_str(),
+                         std::strerror(errno));
         ::close(node->slave);
     }
 }
