@@ -202,11 +202,11 @@ MainWindow::MainWindow(QWidget *parent)
         {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, this);
     profileFiles = new ProfileFiles(*profiles, this, this);
     const FirmwareWidgets firmwareWidgets {
-        ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion, ui->lbCurMd5, ui->lePath,
-        ui->lbVersion,     ui->page4,     this,
+        ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
+        ui->lbCurMd5,      ui->lePath,    ui->page4,     this,
     };
-    updateCheck
-        = new UpdateCheck(firmwareWidgets, networkManager, updateBaseUrl, upgradeThread, this);
+    updateCheck = new UpdateCheck(firmwareWidgets, *unit, networkManager, updateBaseUrl,
+                                  upgradeThread, this);
     device = new DevicePage(firmwareWidgets, upgradeThread, *updateCheck, this);
 
     kest::deviceInit();
@@ -335,13 +335,9 @@ void MainWindow::detachUnit()
 
 bool MainWindow::readUnitState()
 {
-    kest::Report reply {};
-    if (!kest::deviceQuery(kest::CMD_FIRMWARE_VERSION, 0, reply))
+    if (!unit->readVersion())
         return false;
-    QString version = kest::versionText(reply);
-    if (version.endsWith(QLatin1Char(':')))
-        version.chop(1);
-    ui->lbVersion->setText(tr("Firmware Version:\t") + version);
+    ui->lbVersion->setText(tr("Firmware Version:\t") + unit->firmwareVersion());
     ui->lbVersion->show();
 
     // The pictures follow the clutch after the attach, before the INPUTS page shows: a

@@ -86,13 +86,10 @@ std::optional<VersionDocument> parseVersionDocument(const QByteArray &body)
     return d;
 }
 
-QString deviceVersionText(const QString &versionLabel)
+QString normalizedVersion(const QString &unitVersion)
 {
-    const int tab = versionLabel.indexOf(QLatin1Char('\t'));
-    if (tab < 0)
-        return QString();
-    const int next = versionLabel.indexOf(QLatin1Char('\t'), tab + 1);
-    QString text = versionLabel.mid(tab + 1, next < 0 ? -1 : next - tab - 1);
+    const int tab = unitVersion.indexOf(QLatin1Char('\t'));
+    QString text = unitVersion.left(tab < 0 ? unitVersion.size() : tab);
     return text.replace(QLatin1String("  "), QLatin1String(" "));
 }
 
@@ -101,12 +98,12 @@ QDateTime firmwareDate(const QString &text)
     return QDateTime::fromString(text, QLatin1String(FIRMWARE_DATE_FORMAT));
 }
 
-UpdateVerdict compareFirmware(const QString &versionLabel, const QString &serverVersion)
+UpdateVerdict compareFirmware(const QString &unitVersion, const QString &serverVersion)
 {
-    if (versionLabel.isEmpty())
+    if (unitVersion.isEmpty())
         return UpdateVerdict::NoValidDevice;
     const QDateTime server = firmwareDate(serverVersion);
-    const QDateTime device = firmwareDate(deviceVersionText(versionLabel));
+    const QDateTime device = firmwareDate(normalizedVersion(unitVersion));
     if (!server.isValid() || !device.isValid())
         return UpdateVerdict::NoValidDevice;
     return device < server ? UpdateVerdict::UpdateAvailable : UpdateVerdict::UpToDate;

@@ -37,10 +37,9 @@ struct VersionDocument
 /// after a network failure, an error page, an array, malformed text).
 std::optional<VersionDocument> parseVersionDocument(const QByteArray &body);
 
-/// The unit's version text from the ABOUT page's label ("Firmware Version:\t<text>"): the
-/// field after the first tab (empty without a tab), with each pair of spaces made one,
-/// so that a day padded with a space ("Jan  9 2024,16:05") fits the format.
-QString deviceVersionText(const QString &versionLabel);
+/// The unit's version text as compared: up to its first tab, with each pair of spaces
+/// made one, so that a day padded with a space ("Jan  9 2024,16:05") fits the format.
+QString normalizedVersion(const QString &unitVersion);
 
 /// The date and time a version text stands for (local time); invalid unless the whole
 /// text fits FIRMWARE_DATE_FORMAT.
@@ -52,9 +51,9 @@ enum class UpdateVerdict {
     UpdateAvailable, ///< the server has newer firmware
 };
 
-/// Compares the unit's firmware, given as the ABOUT page's version label, with the
-/// version the server offers. An empty label means no unit was opened yet.
-UpdateVerdict compareFirmware(const QString &versionLabel, const QString &serverVersion);
+/// Compares the unit's firmware version text (as the unit reported it) with the version
+/// the server offers. An empty text means no unit was opened yet.
+UpdateVerdict compareFirmware(const QString &unitVersion, const QString &serverVersion);
 
 /// The MD5 digest of `data` as 32 lower-case hex digits.
 QString imageDigest(const QByteArray &data);

@@ -19,7 +19,6 @@ struct FirmwareWidgets
     QLabel *offeredVersion = nullptr; ///< "Version: " of an offered update
     QLabel *offeredDigest = nullptr; ///< "MD5: " and the digest the image must have
     QLineEdit *path = nullptr; ///< the image's file or https:// address
-    QLabel *unitVersion = nullptr; ///< the attached unit's "Firmware Version:" line
     QWidget *page = nullptr; ///< the DEVICE page, which gets the check's status line
     QWidget *boxParent = nullptr; ///< the window, for message boxes
 };

@@ -3,6 +3,8 @@
 
 #include "updatecheck.h"
 
+#include "kestunit.h"
+
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestmessage.h"
@@ -101,9 +103,10 @@ private:
 
 } // namespace
 
-UpdateCheck::UpdateCheck(const Widgets &widgets, QNetworkAccessManager &network,
-                         const QString &baseUrl, const KestUpgrade &upload, QObject *parent)
-    : QObject(parent), w(widgets), network(network), baseUrl(baseUrl), upload(upload)
+UpdateCheck::UpdateCheck(const Widgets &widgets, const kest::KestUnit &unit,
+                         QNetworkAccessManager &network, const QString &baseUrl,
+                         const KestUpgrade &upload, QObject *parent)
+    : QObject(parent), w(widgets), unit(unit), network(network), baseUrl(baseUrl), upload(upload)
 {
     // An addition to the form, under the progress bar.
     status = new QLabel(w.page);
@@ -209,10 +212,10 @@ void UpdateCheck::checkFinished(QNetworkReply *reply)
     }
     qDebug() << document->object;
 
-    const QString versionLabel = w.unitVersion->text();
-    if (!versionLabel.isEmpty())
-        qDebug().noquote() << versionLabel;
-    switch (kest::compareFirmware(versionLabel, document->version)) {
+    const QString unitVersion = unit.firmwareVersion();
+    if (!unitVersion.isEmpty())
+        qDebug().noquote() << QStringLiteral("Firmware Version:\t") + unitVersion;
+    switch (kest::compareFirmware(unitVersion, document->version)) {
     case kest::UpdateVerdict::NoValidDevice:
         KestMessage::information(w.boxParent, tr("Update"), tr("No valid device."));
         Q_EMIT ended();

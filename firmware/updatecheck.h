@@ -10,6 +10,9 @@
 #include <optional>
 
 class KestUpgrade;
+namespace kest {
+class KestUnit;
+}
 QT_BEGIN_NAMESPACE
 class QLabel;
 class QNetworkAccessManager;
@@ -28,8 +31,8 @@ public:
 
     /// `baseUrl` is where this product's updates are published, empty while no unit is
     /// attached; `upload` tells whether an image is being uploaded.
-    UpdateCheck(const Widgets &widgets, QNetworkAccessManager &network, const QString &baseUrl,
-                const KestUpgrade &upload, QObject *parent = nullptr);
+    UpdateCheck(const Widgets &widgets, const kest::KestUnit &unit, QNetworkAccessManager &network,
+                const QString &baseUrl, const KestUpgrade &upload, QObject *parent = nullptr);
 
     /// Asks the server for its newest firmware.
     void start();
@@ -70,6 +73,7 @@ private:
     static QString durationText(std::chrono::milliseconds time);
 
     Widgets w;
+    const kest::KestUnit &unit; ///< the attached unit's firmware version
     QNetworkAccessManager &network;
     const QString &baseUrl;
     const KestUpgrade &upload;

@@ -3,6 +3,7 @@
 #include "devicepage.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
+#include "kestunit.h"
 #include "kestupgrade.h"
 #include "updatecheck.h"
 #include "windowsupport.h"
@@ -485,14 +486,14 @@ void TestDevicePage::fileChangedAfterItWasPicked()
     QWidget page;
     QPushButton check;
     QProgressBar bar;
-    QLabel phase, version, digest, unitVersion;
+    QLabel phase, version, digest;
     QLineEdit path;
-    const FirmwareWidgets widgets {&check, &bar,         &phase, &version, &digest,
-                                   &path,  &unitVersion, &page,  &page};
+    const FirmwareWidgets widgets {&check, &bar, &phase, &version, &digest, &path, &page, &page};
     QNetworkAccessManager network;
     const QString base;
     KestUpgrade upload;
-    UpdateCheck updates(widgets, network, base, upload);
+    const kest::KestUnit unit;
+    UpdateCheck updates(widgets, unit, network, base, upload);
     DevicePage device(widgets, upload, updates);
     QTemporaryDir dir;
     const QByteArray picked = pattern(1000);

@@ -17,8 +17,8 @@ class TestFirmwareUpdate : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void deviceVersionText_data();
-    void deviceVersionText();
+    void normalizedVersion_data();
+    void normalizedVersion();
     void firmwareDate_data();
     void firmwareDate();
     void compareFirmware_data();
@@ -32,31 +32,29 @@ private Q_SLOTS:
     void temporaryImagePath();
 };
 
-void TestFirmwareUpdate::deviceVersionText_data()
+void TestFirmwareUpdate::normalizedVersion_data()
 {
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("version");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << "Firmware Version:\tJan 9 2024,16:05"
+    QTest::newRow("plain") << "Jan 9 2024,16:05"
                            << "Jan 9 2024,16:05";
-    QTest::newRow("day padded with a space") << "Firmware Version:\tJan  9 2024,16:05"
+    QTest::newRow("day padded with a space") << "Jan  9 2024,16:05"
                                              << "Jan 9 2024,16:05";
-    QTest::newRow("three spaces become two") << "x\ta   b"
+    QTest::newRow("three spaces become two") << "a   b"
                                              << "a  b";
-    QTest::newRow("four spaces become two") << "x\ta    b"
+    QTest::newRow("four spaces become two") << "a    b"
                                             << "a  b";
-    QTest::newRow("no tab") << "Firmware Version: Jan 9 2024,16:05"
-                            << "";
-    QTest::newRow("only the second field") << "a\tb\tc"
-                                           << "b";
-    QTest::newRow("nothing after the tab") << "Firmware Version:\t"
-                                           << "";
+    QTest::newRow("up to a tab") << "b\tc"
+                                 << "b";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
-void TestFirmwareUpdate::deviceVersionText()
+void TestFirmwareUpdate::normalizedVersion()
 {
-    QFETCH(QString, label);
+    QFETCH(QString, version);
     QFETCH(QString, text);
-    QCOMPARE(kest::deviceVersionText(label), text);
+    QCOMPARE(kest::normalizedVersion(version), text);
 }
 
 void TestFirmwareUpdate::firmwareDate_data()
@@ -94,27 +92,26 @@ void TestFirmwareUpdate::firmwareDate()
 
 void TestFirmwareUpdate::compareFirmware_data()
 {
-    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("unitVersion");
     QTest::addColumn<QString>("server");
     QTest::addColumn<UpdateVerdict>("verdict");
-    const QString unit = QStringLiteral("Firmware Version:\t");
     QTest::newRow("padded day equals the server's")
-        << unit + "Jan  9 2024,16:05"
+        << "Jan  9 2024,16:05"
         << "Jan 9 2024,16:05" << UpdateVerdict::UpToDate;
     QTest::newRow("server one minute later")
-        << unit + "Jan 9 2024,16:05"
+        << "Jan 9 2024,16:05"
         << "Jan 9 2024,16:06" << UpdateVerdict::UpdateAvailable;
     QTest::newRow("server a year later, earlier month")
-        << unit + "Dec 31 2023,23:59"
+        << "Dec 31 2023,23:59"
         << "Jan 1 2024,00:00" << UpdateVerdict::UpdateAvailable;
-    QTest::newRow("unit newer than the server") << unit + "Mar 2 2025,08:00"
+    QTest::newRow("unit newer than the server") << "Mar 2 2025,08:00"
                                                 << "Jan 9 2024,16:05" << UpdateVerdict::UpToDate;
     QTest::newRow("server version with seconds")
-        << unit + "Jan 9 2024,16:05"
+        << "Jan 9 2024,16:05"
         << "Jan 9 2024,16:05:00" << UpdateVerdict::NoValidDevice;
-    QTest::newRow("server version missing") << unit + "Jan 9 2024,16:05"
+    QTest::newRow("server version missing") << "Jan 9 2024,16:05"
                                             << "" << UpdateVerdict::NoValidDevice;
-    QTest::newRow("unit version not a date") << unit + "V1.2.0"
+    QTest::newRow("unit version not a date") << "V1.2.0"
                                              << "Jan 9 2024,16:05" << UpdateVerdict::NoValidDevice;
     QTest::newRow("no unit opened yet") << ""
                                         << "Jan 9 2024,16:05" << UpdateVerdict::NoValidDevice;
@@ -122,10 +119,10 @@ void TestFirmwareUpdate::compareFirmware_data()
 
 void TestFirmwareUpdate::compareFirmware()
 {
-    QFETCH(QString, label);
+    QFETCH(QString, unitVersion);
     QFETCH(QString, server);
     QFETCH(UpdateVerdict, verdict);
-    QCOMPARE(kest::compareFirmware(label, server), verdict);
+    QCOMPARE(kest::compareFirmware(unitVersion, server), verdict);
 }
 
 void TestFirmwareUpdate::versionDocument_data()

@@ -9,6 +9,17 @@ namespace kest {
 
 KestUnit::KestUnit(QObject *parent) : QObject(parent) { }
 
+bool KestUnit::readVersion()
+{
+    Report reply {};
+    if (!deviceQuery(CMD_FIRMWARE_VERSION, 0, reply))
+        return false;
+    version = versionText(reply);
+    if (version.endsWith(QLatin1Char(':')))
+        version.chop(1);
+    return true;
+}
+
 bool KestUnit::readClutchMode()
 {
     std::uint32_t mode = 0;

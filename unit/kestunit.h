@@ -48,7 +48,13 @@ public:
     /// The lowest and highest position seen of each pedal (low, high per pedal).
     const std::array<std::uint16_t, 6> &observed() const { return seen; }
 
+    /// The firmware version text as the unit last reported it; empty before the first
+    /// attach. It stays when the unit goes away.
+    const QString &firmwareVersion() const { return version; }
+
     // --- reads --------------------------------------------------------------------------
+    /// Reads the firmware version; false (state unchanged) when the unit did not answer.
+    bool readVersion();
     /// Reads the clutch mode; false (state unchanged) when the unit did not answer.
     bool readClutchMode();
     /// Reads the deadzone table; false (state unchanged) when the unit did not answer.
@@ -96,6 +102,7 @@ private:
     void setDeadzones(const Report &table);
     void endCalibration();
 
+    QString version;
     bool clutch = true;
     Report deadzoneTable {};
     int calibrating = -1;
