@@ -208,6 +208,19 @@ MainWindow::MainWindow(QWidget *parent)
     updateCheck = new UpdateCheck(firmwareWidgets, *unit, networkManager, updateBaseUrl,
                                   upgradeThread, this);
     device = new DevicePage(firmwareWidgets, upgradeThread, *updateCheck, this);
+    // The network replies reach the page through the window's slots; a download the
+    // page asks for starts from the event loop, through onNetUpgrade.
+    connect(updateCheck, &UpdateCheck::checkStarted, this, [this](QNetworkReply *reply) {
+        connect(reply, &QNetworkReply::finished, this, &MainWindow::onUpgradeReady);
+    });
+    connect(updateCheck, &UpdateCheck::downloadStarted, this, [this](QNetworkReply *reply) {
+        connect(reply, &QNetworkReply::downloadProgress, this, &MainWindow::onNetProgress);
+        connect(reply, &QNetworkReply::finished, this, &MainWindow::onNetUpgradeReady);
+    });
+    connect(updateCheck, &UpdateCheck::downloadWanted, this, &MainWindow::onNetUpgrade,
+            Qt::QueuedConnection);
+    connect(device, &DevicePage::downloadWanted, this, &MainWindow::onNetUpgrade,
+            Qt::QueuedConnection);
 
     kest::deviceInit();
 

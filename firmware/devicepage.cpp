@@ -14,7 +14,6 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 
 #include <utility>
 
@@ -81,7 +80,7 @@ void DevicePage::upgrade()
         verified.reset();
     const bool downloaded = verified.has_value();
     if (path.startsWith(QLatin1String("https://"))) {
-        QTimer::singleShot(0, &check, &UpdateCheck::download);
+        Q_EMIT downloadWanted();
         return;
     }
     // A file of the user's is read here, once: the bytes checked are the bytes sent,

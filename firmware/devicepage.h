@@ -33,6 +33,10 @@ public:
     /// window shows of the unit's settings is then out of date.
     bool clearFlash();
 
+Q_SIGNALS:
+    /// The path is an https:// address: its download is to start, from the event loop.
+    void downloadWanted();
+
 private:
     Widgets w;
     KestUpgrade &upload;

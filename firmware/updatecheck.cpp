@@ -175,7 +175,7 @@ void UpdateCheck::start()
     w.check->setEnabled(false);
     w.check->setText(tr("Checking ..."));
     status->hide();
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { checkFinished(reply); });
+    Q_EMIT checkStarted(reply);
 }
 
 void UpdateCheck::showStatus(const QString &text)
@@ -249,7 +249,7 @@ void UpdateCheck::checkFinished(QNetworkReply *reply)
     w.offeredVersion->setText(tr("Version: ") + document->version);
     w.offeredDigest->setText(QStringLiteral("MD5: ") + document->md5);
     // the check button stays disabled through the download and the upload
-    QTimer::singleShot(0, this, &UpdateCheck::download);
+    Q_EMIT downloadWanted();
 }
 
 void UpdateCheck::download()
@@ -267,12 +267,11 @@ void UpdateCheck::download()
     // No image is larger: a longer body is given up as it arrives, not held in memory.
     new BoundedBody(reply, kest::FIRMWARE_MAX_SIZE);
     limitTime(reply, downloadDeadline);
-    connect(reply, &QNetworkReply::downloadProgress, this, &UpdateCheck::downloadProgress);
-    connect(reply, &QNetworkReply::finished, this, [this, reply] { downloadFinished(reply); });
     w.check->setEnabled(false); // a typed address, too, is an image on its way
     w.progress->show();
     w.phase->setText(tr("Downloading ..."));
     w.phase->show();
+    Q_EMIT downloadStarted(reply);
 }
 
 void UpdateCheck::downloadProgress(qint64 received, qint64 total)

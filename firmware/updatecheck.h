@@ -21,7 +21,9 @@ QT_END_NAMESPACE
 
 /// The online update check ("CHECK UPDATE") and the firmware download that follows an
 /// accepted offer, or a "MANUAL UPDATE" of an https:// address. A checked download is
-/// handed to the upload through imageReady().
+/// handed to the upload through imageReady(). Whoever owns the page routes the replies'
+/// signals back (checkStarted, downloadStarted) and starts the download it asks for
+/// (downloadWanted): calls go down, results come back as signals.
 class UpdateCheck : public QObject
 {
     Q_OBJECT
@@ -57,6 +59,14 @@ public:
     std::optional<QByteArray> takeImage();
 
 Q_SIGNALS:
+    /// A check was asked of the server: its reply's finished() is to reach
+    /// checkFinished().
+    void checkStarted(QNetworkReply *reply);
+    /// A download began: its reply's downloadProgress() is to reach downloadProgress()
+    /// and its finished() downloadFinished().
+    void downloadStarted(QNetworkReply *reply);
+    /// An accepted offer: the download is to start, from the event loop.
+    void downloadWanted();
     /// A check or a download has ended: the page shows what is still running.
     void ended();
     /// A download was checked and written to the temporary image file, which the path
