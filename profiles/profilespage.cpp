@@ -81,7 +81,6 @@ bool ProfilesPage::reload()
         w.lists[std::size_t(p)]->clear();
 
     strays.clear();
-    strayNames.clear();
     for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
         kest::Report nameReply {};
         if (!kest::deviceQuery(kest::CMD_PROFILE_NAME, std::uint8_t(slot), nameReply))
@@ -98,8 +97,7 @@ bool ProfilesPage::reload()
         if (pedal < 0 || pedal >= kest::PEDAL_COUNT) {
             // A profile of no pedal (from another tool, an older file or a fault): a
             // used slot all the same, left as it is and listed nowhere.
-            strays.append(slot);
-            strayNames.append(name);
+            strays.append({slot, name});
             continue;
         }
         QComboBox *combo = w.lists[std::size_t(pedal)];
@@ -148,13 +146,21 @@ QString ProfilesPage::unsettledText()
               "plugged in again, its profile table reads otherwise than the unit keeps it.");
 }
 
+QList<int> ProfilesPage::straySlots() const
+{
+    QList<int> slots;
+    for (const Stray &s : strays)
+        slots << s.slot;
+    return slots;
+}
+
 void ProfilesPage::reportStraySlots()
 {
     if (strays.isEmpty())
         return;
     QStringList which;
-    for (int i = 0; i < strays.size(); ++i)
-        which << tr("slot %1 (\"%2\")").arg(strays[i]).arg(strayNames[i]);
+    for (const Stray &s : strays)
+        which << tr("slot %1 (\"%2\")").arg(s.slot).arg(s.name);
     KestMessage::information(
         w.boxParent, tr("Notify"),
         tr("The pedal unit holds a profile that belongs to no pedal in %1. It is left as it "

@@ -59,7 +59,7 @@ public:
     static QString unsettledText();
     /// Slots whose record names no pedal (pedal code outside 1..3), as the last reload
     /// found them: kept as they are, counted as used, shown in no list.
-    const QList<int> &straySlots() const { return strays; }
+    QList<int> straySlots() const;
     /// Tells the user once which slots hold a profile of no pedal and how to clear them.
     void reportStraySlots();
     /// Stores the lists' choice as the unit's active profiles, unless it keeps it already.
@@ -90,8 +90,12 @@ private:
     /// read cut short, when an active word built from them would be made up.
     bool profilesLoaded = false;
     bool unsettled = false; ///< see markUnsettled
-    QList<int> strays; ///< see straySlots
-    QList<QString> strayNames;
+    struct Stray
+    {
+        int slot;
+        QString name;
+    };
+    QList<Stray> strays; ///< see straySlots
     /// Above zero while reload refills the lists. The items that become current on the
     /// way are not a choice: applying each of them would overwrite the word the unit
     /// reports before the reload has read it, and the unit's stored choice would be lost.
