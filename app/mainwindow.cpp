@@ -206,7 +206,7 @@ MainWindow::MainWindow(QWidget *parent)
     };
     updateCheck = new UpdateCheck(firmwareWidgets, *unit, networkManager, updateBaseUrl,
                                   upgradeThread, this);
-    device = new DevicePage(firmwareWidgets, upgradeThread, *updateCheck, this);
+    device = new DevicePage(firmwareWidgets, *unit, upgradeThread, *updateCheck, this);
     // The network replies reach the page through the window's slots; a download the
     // page asks for starts from the event loop, through onNetUpgrade.
     connect(updateCheck, &UpdateCheck::checkStarted, this, [this](QNetworkReply *reply) {
