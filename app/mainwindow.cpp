@@ -8,6 +8,7 @@
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestunit.h"
+#include "keyboardlook.h"
 #include "plugmonitor.h"
 #include "profilefiles.h"
 #include "profilespage.h"
@@ -105,6 +106,11 @@ MainWindow::MainWindow(QWidget *parent)
         combo->setEditable(true);
         combo->lineEdit()->setAlignment(Qt::AlignCenter);
     }
+    // Focus marks and the disabled look; the Tab order comes with the form. Nothing is
+    // focused at the start, so the window first shows as the form draws it: the first Tab
+    // goes to INPUTS.
+    kest::addKeyboardLook(this);
+    ui->centralwidget->setFocus();
 
     connect(ui->pbClose, &QPushButton::clicked, this, &MainWindow::onClose);
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4, ui->pbS5})
