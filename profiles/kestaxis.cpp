@@ -323,8 +323,9 @@ bool KestAxis::pasteCurveOrSayWhy()
     if (pasteCurve(&why))
         return true;
     // A box, not a tooltip: it stays until the user has read it, whatever takes the
-    // focus or the mouse meanwhile.
-    KestMessage::information(this, tr("Notify"), why);
+    // focus or the mouse meanwhile. On the window, as every box: the page's sheet would
+    // reach a box of the editor's.
+    KestMessage::information(window(), tr("Notify"), why);
     return false;
 }
 
