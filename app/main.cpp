@@ -1,7 +1,11 @@
 #include "darklook.h"
+#include "kestdevice.h"
 #include "mainwindow.h"
 
 #include <QApplication>
+
+#include <cstdio>
+#include <cstring>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -17,6 +21,17 @@ int main(int argc, char *argv[])
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
     QApplication app(argc, argv);
+    // --trace FILE: every exchange with the unit is appended to FILE, for a problem report
+    // that can be replayed against the simulated unit.
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--trace") != 0)
+            continue;
+        QString error;
+        if (!kest::deviceTrace(QString::fromLocal8Bit(argv[i + 1]), &error)) {
+            std::fprintf(stderr, "kest-setting: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
     kest::applyDarkLook();
     MainWindow window;
     // Frameless already (the window makes itself so before building its form): the same

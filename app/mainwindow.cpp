@@ -8,6 +8,7 @@
 #include "kestdevice.h"
 #include "kestmessage.h"
 #include "kestunit.h"
+#include "keyboardlook.h"
 #include "plugmonitor.h"
 #include "profilespage.h"
 #include "ui_mainwindow.h"
@@ -42,15 +43,20 @@ const char kNoAccessHint[]
                         "(70-kest-pedals.rules), then unplug the unit and plug it in again. "
                         "More in %1.");
 
-/// The Linux notes as the installed copy has them: beside the program's prefix, or where
-/// the package puts them when this copy was not installed.
-QString linuxNotes()
+/// A document as the installed copy has it: beside the program's prefix, or where the
+/// package puts it when this copy was not installed.
+QString installedDoc(const QString &name)
 {
     const QString installed
         = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                          + QStringLiteral("/../share/doc/kest-setting/linux.md"));
+                          + QStringLiteral("/../share/doc/kest-setting/") + name);
     return QFileInfo::exists(installed) ? installed
-                                        : QStringLiteral("/usr/share/doc/kest-setting/linux.md");
+                                        : QStringLiteral("/usr/share/doc/kest-setting/") + name;
+}
+
+QString linuxNotes()
+{
+    return installedDoc(QStringLiteral("linux.md"));
 }
 
 // Shown in the waiting state when no unit is plugged in.
@@ -104,6 +110,11 @@ MainWindow::MainWindow(QWidget *parent)
         combo->setEditable(true);
         combo->lineEdit()->setAlignment(Qt::AlignCenter);
     }
+    // Focus marks and the disabled look; the Tab order comes with the form. Nothing is
+    // focused at the start, so the window first shows as the form draws it: the first Tab
+    // goes to INPUTS.
+    kest::addKeyboardLook(this);
+    ui->centralwidget->setFocus();
 
     connectForm();
     nameControls();
@@ -202,8 +213,60 @@ void MainWindow::setUpTimers()
     });
 }
 
+std::array<QLabel *, 2> MainWindow::addExplanations()
+{
+    const QString pedals[] = {tr("CLUTCH"), tr("BRAKE"), tr("THROTTLE")};
+    const std::array<KestSlider *, 3> lowHandles {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
+    const std::array<KestSlider *, 3> highHandles {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
+    // More additions that cover nothing of the form: the pedal names above the columns
+    // of INPUTS and CALIBRATION, as PROFILES has them, and what the percent tags are.
+    const QString columnTitle = ui->label_5->styleSheet();
+    const auto addTitle = [&](QWidget *page, const char *name, const QString &text, QRect at) {
+        auto *title = new QLabel(text, page);
+        title->setObjectName(QLatin1String(name));
+        title->setGeometry(at);
+        title->setAlignment(Qt::AlignCenter);
+        title->setStyleSheet(columnTitle);
+        return title;
+    };
+    QLabel *clutchTitles[] = {
+        addTitle(ui->page1, "lbName0", pedals[0], {38, 323, 200, 20}),
+        addTitle(ui->page2, "lbCalName0", pedals[0], {35, 3, 200, 22}),
+    };
+    addTitle(ui->page1, "lbName1", pedals[1], {260, 323, 200, 20});
+    addTitle(ui->page1, "lbName2", pedals[2], {483, 323, 200, 20});
+    addTitle(ui->page2, "lbCalName1", pedals[1], {265, 3, 200, 22});
+    addTitle(ui->page2, "lbCalName2", pedals[2], {495, 3, 200, 22});
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        lowHandles[std::size_t(p)]->setToolTip(
+            tr("%1 low deadzone: the first part of the travel, which counts "
+               "as released. Drag it, or Tab to it and use Left and Right.")
+                .arg(pedals[p]));
+        highHandles[std::size_t(p)]->setToolTip(
+            tr("%1 high deadzone: the last part of the travel, which counts "
+               "as fully pressed. Drag it, or Tab to it and use Left and Right.")
+                .arg(pedals[p]));
+    }
+    // On ABOUT: this program's version beside the unit's, and where help is.
+    auto *programVersion
+        = new QLabel(tr("Program Version:\t") + QLatin1String(KEST_VERSION), ui->page5);
+    programVersion->setObjectName(QStringLiteral("lbProgramVersion"));
+    programVersion->setGeometry(20, 380, 350, 21);
+    programVersion->setFont(ui->lbVersion->font());
+    programVersion->setStyleSheet(ui->lbVersion->styleSheet());
+    auto *report = new QLabel(tr("Report a problem: see \"How to report a problem\" in %1")
+                                  .arg(installedDoc(QStringLiteral("guide.md"))),
+                              ui->page5);
+    report->setObjectName(QStringLiteral("lbReport"));
+    report->setGeometry(20, 262, 711, 18);
+    report->setAlignment(Qt::AlignCenter);
+    report->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
+    return {clutchTitles[0], clutchTitles[1]};
+}
+
 void MainWindow::createPages()
 {
+    const std::array<QLabel *, 2> clutchTitles = addExplanations();
     InputsPage::Widgets inputWidgets {
         {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2},
         {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2},
@@ -212,7 +275,7 @@ void MainWindow::createPages()
         {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2},
         ui->cbClutch,
         {ui->lbAdc0, ui->lbAdcB0, ui->pgAdc0, ui->cbPro0, ui->pgCal0, ui->pbSave0, ui->ctAdc0,
-         ui->pbSavePro0, ui->pbDelPro0, ui->lbDzL0, ui->lbDzR0},
+         ui->pbSavePro0, ui->pbDelPro0, ui->lbDzL0, ui->lbDzR0, clutchTitles[0], clutchTitles[1]},
         {ui->lbMain1, ui->lbMain2},
         this,
     };

@@ -73,6 +73,10 @@ private:
     void nameControls();
     /// The attach retries, the plug-in watch and the frame timer of the live positions.
     void setUpTimers();
+    /// Additions that say what the pages show: the pedal names above the columns, the
+    /// handles' tooltips, ABOUT's program version and report line. Returns the CLUTCH
+    /// column's two names, which hide with the clutch.
+    std::array<QLabel *, 2> addExplanations();
     /// The model and the page controllers over the form's widgets.
     void createPages();
     void showWaiting(const QString &hint);

@@ -2,6 +2,11 @@
 
 #include <hidapi.h>
 
+#include <QFile>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
 #include <mutex>
 #include <string>
 
@@ -18,6 +23,23 @@ std::mutex &deviceMutex()
 hid_device *g_handle = nullptr;
 std::uint64_t g_opening = 0; // counts the successful opens
 std::string g_node; // of g_handle
+
+// The support trace (deviceTrace): written under the device lock, so its lines keep the
+// order in which the exchanges happened.
+std::FILE *g_trace = nullptr;
+std::chrono::steady_clock::time_point g_traceStart;
+
+void traceLocked(const char *kind, const std::uint8_t *data = nullptr, std::size_t length = 0)
+{
+    if (!g_trace)
+        return;
+    const std::chrono::duration<double> since = std::chrono::steady_clock::now() - g_traceStart;
+    std::fprintf(g_trace, "%.6f %s", since.count(), kind);
+    for (std::size_t i = 0; i < length; ++i)
+        std::fprintf(g_trace, " %02x", data[i]);
+    std::fputc('\n', g_trace);
+    std::fflush(g_trace); // a program that ends abruptly still leaves every line
+}
 
 /// The node hidapi opened, as the system names it (hidapi's path). Asks nothing of the
 /// unit.
@@ -38,6 +60,7 @@ void closeLocked()
         hid_close(g_handle);
         g_handle = nullptr;
         g_node.clear();
+        traceLocked("close");
     }
 }
 
@@ -45,7 +68,10 @@ int sendLocked(const Report &report)
 {
     if (!g_handle)
         return -1;
-    return hid_send_feature_report(g_handle, report.data(), report.size());
+    const int sent = hid_send_feature_report(g_handle, report.data(), report.size());
+    if (sent > 0)
+        traceLocked("set", report.data(), report.size());
+    return sent;
 }
 
 bool unitEnumerated()
@@ -63,6 +89,25 @@ void deviceInit()
     hid_init();
 }
 
+bool deviceTrace(const QString &path, QString *error)
+{
+    std::lock_guard<std::mutex> lock(deviceMutex());
+    if (g_trace) {
+        std::fclose(g_trace);
+        g_trace = nullptr;
+    }
+    if (path.isEmpty())
+        return true;
+    g_trace = std::fopen(QFile::encodeName(path).constData(), "a");
+    if (!g_trace) {
+        if (error)
+            *error = path + QStringLiteral(": the trace file cannot be written");
+        return false;
+    }
+    g_traceStart = std::chrono::steady_clock::now();
+    return true;
+}
+
 DeviceOpenResult deviceOpen()
 {
     {
@@ -75,6 +120,7 @@ DeviceOpenResult deviceOpen()
             hid_set_nonblocking(g_handle, 1);
             ++g_opening;
             g_node = nodeOf(g_handle);
+            traceLocked("open");
             return DeviceOpenResult::Opened;
         }
     }
@@ -104,12 +150,13 @@ bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply)
     std::lock_guard<std::mutex> lock(deviceMutex());
     if (!g_handle)
         return false;
-    const Report request = readRequest(code, index);
-    if (hid_send_feature_report(g_handle, request.data(), request.size()) <= 0)
+    if (sendLocked(readRequest(code, index)) <= 0)
         return false; // the unit would answer with its previous reply
     const Report prepared = reply;
     reply[0] = REPORT_ID;
     const int length = hid_get_feature_report(g_handle, reply.data(), reply.size());
+    if (length > 0)
+        traceLocked("get", reply.data(), std::min(std::size_t(length), reply.size()));
     if (!replyMatches(code, index, reply, length)) {
         reply = prepared;
         return false;
@@ -174,7 +221,10 @@ int deviceRead(std::uint8_t *buffer, std::size_t length)
     std::lock_guard<std::mutex> lock(deviceMutex());
     if (!g_handle)
         return DEVICE_NO_HANDLE;
-    return hid_read(g_handle, buffer, length);
+    const int got = hid_read(g_handle, buffer, length);
+    if (got > 0)
+        traceLocked("in", buffer, std::min(std::size_t(got), length));
+    return got;
 }
 
 } // namespace kest

@@ -26,6 +26,14 @@ enum class DeviceOpenResult {
 /// Initialises hidapi. Called once at start-up.
 void deviceInit();
 
+/// From now on writes every exchange with the unit to the file at `path` (appended), one
+/// line each, as the simulated unit writes its trace: seconds since tracing began (six
+/// decimals), the kind ("open", "close", "set" for a report sent, "get" for a reply
+/// read, "in" for an input report), then the bytes in two-digit lower-case hex. Every
+/// line is flushed. Off unless called; an empty path ends tracing. Returns false, with
+/// `error` naming the file, when it cannot be opened.
+bool deviceTrace(const QString &path, QString *error = nullptr);
+
 /// Opens the unit (vendor KEST_VENDOR_ID, product KEST_PRODUCT_ID). A handle that is
 /// still open is closed first.
 DeviceOpenResult deviceOpen();

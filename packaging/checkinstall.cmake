@@ -36,6 +36,7 @@ foreach(prefix /usr /usr/local)
         ${p}/share/applications/com.kestlabs.setting.desktop
         ${p}/share/metainfo/com.kestlabs.setting.metainfo.xml
         ${p}/share/doc/kest-setting/linux.md
+        ${p}/share/doc/kest-setting/guide.md
         ${p}/share/doc/kest-setting/copyright
         ${p}/share/doc/kest-setting/changelog.gz
         ${p}/share/man/man1/kest-setting.1.gz)

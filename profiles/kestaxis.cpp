@@ -1,6 +1,7 @@
 #include "kestaxis.h"
 
 #include "curvetext.h"
+#include "kestmessage.h"
 
 #include <QBrush>
 #include <QClipboard>
@@ -17,7 +18,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
-#include <QToolTip>
 
 #include <cmath>
 
@@ -311,13 +311,22 @@ bool KestAxis::pasteCurve(QString *why)
     const QByteArray pasted = kest::curveFromText(QGuiApplication::clipboard()->text(), &reason);
     if (why)
         *why = reason;
-    if (pasted.isEmpty()) {
-        // Not parented to the editor: the page's dark background would reach the tip.
-        QToolTip::showText(mapToGlobal(QPoint(20, 100)), reason);
+    if (pasted.isEmpty())
         return false;
-    }
     setCurve(pasted);
     return true;
+}
+
+bool KestAxis::pasteCurveOrSayWhy()
+{
+    QString why;
+    if (pasteCurve(&why))
+        return true;
+    // A box, not a tooltip: it stays until the user has read it, whatever takes the
+    // focus or the mouse meanwhile. On the window, as every box: the page's sheet would
+    // reach a box of the editor's.
+    KestMessage::information(window(), tr("Notify"), why);
+    return false;
 }
 
 void KestAxis::setInputPosition(int raw)
@@ -388,6 +397,14 @@ void KestAxis::keyPressEvent(QKeyEvent *event)
     case Qt::Key_PageDown:
         step = -10;
         break;
+    case Qt::Key_F10:
+        // The keyboard's other way to the context menu, beside the Menu key.
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::ShiftModifier) {
+            openMenu(mapToGlobal(menuAnchor()));
+            return;
+        }
+        QWidget::keyPressEvent(event);
+        return;
     default:
         QWidget::keyPressEvent(event);
         return;
@@ -399,7 +416,21 @@ void KestAxis::keyPressEvent(QKeyEvent *event)
     update();
 }
 
+QPoint KestAxis::menuAnchor() const
+{
+    // Beside the chosen point, or the middle one before any was chosen.
+    return (toScreen(points[chosen >= 0 ? chosen : POINT_COUNT / 2]) + QPointF(8, 8)).toPoint();
+}
+
 void KestAxis::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the Menu key the event's position is not where the user looks: the menu opens
+    // at the chosen point, as from Shift+F10.
+    openMenu(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(menuAnchor())
+                                                            : event->globalPos());
+}
+
+void KestAxis::openMenu(const QPoint &globalPos)
 {
     // The menu takes the mouse: the release that would end a drag never arrives here.
     grabbed = -1;
@@ -418,8 +449,8 @@ void KestAxis::contextMenuEvent(QContextMenuEvent *event)
     menu.addAction(tr("S-curve"), this, [this] { applyPreset(SCurve); });
     menu.addSeparator();
     menu.addAction(tr("Copy curve"), this, [this] { copyCurve(); });
-    menu.addAction(tr("Paste curve"), this, [this] { pasteCurve(); });
-    menu.exec(event->globalPos());
+    menu.addAction(tr("Paste curve"), this, [this] { pasteCurveOrSayWhy(); });
+    menu.exec(globalPos);
 }
 
 void KestAxis::focusInEvent(QFocusEvent *event)

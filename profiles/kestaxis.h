@@ -10,8 +10,8 @@
 // On top of the plot, and drawn after it, the editor shows where the pedal is on the
 // curve (a marker fed from the input reports, with an "in -> out %" readout), a ring and
 // the value of the point chosen for the keyboard, and offers presets and copy/paste of a
-// curve as text through its context menu. None of this reaches the unit: the page saves
-// the curve as before.
+// curve as text through its context menu (right button, the Menu key or Shift+F10).
+// None of this reaches the unit: the page saves the curve as before.
 
 #include <QByteArray>
 #include <QPointF>
@@ -51,8 +51,11 @@ public:
     /// Puts the curve on the clipboard as text (see curvetext.h).
     void copyCurve() const;
     /// Takes a curve from the clipboard's text. Text that is no curve changes nothing:
-    /// the reason goes to a tooltip and to `why`, and the result is false.
+    /// the reason goes to `why`, and the result is false.
     bool pasteCurve(QString *why = nullptr);
+    /// "Paste curve" of the context menu: pasteCurve, and for text that is no curve a
+    /// "Notify" box that says why.
+    bool pasteCurveOrSayWhy();
 
     /// The pedal's live position, raw 0..65535, shown as a marker on the curve; a
     /// negative value hides the marker (as before the first input report).
@@ -84,6 +87,10 @@ private:
     static constexpr int POINT_COUNT = 5;
 
     void choose(int index);
+    /// The context menu at a global position; runs until the menu closes.
+    void openMenu(const QPoint &globalPos);
+    /// Where a menu opened from the keyboard appears, in the editor's coordinates.
+    QPoint menuAnchor() const;
     void refreshAccessibleName();
     void paintChoice(QPainter &painter, int index) const;
     void paintMarker(QPainter &painter) const;

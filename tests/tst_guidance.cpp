@@ -2,6 +2,7 @@
 // pedal calibrates, and the dark look of what the form does not paint itself.
 
 #include "darklook.h"
+#include "kestconfig.h"
 #include "windowsupport.h"
 
 #include <QAbstractItemView>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void waitingSaysWhy();
     void calibrationSaysWhatToDo();
     void darkLookLeavesTheFormAsItIs();
+    void pagesNameWhatTheyShow();
 };
 
 void TestGuidance::waitingSaysWhy()
@@ -103,6 +105,34 @@ void TestGuidance::darkLookLeavesTheFormAsItIs()
     QVERIFY(QApplication::palette().color(QPalette::Window).lightness() < 60);
     QApplication::setPalette(old);
     QApplication::setStyle(oldStyleName);
+}
+
+void TestGuidance::pagesNameWhatTheyShow()
+{
+    auto w = openWindow();
+    // Each pedal's name centred over its column, covering nothing of the form.
+    const char *const columns[][2] = {{"lbName%1", "lbAdcB%1"}, {"lbCalName%1", "pbSave%1"}};
+    const QStringList pedals {"CLUTCH", "BRAKE", "THROTTLE"};
+    for (const auto &c : columns)
+        for (int p = 0; p < 3; ++p) {
+            auto *title = child<QLabel>(w.get(), qPrintable(QString::fromLatin1(c[0]).arg(p)));
+            QCOMPARE(title->text(), pedals[p]);
+            QWidget *under = child(w.get(), qPrintable(QString::fromLatin1(c[1]).arg(p)));
+            QVERIFY2(qAbs(title->geometry().center().x() - under->geometry().center().x()) <= 5,
+                     qPrintable(title->objectName()));
+            for (QWidget *other : title->parentWidget()->findChildren<QWidget *>()) {
+                const bool backdrop = other->objectName().startsWith(QLatin1String("lbMain"));
+                QVERIFY2(other == title || backdrop
+                             || !other->geometry().intersects(title->geometry()),
+                         qPrintable(title->objectName() + " covers " + other->objectName()));
+            }
+        }
+    // The percent tags say what they are.
+    QVERIFY(child(w.get(), "lbDzL1")->toolTip().startsWith("BRAKE low deadzone"));
+    QVERIFY(child(w.get(), "lbDzR2")->toolTip().startsWith("THROTTLE high deadzone"));
+    // ABOUT: this program's version, and where to report a problem.
+    QVERIFY(child<QLabel>(w.get(), "lbProgramVersion")->text().endsWith(KEST_VERSION));
+    QVERIFY(child<QLabel>(w.get(), "lbReport")->text().contains("guide.md"));
 }
 
 QTEST_MAIN(TestGuidance)

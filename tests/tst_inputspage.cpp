@@ -133,8 +133,9 @@ void TestInputsPage::clutchSwitch()
     QVERIFY(!box->isChecked());
     QCOMPARE(writes(), QStringList {hexOf(report("02 0c 07 00 00 00 00 ef"))});
     QCOMPARE(kestsim::unit().state().kept.pedalMode, 0u);
-    for (const char *name : {"lbAdc0", "lbAdcB0", "pgAdc0", "cbPro0", "pgCal0", "pbSave0", "ctAdc0",
-                             "pbSavePro0", "pbDelPro0", "lbDzL0", "lbDzR0"})
+    for (const char *name :
+         {"lbAdc0", "lbAdcB0", "pgAdc0", "cbPro0", "pgCal0", "pbSave0", "ctAdc0", "pbSavePro0",
+          "pbDelPro0", "lbDzL0", "lbDzR0", "lbName0", "lbCalName0"})
         QVERIFY2(child(w.get(), name)->isHidden(), name);
     for (const char *name : {"lbMain1", "lbMain2"})
         QCOMPARE(child(w.get(), name)->styleSheet(),

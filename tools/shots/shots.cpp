@@ -1,9 +1,11 @@
 // Takes a screenshot of every page of the window, attached to the simulated unit with
 // a few profiles, for docs/img/:
 //   kest-shots <output folder>
-// and four of tuning: a focused deadzone handle, a curve point moved with the keys, the
-// curve editor's context menu and a refused paste, with the pedals' live markers.
+// then one of the focus mark on the sidebar, and four of tuning: a focused deadzone
+// handle, a curve point moved with the keys, the curve editor's context menu and a
+// refused paste (its box), with the pedals' live markers.
 
+#include "darklook.h"
 #include "kestaxis.h"
 #include "kestslider.h"
 #include "mainwindow.h"
@@ -39,6 +41,7 @@ void key(QWidget *target, int code, Qt::KeyboardModifiers modifiers = Qt::NoModi
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    kest::applyDarkLook(); // as the program has it, for the boxes and menus
     const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
 
     kestsim::UnitState s;
@@ -94,6 +97,12 @@ int main(int argc, char *argv[])
         [&] {
             save("about");
             page(1);
+            // The focus mark, as the first Tabs from the start leave it.
+            window.findChild<QWidget *>(QStringLiteral("pbS2"))->setFocus(Qt::TabFocusReason);
+        },
+        [&] {
+            save("focus");
+            window.findChild<QWidget *>(QStringLiteral("centralwidget"))->setFocus();
         },
         [&] {
             brakeLow->setFocus(Qt::TabFocusReason);
@@ -134,15 +143,29 @@ int main(int argc, char *argv[])
         },
         [&] {
             QApplication::clipboard()->setText(QStringLiteral("kest-curve:10,20,30,40"));
-            brakeCurve->pasteCurve();
+            // The box runs its own event loop; the next step photographs it.
+            QTimer::singleShot(0, brakeCurve, [&] { brakeCurve->pasteCurveOrSayWhy(); });
         },
         [&] {
             QImage shot = window.grab().toImage();
             QPainter painter(&shot);
-            for (QWidget *top : QApplication::topLevelWidgets())
-                if (top->inherits("QTipLabel") && top->isVisible())
-                    painter.drawPixmap(window.mapFromGlobal(top->pos()), top->grab());
+            // The box that says why, centred over the window as the window manager puts it.
+            QWidget *box = QApplication::activeModalWidget();
+            if (box) {
+                // A window's own background is the window system's to paint: filled here,
+                // with the frame a window manager would draw.
+                QPixmap boxShot(box->size());
+                boxShot.fill(box->palette().color(QPalette::Window));
+                box->render(&boxShot);
+                const QRect at = QRect(QPoint(), boxShot.size())
+                                     .translated(shot.rect().center() - boxShot.rect().center());
+                painter.drawPixmap(at, boxShot);
+                painter.setPen(QColor(112, 112, 112));
+                painter.drawRect(at.adjusted(-1, -1, 0, 0));
+            }
             painter.end();
+            if (box)
+                box->close();
             shot.save(out.filePath(QStringLiteral("curve-paste.png")));
         },
     };
