@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "kestdevice.h"
 #include "kestevent.h"
+#include "pedalmath.h"
 #include "plugmonitor.h"
 
 #include <QCoreApplication>
@@ -286,10 +287,12 @@ int runCalibrate(const Invocation &in)
             end(ExitFailed, saved.message);
             return;
         }
-        const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
+        showTravel(true); // the travel saved, not the last one the frame limit let through
+        const std::uint16_t low
+            = kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)]);
         const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
         end(ExitDone,
-            QStringLiteral("%1 calibrated: travel %2 to %3.")
+            QStringLiteral("%1 calibrated: the unit keeps %2 to %3.")
                 .arg(pedalName(pedal))
                 .arg(low)
                 .arg(high));
@@ -315,7 +318,8 @@ int runCalibrate(const Invocation &in)
     if (exitCode == ExitDone) {
         out.line(result);
         return out.done({{QStringLiteral("pedal"), pedalKey(pedal)},
-                         {QStringLiteral("low"), unit.observed()[std::size_t(2 * pedal)]},
+                         {QStringLiteral("low"),
+                          kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)])},
                          {QStringLiteral("high"), unit.observed()[std::size_t(2 * pedal + 1)]},
                          {QStringLiteral("message"), result}});
     }
