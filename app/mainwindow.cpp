@@ -9,7 +9,6 @@
 #include "kestmessage.h"
 #include "kestunit.h"
 #include "plugmonitor.h"
-#include "profilefiles.h"
 #include "profilespage.h"
 #include "ui_mainwindow.h"
 #include "updatecheck.h"
@@ -199,8 +198,8 @@ MainWindow::MainWindow(QWidget *parent)
                                        this},
                                       *unit, this);
     profiles = new ProfilesPage(
-        {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, this);
-    profileFiles = new ProfileFiles(*profiles, this, this);
+        {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, *unit,
+        this);
     const FirmwareWidgets firmwareWidgets {
         ui->pbAutoUpgrade, ui->pgUpgrade, ui->lbUpgrade, ui->lbCurVersion,
         ui->lbCurMd5,      ui->lePath,    ui->page4,     this,
@@ -343,7 +342,7 @@ void MainWindow::detachUnit()
         eventThread.wait();
     }
     kest::deviceClose();
-    profiles->forget();
+    unit->forgetProfiles();
 }
 
 bool MainWindow::readUnitState()
@@ -356,7 +355,7 @@ bool MainWindow::readUnitState()
     // The pictures follow the clutch after the attach, before the INPUTS page shows: a
     // picture switch decodes 2303 x 1479 pixels, which neither the unit's exchanges nor
     // the window's first frame need wait for.
-    if (!inputs->readClutchMode() || !profiles->reload() || !inputs->loadDeadzones())
+    if (!inputs->readClutchMode() || !unit->readProfiles() || !inputs->loadDeadzones())
         return false;
     QTimer::singleShot(0, inputs, &InputsPage::updateClutchVisibility);
     return true;
@@ -385,21 +384,10 @@ void MainWindow::onClose()
             tr("The firmware update is still running. Please wait until it is finished."));
         return;
     }
-    // Lists that a failed read cut short would store a made-up choice: they are read
-    // again first.
-    if (kest::deviceIsOpen() && !(profiles->ensureLoaded() && profiles->syncActiveProfile()))
-        KestMessage::critical(
-            this, tr("Error"),
-            profiles->isUnsettled()
-                ? tr("The choice of active profiles was not stored; the pedal unit keeps the "
-                     "choice it had.")
-                    + QLatin1Char(' ') + ProfilesPage::unsettledText()
-                : profiles->loaded()
-                ? tr("The choice of active profiles was not stored: the pedal unit did "
-                     "not answer. It keeps the choice it had.")
-                : tr("The choice of active profiles was not stored: the profile lists "
-                     "could not be read from the pedal unit. It keeps the choice it "
-                     "had."));
+    // The choice of active profiles is stored as the window closes.
+    const kest::Outcome stored = unit->storeActiveProfiles();
+    if (!stored.done())
+        KestMessage::critical(this, tr("Error"), stored.message);
     closing = true;
     retryTimer.stop();
     eventThread.requestInterruption();
@@ -504,12 +492,12 @@ void MainWindow::onProfileChanged()
 
 void MainWindow::onProfileExport()
 {
-    profileFiles->exportTable();
+    profiles->exportTable();
 }
 
 void MainWindow::onProfileImport()
 {
-    profileFiles->importTable();
+    profiles->importTable();
 }
 
 void MainWindow::onCalibrateSave()

@@ -15,7 +15,6 @@ class CalibrationPage;
 class DevicePage;
 class InputsPage;
 class PlugMonitor;
-class ProfileFiles;
 class ProfilesPage;
 class UpdateCheck;
 namespace kest {
@@ -28,7 +27,7 @@ QT_END_NAMESPACE
 
 /// The program's only window: attaches to the pedal unit, switches pages and closes. Each
 /// page's state and logic live in a controller of its own (InputsPage, CalibrationPage,
-/// ProfilesPage with ProfileFiles, DevicePage with UpdateCheck); the window's slots hand
+/// ProfilesPage, DevicePage with UpdateCheck); the window's slots hand
 /// the form's signals on to them.
 class MainWindow : public QMainWindow
 {
@@ -107,7 +106,6 @@ private:
     InputsPage *inputs = nullptr;
     CalibrationPage *calibration = nullptr;
     ProfilesPage *profiles = nullptr;
-    ProfileFiles *profileFiles = nullptr;
     UpdateCheck *updateCheck = nullptr;
     DevicePage *device = nullptr;
 };

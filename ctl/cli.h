@@ -5,6 +5,7 @@
 
 #include "kestunit.h"
 
+#include <QJsonArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -107,6 +108,11 @@ private:
     bool drawn = false;
     QString last;
 };
+
+// The profile table as info and profile list show it: slot order, the active ones marked.
+QJsonArray profileTable(const kest::KestUnit &unit);
+QJsonObject activeProfiles(const kest::KestUnit &unit);
+void printProfileTable(const Output &out, const kest::KestUnit &unit, const QString &indent);
 
 // The commands: each returns its exit code.
 int runInfo(const Invocation &in);

@@ -1,8 +1,8 @@
-// profile list | apply | save | remove | export | import.
+// profile list | apply | save | remove | export | import, on the unit model's profile
+// table: the PROFILES page's operations without its lists.
 
 #include "cli.h"
 #include "profileini.h"
-#include "unitprofiles.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -15,59 +15,118 @@ const char kUsage[] = "usage: kestctl profile list | apply NAME [--pedal P] | sa
                       "--curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | "
                       "import FILE";
 
-/// The five curve points of --curve, each 0 to 100; empty with `why` set when wrong.
-QByteArray parseCurve(const QString &text, QString &why)
+/// The five curve points of --curve, each 0 to 100; empty when it is not that.
+QByteArray parseCurve(const QString &text)
 {
-    const QStringList parts = text.split(QLatin1Char(','));
     QByteArray curve;
-    for (const QString &part : parts) {
+    for (const QString &part : text.split(QLatin1Char(','))) {
         bool ok = false;
         const int v = part.trimmed().toInt(&ok);
-        if (!ok || v < 0 || v > 100) {
-            why = QStringLiteral("--curve takes five points from 0 to 100, as 17,33,50,67,83");
+        if (!ok || v < 0 || v > 100)
             return {};
-        }
         curve.append(char(v));
     }
-    if (curve.size() != kest::CURVE_POINT_COUNT) {
-        why = QStringLiteral("--curve takes five points from 0 to 100, as 17,33,50,67,83");
-        return {};
+    return curve.size() == kest::CURVE_POINT_COUNT ? curve : QByteArray();
+}
+
+QString curveText(const kest::SlotRecord &record)
+{
+    QStringList points;
+    for (std::uint8_t c : record.curve)
+        points << QString::number(c);
+    return points.join(QLatin1Char(','));
+}
+
+/// Every profile in slot order, with whether it is its pedal's choice.
+template<typename Each> void forEachProfile(const kest::KestUnit &unit, Each each)
+{
+    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot) {
+        const kest::UnitProfile *profile = unit.profileOfSlot(slot);
+        if (!profile)
+            continue;
+        const int pedal = profile->record.pedal();
+        const int chosen = unit.currentProfile(pedal);
+        each(*profile, pedal, chosen >= 0 && unit.profiles(pedal)[chosen].slot() == slot);
     }
-    return curve;
 }
 
-QJsonObject profileObject(const ProfileSlot &s, bool active)
+struct Found
 {
-    QJsonArray curve;
-    for (char c : s.curve())
-        curve.append(int(std::uint8_t(c)));
-    return {{QStringLiteral("slot"), s.slot},
-            {QStringLiteral("pedal"), pedalKey(s.pedal())},
-            {QStringLiteral("name"), s.name},
-            {QStringLiteral("curve"), curve},
-            {QStringLiteral("active"), active}};
-}
+    int pedal = -1;
+    QString name;
+};
 
-/// The one profile called `name` (of --pedal, if given), or the command's end.
-const ProfileSlot *findOne(const Output &out, const UnitProfiles &profiles, const QString &name,
-                           int pedal, int &exitCode)
+/// The pedal of the one profile called `name` (of --pedal, if given), or the command's
+/// end in `exitCode`.
+Found findOne(const Output &out, const kest::KestUnit &unit, const QString &name, int pedal,
+              int &exitCode)
 {
-    const QList<const ProfileSlot *> found = profiles.named(name, pedal);
-    if (found.size() == 1)
-        return found.first();
+    QList<int> pedals;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        if ((pedal < 0 || p == pedal) && unit.profileIndexOfName(p, name) >= 0)
+            pedals << p;
+    if (pedals.size() == 1)
+        return {pedals.first(), name};
     exitCode = out.fail(
         ExitRefused,
-        found.isEmpty()
+        pedals.isEmpty()
             ? QStringLiteral("no profile called \"%1\"%2 (kestctl profile list)")
                   .arg(name,
                        pedal < 0 ? QString() : QStringLiteral(" for the %1").arg(pedalName(pedal)))
-            : QStringLiteral("more than one pedal has a profile called \"%1\": "
-                             "name one with --pedal")
+            : QStringLiteral("more than one pedal has a profile called \"%1\": name one with "
+                             "--pedal")
                   .arg(name));
-    return nullptr;
+    return {};
 }
 
 } // namespace
+
+QJsonArray profileTable(const kest::KestUnit &unit)
+{
+    QJsonArray table;
+    forEachProfile(unit, [&](const kest::UnitProfile &profile, int pedal, bool active) {
+        QJsonArray curve;
+        for (std::uint8_t c : profile.record.curve)
+            curve.append(int(c));
+        table.append(QJsonObject {{QStringLiteral("slot"), profile.slot()},
+                                  {QStringLiteral("pedal"), pedalKey(pedal)},
+                                  {QStringLiteral("name"), profile.name},
+                                  {QStringLiteral("curve"), curve},
+                                  {QStringLiteral("active"), active}});
+    });
+    return table;
+}
+
+QJsonObject activeProfiles(const kest::KestUnit &unit)
+{
+    QJsonObject active;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const int i = unit.currentProfile(p);
+        active.insert(
+            pedalKey(p),
+            i < 0 ? QJsonValue()
+                  : QJsonValue(QJsonObject {{QStringLiteral("slot"), unit.profiles(p)[i].slot()},
+                                            {QStringLiteral("name"), unit.profiles(p)[i].name}}));
+    }
+    return active;
+}
+
+void printProfileTable(const Output &out, const kest::KestUnit &unit, const QString &indent)
+{
+    bool any = false;
+    forEachProfile(unit, [&](const kest::UnitProfile &profile, int pedal, bool active) {
+        any = true;
+        out.line(indent
+                 + QStringLiteral("%1 %2 %3 %4 %5")
+                       .arg(active ? QLatin1Char('*') : QLatin1Char(' '))
+                       .arg(profile.slot(), 2)
+                       .arg(pedalName(pedal).leftJustified(9))
+                       .arg(profile.name.leftJustified(17))
+                       .arg(curveText(profile.record)));
+    });
+    if (!any)
+        out.line(indent + QStringLiteral("(none)"));
+}
 
 int runProfile(const Invocation &in)
 {
@@ -93,15 +152,17 @@ int runProfile(const Invocation &in)
     }
     QByteArray curve;
     if (what == QLatin1String("save")) {
-        QString why;
-        if (in.curve.isEmpty())
-            return out.fail(ExitRefused, QStringLiteral("save needs --curve C1,C2,C3,C4,C5"));
-        curve = parseCurve(in.curve, why);
+        curve = parseCurve(in.curve);
         if (curve.isEmpty())
-            return out.fail(ExitRefused, why);
-        const QString problem = UnitProfiles::nameProblem(in.words.at(3));
-        if (!problem.isEmpty())
-            return out.fail(ExitRefused, problem);
+            return out.fail(ExitRefused,
+                            QStringLiteral("save needs --curve with five points from 0 to 100, "
+                                           "as 17,33,50,67,83"));
+        // The model checks a name before any exchange; asked while no unit is open it
+        // sends nothing, so a name it refuses is refused here without a word to the unit.
+        kest::KestUnit check;
+        const kest::Outcome named = check.saveProfile(pedal, in.words.at(3), curve);
+        if (named.status == kest::Outcome::Refused)
+            return out.fail(ExitRefused, named.message);
     }
     if (what == QLatin1String("export")) {
         // A file of the user's is replaced only when asked to.
@@ -111,8 +172,8 @@ int runProfile(const Invocation &in)
                             QStringLiteral("%1 exists: add --yes to replace it").arg(target));
     }
     if (what == QLatin1String("import")) {
-        // The whole file is checked before the unit is opened; the import reads it again,
-        // and checks it again, as the window does.
+        // The whole file is checked before the unit is opened (and again by the import,
+        // which reads it once more).
         const QString path = in.words.at(2);
         kest::ProfileTable table;
         QString problem;
@@ -125,63 +186,55 @@ int runProfile(const Invocation &in)
 
     if (const auto ended = attachOrFail(out))
         return *ended;
-    UnitProfiles profiles;
-    if (!profiles.read())
+    kest::KestUnit unit;
+    if (!unit.readProfiles())
         return out.fail(ExitFailed,
                         QStringLiteral("The profile lists could not be read from the "
                                        "pedal unit. It keeps the profiles it had."));
 
     if (what == QLatin1String("list")) {
-        QJsonArray list;
-        for (const ProfileSlot &s : profiles.profiles()) {
-            const ProfileSlot *chosen = profiles.active(s.pedal());
-            const bool active = chosen && chosen->slot == s.slot;
-            list.append(profileObject(s, active));
-            QStringList points;
-            for (char c : s.curve())
-                points << QString::number(std::uint8_t(c));
-            out.line(QStringLiteral("%1 %2 %3 %4 %5")
-                         .arg(active ? QLatin1Char('*') : QLatin1Char(' '))
-                         .arg(s.slot, 2)
-                         .arg(pedalName(s.pedal()).leftJustified(9))
-                         .arg(s.name.leftJustified(17))
-                         .arg(points.join(QLatin1Char(','))));
-        }
-        return out.done({{QStringLiteral("profiles"), list},
-                         {QStringLiteral("activeStored"), profiles.choiceStored()}});
+        printProfileTable(out, unit, QString());
+        return out.done({{QStringLiteral("profiles"), profileTable(unit)}});
     }
     if (what == QLatin1String("apply")) {
         int code = ExitDone;
-        const ProfileSlot *s = findOne(out, profiles, in.words.at(2), pedal, code);
-        if (!s)
+        const Found found = findOne(out, unit, in.words.at(2), pedal, code);
+        if (found.pedal < 0)
             return code;
-        const ProfileSlot chosen = *s;
-        return outcomeExit(out, profiles.apply(chosen),
+        // The window's choice in the pedal's list, then the store its close makes.
+        kest::Outcome applied
+            = unit.chooseProfile(found.pedal, unit.profileIndexOfName(found.pedal, found.name));
+        if (applied.done())
+            applied = unit.storeActiveProfiles();
+        return outcomeExit(out, applied,
                            QStringLiteral("%1: \"%2\" is the active profile.")
-                               .arg(pedalName(chosen.pedal()), chosen.name));
+                               .arg(pedalName(found.pedal), found.name));
     }
     if (what == QLatin1String("remove")) {
         int code = ExitDone;
-        const ProfileSlot *s = findOne(out, profiles, in.words.at(2), pedal, code);
-        if (!s)
+        const Found found = findOne(out, unit, in.words.at(2), pedal, code);
+        if (found.pedal < 0)
             return code;
-        const ProfileSlot doomed = *s;
         return outcomeExit(
-            out, profiles.remove(doomed),
-            QStringLiteral("%1: \"%2\" was removed.").arg(pedalName(doomed.pedal()), doomed.name));
+            out, unit.removeProfile(found.pedal, found.name),
+            QStringLiteral("%1: \"%2\" was removed.").arg(pedalName(found.pedal), found.name));
     }
     if (what == QLatin1String("save")) {
         const QString name = in.words.at(3);
-        return outcomeExit(out, profiles.save(pedal, name, curve),
+        return outcomeExit(out, unit.saveProfile(pedal, name, curve),
                            QStringLiteral("%1: \"%2\" is saved and is the active profile.")
                                .arg(pedalName(pedal), name));
     }
     if (what == QLatin1String("export")) {
-        QString written;
-        const kest::Outcome exported = profiles.exportTo(in.words.at(2), &written);
-        return outcomeExit(out, exported, QStringLiteral("Profiles written to %1.").arg(written));
+        const QString target = kest::profileExportName(in.words.at(2));
+        const kest::Outcome exported = unit.exportProfiles(in.words.at(2));
+        // Done with a note: some slots were left out, and the note says which.
+        if (exported.done() && !exported.message.isEmpty())
+            Output::message(exported.message);
+        return outcomeExit(out, exported.done() ? kest::Outcome::ok() : exported,
+                           QStringLiteral("Profiles written to %1.").arg(target));
     }
-    return outcomeExit(out, profiles.importFrom(in.words.at(2)),
+    return outcomeExit(out, unit.importProfiles(in.words.at(2)),
                        QStringLiteral("Profiles imported from %1.").arg(in.words.at(2)));
 }
 

@@ -5,7 +5,6 @@
 #include "cli.h"
 #include "kestdevice.h"
 #include "pedalmath.h"
-#include "unitprofiles.h"
 
 #include <QJsonArray>
 
@@ -18,22 +17,6 @@ namespace {
 int percentOfTravel(std::uint16_t raw)
 {
     return int(raw * 100.0 / kest::RAW_MAX + 0.5);
-}
-
-QString curveText(const QByteArray &curve)
-{
-    QStringList points;
-    for (char c : curve)
-        points << QString::number(std::uint8_t(c));
-    return points.join(QLatin1Char(','));
-}
-
-QJsonArray curveArray(const QByteArray &curve)
-{
-    QJsonArray points;
-    for (char c : curve)
-        points.append(int(std::uint8_t(c)));
-    return points;
 }
 
 /// A read the answer needs went unanswered: the unit was left as it was.
@@ -77,10 +60,9 @@ int runInfo(const Invocation &in)
         return *ended;
     kest::KestUnit unit;
     kest::Report calibration {};
-    UnitProfiles profiles;
     if (!unit.readVersion() || !unit.readClutchMode()
         || !kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_CALIBRATION, calibration)
-        || !unit.readDeadzones() || !profiles.read())
+        || !unit.readDeadzones() || !unit.readProfiles())
         return readFailed(out);
     const kest::Report &deadzones = unit.deadzones();
 
@@ -98,28 +80,12 @@ int runInfo(const Invocation &in)
             {QStringLiteral("deadzone"), deadzoneObject(deadzones, p)},
         });
     }
-    QJsonArray table;
-    for (const ProfileSlot &s : profiles.profiles())
-        table.append(QJsonObject {{QStringLiteral("slot"), s.slot},
-                                  {QStringLiteral("pedal"), pedalKey(s.pedal())},
-                                  {QStringLiteral("name"), s.name},
-                                  {QStringLiteral("curve"), curveArray(s.curve())}});
-    QJsonObject active;
-    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        const ProfileSlot *s = profiles.active(p);
-        active.insert(pedalKey(p),
-                      s ? QJsonValue(QJsonObject {{QStringLiteral("slot"), s->slot},
-                                                  {QStringLiteral("name"), s->name}})
-                        : QJsonValue());
-    }
-
     if (out.isJson())
         return out.done({{QStringLiteral("firmware"), unit.firmwareVersion()},
                          {QStringLiteral("clutch"), unit.clutchEnabled()},
                          {QStringLiteral("pedals"), pedals},
-                         {QStringLiteral("profiles"), table},
-                         {QStringLiteral("active"), active},
-                         {QStringLiteral("activeStored"), profiles.choiceStored()}});
+                         {QStringLiteral("profiles"), profileTable(unit)},
+                         {QStringLiteral("active"), activeProfiles(unit)}});
 
     out.line(QStringLiteral("Firmware version: %1").arg(unit.firmwareVersion()));
     out.line(QStringLiteral("Clutch pedal:     %1")
@@ -140,26 +106,15 @@ int runInfo(const Invocation &in)
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         out.line(QStringLiteral("  ") + deadzoneText(deadzones, p));
     out.line(QString());
-    out.line(QStringLiteral("Profiles"));
-    if (profiles.profiles().isEmpty())
-        out.line(QStringLiteral("  (none)"));
-    for (const ProfileSlot &s : profiles.profiles()) {
-        const ProfileSlot *chosen = profiles.active(s.pedal());
-        out.line(QStringLiteral("  %1 %2 %3 %4 %5")
-                     .arg(chosen && chosen->slot == s.slot ? QLatin1Char('*') : QLatin1Char(' '))
-                     .arg(s.slot, 2)
-                     .arg(pedalName(s.pedal()).leftJustified(9))
-                     .arg(s.name.leftJustified(17))
-                     .arg(curveText(s.curve())));
-    }
-    out.line(QStringLiteral("Active profiles%1")
-                 .arg(profiles.choiceStored() ? QString()
-                                              : QStringLiteral(" (not stored on the unit)")));
+    out.line(QStringLiteral("Profiles (* active)"));
+    printProfileTable(out, unit, QStringLiteral("  "));
+    out.line(QStringLiteral("Active profiles"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        const ProfileSlot *s = profiles.active(p);
+        const int i = unit.currentProfile(p);
+        const kest::UnitProfile *s = i >= 0 ? &unit.profiles(p)[i] : nullptr;
         out.line(QStringLiteral("  %1 %2")
                      .arg(pedalName(p).leftJustified(9))
-                     .arg(s ? QStringLiteral("%1 (slot %2)").arg(s->name).arg(s->slot)
+                     .arg(s ? QStringLiteral("%1 (slot %2)").arg(s->name).arg(s->slot())
                             : QStringLiteral("-")));
     }
     return ExitDone;

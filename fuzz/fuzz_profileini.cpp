@@ -54,7 +54,7 @@ QMap<QString, QByteArray> byKey(const kest::ProfileTable &t)
 {
     QMap<QString, QByteArray> out;
     for (const kest::ProfileEntry &p : t.profiles)
-        out.insert(kest::profileKey(std::uint8_t(p.record[0]), p.name), p.record);
+        out.insert(kest::profileKey(p.record.slot, p.name), p.record.bytes());
     return out;
 }
 
@@ -106,15 +106,15 @@ void checkTaken(const kest::ProfileTable &table)
     fuzz::check(table.profiles.size() <= 16, "at most 16 profiles");
     QSet<int> slots;
     for (const kest::ProfileEntry &p : table.profiles) {
-        fuzz::check(p.record.size() == 7, "records have seven bytes");
-        fuzz::check(kest::profileRecordValid(p.record),
+        fuzz::check(p.record.bytes().size() == 7, "records have seven bytes");
+        fuzz::check(kest::profileRecordValid(p.record.bytes()),
                     "records name a slot and a pedal, and hold curve points 0..100");
-        for (int i = 2; i < 7; ++i)
-            fuzz::check(std::uint8_t(p.record[i]) <= 100, "curve points are 0..100");
+        for (std::uint8_t point : p.record.curve)
+            fuzz::check(point <= 100, "curve points are 0..100");
         fuzz::check(kest::profileNameValid(p.name), "names come back from the unit");
         fuzz::check(kest::profileNameIsText(p.name), "names are text");
-        fuzz::check(!slots.contains(std::uint8_t(p.record[0])), "one profile per slot");
-        slots.insert(std::uint8_t(p.record[0]));
+        fuzz::check(!slots.contains(p.record.slot), "one profile per slot");
+        slots.insert(p.record.slot);
     }
 }
 
@@ -127,7 +127,7 @@ void checkRoundTrip(const kest::ProfileTable &table)
     for (auto it = profiles.cbegin(); it != profiles.cend(); ++it) {
         const QString name = kest::profileKeyName(it.key());
         withSlash = withSlash || name.contains(QLatin1Char('/'));
-        exported.profiles.append({name, it.value()});
+        exported.profiles.append({name, kest::SlotRecord::fromBytes(it.value())});
     }
     const QByteArray text = kest::profileFileText(exported);
     kest::ProfileTable again;

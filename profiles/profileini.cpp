@@ -207,22 +207,23 @@ QString recordProblem(const QString &key, const QByteArray &record)
 {
     if (record.size() < SLOT_RECORD_SIZE)
         return tr("Key \"%1\": the value is no profile record of 7 bytes.").arg(shownKey(key));
-    const int slot = std::uint8_t(record[0]);
+    const SlotRecord r = SlotRecord::fromBytes(record);
+    const int slot = r.slot;
     if (slot >= PROFILE_SLOT_COUNT)
         return tr("Key \"%1\": slot %2 does not exist; the slots are 0 to 15.")
             .arg(shownKey(key))
             .arg(slot);
-    const int pedal = std::uint8_t(record[1]);
-    if (pedal < 1 || pedal > PEDAL_COUNT)
+    const int pedal = r.pedalCode;
+    if (r.pedal() < 0)
         return tr("Key \"%1\": pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).")
             .arg(shownKey(key))
             .arg(pedal);
-    for (int i = 2; i < SLOT_RECORD_SIZE; ++i) {
-        const int point = std::uint8_t(record[i]);
+    for (int i = 0; i < CURVE_POINT_COUNT; ++i) {
+        const int point = r.curve[std::size_t(i)];
         if (point > kCurvePointMax)
             return tr("Key \"%1\": curve point %2 is %3; curve points are 0 to 100.")
                 .arg(shownKey(key))
-                .arg(i - 1)
+                .arg(i + 1)
                 .arg(point);
     }
     return QString();
@@ -730,7 +731,8 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
             why = nameProblem(l.key, name);
         if (!why.isEmpty())
             return refuse(problem, why);
-        const int slot = std::uint8_t(record[0]);
+        const SlotRecord parsed = SlotRecord::fromBytes(record);
+        const int slot = parsed.slot;
         const auto other = keyOfSlot.constFind(slot);
         if (other != keyOfSlot.cend())
             return refuse(problem,
@@ -739,7 +741,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
                               .arg(shownKey(*other), shownKey(l.key))
                               .arg(slot));
         keyOfSlot.insert(slot, l.key);
-        byKey.append({l.key, {name, record.left(SLOT_RECORD_SIZE)}});
+        byKey.append({l.key, {name, parsed}});
     }
     // In the order of the keys, whatever the file's order, as QSettings hands them back.
     std::sort(byKey.begin(), byKey.end(),
@@ -778,8 +780,9 @@ QByteArray profileFileText(const ProfileTable &table)
     // The order QSettings writes a fresh file in: by key, UTF-16 unit by unit.
     QList<std::pair<QString, QString>> entries;
     for (const ProfileEntry &p : table.profiles)
-        entries.append({profileKey(p.record.isEmpty() ? 0 : std::uint8_t(p.record[0]), p.name),
-                        QLatin1String("@ByteArray(") + QLatin1String(p.record) + QLatin1Char(')')});
+        entries.append(
+            {profileKey(p.record.slot, p.name),
+             QLatin1String("@ByteArray(") + QLatin1String(p.record.bytes()) + QLatin1Char(')')});
     entries.append({profileIndexKey(), QString::number(table.index)});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const auto &a, const auto &b) { return a.first < b.first; });

@@ -9,6 +9,8 @@
 // ACTIVE_PROFILE_MARK in its top byte; every other key is a slot number as two digits
 // followed by the profile name, and holds the profile's seven-byte slot record.
 
+#include "profileslots.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -97,7 +99,7 @@ QString profileExportName(const QString &chosen);
 struct ProfileEntry
 {
     QString name;
-    QByteArray record; ///< slot, pedal code, five curve bytes
+    SlotRecord record;
 };
 
 struct ProfileTable

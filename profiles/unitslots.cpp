@@ -31,27 +31,23 @@ int findFreeSlot()
     return -1;
 }
 
-bool writeProfileSlot(int slot, const QString &name, const QByteArray &record, bool *unsettled)
+bool writeProfileSlot(int slot, const QString &name, const SlotRecord &record, bool *unsettled)
 {
     Report nameReply {};
     Report reply {};
     if (!deviceQuery(CMD_PROFILE_NAME, std::uint8_t(slot), nameReply)
         || !deviceQuery(CMD_PROFILE_CURVE, std::uint8_t(slot), reply))
         return false;
-    const QByteArray storedRecord(reinterpret_cast<const char *>(reply.data() + 2),
-                                  SLOT_RECORD_SIZE);
     // The record of another slot answering this read differs from a new record in its
     // first byte, the slot, so the write goes out as it must; it can equal only a clear's
     // seven zeros, and then the name, read as it is, still tells a used slot.
-    if (slotName(nameReply) == name && storedRecord == record.left(SLOT_RECORD_SIZE))
+    if (slotName(nameReply) == name && SlotRecord::fromReply(reply) == record)
         return true;
     // The committed curve write keeps the name written before it: without that name it
     // would keep the old one with the new record.
     if (!deviceWrite(profileNameWrite(std::uint8_t(slot), name.toLocal8Bit())))
         return false;
-    if (deviceWrite(profileCurveWrite(std::uint8_t(slot),
-                                      std::uint8_t(record.size() > 1 ? record[1] : 0),
-                                      record.mid(2, CURVE_POINT_COUNT))))
+    if (deviceWrite(profileCurveWrite(std::uint8_t(slot), record.pedalCode, record.curveBytes())))
         return true;
     // The new name is in effect over the old record: put the old name back, so that the
     // slot does not read as a profile of no pedal until the unit restarts. Back as the
@@ -68,7 +64,7 @@ bool writeProfileSlot(int slot, const QString &name, const QByteArray &record, b
 
 bool clearProfileSlot(int slot, bool *unsettled)
 {
-    return writeProfileSlot(slot, QString(), QByteArray(SLOT_RECORD_SIZE, 0), unsettled);
+    return writeProfileSlot(slot, QString(), SlotRecord {}, unsettled);
 }
 
 } // namespace kest

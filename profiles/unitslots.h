@@ -4,6 +4,7 @@
 // every exchange it needed worked.
 
 #include "kestreport.h"
+#include "profileslots.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +23,7 @@ int findFreeSlot();
 /// A curve write lost after its name went out writes the old name back; when that is lost
 /// too, the unit has a name in effect that it does not keep, and `unsettled` (if given)
 /// is set: until the unit restarts its slot table reads otherwise than it is kept.
-bool writeProfileSlot(int slot, const QString &name, const QByteArray &record,
+bool writeProfileSlot(int slot, const QString &name, const SlotRecord &record,
                       bool *unsettled = nullptr);
 /// Marks a slot free: no name, a record of zeros.
 bool clearProfileSlot(int slot, bool *unsettled = nullptr);

@@ -187,23 +187,25 @@ void TestPages::profilesSaveAndRefuse()
         widgets.editors[p] = new KestAxis(&page);
     }
     widgets.boxParent = &page;
-    ProfilesPage profiles(widgets);
+    kest::KestUnit unit;
+    ProfilesPage profiles(widgets, unit);
     DialogCatcher dialogs;
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
 
-    QVERIFY(profiles.reload());
-    QVERIFY(profiles.loaded());
+    QVERIFY(unit.readProfiles());
+    QVERIFY(unit.profilesLoaded());
     QCOMPARE(widgets.lists[1]->count(), 2);
     QCOMPARE(widgets.lists[1]->currentText(), QStringLiteral("Brake A"));
-    QCOMPARE(profiles.activeProfileWord(true), 0xEF020100u);
+    QCOMPARE(unit.activeProfileWord(true), 0xEF020100u);
 
     // A new BRAKE profile whose curve write is lost: nothing is claimed, and the slot the
     // save chose keeps no name of it.
     const auto before = kestsim::unit().state().kept.slots;
     widgets.lists[1]->setEditText(QStringLiteral("Brake C"));
     widgets.editors[1]->setCurve(QByteArray("\x05\x0a\x14\x28\x50", 5));
-    // five name reads find slot 4 free; its name and curve are read, its name goes out
-    kestsim::faults().failNextSends(1, 8);
+    // five name reads find slot 4 free; the new profile goes into effect as the choice;
+    // the slot's name and curve are read, its name goes out
+    kestsim::faults().failNextSends(1, 9);
     profiles.save(1);
     QCOMPARE(dialogs.requests.size(), std::size_t(1));
     QCOMPARE(dialogs.requests[0].title, QStringLiteral("Error"));
@@ -213,7 +215,7 @@ void TestPages::profilesSaveAndRefuse()
     QVERIFY(wire("set").contains(
         hexOf(report("02 03 04 ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff ff"))));
     QVERIFY(kestsim::unit().inEffect().slots[4].isFree());
-    QVERIFY(profiles.loaded());
+    QVERIFY(unit.profilesLoaded());
 
     widgets.lists[1]->setEditText(QStringLiteral("Brake C"));
     widgets.editors[1]->setCurve(QByteArray("\x05\x0a\x14\x28\x50", 5));

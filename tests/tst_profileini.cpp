@@ -46,16 +46,21 @@ QByteArray record(std::initializer_list<int> bytes)
     return r;
 }
 
+kest::SlotRecord slotRecord(std::initializer_list<int> bytes)
+{
+    return kest::SlotRecord::fromBytes(record(bytes));
+}
+
 /// The table behind tests/data/profiles-export.ini.
 ProfileTable exportedTable()
 {
     ProfileTable t;
     t.profiles = {
-        {QStringLiteral("Ölé"), record({0, 1, 0, 25, 50, 75, 100})},
-        {QStringLiteral("DEFAULT"), record({3, 2, 10, 20, 30, 40, 50})},
-        {QStringLiteral("soft brake"), record({4, 2, 5, 10, 20, 40, 80})},
-        {QStringLiteral("x=y;z"), record({9, 3, 0xFF, 0, 100, 0x80, 0x7F})},
-        {QStringLiteral("5050"), record({12, 3, 50, 50, 50, 50, 50})},
+        {QStringLiteral("Ölé"), slotRecord({0, 1, 0, 25, 50, 75, 100})},
+        {QStringLiteral("DEFAULT"), slotRecord({3, 2, 10, 20, 30, 40, 50})},
+        {QStringLiteral("soft brake"), slotRecord({4, 2, 5, 10, 20, 40, 80})},
+        {QStringLiteral("x=y;z"), slotRecord({9, 3, 0xFF, 0, 100, 0x80, 0x7F})},
+        {QStringLiteral("5050"), slotRecord({12, 3, 50, 50, 50, 50, 50})},
     };
     t.index = 0xEF0C0400;
     return t;
@@ -65,7 +70,7 @@ QString describe(const ProfileTable &t)
 {
     QStringList out {QString::asprintf("INDEX %08x", t.index)};
     for (const ProfileEntry &p : t.profiles)
-        out << QLatin1Char('"') + p.name + QStringLiteral("\" ") + p.record.toHex(' ');
+        out << QLatin1Char('"') + p.name + QStringLiteral("\" ") + p.record.bytes().toHex(' ');
     return out.join(QStringLiteral("; "));
 }
 
@@ -359,24 +364,24 @@ void TestProfileIni::readsFixtures_data()
         t.profiles = profiles;
         return t;
     };
-    const QByteArray linear = record({0, 1, 17, 33, 50, 67, 83});
-    const QByteArray brake = record({5, 2, 5, 10, 20, 40, 80});
+    const kest::SlotRecord linear = slotRecord({0, 1, 17, 33, 50, 67, 83});
+    const kest::SlotRecord brake = slotRecord({5, 2, 5, 10, 20, 40, 80});
     const ProfileEntry clutch {"Clutch", linear};
 
     // files that are taken, hand-made ones among them; QSettings hands keys back sorted
     QTest::newRow("valid") << "import-valid.ini"
                            << table(0xEF090C05,
-                                    {{"Clutch Soft", record({0, 1, 0, 25, 50, 75, 100})},
-                                     {"DEFAULT", record({3, 2, 10, 20, 30, 40, 50})},
-                                     {"Race", record({9, 3, 5, 10, 20, 40, 80})}, // key says 07
-                                     {"Brake Hard", record({12, 2, 50, 70, 80, 90, 95})}})
+                                    {{"Clutch Soft", slotRecord({0, 1, 0, 25, 50, 75, 100})},
+                                     {"DEFAULT", slotRecord({3, 2, 10, 20, 30, 40, 50})},
+                                     {"Race", slotRecord({9, 3, 5, 10, 20, 40, 80})}, // key says 07
+                                     {"Brake Hard", slotRecord({12, 2, 50, 70, 80, 90, 95})}})
                            << "";
     QTest::newRow("only INDEX: clears the table")
         << "import-only-index.ini" << table(0xEF000000, {}) << "";
     QTest::newRow("non-ASCII digits") << "import-unicode-digits.ini"
                                       << table(0xEF000000,
-                                               {{"Arabic", record({2, 3, 5, 10, 20, 40, 80})},
-                                                {"Wide", record({4, 1, 5, 10, 20, 40, 80})}})
+                                               {{"Arabic", slotRecord({2, 3, 5, 10, 20, 40, 80})},
+                                                {"Wide", slotRecord({4, 1, 5, 10, 20, 40, 80})}})
                                       << "";
 
     QTest::newRow("CR LF") << "import-crlf.ini" << table(0xEF000500, {clutch, {"Brake", brake}})
@@ -386,12 +391,13 @@ void TestProfileIni::readsFixtures_data()
         << "import-comments.ini" << table(0xEF000500, {clutch, {"Brake", brake}}) << "";
     QTest::newRow("INDEX first, no [General]")
         << "import-reordered.ini"
-        << table(0xEF090500, {clutch, {"Brake", brake}, {"Gas", record({9, 3, 6, 20, 50, 80, 94})}})
+        << table(0xEF090500,
+                 {clutch, {"Brake", brake}, {"Gas", slotRecord({9, 3, 6, 20, 50, 80, 94})}})
         << "";
     QTest::newRow("%U escapes") << "import-percent-u.ini"
                                 << table(0xEF060500,
                                          {{"Fr\u00e9n\u00e9e", brake},
-                                          {"\u00c9t\u00e9", record({6, 3, 6, 20, 50, 80, 94})}})
+                                          {"\u00c9t\u00e9", slotRecord({6, 3, 6, 20, 50, 80, 94})}})
                                 << "";
     QTest::newRow("long record: first seven bytes")
         << "import-long-record.ini" << table(0xEF000000, {clutch}) << "";
@@ -596,7 +602,7 @@ void TestProfileIni::changedFileWithItsTimeRestored()
     const QDateTime stamp = file.fileTime(QFileDevice::FileModificationTime);
     ProfileTable first;
     QVERIFY(kest::readProfileFile(path, first));
-    QCOMPARE(first.profiles.value(0).record, record({1, 2, 0, 25, 30, 40, 10}));
+    QCOMPARE(first.profiles.value(0).record, slotRecord({1, 2, 0, 25, 30, 40, 10}));
 
     QVERIFY(file.write(profileLine(1, "Wet", 90) + kIndexLine) > 0);
     file.flush();
@@ -604,7 +610,7 @@ void TestProfileIni::changedFileWithItsTimeRestored()
     file.close();
     ProfileTable second;
     QVERIFY(kest::readProfileFile(path, second));
-    QCOMPARE(second.profiles.value(0).record, record({1, 2, 0, 25, 30, 40, 90}));
+    QCOMPARE(second.profiles.value(0).record, slotRecord({1, 2, 0, 25, 30, 40, 90}));
 }
 
 void TestProfileIni::valuesAsQSettingsReadsThem_data()
@@ -674,12 +680,13 @@ void TestProfileIni::writesAsQSettingsWrites()
     QFETCH(QByteArray, record);
     ProfileTable table;
     table.index = 0xEF010203;
-    table.profiles = {{name, record}, {QStringLiteral("other"), record}};
+    const kest::SlotRecord r = kest::SlotRecord::fromBytes(record);
+    table.profiles = {{name, r}, {QStringLiteral("other"), r}};
     QTemporaryDir dir;
     {
         QSettings file(dir.filePath("q.ini"), QSettings::IniFormat);
         for (const ProfileEntry &p : table.profiles)
-            file.setValue(kest::profileKey(std::uint8_t(p.record[0]), p.name), p.record);
+            file.setValue(kest::profileKey(p.record.slot, p.name), p.record.bytes());
         file.setValue("INDEX", uint(table.index));
     }
     QCOMPARE(kest::profileFileText(table), contents(dir.filePath("q.ini")));
@@ -706,7 +713,7 @@ void TestProfileIni::namesComeBackByteForByte()
     QVERIFY(kest::profileNameValid(name));
     ProfileTable written;
     written.index = 0xEF000003;
-    written.profiles = {{name, record({3, 2, 0, 25, 50, 75, 100})}};
+    written.profiles = {{name, slotRecord({3, 2, 0, 25, 50, 75, 100})}};
     QTemporaryDir dir;
     const QString path = dir.filePath("names.ini");
     QVERIFY(kest::writeProfileFile(path, written));
@@ -802,9 +809,9 @@ void TestProfileIni::roundTripThroughTheFile()
 {
     QTemporaryDir dir;
     ProfileTable written = exportedTable();
-    written.profiles[3].record = record({9, 3, 0, 0, 100, 80, 99}); // curve points 0..100
-    written.profiles.append({"a b%c\\d", record({15, 1, 1, 2, 3, 4, 5})});
-    written.profiles.append({"\u0660", record({14, 2, 1, 2, 3, 4, 5})});
+    written.profiles[3].record = slotRecord({9, 3, 0, 0, 100, 80, 99}); // curve points 0..100
+    written.profiles.append({"a b%c\\d", slotRecord({15, 1, 1, 2, 3, 4, 5})});
+    written.profiles.append({"\u0660", slotRecord({14, 2, 1, 2, 3, 4, 5})});
     const QString path = dir.filePath("trip.ini");
     QVERIFY(kest::writeProfileFile(path, written));
     // A copy under another name is parsed afresh rather than taken from QSettings' cache.
@@ -815,7 +822,7 @@ void TestProfileIni::roundTripThroughTheFile()
     auto byKey = [](const ProfileTable &t) {
         QStringList out;
         for (const ProfileEntry &p : t.profiles)
-            out << kest::profileKey(p.record[0], p.name) + ' ' + p.record.toHex();
+            out << kest::profileKey(p.record.slot, p.name) + ' ' + p.record.bytes().toHex();
         out.sort();
         return out;
     };
@@ -847,7 +854,7 @@ void TestProfileIni::demoUnitKeepsEveryProfile()
         if (name.contains(QLatin1String("linear"), Qt::CaseInsensitive))
             QCOMPARE(rec.mid(2), record({17, 33, 50, 67, 83})); // the points' own x
         pedalUsed[s.record[1] - 1] = true;
-        table.profiles.append({name, rec});
+        table.profiles.append({name, kest::SlotRecord::fromBytes(rec)});
     }
     for (int p = 0; p < 3; ++p) {
         QVERIFY(pedalUsed[p]);

@@ -413,7 +413,8 @@ void TestUnitFailures::importCutOffTwiceStoresNoChoice()
     QTemporaryDir dir;
     kest::ProfileTable table;
     table.index = 0xEF000000;
-    table.profiles = {{"Gas B", QByteArray::fromHex("00031020304050")}};
+    table.profiles
+        = {{"Gas B", kest::SlotRecord::fromBytes(QByteArray::fromHex("00031020304050"))}};
     const QString file = dir.filePath("one.ini");
     QVERIFY(kest::writeProfileFile(file, table));
     DialogCatcher dialogs;

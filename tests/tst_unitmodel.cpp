@@ -6,7 +6,9 @@
 #include "kestunit.h"
 #include "testsupport.h"
 
+#include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 using namespace testsupport;
 using kest::Outcome;
@@ -62,6 +64,10 @@ private Q_SLOTS:
     void calibrationRoundTrip();
     void calibrationFailures_data();
     void calibrationFailures();
+    void profileSave_data();
+    void profileSave();
+    void profileChoiceIsStoredOnce();
+    void profileRemoveAndImportFailures();
     void nothingWithoutAUnit();
 };
 
@@ -252,6 +258,128 @@ void TestUnitModel::calibrationFailures()
     QCOMPARE(unit.calibratingPedal(), calibrating);
     QCOMPARE(kest::rangeValue(unit.deadzones(), 2), brakeDeadzoneLow);
     QCOMPARE(kestsim::unit().state().kept.deadzone, kept.deadzone);
+}
+
+void TestUnitModel::profileSave_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("after");
+    QTest::addColumn<QStringList>("wire"); // empty: not compared
+    QTest::addColumn<int>("status");
+    QTest::addColumn<int>("slot"); // where the unit then keeps the name, -1: nowhere
+    const QString nameRead4 = r("02 0b 03 04");
+    //                   read name of slot n
+    // A new name: the first free slot found by its name, the choice in effect (CLUTCH 0,
+    // BRAKE 4, THROTTLE 2), the slot read, then name and committed curve; the choice
+    // stored once read; then the table read again.
+    QTest::newRow("new name")
+        << "Brake C" << Fault::None << 0
+        << QStringList {r("02 0b 03 00"),
+                        r("02 0b 03 01"),
+                        r("02 0b 03 02"),
+                        r("02 0b 03 03"),
+                        nameRead4,
+                        r("02 0c 0f 00 04 02 00"),
+                        nameRead4,
+                        r("02 0b 04 04"),
+                        r("02 03 04 42 72 61 6b 65 20 43"), // "Brake C"
+                        r("02 04 04 02 ef 05 0a 14 28 50"), // BRAKE, commit, curve
+                        r("02 0b 0c 0f"),
+                        r("02 0c 0f 00 04 02 ef ef"),
+                        r("02 0b 03 00")}
+        << int(Outcome::Done) << 4;
+    QTest::newRow("existing name keeps its slot")
+        << "Brake B" << Fault::None << 0 << QStringList {} << int(Outcome::Done) << 3;
+    QTest::newRow("a name not read: nothing written")
+        << "Brake C" << Fault::Reply << 2 << QStringList {} << int(Outcome::Failed) << -1;
+    QTest::newRow("the curve lost: the old name back")
+        << "Brake C" << Fault::Send << 9 << QStringList {} << int(Outcome::Failed) << -1;
+    QTest::newRow("DEFAULT refused")
+        << "DEFAULT" << Fault::None << 0 << QStringList {} << int(Outcome::Refused) << -1;
+}
+
+void TestUnitModel::profileSave()
+{
+    QFETCH(QString, name);
+    QFETCH(Fault, fault);
+    QFETCH(int, after);
+    QFETCH(QStringList, wire);
+    QFETCH(int, slot);
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    const auto before = kestsim::unit().state().kept.slots;
+    kestsim::wireLog().clear();
+    arm(fault, after);
+    const Outcome o = unit.saveProfile(1, name, QByteArray("\x05\x0a\x14\x28\x50", 5));
+    QTEST(int(o.status), "status");
+    QCOMPARE(o.message.isEmpty(), o.done());
+    if (!wire.isEmpty())
+        QCOMPARE(testsupport::wire("set").mid(0, wire.size()), wire);
+    const auto kept = kestsim::unit().state().kept.slots;
+    if (slot < 0) {
+        QVERIFY(kept == before);
+        return;
+    }
+    QCOMPARE(kept[std::size_t(slot)],
+             testsupport::slot(slot, qPrintable(name), 2, {5, 10, 20, 40, 80}));
+    // The saved profile is BRAKE's choice, kept by the unit and read back into the model.
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020000u | std::uint32_t(slot) << 8);
+    const int i = unit.currentProfile(1);
+    QCOMPARE(unit.profiles(1).value(i).name, name);
+    QVERIFY(unit.profilesLoaded());
+}
+
+void TestUnitModel::profileChoiceIsStoredOnce()
+{
+    kest::KestUnit unit;
+    QSignalSpy changes(&unit, &kest::KestUnit::profilesChanged);
+    QVERIFY(unit.readProfiles());
+    QCOMPARE(unit.currentProfile(1), 0); // the word names Brake A
+    kestsim::wireLog().clear();
+    // Chosen: in effect, not kept; stored once, and not again while it is kept.
+    QVERIFY(unit.chooseProfile(1, unit.profileIndexOfName(1, QStringLiteral("Brake B"))).done());
+    QVERIFY(unit.storeActiveProfiles().done());
+    QVERIFY(unit.storeActiveProfiles().done());
+    QCOMPARE(testsupport::wire("set"),
+             (QStringList {r("02 0c 0f 00 03 02 00"), r("02 0b 0c 0f"),
+                           r("02 0c 0f 00 03 02 ef ef"), r("02 0b 0c 0f")}));
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020300u);
+    QCOMPARE(changes.size(), 2);
+}
+
+void TestUnitModel::profileRemoveAndImportFailures()
+{
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    const auto before = kestsim::unit().state().kept.slots;
+    // The clear's committed curve lost: the name goes back, nothing is claimed.
+    arm(Fault::Send, 3);
+    Outcome o = unit.removeProfile(1, QStringLiteral("Brake B"));
+    QCOMPARE(o.status, Outcome::Failed);
+    QVERIFY(o.message.contains(QLatin1String("keeps the profiles it had")));
+    QVERIFY(kestsim::unit().state().kept.slots == before);
+    QCOMPARE(unit.profileIndexOfName(1, QStringLiteral("Brake B")), 1);
+
+    // A file that is no profile file: refused before the first exchange.
+    QTemporaryDir dir;
+    const QString bad = dir.filePath(QStringLiteral("bad.ini"));
+    QFile f(bad);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write("[General]\nINDEX=1\n") > 0);
+    f.close();
+    kestsim::wireLog().clear();
+    o = unit.importProfiles(bad);
+    QCOMPARE(o.status, Outcome::Refused);
+    QVERIFY(o.message.startsWith(QLatin1String("INI file is not valid.\n")));
+    QVERIFY(kestsim::wireLog().entries().empty());
+
+    // Exported, then imported with the third slot's clear lost: the count is told.
+    const QString good = dir.filePath(QStringLiteral("good.ini"));
+    QVERIFY(unit.exportProfiles(good).done());
+    arm(Fault::Send, 4);
+    o = unit.importProfiles(good);
+    QCOMPARE(o.status, Outcome::Failed);
+    QVERIFY(o.message.contains(QLatin1String("after 0 of 4 profiles")));
 }
 
 void TestUnitModel::nothingWithoutAUnit()

@@ -6,9 +6,12 @@
 // exactly the exchanges the unit expects and says how it ended.
 
 #include "kestreport.h"
+#include "profileslots.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -30,6 +33,24 @@ struct Outcome
     static Outcome ok() { return {}; }
     static Outcome refused(const QString &why) { return {Refused, why}; }
     static Outcome failed(const QString &what) { return {Failed, what}; }
+    /// Done, with a note for the user on what was left out.
+    static Outcome doneWithNote(const QString &note) { return {Done, note}; }
+};
+
+/// A profile the unit keeps: its name and its record. The record's own slot number
+/// identifies it, as the unit's active-profile word does.
+struct UnitProfile
+{
+    QString name;
+    SlotRecord record;
+    int slot() const { return record.slot; }
+};
+
+/// A slot whose record names no pedal: kept as it is, counted as used, in no list.
+struct StraySlot
+{
+    int slot;
+    QString name;
 };
 
 class KestUnit : public QObject
@@ -87,7 +108,68 @@ public:
     /// The unit was lost or attached anew: a calibration under way ends without a word.
     void abandonCalibration() { calibrating = -1; }
 
+    // --- profiles -----------------------------------------------------------------------
+    /// Each pedal's profiles, in the order of their slots.
+    const QList<UnitProfile> &profiles(int pedal) const;
+    /// The index in profiles(pedal) of the pedal's chosen profile, -1 when it has none.
+    int currentProfile(int pedal) const;
+    /// The index in profiles(pedal) of the profile of a slot, -1 when it is not there.
+    int profileIndexOfSlot(int pedal, int slot) const;
+    /// The index in profiles(pedal) of the first profile of that name, -1 when none.
+    int profileIndexOfName(int pedal, const QString &name) const;
+    /// The profile of a slot among all pedals' profiles; nullptr when none.
+    const UnitProfile *profileOfSlot(int slot) const;
+    /// Slots whose record names no pedal, as the last read found them.
+    const QList<StraySlot> &straySlots() const { return strays; }
+    /// The active-profile word of the choice.
+    std::uint32_t activeProfileWord(bool withMark) const;
+
+    /// Whether the profile table is the unit's: not after a read that a failed exchange
+    /// cut short, nor once the unit is gone.
+    bool profilesLoaded() const { return loaded; }
+    /// A slot write was cut off half-way and could not be taken back: the unit has a
+    /// profile name in effect that it does not keep, so its table reads otherwise than it
+    /// is kept until the unit restarts. Nothing the table decides is stored meanwhile (the
+    /// active profiles, a save, a removal, an export): it would make the made-up table
+    /// lasting. A new attach ends it.
+    bool profilesUnsettled() const { return unsettled; }
+    /// Says why nothing is stored while the table is unsettled.
+    static QString unsettledText();
+
+    /// Reads the whole slot table and the active-profile word, chooses the profiles the
+    /// word names (or each pedal's first) and puts that choice into effect unless the unit
+    /// reported it as its own. False when an exchange failed; the table is then not
+    /// trusted.
+    bool readProfiles();
+    /// Reads the table unless it is the unit's already; whether it is then. Never while
+    /// the table is unsettled.
+    bool ensureProfiles();
+    /// The unit is gone: the table no longer stands for it.
+    void forgetProfiles();
+    /// Chooses a pedal's profile (an index in profiles(pedal)) and puts the choice into
+    /// effect, without storing it.
+    Outcome chooseProfile(int pedal, int index);
+    /// Chooses the pedal's profile of a slot, or its first one, and puts a changed choice
+    /// into effect.
+    void chooseProfileOfSlot(int pedal, int slot);
+    /// Stores the choice as the unit's active profiles unless it keeps it already: what
+    /// closing the window does.
+    Outcome storeActiveProfiles();
+    /// Saves a curve under a name as a profile of a pedal: in the slot of that name, or
+    /// the first free one. The profile becomes the pedal's choice.
+    Outcome saveProfile(int pedal, const QString &name, const QByteArray &curve);
+    /// Removes a pedal's profile of that name.
+    Outcome removeProfile(int pedal, const QString &name);
+    /// Writes the table and the choice to a profile file (its name made to end in .ini).
+    /// Done with a note when slots were left out.
+    Outcome exportProfiles(const QString &chosenName);
+    /// Checks a whole profile file, then replaces every slot of the unit with it and
+    /// stores the file's choice.
+    Outcome importProfiles(const QString &fileName);
+
 Q_SIGNALS:
+    /// The profile table or the choice changed.
+    void profilesChanged();
     /// The deadzone table changed (read, or written without a read back).
     void deadzonesChanged();
     /// A calibration started (pedal) or ended (-1).
@@ -101,6 +183,10 @@ private:
     bool restoreStart(Report calibration, Report &deadzone);
     void setDeadzones(const Report &table);
     void endCalibration();
+    bool applyActiveProfile();
+    bool syncActiveProfile();
+    /// Makes index `i` the pedal's choice; puts a changed one into effect when asked.
+    bool select(int pedal, int index, bool apply);
 
     QString version;
     bool clutch = true;
@@ -114,6 +200,12 @@ private:
     /// The tables read by a save that found no travel, for the cancel that may follow.
     Report pendingCalibration {};
     Report pendingDeadzone {};
+
+    std::array<QList<UnitProfile>, PEDAL_COUNT> lists;
+    std::array<int, PEDAL_COUNT> chosen {-1, -1, -1};
+    QList<StraySlot> strays;
+    bool loaded = false;
+    bool unsettled = false;
 };
 
 } // namespace kest

@@ -122,7 +122,7 @@ def case_info():
     if names != [(0, "clutch", "Clutch soft"), (1, "brake", "Brake firm"),
                  (2, "throttle", "Throttle"), (5, "brake", "Brake rally")]:
         fail("info: profiles %s" % names)
-    if info["active"]["brake"] != {"slot": 5, "name": "Brake rally"} or not info["activeStored"]:
+    if info["active"]["brake"] != {"slot": 5, "name": "Brake rally"}:
         fail("info: active %s" % info["active"])
     if run.writes():
         fail("info wrote %s" % hexes(run.writes()))
@@ -278,6 +278,9 @@ def case_profiles():
         run = ctl(["profile", "remove", "Brake wet"], state).expect(0, "was removed")
         if any(s["name"] == "Brake wet" for s in run.kept["slots"]):
             fail("remove left the profile")
+        # The BRAKE falls back to its first profile; the other pedals keep theirs.
+        if run.kept["activeProfile"] != MARK | 1 << 8 | 2 << 16:
+            fail("after the remove the unit keeps the choice %08x" % run.kept["activeProfile"])
         run = ctl(["profile", "import", backup], run.kept).expect(0, "imported")
         if run.kept["slots"] != state["slots"] or run.kept["activeProfile"] != state["activeProfile"]:
             fail("import did not bring back the exported table")

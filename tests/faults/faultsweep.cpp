@@ -182,9 +182,11 @@ void FaultSweep::initTestCase()
     QVERIFY(tmp.isValid());
     kest::ProfileTable table;
     table.index = 0xEF070605;
-    table.profiles = {{"Clutch soft", QByteArray::fromHex("05011020304050")},
-                      {"Brake hard", QByteArray::fromHex("0602505a5f6264")},
-                      {"Gas S", QByteArray::fromHex("07030a28506459")}};
+    const auto record
+        = [](const char *hex) { return kest::SlotRecord::fromBytes(QByteArray::fromHex(hex)); };
+    table.profiles = {{"Clutch soft", record("05011020304050")},
+                      {"Brake hard", record("0602505a5f6264")},
+                      {"Gas S", record("07030a28506459")}};
     importFile = tmp.filePath("shared.ini");
     QVERIFY(kest::writeProfileFile(importFile, table));
     // Three data reports and the end report: few exchanges, and the unit's four seconds
