@@ -31,7 +31,7 @@ CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, Q
     watchTimer.setParent(this);
     watchTimer.setSingleShot(true);
     watchTimer.setInterval(kWatchDelayMs);
-    connect(&watchTimer, &QTimer::timeout, this, &CalibrationPage::startWatch);
+    connect(&watchTimer, &QTimer::timeout, this, &CalibrationPage::watchDue);
     connect(&unit, &kest::KestUnit::calibrationChanged, this, &CalibrationPage::showCalibrating);
 }
 

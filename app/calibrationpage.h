@@ -47,6 +47,10 @@ public:
     /// The unit was lost or attached anew: any calibration under way is abandoned.
     void abandon();
 
+Q_SIGNALS:
+    /// Half a second has passed since a start: the watch is to begin (startWatch).
+    void watchDue();
+
 private:
     void save(int pedal);
     /// Shows the calibration under way (-1: none): button texts, tooltips, hint line.

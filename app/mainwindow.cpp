@@ -105,6 +105,33 @@ MainWindow::MainWindow(QWidget *parent)
         combo->lineEdit()->setAlignment(Qt::AlignCenter);
     }
 
+    connectForm();
+    nameControls();
+    setUpTimers();
+    // An addition to the form, placed where it covers nothing of it: why the window waits
+    // (on the ABOUT page, below the web address).
+    waitHint = new QLabel(ui->page5);
+    waitHint->setObjectName(QStringLiteral("lbWaitHint"));
+    waitHint->setGeometry(110, 280, 540, 90);
+    waitHint->setWordWrap(true);
+    waitHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    waitHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
+    waitHint->hide();
+
+    createPages();
+
+    kest::deviceInit();
+
+    ui->stackedWidget->setCurrentIndex(int(Page::About));
+    device->reset();
+
+    // The first attempt once the event loop runs, as the start of the one chain of
+    // attempts: a plug-in announced before it takes its place rather than adding one.
+    retryTimer.start(0);
+}
+
+void MainWindow::connectForm()
+{
     connect(ui->pbClose, &QPushButton::clicked, this, &MainWindow::onClose);
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4, ui->pbS5})
         connect(b, &QPushButton::clicked, this, &MainWindow::onSidebar);
@@ -128,7 +155,10 @@ MainWindow::MainWindow(QWidget *parent)
     connect(ui->pbClearFlash, &QPushButton::clicked, this, &MainWindow::onClearFlash);
     connect(&eventThread, &KestEvent::eventTrigger, this, &MainWindow::onJoystickEvent);
     connect(&eventThread, &KestEvent::deviceDisconnect, this, &MainWindow::onInit);
+}
 
+void MainWindow::nameControls()
+{
     for (KestSlider *s : {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2})
         s->setSide(0);
     for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
@@ -143,7 +173,10 @@ MainWindow::MainWindow(QWidget *parent)
         lows[p]->setHandleName(tr("%1 low deadzone").arg(pedals[p]));
         highs[p]->setHandleName(tr("%1 high deadzone").arg(pedals[p]));
     }
+}
 
+void MainWindow::setUpTimers()
+{
     retryTimer.setObjectName(QStringLiteral("retryTimer"));
     retryTimer.setParent(this);
     // One timer for the retries: an attach that failed half-way and the reader's own
@@ -167,17 +200,10 @@ MainWindow::MainWindow(QWidget *parent)
         showNewestPositions();
         frameTimer.start();
     });
+}
 
-    // An addition to the form, placed where it covers nothing of it: why the window waits
-    // (on the ABOUT page, below the web address).
-    waitHint = new QLabel(ui->page5);
-    waitHint->setObjectName(QStringLiteral("lbWaitHint"));
-    waitHint->setGeometry(110, 280, 540, 90);
-    waitHint->setWordWrap(true);
-    waitHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    waitHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
-    waitHint->hide();
-
+void MainWindow::createPages()
+{
     InputsPage::Widgets inputWidgets {
         {ui->lbAdc0, ui->lbAdc1, ui->lbAdc2},
         {ui->pgAdc0, ui->pgAdc1, ui->pgAdc2},
@@ -197,6 +223,7 @@ MainWindow::MainWindow(QWidget *parent)
                                        ui->page2,
                                        this},
                                       *unit, this);
+    connect(calibration, &CalibrationPage::watchDue, this, &MainWindow::onCalibrateWait);
     profiles = new ProfilesPage(
         {{ui->cbPro0, ui->cbPro1, ui->cbPro2}, {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2}, this}, *unit,
         this);
@@ -206,7 +233,7 @@ MainWindow::MainWindow(QWidget *parent)
     };
     updateCheck = new UpdateCheck(firmwareWidgets, *unit, networkManager, updateBaseUrl,
                                   upgradeThread, this);
-    device = new DevicePage(firmwareWidgets, upgradeThread, *updateCheck, this);
+    device = new DevicePage(firmwareWidgets, *unit, upgradeThread, *updateCheck, this);
     // The network replies reach the page through the window's slots; a download the
     // page asks for starts from the event loop, through onNetUpgrade.
     connect(updateCheck, &UpdateCheck::checkStarted, this, [this](QNetworkReply *reply) {
@@ -220,15 +247,6 @@ MainWindow::MainWindow(QWidget *parent)
             Qt::QueuedConnection);
     connect(device, &DevicePage::downloadWanted, this, &MainWindow::onNetUpgrade,
             Qt::QueuedConnection);
-
-    kest::deviceInit();
-
-    ui->stackedWidget->setCurrentIndex(int(Page::About));
-    device->reset();
-
-    // The first attempt once the event loop runs, as the start of the one chain of
-    // attempts: a plug-in announced before it takes its place rather than adding one.
-    retryTimer.start(0);
 }
 
 MainWindow::~MainWindow()

@@ -67,6 +67,14 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
 
 private:
+    /// The form's signals to the window's slots, as the form names them.
+    void connectForm();
+    /// Which handle is which, and names for screen readers.
+    void nameControls();
+    /// The attach retries, the plug-in watch and the frame timer of the live positions.
+    void setUpTimers();
+    /// The model and the page controllers over the form's widgets.
+    void createPages();
     void showWaiting(const QString &hint);
     /// Stops the reader and closes the unit; the lists no longer stand for it.
     void detachUnit();

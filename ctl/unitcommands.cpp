@@ -229,12 +229,10 @@ int runClearFlash(const Invocation &in)
     }
     if (const auto ended = attachOrFail(out))
         return *ended;
-    if (!kest::deviceWrite(kest::settingWrite(kest::KESTIE_CLEAR_FLASH, 0, false)))
-        return out.fail(ExitFailed,
-                        QCoreApplication::translate("DevicePage",
-                                                    "The flash data was not cleared: the pedal "
-                                                    "unit did not take the command. It keeps "
-                                                    "the settings it had."));
+    kest::KestUnit unit;
+    const kest::Outcome erased = unit.clearFlash();
+    if (!erased.done())
+        return outcomeExit(out, erased, QString());
     const QString cleared
         = QCoreApplication::translate("DevicePage", "Flash data has been cleared.");
     out.line(cleared);

@@ -6,6 +6,7 @@
 #include "firmwareupdate.h"
 #include "kestdevice.h"
 #include "kestmessage.h"
+#include "kestunit.h"
 #include "kestupgrade.h"
 #include "updatecheck.h"
 
@@ -17,13 +18,14 @@
 
 #include <utility>
 
-DevicePage::DevicePage(const Widgets &widgets, KestUpgrade &upload, UpdateCheck &check,
-                       QObject *parent)
-    : QObject(parent), w(widgets), upload(upload), check(check)
+DevicePage::DevicePage(const Widgets &widgets, kest::KestUnit &unit, KestUpgrade &upload,
+                       UpdateCheck &check, QObject *parent)
+    : QObject(parent), w(widgets), unit(unit), upload(upload), check(check)
 {
     connect(&check, &UpdateCheck::ended, this, [this] { settle(); });
     // Queued: the download's reply finishes its own work before the upload starts.
-    connect(&check, &UpdateCheck::imageReady, this, &DevicePage::upgrade, Qt::QueuedConnection);
+    connect(&check, &UpdateCheck::imageReady, this, &DevicePage::uploadDownload,
+            Qt::QueuedConnection);
 }
 
 void DevicePage::reset()
@@ -73,12 +75,6 @@ void DevicePage::choosePath()
 void DevicePage::upgrade()
 {
     const QString path = w.path->text();
-    // A download that has just been checked hands over its bytes: they, not what the file
-    // holds by the time the upload would read it, go to the unit.
-    std::optional<QByteArray> verified = check.takeImage();
-    if (verified && path != kest::temporaryImagePath())
-        verified.reset();
-    const bool downloaded = verified.has_value();
     if (path.startsWith(QLatin1String("https://"))) {
         Q_EMIT downloadWanted();
         return;
@@ -86,31 +82,42 @@ void DevicePage::upgrade()
     // A file of the user's is read here, once: the bytes checked are the bytes sent,
     // whatever happens to the file meanwhile.
     QByteArray picked;
-    const kest::FirmwareFile file
-        = downloaded ? kest::FirmwareFile::Ok : kest::readFirmwareFile(path, picked);
+    const kest::FirmwareFile file = kest::readFirmwareFile(path, picked);
     if (file == kest::FirmwareFile::Unreadable) {
         KestMessage::critical(w.boxParent, tr("Error"),
                               tr("The firmware file could not be read. Nothing was sent to "
                                  "the unit."));
         return;
     }
-    if (file != kest::FirmwareFile::Ok || (downloaded && !kest::isFirmwareImage(*verified))) {
+    // A refused file of the user's changes nothing.
+    if (file != kest::FirmwareFile::Ok) {
         KestMessage::critical(w.boxParent, tr("Error"), tr("Not a valid firmware."));
-        // A refused download must not leave its display behind; a refused file of the
-        // user's changes nothing.
-        if (downloaded)
-            settle();
         return;
     }
-    if (!downloaded)
-        verified = std::move(picked);
+    startUpload(path, std::move(picked), false);
+}
+
+void DevicePage::uploadDownload(const QString &path, const QByteArray &image)
+{
+    // A download that has just been checked hands over its bytes: they, not what the file
+    // holds by the time the upload would read it, go to the unit.
+    if (!kest::isFirmwareImage(image)) {
+        KestMessage::critical(w.boxParent, tr("Error"), tr("Not a valid firmware."));
+        // A refused download must not leave its display behind.
+        settle();
+        return;
+    }
+    startUpload(path, image, true);
+}
+
+void DevicePage::startUpload(const QString &path, QByteArray image, bool downloaded)
+{
     if (check.downloading() || upload.isRunning()) {
-        // One image at a time: the running transfer keeps its file. A checked download
-        // that cannot go now is not dropped without a word.
-        if (verified)
-            KestMessage::information(
-                w.boxParent, tr("Notify"),
-                tr("Another firmware update is running. Please try again when it is finished."));
+        // One image at a time: the running transfer keeps its file. A checked image that
+        // cannot go now is not dropped without a word.
+        KestMessage::information(
+            w.boxParent, tr("Notify"),
+            tr("Another firmware update is running. Please try again when it is finished."));
         return;
     }
     if (!kest::deviceIsOpen()) {
@@ -121,7 +128,7 @@ void DevicePage::upgrade()
     }
     qDebug().noquote() << QStringLiteral("Start upgrade from ") + path;
     upload.firmwarePath = path;
-    upload.verifiedImage = std::move(verified);
+    upload.verifiedImage = std::move(image);
     upload.temporaryCopy = downloaded;
     w.check->setEnabled(false); // no check while an image is on its way
     // An upload can also end without a word (the unit gone before the first report, a
@@ -170,10 +177,9 @@ bool DevicePage::clearFlash()
            "the device flash memory."));
     if (answer != QMessageBox::Yes)
         return false;
-    if (!kest::deviceWrite(kest::settingWrite(kest::KESTIE_CLEAR_FLASH, 0, false))) {
-        KestMessage::critical(w.boxParent, tr("Error"),
-                              tr("The flash data was not cleared: the pedal unit did not take "
-                                 "the command. It keeps the settings it had."));
+    const kest::Outcome cleared = unit.clearFlash();
+    if (!cleared.done()) {
+        KestMessage::critical(w.boxParent, tr("Error"), cleared.message);
         return false;
     }
     KestMessage::information(w.boxParent, tr("Notify"), tr("Flash data has been cleared."));

@@ -6,6 +6,9 @@
 
 class KestUpgrade;
 class UpdateCheck;
+namespace kest {
+class KestUnit;
+}
 
 /// The DEVICE page: firmware update from a file or an address with its progress, and
 /// erasing the unit's flash. One image goes to the unit at a time.
@@ -16,8 +19,8 @@ class DevicePage : public QObject
 public:
     using Widgets = FirmwareWidgets;
 
-    DevicePage(const Widgets &widgets, KestUpgrade &upload, UpdateCheck &check,
-               QObject *parent = nullptr);
+    DevicePage(const Widgets &widgets, kest::KestUnit &unit, KestUpgrade &upload,
+               UpdateCheck &check, QObject *parent = nullptr);
 
     /// The idle page: no progress, "CHECK UPDATE" enabled.
     void reset();
@@ -27,6 +30,8 @@ public:
     void choosePath();
     /// Uploads the image the path names (an https:// address is downloaded first).
     void upgrade();
+    /// Uploads a download whose digest was checked, written to `path`.
+    void uploadDownload(const QString &path, const QByteArray &image);
     /// The upload's progress in percent: 100 done, negative failed.
     void progress(int percent);
     /// Asks, then erases the unit's flash. True when the unit took the command: what the
@@ -38,7 +43,11 @@ Q_SIGNALS:
     void downloadWanted();
 
 private:
+    /// Hands an image that was read and checked whole to the upload thread.
+    void startUpload(const QString &path, QByteArray image, bool downloaded);
+
     Widgets w;
+    kest::KestUnit &unit;
     KestUpgrade &upload;
     UpdateCheck &check;
 };

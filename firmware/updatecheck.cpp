@@ -120,11 +120,6 @@ UpdateCheck::UpdateCheck(const Widgets &widgets, const kest::KestUnit &unit,
     connect(&statusTimer, &QTimer::timeout, status, &QLabel::hide);
 }
 
-std::optional<QByteArray> UpdateCheck::takeImage()
-{
-    return std::exchange(downloadedImage, std::nullopt);
-}
-
 void UpdateCheck::setDeadlines(std::chrono::milliseconds check, std::chrono::milliseconds download)
 {
     checkDeadline = check;
@@ -305,7 +300,6 @@ void UpdateCheck::downloadFinished(QNetworkReply *reply)
         Q_EMIT ended();
         return;
     }
-    downloadedImage = *image;
     w.path->setText(path);
-    Q_EMIT imageReady();
+    Q_EMIT imageReady(path, *image);
 }

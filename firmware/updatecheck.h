@@ -54,9 +54,6 @@ public:
 
     bool checking() const { return !versionCheck.isNull(); }
     bool downloading() const { return !transfer.isNull(); }
-    /// The checked bytes of the latest download, once: the upload sends them rather than
-    /// what the file holds by the time it would read it.
-    std::optional<QByteArray> takeImage();
 
 Q_SIGNALS:
     /// A check was asked of the server: its reply's finished() is to reach
@@ -69,9 +66,10 @@ Q_SIGNALS:
     void downloadWanted();
     /// A check or a download has ended: the page shows what is still running.
     void ended();
-    /// A download was checked and written to the temporary image file, which the path
-    /// now shows.
-    void imageReady();
+    /// A download was checked and written to the temporary image file `path`, which the
+    /// path field now shows: `image` holds the checked bytes, which the upload sends
+    /// rather than what the file holds by the time it would read it.
+    void imageReady(const QString &path, const QByteArray &image);
 
 private:
     void showStatus(const QString &text);
@@ -91,7 +89,6 @@ private:
     QTimer statusTimer; ///< clears the status line
     QPointer<QNetworkReply> transfer; ///< the firmware download under way, if any
     QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
-    std::optional<QByteArray> downloadedImage; ///< a checked download, until taken
     std::chrono::milliseconds checkDeadline {std::chrono::minutes(1)};
     std::chrono::milliseconds downloadDeadline {std::chrono::minutes(10)};
 };

@@ -492,9 +492,9 @@ void TestDevicePage::fileChangedAfterItWasPicked()
     QNetworkAccessManager network;
     const QString base;
     KestUpgrade upload;
-    const kest::KestUnit unit;
+    kest::KestUnit unit;
     UpdateCheck updates(widgets, unit, network, base, upload);
-    DevicePage device(widgets, upload, updates);
+    DevicePage device(widgets, unit, upload, updates);
     QTemporaryDir dir;
     const QByteArray picked = pattern(1000);
     const QString target = writeFile(dir.filePath(QStringLiteral("image")), picked);

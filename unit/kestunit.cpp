@@ -84,6 +84,16 @@ Outcome KestUnit::setClutch(bool enabled)
                               "answer. It keeps the setting it had."));
 }
 
+Outcome KestUnit::clearFlash()
+{
+    if (!deviceWrite(settingWrite(KESTIE_CLEAR_FLASH, 0, false)))
+        return Outcome::failed(tr("The flash data was not cleared: the pedal unit did not take "
+                                  "the command. It keeps the settings it had."));
+    // The profiles went with the rest; a write cut off half-way is gone with them.
+    forgetProfiles();
+    return Outcome::ok();
+}
+
 bool KestUnit::observe(const QByteArray &values)
 {
     bool widened = false;

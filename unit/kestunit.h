@@ -88,6 +88,10 @@ public:
     /// Switches the clutch pedal on or off: read, compare, and commit only a change.
     Outcome setClutch(bool enabled);
 
+    /// Erases every setting the unit keeps in its flash (one command, not committed).
+    /// The state read before is then out of date: read it anew.
+    Outcome clearFlash();
+
     // --- calibration --------------------------------------------------------------------
     /// Every input report: widens the travel seen. True when the calibrating pedal's
     /// travel grew.

@@ -66,18 +66,18 @@ struct Options
 };
 
 /// "KIND@AFTER" into the list of faults; false when it is none.
-bool parseFault(const std::string &spec, Options &o)
+bool parseFault(const std::string &text, Options &o)
 {
-    const auto at = spec.find('@');
-    const std::string kind = spec.substr(0, at);
+    const auto at = text.find('@');
+    const std::string kind = text.substr(0, at);
     if (kind != "send" && kind != "reply" && kind != "short" && kind != "misdirect"
         && kind != "cross")
         return false;
     int after = 0;
     if (at != std::string::npos) {
         char *end = nullptr;
-        const long n = std::strtol(spec.c_str() + at + 1, &end, 10);
-        if (*end != '\0' || n < 0 || n > 100000 || end == spec.c_str() + at + 1)
+        const long n = std::strtol(text.c_str() + at + 1, &end, 10);
+        if (*end != '\0' || n < 0 || n > 100000 || end == text.c_str() + at + 1)
             return false;
         after = int(n);
     }
