@@ -33,6 +33,9 @@ foreach(prefix /usr /usr/local)
     string(SUBSTRING ${prefix} 1 -1 p)
     set(expected
         ${p}/bin/kest-setting
+        ${p}/bin/kestctl
+        ${p}/share/man/man1/kestctl.1.gz
+        ${p}/share/bash-completion/completions/kestctl
         ${p}/share/applications/com.kestlabs.setting.desktop
         ${p}/share/metainfo/com.kestlabs.setting.metainfo.xml
         ${p}/share/doc/kest-setting/linux.md

@@ -3,12 +3,13 @@
 // hardware.
 //
 //   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open] [--no-udev]
-//                  -- PROGRAM [ARGS...]
+//                  [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
 //
 // SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in; udev's "remove" and "add" tell
 // the program, as they would for a real unit. SIGINT, SIGTERM and SIGHUP are passed on to
 // the program. The exit status is the program's (128 + N when signal N ended it).
 
+#include "faultplan.h"
 #include "hidrawunit.h"
 
 #include <glib-unix.h>
@@ -23,6 +24,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 extern char **environ;
@@ -30,7 +32,8 @@ extern char **environ;
 namespace {
 
 const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
-                      "                      [--deny-open] [--no-udev] -- PROGRAM [ARGS...]\n"
+                      "                      [--deny-open] [--no-udev] [--fault KIND@AFTER]...\n"
+                      "                      -- PROGRAM [ARGS...]\n"
                       "\n"
                       "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
                       "hidraw node.\n"
@@ -42,6 +45,11 @@ const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--un
                       "                user without access to its hidraw node\n"
                       "  --no-udev     no udev events: as on a system without udev, PROGRAM\n"
                       "                hears nothing of plugging in and pulling out\n"
+                      "  --fault KIND@AFTER  one exchange goes wrong after AFTER others of its\n"
+                      "                kind went through: send (a send fails), reply (a reply\n"
+                      "                read fails), short (a reply of 5 bytes), misdirect (the\n"
+                      "                reply for another index), cross (another command's\n"
+                      "                reply); the fault plan's controls, counted from the start\n"
                       "Signals to kest-pedal-sim: SIGUSR1 unplugs the unit, SIGUSR2 plugs\n"
                       "it back in (udev's \"remove\" and \"add\" tell PROGRAM); SIGINT,\n"
                       "SIGTERM and SIGHUP go on to PROGRAM.\n";
@@ -53,8 +61,46 @@ struct Options
     bool unplugged = false;
     bool denyOpen = false;
     bool udev = true;
+    std::vector<std::pair<std::string, int>> faults; ///< kind, after
     std::vector<std::string> command;
 };
+
+/// "KIND@AFTER" into the list of faults; false when it is none.
+bool parseFault(const std::string &text, Options &o)
+{
+    const auto at = text.find('@');
+    const std::string kind = text.substr(0, at);
+    if (kind != "send" && kind != "reply" && kind != "short" && kind != "misdirect"
+        && kind != "cross")
+        return false;
+    int after = 0;
+    if (at != std::string::npos) {
+        char *end = nullptr;
+        const long n = std::strtol(text.c_str() + at + 1, &end, 10);
+        if (*end != '\0' || n < 0 || n > 100000 || end == text.c_str() + at + 1)
+            return false;
+        after = int(n);
+    }
+    o.faults.emplace_back(kind, after);
+    return true;
+}
+
+/// Arms each fault of the command line in the unit's plan.
+void armFaults(const Options &o, kestsim::FaultPlan &plan)
+{
+    for (const auto &[kind, after] : o.faults) {
+        if (kind == "send")
+            plan.failNextSends(1, after);
+        else if (kind == "reply")
+            plan.failNextReplies(1, after);
+        else if (kind == "short")
+            plan.shortenNextReply(5, after);
+        else if (kind == "misdirect")
+            plan.misdirectNextReply(after);
+        else
+            plan.crossNextReply(after);
+    }
+}
 
 /// Returns 0 to go on, otherwise the exit status.
 int parse(int argc, char **argv, Options &o)
@@ -78,6 +124,11 @@ int parse(int argc, char **argv, Options &o)
             o.denyOpen = true;
         } else if (a == "--no-udev") {
             o.udev = false;
+        } else if (a == "--fault" && i + 1 < argc) {
+            if (!parseFault(argv[++i], o)) {
+                std::fprintf(stderr, "kest-pedal-sim: bad fault '%s'\n%s", argv[i], kUsage);
+                return 2;
+            }
         } else {
             std::fprintf(stderr, "kest-pedal-sim: unknown option '%s'\n%s", a.c_str(), kUsage);
             return 2;
@@ -206,7 +257,9 @@ int main(int argc, char **argv)
         setenv("KEST_SIM_STATE", options.state.c_str(), 1);
     if (!options.trace.empty())
         setenv("KEST_SIM_TRACE", options.trace.c_str(), 1);
-    kestsim::PedalUnit model;
+    kestsim::FaultPlan plan;
+    armFaults(options, plan);
+    kestsim::PedalUnit model(&plan);
     std::string configError;
     const bool configured = kestsim::configureFromEnvironment(model, configError);
     unsetenv("KEST_SIM_STATE");

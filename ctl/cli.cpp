@@ -1,0 +1,231 @@
+#include "cli.h"
+
+#include "attachhints.h"
+#include "kestdevice.h"
+
+#include <QJsonDocument>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace kestctl {
+
+bool parseArguments(const QStringList &arguments, Invocation &out, QString &error)
+{
+    bool onlyWords = false;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments.at(i);
+        if (onlyWords || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
+            out.words << a;
+            continue;
+        }
+        if (a == QLatin1String("--")) {
+            onlyWords = true;
+        } else if (a == QLatin1String("--json")) {
+            out.json = true;
+        } else if (a == QLatin1String("--yes") || a == QLatin1String("-y")) {
+            out.yes = true;
+        } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            out.words.prepend(QStringLiteral("--help"));
+        } else if (a == QLatin1String("--version")) {
+            out.words.prepend(QStringLiteral("--version"));
+        } else if (a == QLatin1String("--pedal") || a == QLatin1String("--curve")) {
+            if (i + 1 >= arguments.size()) {
+                error = QStringLiteral("%1 needs a value").arg(a);
+                return false;
+            }
+            (a == QLatin1String("--pedal") ? out.pedal : out.curve) = arguments.at(++i);
+        } else if (a.startsWith(QLatin1String("--pedal="))) {
+            out.pedal = a.mid(8);
+        } else if (a.startsWith(QLatin1String("--curve="))) {
+            out.curve = a.mid(8);
+        } else {
+            error = QStringLiteral("unknown option '%1'").arg(a);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Output::line(const QString &text) const
+{
+    if (json)
+        return;
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+void Output::message(const QString &text)
+{
+    std::fprintf(stderr, "kestctl: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+}
+
+void Output::object(const QJsonObject &o) const
+{
+    if (!json)
+        return;
+    std::fputs(QJsonDocument(o).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+int Output::fail(Exit code, const QString &why) const
+{
+    message(why);
+    object({{QStringLiteral("ok"), false},
+            {QStringLiteral("exit"), int(code)},
+            {QStringLiteral("error"), why}});
+    return code;
+}
+
+int Output::done(QJsonObject o) const
+{
+    o.insert(QStringLiteral("ok"), true);
+    object(o);
+    return ExitDone;
+}
+
+bool stdoutIsTerminal()
+{
+    return ::isatty(STDOUT_FILENO) == 1;
+}
+
+bool stdinIsTerminal()
+{
+    return ::isatty(STDIN_FILENO) == 1;
+}
+
+int pedalIndex(const QString &name)
+{
+    const QString n = name.toLower();
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        if (n == pedalKey(p) || n == QString::number(p))
+            return p;
+    return -1;
+}
+
+QString pedalName(int pedal)
+{
+    return pedalKey(pedal).toUpper();
+}
+
+QString pedalKey(int pedal)
+{
+    static const char *const keys[] = {"clutch", "brake", "throttle"};
+    return pedal >= 0 && pedal < kest::PEDAL_COUNT ? QLatin1String(keys[pedal]) : QString();
+}
+
+std::optional<QString> attach()
+{
+    kest::deviceInit();
+    switch (kest::deviceOpen()) {
+    case kest::DeviceOpenResult::Opened:
+        return std::nullopt;
+    case kest::DeviceOpenResult::NoAccess:
+        return kest::attachHint(kest::NO_ACCESS_HINT).arg(kest::linuxNotesPath());
+    case kest::DeviceOpenResult::NotFound:
+        break;
+    }
+    return kest::attachHint(kest::NOT_FOUND_HINT);
+}
+
+std::optional<int> attachOrFail(const Output &out)
+{
+    if (const auto hint = attach())
+        return out.fail(ExitNoUnit, *hint);
+    return std::nullopt;
+}
+
+int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText)
+{
+    switch (outcome.status) {
+    case kest::Outcome::Done:
+        out.line(doneText);
+        return out.done({{QStringLiteral("message"), doneText}});
+    case kest::Outcome::Refused:
+        return out.fail(ExitRefused, outcome.message);
+    case kest::Outcome::Failed:
+        break;
+    }
+    return out.fail(ExitFailed, outcome.message);
+}
+
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    // Nothing to do when the pipe is full: a wake-up is waiting already.
+    [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+} // namespace
+
+Interrupts::Interrupts(QObject *parent) : QObject(parent)
+{
+    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char buffer[16];
+        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) { }
+        Q_EMIT interrupted();
+    });
+    struct sigaction action
+    {
+    };
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+Interrupts::~Interrupts()
+{
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+    for (int &fd : g_signalPipe)
+        if (fd >= 0) {
+            ::close(fd);
+            fd = -1;
+        }
+}
+
+LiveLine::LiveLine() : terminal(stdoutIsTerminal()) { }
+
+void LiveLine::show(const QString &text)
+{
+    // A line like the one before tells nothing new.
+    if (text == last)
+        return;
+    last = text;
+    const QByteArray bytes = text.toLocal8Bit();
+    if (terminal) {
+        // Back to the line's start, the new text, and the rest of the old one erased.
+        std::fprintf(stdout, "\r%s\x1b[K", bytes.constData());
+        drawn = true;
+    } else {
+        std::fprintf(stdout, "%s\n", bytes.constData());
+    }
+    std::fflush(stdout);
+}
+
+void LiveLine::finish()
+{
+    if (drawn) {
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+        drawn = false;
+    }
+    last.clear();
+}
+
+} // namespace kestctl

@@ -1,0 +1,127 @@
+#pragma once
+
+// What every kestctl command shares: the parsed command line, the exit codes, how results
+// and messages are written, the attach, and the Ctrl-C watch of the live commands.
+
+#include "kestunit.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace kestctl {
+
+/// The exit codes, as the manual page lists them.
+enum Exit {
+    ExitDone = 0, ///< everything asked was done
+    ExitRefused = 1, ///< bad input, or refused: nothing was sent
+    ExitFailed = 2, ///< the unit (or the update server) failed part-way
+    ExitNoUnit = 3, ///< no unit, or no access to it
+};
+
+struct Invocation
+{
+    QStringList words; ///< the command and its arguments, options taken out
+    bool json = false;
+    bool yes = false;
+    QString pedal; ///< --pedal
+    QString curve; ///< --curve
+};
+
+/// Parses argv; on a bad option `error` says why. --help and --version are left in
+/// `words` for main to answer.
+bool parseArguments(const QStringList &arguments, Invocation &out, QString &error);
+
+/// Results go to stdout, messages to stderr. With --json each command prints one JSON
+/// object on stdout (the live commands one per line) and messages still go to stderr.
+class Output
+{
+public:
+    explicit Output(bool json) : json(json) { }
+    bool isJson() const { return json; }
+
+    /// A line of result text (text mode only).
+    void line(const QString &text) const;
+    /// A message to stderr, both modes.
+    static void message(const QString &text);
+    /// The JSON result (JSON mode only), one line.
+    void object(const QJsonObject &o) const;
+
+    /// Ends the command: `code`, with `why` on stderr and, in JSON mode, an object
+    /// {"ok": false, "exit": code, "error": why} on stdout.
+    int fail(Exit code, const QString &why) const;
+    /// Ends a command whose result is `o` (JSON) or already printed (text).
+    int done(QJsonObject o = {}) const;
+
+private:
+    bool json;
+};
+
+bool stdoutIsTerminal();
+bool stdinIsTerminal();
+
+/// A pedal name (clutch, brake, throttle; any case, or 0-2) as its index, -1 otherwise.
+int pedalIndex(const QString &name);
+/// "CLUTCH", "BRAKE", "THROTTLE".
+QString pedalName(int pedal);
+/// "clutch", "brake", "throttle": the JSON values.
+QString pedalKey(int pedal);
+
+/// Opens the unit. Without one, the window's waiting text (std::nullopt: opened).
+std::optional<QString> attach();
+/// attach(), and on failure the command's end: ExitNoUnit with the hint.
+std::optional<int> attachOrFail(const Output &out);
+
+/// An operation's outcome as the command's end: Done 0, Refused 1, Failed 2, each with
+/// the model's message.
+int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText);
+
+/// Turns SIGINT and SIGTERM into a signal on the event loop while it lives.
+class Interrupts : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Interrupts(QObject *parent = nullptr);
+    ~Interrupts() override;
+
+Q_SIGNALS:
+    void interrupted();
+};
+
+/// One line that redraws itself on a terminal; elsewhere each update is a line of its
+/// own. Ends the line it drew when finished.
+class LiveLine
+{
+public:
+    LiveLine();
+    ~LiveLine() { finish(); }
+    void show(const QString &text);
+    void finish();
+    bool onTerminal() const { return terminal; }
+
+private:
+    bool terminal;
+    bool drawn = false;
+    QString last;
+};
+
+// The profile table as info and profile list show it: slot order, the active ones marked.
+QJsonArray profileTable(const kest::KestUnit &unit);
+QJsonObject activeProfiles(const kest::KestUnit &unit);
+void printProfileTable(const Output &out, const kest::KestUnit &unit, const QString &indent);
+
+// The commands: each returns its exit code.
+int runInfo(const Invocation &in);
+int runDeadzone(const Invocation &in);
+int runClutch(const Invocation &in);
+int runClearFlash(const Invocation &in);
+int runWatch(const Invocation &in);
+int runCalibrate(const Invocation &in);
+int runFirmware(const Invocation &in);
+int runProfile(const Invocation &in);
+
+} // namespace kestctl

@@ -1,0 +1,203 @@
+// firmware check and firmware update: the update server's newest version against the
+// unit's, and an image file written to the unit by the window's upload thread.
+
+#include "cli.h"
+#include "firmwarechunks.h"
+#include "firmwareupdate.h"
+#include "kestconfig.h"
+#include "kestdevice.h"
+#include "kestupgrade.h"
+
+#include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTimer>
+
+namespace kestctl {
+
+namespace {
+
+/// Where firmware updates for this product are published, as the window asks.
+const char kUpdateBase[] = "https://" KEST_WEB_HOST "/upgrade/pedal/";
+constexpr int kCheckDeadlineMs = 60000;
+constexpr int kTransferTimeoutMs = 30000;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("UpdateCheck", text);
+}
+
+QString devicePageText(const char *text)
+{
+    return QCoreApplication::translate("DevicePage", text);
+}
+
+int check(const Output &out)
+{
+    if (const auto ended = attachOrFail(out))
+        return *ended;
+    kest::KestUnit unit;
+    const bool versionRead = unit.readVersion();
+    kest::deviceClose();
+    if (!versionRead)
+        return out.fail(ExitFailed,
+                        QStringLiteral("The pedal unit did not tell its firmware "
+                                       "version."));
+
+    QNetworkAccessManager network;
+    QNetworkRequest request(QUrl(QLatin1String(kUpdateBase) + QStringLiteral("version.json")));
+    request.setTransferTimeout(kTransferTimeoutMs);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
+    QNetworkReply *reply = network.get(request);
+    bool late = false;
+    QTimer::singleShot(kCheckDeadlineMs, reply, [&] {
+        late = true;
+        reply->abort();
+    });
+    QByteArray body;
+    bool tooLong = false;
+    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
+        body += reply->read(kest::VERSION_DOCUMENT_MAX_SIZE + 1 - body.size());
+        if (body.size() > kest::VERSION_DOCUMENT_MAX_SIZE) {
+            tooLong = true;
+            reply->abort();
+        }
+    });
+    QObject::connect(reply, &QNetworkReply::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
+    QCoreApplication::exec();
+    if (!tooLong)
+        body += reply->readAll();
+    const int error = reply->error();
+    reply->deleteLater();
+    const auto document = tooLong ? std::nullopt : kest::parseVersionDocument(body);
+    if (!document) {
+        if (late)
+            return out.fail(ExitFailed,
+                            tr("Update check failed: the update server did not "
+                               "answer within %1.")
+                                .arg(tr("a minute")));
+        return out.fail(ExitFailed,
+                        error > 0 && error < 200
+                            ? tr("Update check failed: the update server could not be reached.")
+                            : tr("Update check failed: the update server's answer could not be "
+                                 "read."));
+    }
+    QJsonObject o {{QStringLiteral("firmware"), unit.firmwareVersion()},
+                   {QStringLiteral("latest"), document->version}};
+    switch (kest::compareFirmware(unit.firmwareVersion(), document->version)) {
+    case kest::UpdateVerdict::NoValidDevice:
+        return out.fail(ExitFailed, tr("No valid device."));
+    case kest::UpdateVerdict::UpToDate:
+        out.line(tr("Your firmware is already up to date."));
+        o.insert(QStringLiteral("updateAvailable"), false);
+        return out.done(o);
+    case kest::UpdateVerdict::UpdateAvailable:
+        break;
+    }
+    const QString address = QLatin1String(kUpdateBase) + document->name;
+    out.line(QStringLiteral("A new firmware is available: %1 (the unit has %2)")
+                 .arg(document->version, unit.firmwareVersion()));
+    out.line(QStringLiteral("Image: %1").arg(address));
+    out.line(QStringLiteral("MD5:   %1").arg(document->md5));
+    o.insert(QStringLiteral("updateAvailable"), true);
+    o.insert(QStringLiteral("url"), address);
+    o.insert(QStringLiteral("md5"), document->md5);
+    return out.done(o);
+}
+
+int update(const Output &out, const QString &path)
+{
+    // The file is read once, here: the bytes checked are the bytes sent.
+    QByteArray image;
+    switch (kest::readFirmwareFile(path, image)) {
+    case kest::FirmwareFile::Ok:
+        break;
+    case kest::FirmwareFile::Unreadable:
+        return out.fail(ExitRefused,
+                        devicePageText("The firmware file could not be read. Nothing "
+                                       "was sent to the unit."));
+    case kest::FirmwareFile::NotFirmware:
+        return out.fail(
+            ExitRefused,
+            devicePageText("Not a valid firmware.")
+                + QStringLiteral(" (a .bin file of 1 to %1 bytes)").arg(kest::FIRMWARE_MAX_SIZE));
+    }
+    if (const auto ended = attachOrFail(out))
+        return *ended;
+
+    Interrupts interrupts;
+    LiveLine live;
+    KestUpgrade upload;
+    upload.firmwarePath = path;
+    upload.verifiedImage = image;
+    int last = -1;
+    QObject::connect(&interrupts, &Interrupts::interrupted, &upload, [&] {
+        live.finish();
+        Output::message(QCoreApplication::translate(
+            "MainWindow",
+            "The firmware update is still running. Please wait until it is finished."));
+    });
+    QObject::connect(
+        &upload, &KestUpgrade::progress, &upload,
+        [&](int percent) {
+            last = percent;
+            if (percent < 0)
+                return;
+            const QString phase = percent >= kest::FIRMWARE_WRITING_FROM
+                ? devicePageText("Writing ...")
+                : devicePageText("Uploading ...");
+            if (out.isJson()) {
+                out.object({{QStringLiteral("progress"), percent}});
+            } else if (live.onTerminal()) {
+                constexpr int kWidth = 40;
+                const int filled = percent * kWidth / 100;
+                live.show(QStringLiteral("%1 [%2%3] %4 %")
+                              .arg(phase.leftJustified(13))
+                              .arg(QString(filled, QLatin1Char('#')))
+                              .arg(QString(kWidth - filled, QLatin1Char('-')))
+                              .arg(percent, 3));
+            } else {
+                live.show(QStringLiteral("%1 %").arg(percent));
+            }
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&upload, &QThread::finished, QCoreApplication::instance(),
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+    upload.start();
+    QCoreApplication::exec();
+    upload.wait();
+    // Progress reports still queued when the thread ended.
+    QCoreApplication::sendPostedEvents(&upload);
+    live.finish();
+    kest::deviceClose();
+    if (last == 100) {
+        const QString done = devicePageText("Firmware updated successfully.");
+        out.line(done);
+        return out.done({{QStringLiteral("message"), done}});
+    }
+    if (last == kest::FIRMWARE_LOST_WHILE_WRITING)
+        return out.fail(ExitFailed,
+                        devicePageText("Firmware update failed: the pedal unit was unplugged "
+                                       "while it wrote its firmware. Please plug it in again and "
+                                       "run the update again."));
+    return out.fail(ExitFailed,
+                    devicePageText("Firmware update failed: the unit did not take the "
+                                   "whole image. Please try again."));
+}
+
+} // namespace
+
+int runFirmware(const Invocation &in)
+{
+    const Output out(in.json);
+    const QString what = in.words.value(1);
+    if (what == QLatin1String("check") && in.words.size() == 2)
+        return check(out);
+    if (what == QLatin1String("update") && in.words.size() == 3)
+        return update(out, in.words.at(2));
+    return out.fail(ExitRefused, QStringLiteral("usage: kestctl firmware check | update FILE"));
+}
+
+} // namespace kestctl

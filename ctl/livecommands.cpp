@@ -1,0 +1,329 @@
+// watch and calibrate: the commands that follow the unit's input reports until the user
+// ends them.
+
+#include "cli.h"
+#include "kestdevice.h"
+#include "kestevent.h"
+#include "pedalmath.h"
+#include "plugmonitor.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QJsonObject>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstring>
+#include <unistd.h>
+
+namespace kestctl {
+
+namespace {
+
+constexpr int kRetryMs = 3000; ///< between looks for a unit that is not there
+constexpr int kPlugTries = 10; ///< quick attempts after a plug-in, until udev gives access
+constexpr int kPlugRetryMs = 100;
+constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
+constexpr int kTerminalFrameMs = 33; ///< a redrawn line at most 30 times a second
+constexpr int kLineMs = 100; ///< plain lines at most 10 a second
+
+int percentOf(std::uint16_t raw)
+{
+    return int(raw * 100.0 / kest::RAW_MAX + 0.5);
+}
+
+/// The input reader, stopped and the handle closed when it goes.
+class Reader
+{
+public:
+    KestEvent thread;
+    ~Reader() { stop(); }
+    void stop()
+    {
+        if (thread.isRunning()) {
+            thread.requestInterruption();
+            thread.wait();
+        }
+    }
+};
+
+/// Cancels the calibration under way the window's way: a save that finds no travel (it
+/// reads both tables as the unit has them now), then the cancel, which puts the start's
+/// bounds of this pedal back into those tables. The travel seen is let go first, so that
+/// the save cannot keep it.
+kest::Outcome cancel(kest::KestUnit &unit)
+{
+    unit.startWatch();
+    const kest::Outcome saved = unit.saveCalibration();
+    if (saved.status == kest::Outcome::Failed)
+        return saved;
+    return unit.cancelCalibration();
+}
+
+} // namespace
+
+int runWatch(const Invocation &in)
+{
+    const Output out(in.json);
+    if (in.words.size() != 1)
+        return out.fail(ExitRefused, QStringLiteral("watch takes no arguments"));
+    if (const auto ended = attachOrFail(out))
+        return *ended;
+
+    Interrupts interrupts;
+    Reader reader;
+    PlugMonitor plugs;
+    QTimer retry;
+    retry.setSingleShot(true);
+    int plugTries = 0;
+    LiveLine live;
+    QElapsedTimer shown;
+    const int frameMs = live.onTerminal() && !out.isJson() ? kTerminalFrameMs : kLineMs;
+    QByteArray latest;
+
+    const auto show = [&](const QByteArray &values) {
+        latest = values;
+        if (shown.isValid() && shown.elapsed() < frameMs)
+            return;
+        shown.start();
+        QJsonObject o;
+        QStringList text;
+        for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+            const std::uint16_t v = kest::pedalPosition(values, p);
+            o.insert(pedalKey(p), v);
+            text << QStringLiteral("%1 %2 (%3 %)").arg(pedalName(p)).arg(v, 5).arg(percentOf(v), 3);
+        }
+        if (out.isJson())
+            out.object(o);
+        else
+            live.show(text.join(QStringLiteral("   ")));
+    };
+    const auto tryAttach = [&] {
+        retry.stop();
+        reader.stop();
+        const auto hint = attach();
+        if (hint) {
+            if (plugTries > 0) {
+                --plugTries;
+                retry.start(kPlugRetryMs);
+                return;
+            }
+            retry.start(kRetryMs);
+            return;
+        }
+        plugTries = 0;
+        live.finish();
+        Output::message(QStringLiteral("the pedal unit is back"));
+        reader.thread.start();
+    };
+    QObject::connect(&reader.thread, &KestEvent::eventTrigger, &reader.thread, show,
+                     Qt::QueuedConnection);
+    QObject::connect(
+        &reader.thread, &KestEvent::deviceDisconnect, &retry,
+        [&] {
+            if (kest::deviceIsOpen() || retry.isActive())
+                return;
+            live.finish();
+            Output::message(QStringLiteral("the pedal unit was unplugged; waiting for it "
+                                           "(Ctrl-C ends)"));
+            tryAttach();
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&retry, &QTimer::timeout, &retry, tryAttach);
+    QObject::connect(&plugs, &PlugMonitor::unitAdded, &retry, [&](const QString &) {
+        if (kest::deviceIsOpen())
+            return;
+        plugTries = kPlugTries;
+        tryAttach();
+    });
+    QObject::connect(&plugs, &PlugMonitor::unitRemoved, &retry, [&](const QString &node) {
+        if (!kest::deviceIsOpen() || node != kest::deviceNode())
+            return;
+        reader.stop(); // its end reports the loss
+        live.finish();
+        Output::message(QStringLiteral("the pedal unit was unplugged; waiting for it "
+                                       "(Ctrl-C ends)"));
+        tryAttach();
+    });
+    QObject::connect(&interrupts, &Interrupts::interrupted, QCoreApplication::instance(),
+                     &QCoreApplication::quit);
+    reader.thread.start();
+    QCoreApplication::exec();
+    reader.stop();
+    kest::deviceClose();
+    // The last positions, drawn at once rather than dropped by the frame limit.
+    if (!latest.isEmpty() && !out.isJson()) {
+        shown.invalidate();
+        show(latest);
+    }
+    live.finish();
+    return ExitDone;
+}
+
+int runCalibrate(const Invocation &in)
+{
+    const Output out(in.json);
+    if (in.words.size() != 2)
+        return out.fail(ExitRefused, QStringLiteral("usage: kestctl calibrate PEDAL"));
+    const int pedal = pedalIndex(in.words.at(1));
+    if (pedal < 0)
+        return out.fail(
+            ExitRefused,
+            QStringLiteral("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
+    if (const auto ended = attachOrFail(out))
+        return *ended;
+    kest::KestUnit unit;
+    if (!unit.readClutchMode())
+        return out.fail(ExitFailed,
+                        QStringLiteral("The pedal unit did not answer. It keeps the "
+                                       "calibration it had."));
+    if (pedal == 0 && !unit.clutchEnabled())
+        return out.fail(ExitRefused,
+                        QStringLiteral("the clutch pedal is switched off: switch it "
+                                       "on first (kestctl clutch on)"));
+    const kest::Outcome started = unit.startCalibration(pedal);
+    if (!started.done())
+        return outcomeExit(out, started, QString());
+
+    Interrupts interrupts;
+    Reader reader;
+    LiveLine live;
+    QTimer watch;
+    watch.setSingleShot(true);
+    int exitCode = ExitDone;
+    QString result;
+
+    const auto travel = [&]() -> QString {
+        const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
+        const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
+        if (watch.isActive() || low > high)
+            return QStringLiteral("no travel seen yet");
+        return QStringLiteral("travel seen %1 to %2 (%3 %)")
+            .arg(low)
+            .arg(high)
+            .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
+    };
+    QElapsedTimer shown;
+    const auto showTravel = [&](bool now) {
+        if (!now && shown.isValid() && shown.elapsed() < kTerminalFrameMs * 3)
+            return;
+        shown.start();
+        if (out.isJson()) {
+            const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
+            const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
+            QJsonObject o {{QStringLiteral("pedal"), pedalKey(pedal)}};
+            if (!watch.isActive() && low <= high) {
+                o.insert(QStringLiteral("low"), low);
+                o.insert(QStringLiteral("high"), high);
+            }
+            out.object(o);
+            return;
+        }
+        live.show(QStringLiteral("%1: %2").arg(pedalName(pedal), travel()));
+    };
+    const auto end = [&](int code, const QString &text) {
+        exitCode = code;
+        result = text;
+        QCoreApplication::quit();
+    };
+
+    Output::message(QStringLiteral("%1: press the pedal all the way down, let it come back up, "
+                                   "then press Enter to save (Ctrl-C cancels; the pedal then "
+                                   "keeps the calibration it had).")
+                        .arg(pedalName(pedal)));
+    QObject::connect(
+        &reader.thread, &KestEvent::eventTrigger, &watch,
+        [&](const QByteArray &values) {
+            if (unit.calibratingPedal() == pedal && unit.observe(values))
+                showTravel(false);
+        },
+        Qt::QueuedConnection);
+    QObject::connect(
+        &reader.thread, &KestEvent::deviceDisconnect, &watch,
+        [&] {
+            unit.abandonCalibration();
+            end(ExitFailed,
+                QStringLiteral("The pedal unit was unplugged during the calibration. "
+                               "It keeps the calibration it had."));
+        },
+        Qt::QueuedConnection);
+    QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
+        unit.startWatch();
+        showTravel(true);
+    });
+    QSocketNotifier enter(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&enter, &QSocketNotifier::activated, &watch, [&] {
+        char buffer[256];
+        const auto n = ::read(STDIN_FILENO, buffer, sizeof buffer);
+        if (n <= 0) {
+            // No one left to press Enter: the calibration is cancelled.
+            enter.setEnabled(false);
+            const kest::Outcome cancelled = cancel(unit);
+            end(cancelled.done() ? ExitRefused : ExitFailed,
+                cancelled.done() ? QStringLiteral("Input ended before Enter: the calibration was "
+                                                  "cancelled. The pedal keeps the calibration it "
+                                                  "had.")
+                                 : cancelled.message);
+            return;
+        }
+        if (std::memchr(buffer, '\n', std::size_t(n)) == nullptr)
+            return;
+        const kest::Outcome saved = unit.saveCalibration();
+        if (saved.status == kest::Outcome::Refused) {
+            live.finish();
+            Output::message(saved.message + QStringLiteral(" (Enter saves, Ctrl-C cancels)"));
+            return;
+        }
+        if (!saved.done()) {
+            // A save the unit did not take leaves the calibration under way, as in the
+            // window: Enter tries again, Ctrl-C cancels.
+            if (unit.calibratingPedal() == pedal) {
+                live.finish();
+                Output::message(saved.message
+                                + QStringLiteral(" (Enter tries again, Ctrl-C "
+                                                 "cancels)"));
+                return;
+            }
+            end(ExitFailed, saved.message);
+            return;
+        }
+        showTravel(true); // the travel saved, not the last one the frame limit let through
+        const std::uint16_t low
+            = kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)]);
+        const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
+        end(ExitDone,
+            QStringLiteral("%1 calibrated: the unit keeps %2 to %3.")
+                .arg(pedalName(pedal))
+                .arg(low)
+                .arg(high));
+    });
+    QObject::connect(&interrupts, &Interrupts::interrupted, &watch, [&] {
+        if (unit.calibratingPedal() != pedal)
+            return;
+        const kest::Outcome cancelled = cancel(unit);
+        end(cancelled.done() ? ExitRefused : ExitFailed,
+            cancelled.done() ? QStringLiteral("Calibration cancelled: the %1 keeps the calibration "
+                                              "it had.")
+                                   .arg(pedalName(pedal))
+                             : cancelled.message);
+    });
+
+    reader.thread.start();
+    watch.start(kWatchDelayMs);
+    showTravel(true);
+    QCoreApplication::exec();
+    reader.stop();
+    live.finish();
+    kest::deviceClose();
+    if (exitCode == ExitDone) {
+        out.line(result);
+        return out.done({{QStringLiteral("pedal"), pedalKey(pedal)},
+                         {QStringLiteral("low"),
+                          kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)])},
+                         {QStringLiteral("high"), unit.observed()[std::size_t(2 * pedal + 1)]},
+                         {QStringLiteral("message"), result}});
+    }
+    return out.fail(Exit(exitCode), result);
+}
+
+} // namespace kestctl
