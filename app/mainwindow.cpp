@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "attachhints.h"
 #include "calibrationpage.h"
 #include "devicepage.h"
 #include "inputspage.h"
@@ -34,43 +35,6 @@ namespace {
 
 // Where firmware updates for this product are published.
 const QString kUpdateBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/");
-
-// Shown in the waiting state, and logged, when the unit is there but cannot be opened.
-const char kNoAccessHint[]
-    = QT_TRANSLATE_NOOP("MainWindow",
-                        "The pedal unit is connected but cannot be opened: this user has no "
-                        "access to it. Install the kest-setting package or its udev rule "
-                        "(70-kest-pedals.rules), then unplug the unit and plug it in again. "
-                        "More in %1.");
-
-/// A document as the installed copy has it: beside the program's prefix, or where the
-/// package puts it when this copy was not installed.
-QString installedDoc(const QString &name)
-{
-    const QString installed
-        = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                          + QStringLiteral("/../share/doc/kest-setting/") + name);
-    return QFileInfo::exists(installed) ? installed
-                                        : QStringLiteral("/usr/share/doc/kest-setting/") + name;
-}
-
-QString linuxNotes()
-{
-    return installedDoc(QStringLiteral("linux.md"));
-}
-
-// Shown in the waiting state when no unit is plugged in.
-const char kNotFoundHint[]
-    = QT_TRANSLATE_NOOP("MainWindow",
-                        "No pedal unit found. Check that its USB cable is plugged in, "
-                        "preferably straight into the computer rather than into a hub. On "
-                        "Linux, lsusb lists the unit as e5b7:6a1c.");
-
-// Shown (and logged) when the unit was opened but did not answer every read of the attach.
-const char kNoAnswerHint[]
-    = QT_TRANSLATE_NOOP("MainWindow",
-                        "The pedal unit was found but did not answer every read; "
-                        "trying again.");
 
 // The stacked pages, in the order of the sidebar buttons.
 enum class Page { Inputs, Calibration, Profiles, Device, About };
@@ -255,7 +219,7 @@ std::array<QLabel *, 2> MainWindow::addExplanations()
     programVersion->setFont(ui->lbVersion->font());
     programVersion->setStyleSheet(ui->lbVersion->styleSheet());
     auto *report = new QLabel(tr("Report a problem: see \"How to report a problem\" in %1")
-                                  .arg(installedDoc(QStringLiteral("guide.md"))),
+                                  .arg(kest::installedDoc(QStringLiteral("guide.md"))),
                               ui->page5);
     report->setObjectName(QStringLiteral("lbReport"));
     report->setGeometry(20, 262, 711, 18);
@@ -359,11 +323,11 @@ void MainWindow::onInit()
             return;
         }
         if (opened == kest::DeviceOpenResult::NoAccess) {
-            const QString hint = tr(kNoAccessHint).arg(linuxNotes());
+            const QString hint = kest::attachHint(kest::NO_ACCESS_HINT).arg(kest::linuxNotesPath());
             qDebug().noquote() << hint;
             showWaiting(hint);
         } else {
-            showWaiting(tr(kNotFoundHint));
+            showWaiting(kest::attachHint(kest::NOT_FOUND_HINT));
         }
         retryTimer.start(kRetryMs);
         return;
@@ -378,9 +342,9 @@ void MainWindow::onInit()
     // leave zeros (a clutch shown as disabled, handles at the ends) that the next
     // release or close would commit. Such an attach counts as failed and is tried again.
     if (!readUnitState()) {
-        qDebug().noquote() << kNoAnswerHint;
+        qDebug().noquote() << kest::NO_ANSWER_HINT;
         detachUnit();
-        showWaiting(tr(kNoAnswerHint));
+        showWaiting(kest::attachHint(kest::NO_ANSWER_HINT));
         retryTimer.start(kRetryMs);
         return;
     }

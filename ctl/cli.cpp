@@ -32,12 +32,18 @@ bool parseArguments(const QStringList &arguments, Invocation &out, QString &erro
             out.words.prepend(QStringLiteral("--help"));
         } else if (a == QLatin1String("--version")) {
             out.words.prepend(QStringLiteral("--version"));
-        } else if (a == QLatin1String("--pedal") || a == QLatin1String("--curve")) {
+        } else if (a == QLatin1String("--pedal") || a == QLatin1String("--curve")
+                   || a == QLatin1String("--trace")) {
             if (i + 1 >= arguments.size()) {
                 error = QStringLiteral("%1 needs a value").arg(a);
                 return false;
             }
-            (a == QLatin1String("--pedal") ? out.pedal : out.curve) = arguments.at(++i);
+            (a == QLatin1String("--pedal")       ? out.pedal
+                 : a == QLatin1String("--curve") ? out.curve
+                                                 : out.trace)
+                = arguments.at(++i);
+        } else if (a.startsWith(QLatin1String("--trace="))) {
+            out.trace = a.mid(8);
         } else if (a.startsWith(QLatin1String("--pedal="))) {
             out.pedal = a.mid(8);
         } else if (a.startsWith(QLatin1String("--curve="))) {

@@ -30,6 +30,7 @@ struct Invocation
     bool yes = false;
     QString pedal; ///< --pedal
     QString curve; ///< --curve
+    QString trace; ///< --trace: every exchange with the unit appended to this file
 };
 
 /// Parses argv; on a bad option `error` says why. --help and --version are left in

@@ -1,6 +1,7 @@
 // kestctl: the pedal unit's settings from a terminal and from scripts.
 
 #include "cli.h"
+#include "kestdevice.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -29,7 +30,8 @@ const char kHelp[]
       "  clear-flash [--yes]           delete every setting the unit keeps\n"
       "\n"
       "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
-      "stdout), --help, --version.\n"
+      "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
+      "--help, --version.\n"
       "Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed\n"
       "part-way (the message says what it keeps); 3 no unit, or no access to it.\n"
       "See kestctl(1).\n";
@@ -50,6 +52,15 @@ int main(int argc, char *argv[])
     if (!kestctl::parseArguments(QCoreApplication::arguments(), in, error)) {
         kestctl::Output::message(error + QStringLiteral(" (kestctl --help)"));
         return kestctl::ExitRefused;
+    }
+    // A trace for a problem report, in the window's format: it replays against the
+    // simulated unit.
+    if (!in.trace.isEmpty()) {
+        QString traceError;
+        if (!kest::deviceTrace(in.trace, &traceError)) {
+            kestctl::Output::message(traceError);
+            return kestctl::ExitRefused;
+        }
     }
     const QString command = in.words.value(0);
     if (command == QLatin1String("--help") || command.isEmpty()) {

@@ -32,15 +32,21 @@ inline constexpr char NO_ANSWER_HINT[]
                         "The pedal unit was found but did not answer every read; "
                         "trying again.");
 
-/// The Linux notes as the installed copy has them: beside the program's prefix, or where
-/// the package puts them when this copy was not installed.
-inline QString linuxNotesPath()
+/// A document as the installed copy has it: beside the program's prefix, or where the
+/// package puts it when this copy was not installed.
+inline QString installedDoc(const QString &name)
 {
     const QString installed
         = QDir::cleanPath(QCoreApplication::applicationDirPath()
-                          + QStringLiteral("/../share/doc/kest-setting/linux.md"));
+                          + QStringLiteral("/../share/doc/kest-setting/") + name);
     return QFileInfo::exists(installed) ? installed
-                                        : QStringLiteral("/usr/share/doc/kest-setting/linux.md");
+                                        : QStringLiteral("/usr/share/doc/kest-setting/") + name;
+}
+
+/// The Linux notes, which say how to give a user access to the unit.
+inline QString linuxNotesPath()
+{
+    return installedDoc(QStringLiteral("linux.md"));
 }
 
 /// A waiting text in the user's language.

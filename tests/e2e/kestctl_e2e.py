@@ -136,6 +136,16 @@ def case_info():
         run = ctl(args).expect(1)
         if run.opened():
             fail("kestctl %s opened the unit" % " ".join(args))
+    # --trace writes kestctl's exchanges as the simulated unit logs them, for a report.
+    run = Run(["--trace", "own.txt", "info"], unit_state())
+    try:
+        run.finish().expect(0)
+        own = read_trace(os.path.join(run.dir.name, "own.txt"))
+        exchanges = lambda entries: [e for e in entries if e[0] in ("set", "get")]
+        if not exchanges(own) or exchanges(own) != exchanges(run.entries):
+            fail("the trace of kestctl info differs from the unit's wire log")
+    finally:
+        run.close()
     ctl(["--version"]).expect(0, "kestctl ")
     ctl(["profile", "--help"]).expect(0, "profile apply NAME")
 
