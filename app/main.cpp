@@ -1,4 +1,5 @@
 #include "darklook.h"
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -18,6 +19,8 @@ int main(int argc, char *argv[])
 #endif
     QApplication app(argc, argv);
     kest::applyDarkLook();
+    // The system's language, or the one --lang names (docs/translations.md).
+    kest::installTranslators(kest::languageArgument(QApplication::arguments()));
     MainWindow window;
     // Frameless already (the window makes itself so before building its form): the same
     // flags again leave the finished form alone.
