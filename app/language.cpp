@@ -24,10 +24,10 @@ std::vector<std::unique_ptr<QTranslator>> &installed()
 
 QChar accented(QChar c)
 {
-    // Letters of about their own width, so that the pseudo-language grows by its padding
-    // and not by wider glyphs.
-    static const QString lower = QStringLiteral(u"åƀçđéƒĝĥîĵķļɱñöƥʠŕšţûṽŵẋýž");
-    static const QString upper = QStringLiteral(u"ÅƁÇĐÉƑĜĤÎĴĶĻṀÑÖƤǪŔŠŢÛṼŴẊÝŽ");
+    // Accented letters of Latin-1 and Latin Extended-A, which the form's font has: the
+    // pseudo-language grows by its added letters, not by wider glyphs of another font.
+    static const QString lower = QStringLiteral(u"åbçďéfĝĥîĵķļmñöpqŕšţûvŵxýž");
+    static const QString upper = QStringLiteral(u"ÅBÇĎÉFĜĤÎĴĶĻMÑÖPQŔŠŢÛVŴXÝŽ");
     if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
         return lower.at(c.unicode() - 'a');
     if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))

@@ -167,11 +167,11 @@ void TestTranslations::pseudoTextKeepsWhatTheCodeReads_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("pseudo");
 
-    QTest::newRow("a third longer, accented") << "SAVE" << QString::fromUtf8("ŠÅṼÉŠÅ");
+    QTest::newRow("a third longer, accented") << "SAVE" << QString::fromUtf8("ŠÅVÉŠÅ");
     QTest::newRow("placeholders kept")
-        << "%1 of %2 (%L3 %)" << QString::fromUtf8("%1 öƒö %2 (%L3 %)");
-    QTest::newRow("a tab stays last") << "Version:\t" << QString::fromUtf8("ṼéŕšîöñṼéŕ:\t");
-    QTest::newRow("each line grows") << "ab\ncd" << QString::fromUtf8("åƀå\nçđç");
+        << "%1 of %2 (%L3 %)" << QString::fromUtf8("%1 öfö %2 (%L3 %)");
+    QTest::newRow("a tab stays last") << "Version:\t" << QString::fromUtf8("VéŕšîöñVéŕ:\t");
+    QTest::newRow("each line grows") << "ab\ncd" << QString::fromUtf8("åbå\nçďç");
     QTest::newRow("numbers and formats alone") << "100"
                                                << "100";
     QTest::newRow("a progress bar's format") << "%v"
