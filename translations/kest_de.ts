@@ -432,7 +432,7 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
     </message>
     <message>
         <source>Can not save to DEFAULT, please use a different name.</source>
-        <translation>DEFAULT kann nicht überschrieben werden, bitte einen anderen Namen verwenden.</translation>
+        <translation>Unter DEFAULT kann nicht gespeichert werden, bitte einen anderen Namen verwenden.</translation>
     </message>
     <message>
         <source>Please enter a profile name.</source>
