@@ -24,7 +24,7 @@ QString installTranslators(const QString &code = QString());
 /// The languages the program ships a translation for, besides English.
 QStringList shippedLanguages();
 
-/// A made-up language for finding texts that would be cut: every text a third longer and
+/// A made-up language for finding texts that would be cut: every word a third longer and
 /// its letters accented, its placeholders, line breaks and tabs left as they are.
 QString pseudoText(const QString &source);
 
