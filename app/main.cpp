@@ -1,5 +1,6 @@
 #include "darklook.h"
 #include "kestdevice.h"
+#include "language.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -33,6 +34,8 @@ int main(int argc, char *argv[])
         }
     }
     kest::applyDarkLook();
+    // The system's language, or the one --lang names (docs/translations.md).
+    kest::installTranslators(kest::languageArgument(QApplication::arguments()));
     MainWindow window;
     // Frameless already (the window makes itself so before building its form): the same
     // flags again leave the finished form alone.

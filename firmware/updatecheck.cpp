@@ -194,8 +194,7 @@ void UpdateCheck::checkFinished(QNetworkReply *reply)
         // Without a word the button looked broken: it came back in half a second.
         const int error = reply->error(); // 1-199: the connection or the proxy failed
         if (overDeadline(reply))
-            showStatus(tr("Update check failed: the update server did not answer within "
-                          "%1.")
+            showStatus(tr("Update check failed: the update server did not answer in %1.")
                            .arg(durationText(checkDeadline)));
         else
             showStatus(body && error > 0 && error < 200

@@ -20,7 +20,7 @@ QByteArray refuse(QString *why, const QString &reason)
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("KestAxis", text);
+    return QCoreApplication::translate("kest", text); // the context lupdate gives tr() here
 }
 
 } // namespace

@@ -41,7 +41,7 @@ int keyDigitsLength(const QString &key)
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("kest::ProfileFile", text);
+    return QCoreApplication::translate("kest", text); // the context lupdate gives tr() here
 }
 
 bool refuse(QString *problem, const QString &why)

@@ -784,7 +784,7 @@ void TestUpdateCheck::deadlinesEndAStalledTransfer()
                  QStringList({"A new firmware is available, update now?", "Download file fail."}));
     } else {
         QCOMPARE(line->text(),
-                 QStringLiteral("Update check failed: the update server did not answer within "
+                 QStringLiteral("Update check failed: the update server did not answer in "
                                 "0.3 seconds."));
         QVERIFY(dialogs.requests.empty());
     }

@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Bitte zuerst die Kalibrierung des anderen Pedals speichern.</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>Diese Kalibrierung abbrechen? Das Pedal behält seine bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>KALIBRIEREN</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>Das Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken.</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>KUPPLUNG</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>BREMSE</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>GAS</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>noch kein Pedalweg erfasst</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1: Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>UPDATE SUCHEN</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>Die Firmware-Datei konnte nicht gelesen werden. Es wurde nichts an die Einheit gesendet.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>Keine gültige Firmware.</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>Ein anderes Firmware-Update läuft. Bitte erneut versuchen, wenn es abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware erfolgreich aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>Firmware-Update fehlgeschlagen: Die Pedaleinheit wurde abgezogen, während sie ihre Firmware schrieb. Bitte wieder anschließen und das Update erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>Firmware-Update fehlgeschlagen: Die Einheit hat nicht das ganze Image angenommen. Bitte erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>Schreiben ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>Hochladen ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>Möchten Sie fortfahren?
+Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gelöscht.</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>Die Flash-Daten wurden gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>Kurve</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>Links und Rechts wählen einen Punkt; Hoch und Runter verschieben ihn um 1 %, Bild auf und Bild ab um 10 %.</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1 Punkt %2: %3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>Progressiv</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>Degressiv</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>S-Kurve</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>Kurve kopieren</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>Kurve einfügen</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>Links und Rechts verschieben den Regler um 1 %, mit Umschalt um 5 %.</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>EINGABEN</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>KALIBRIERUNG</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>GERÄT</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PROFILE</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>KUPPLUNG AKTIV</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>KALIBRIEREN</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>GAS</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>BREMSE</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>KUPPLUNG</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>NEUES PROFIL</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>SPEICHERN </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>ENTFERNEN</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTIEREN</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>MANUELLES UPDATE</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>HOCHLADEN ...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>UPDATE SUCHEN</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>FIRMWARE</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>FLASH-DATEN LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>Die Pedaleinheit ist angeschlossen, lässt sich aber nicht öffnen: Dieser Benutzer hat keinen Zugriff darauf. Installieren Sie das Paket kest-setting oder seine udev-Regel (70-kest-pedals.rules), ziehen Sie die Einheit dann ab und stecken Sie sie wieder ein. Mehr in %1.</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>Keine Pedaleinheit gefunden. Prüfen Sie, ob das USB-Kabel eingesteckt ist, am besten direkt am Computer statt an einem Hub. Unter Linux zeigt lsusb die Einheit als e5b7:6a1c.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>Die Pedaleinheit wurde gefunden, hat aber nicht auf jede Abfrage geantwortet; neuer Versuch.</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>%1 Kurve</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>%1 untere Totzone</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>%1 obere Totzone</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>Firmware-Version:	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>WARTE AUF GERÄT ...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>Das Firmware-Update läuft noch. Bitte warten, bis es abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>%1 untere Totzone: der erste Teil des Pedalwegs, der als losgelassen zählt. Ziehen, oder mit Tab anwählen und mit Links und Rechts verschieben.</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>%1 obere Totzone: der letzte Teil des Pedalwegs, der als voll durchgetreten zählt. Ziehen, oder mit Tab anwählen und mit Links und Rechts verschieben.</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>Programmversion:	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>Ein Problem melden: siehe „How to report a problem“ in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>Slot %1 („%2“)</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>Die Pedaleinheit hält ein Profil, das in %1 keinem Pedal gehört. Es bleibt unverändert, erscheint in keiner Liste und wird von EXPORTIEREN nicht geschrieben. IMPORTIEREN einer Profildatei oder FLASH-DATEN LÖSCHEN auf der Seite GERÄT entfernt es.</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>Profil gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>einer Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>Suche ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Update-Suche fehlgeschlagen: keine Antwort binnen %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Update-Suche fehlgeschlagen: Server nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Update-Suche fehlgeschlagen: Antwort nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Kein gültiges Gerät.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Ihre Firmware ist bereits aktuell.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>Eine neue Firmware ist verfügbar. Bitte erneut suchen, wenn das laufende Update abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>Eine neue Firmware ist verfügbar. Jetzt aktualisieren?</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version: </translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>Herunterladen ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Download fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download abgebrochen: Firmware nicht binnen %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Schreiben in den temporären Ordner nicht möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>Keine Kurve: Eine Kurve wird als kest-curve: mit fünf Zahlen geschrieben, etwa kest-curve:17,33,50,67,83.</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>Keine Kurve: Sie hat %1 Zahlen, eine Kurve hat fünf.</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>Keine Kurve: %1 ist kein Prozentwert von 0 bis 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>Schlüssel „%1“: Der Wert ist kein Profil-Datensatz aus 7 Byte.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>Schlüssel „%1“: Slot %2 gibt es nicht; die Slots sind 0 bis 15.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>Schlüssel „%1“: Pedalcode %2; er muss 1 (Kupplung), 2 (Bremse) oder 3 (Gas) sein.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>Schlüssel „%1“: Kurvenpunkt %2 ist %3; Kurvenpunkte liegen zwischen 0 und 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>Schlüssel „%1“: Das Profil hat keinen Namen.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>Schlüssel „%1“: Der Name enthält ein Null-Byte.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>Schlüssel „%1“: Der Name ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>Schlüssel „%1“: Der Name belegt %2 Byte; die Einheit speichert 16 (Umlaute und Akzente zählen doppelt).</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>Zeile %1 setzt sich in der nächsten Zeile fort (ein \ am Ende oder ein offenes &quot;).</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>Zeile %1: Dem Abschnittskopf fehlt die &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>Zeile %1: Der Text nach der &apos;]&apos; des Abschnittskopfs würde ignoriert.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>Zeile %1 ist kein Schlüssel: Ein &apos;;&apos; beginnt dort einen Kommentar (in einem Namen als %3B schreiben).</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>Zeile %1 ist weder ein Schlüssel (ihr fehlt das &apos;=&apos;), ein Kommentar (&apos;;&apos;) noch ein Abschnittskopf.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>Zeile 1 liest sich nicht so zurück, wie sie geschrieben wurde.</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>Zeile %1: Der Schlüssel steht im Abschnitt [%2]; Profile gehören in [General].</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>Zeile %1: Der Schlüssel „%2“ steht doppelt da (Zeilen %3 und %1).</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>Der Schlüssel INDEX fehlt.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>Schlüssel „%1“ beginnt nicht mit seiner Slotnummer als zwei Ziffern.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>Die Datei enthält %1 Profile; die Einheit speichert höchstens 16.</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX ist keine Zahl mit EF (hex) im obersten Byte.</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>Zeile %1: Der Name ist kein gültiger UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>Die Schlüssel „%1“ und „%2“ gelten beide für Slot %3; ein Slot enthält ein Profil.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Das ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>Die Datei ist größer als 1 MiB; eine Datei mit 16 Profilen belegt 2 KB.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Die Datei kann nicht gelesen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>Die Totzonen wurden nicht gespeichert: Die Pedaleinheit hat sie nicht angenommen. Sie behält ihre bisherigen Totzonen.</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>Die Kupplungseinstellung wurde nicht geändert: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Einstellung.</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>Die Kalibrierung hat nicht begonnen: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>Die Kalibrierung wurde nicht gespeichert: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Kalibrierung; SPEICHERN versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>Das Pedal über den ganzen Weg bewegen, dann speichern.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>Die Kalibrierung wurde nicht gespeichert: Die Pedaleinheit hat sie nicht angenommen. Sie behält ihre bisherige Kalibrierung; SPEICHERN versucht es erneut.</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>Die Kalibrierung wurde gespeichert, aber die Pedaleinheit hat die zurückgesetzten Totzonen dieses Pedals nicht angenommen: Sie behält ihre bisherigen Totzonen.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>Die Pedaleinheit hat ihre bisherige Kalibrierung nicht zurückgenommen; zum Wiederherstellen neu einstecken.</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>Die Flash-Daten wurden nicht gelöscht: Die Pedaleinheit hat den Befehl nicht angenommen. Sie behält ihre bisherigen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>Ein Profil-Schreibvorgang zur Pedaleinheit brach mittendrin ab: Bis die Einheit neu eingesteckt wird, liest sich ihre Profiltabelle anders, als die Einheit sie hält.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>Die Pedaleinheit hat die Profilwahl nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>Die Wahl der aktiven Profile wurde nicht gespeichert; die Pedaleinheit behält ihre bisherige Wahl.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>Die Wahl der aktiven Profile wurde nicht gespeichert: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Wahl.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>Die Wahl der aktiven Profile wurde nicht gespeichert: Die Profillisten konnten nicht von der Pedaleinheit gelesen werden. Sie behält ihre bisherige Wahl.</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>Unter DEFAULT kann nicht gespeichert werden, bitte einen anderen Namen verwenden.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>Bitte einen Profilnamen eingeben.</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>Der Profilname enthält ein Zeichen, das nicht gespeichert werden kann (ein Null-Byte oder ein unlesbares Zeichen).</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>Der Profilname ist zu lang: höchstens 16 Byte (Umlaute und Akzente zählen doppelt).</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>Das Profil wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Das Profil wurde nicht gespeichert: Die Profillisten konnten nicht von der Pedaleinheit gelesen werden. Sie behält ihre bisherigen Profile.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Das Profil wurde nicht gespeichert: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherigen Profile.</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>Alle Profilplätze sind belegt</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>Das Profil wurde gespeichert, aber die Pedaleinheit hat es nicht als aktives Profil übernommen.</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Das Profil wurde gespeichert, aber die Profillisten konnten nicht von der Pedaleinheit zurückgelesen werden. Sie werden vor dem nächsten Speichern neu gelesen.</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>Das Profil wurde nicht entfernt.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Das Profil wurde nicht entfernt: Die Profillisten konnten nicht von der Pedaleinheit gelesen werden. Sie behält ihre bisherigen Profile.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Das Profil wurde nicht entfernt: Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherigen Profile.</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>Das Profil wurde entfernt, aber die Pedaleinheit hat die neue Wahl der aktiven Profile nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>Die Profile wurden nicht exportiert.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>Die Profile wurden nicht exportiert: Die Profillisten konnten nicht von der Pedaleinheit gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Die Profildatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>Die vorhandene Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>Die Profile wurden exportiert, bis auf das keinem Pedal zugeordnete in Slot %1.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>Die Profile wurden exportiert, bis auf Slot %1: Der Name, den die Pedaleinheit dort hält, ist kein gültiger Text und käme nicht unverändert zurück.</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>Bitte eine INI-Datei wählen</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>Die INI-Datei ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>Der Import brach nach %1 von %2 Profilen ab: Die Pedaleinheit hat nicht geantwortet. Ihre Profiltabelle ist unvollständig; bitte die Datei erneut importieren.</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>Die Profile wurden importiert, aber die Pedaleinheit hat die Wahl der aktiven Profile aus der Datei nicht gespeichert.</translation>
+    </message>
+</context>
+</TS>

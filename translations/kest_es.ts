@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Guarda primero la calibración del otro pedal.</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>¿Cancelar esta calibración? El pedal conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>GUARDAR</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRAR</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>Pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR.</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAGUE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aún no se ha registrado recorrido</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>recorrido registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1: pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>BUSCAR FIRMWARE</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>No se pudo leer el archivo de firmware. No se envió nada a la unidad.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>No es un firmware válido.</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>Hay otra actualización de firmware en curso. Vuelve a intentarlo cuando termine.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware actualizado correctamente.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>Error al actualizar el firmware: la unidad de pedales se desconectó mientras escribía su firmware. Vuelve a conectarla y repite la actualización.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>Error al actualizar el firmware: la unidad no aceptó la imagen completa. Inténtalo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>Escribiendo ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>Enviando ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>¿Quieres continuar?
+Esta operación borrará todos los ajustes guardados en la memoria flash del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>Se han borrado los datos de la flash.</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>curva</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>Izquierda y Derecha eligen un punto; Arriba y Abajo lo mueven un 1 %, Re Pág y Av Pág un 10 %.</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1, punto %2: %3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>Progresiva</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>Degresiva</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Curva en S</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>Copiar curva</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>Pegar curva</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>Izquierda y Derecha mueven el tirador un 1 %, con Mayús un 5 %.</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>ENTRADAS</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRACIÓN</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>DISPOSITIVO</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PERFILES</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>ACERCA DE</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>USAR EMBRAGUE</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRAR</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAGUE</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>NUEVO PERFIL</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>GUARDAR </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>ELIMINAR</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>GUARDAR</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTAR</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTAR</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>ACTUALIZAR A MANO</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>ENVIANDO...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>BUSCAR FIRMWARE</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>FIRMWARE</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>BORRAR DATOS FLASH</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>La unidad de pedales está conectada pero no se puede abrir: este usuario no tiene acceso a ella. Instala el paquete kest-setting o su regla udev (70-kest-pedals.rules), luego desconecta la unidad y vuelve a conectarla. Más información en %1.</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>No se encontró ninguna unidad de pedales. Comprueba que su cable USB esté conectado, mejor directamente al ordenador que a un hub. En Linux, lsusb muestra la unidad como e5b7:6a1c.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>Se encontró la unidad de pedales, pero no respondió a todas las lecturas; se vuelve a intentar.</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>curva de %1</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>zona muerta inferior de %1</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>zona muerta superior de %1</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>Versión de firmware:	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>ESPERANDO PEDALES...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>La actualización de firmware sigue en curso. Espera a que termine.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona muerta inferior de %1: la primera parte del recorrido, que cuenta como suelto. Arrástrala, o llega a ella con Tab y usa Izquierda y Derecha.</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona muerta superior de %1: la última parte del recorrido, que cuenta como pisado a fondo. Arrástrala, o llega a ella con Tab y usa Izquierda y Derecha.</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>Versión del programa:	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>Informar de un problema: ver «How to report a problem» en %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>ranura %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>La unidad de pedales guarda un perfil que no pertenece a ningún pedal en %1. Se deja tal cual, no aparece en ninguna lista y EXPORTAR no lo escribe. IMPORTAR un archivo de perfiles o BORRAR DATOS FLASH en la página DISPOSITIVO lo elimina.</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>Perfil guardado</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>un minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>Buscando ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Búsqueda fallida: el servidor no respondió en %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Búsqueda fallida: no se pudo contactar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Búsqueda fallida: la respuesta del servidor es ilegible.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Actualización</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Ningún dispositivo válido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Tu firmware ya está actualizado.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>Hay un firmware nuevo disponible. Vuelve a buscar cuando termine la actualización en curso.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>Hay un firmware nuevo disponible. ¿Actualizar ahora?</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versión: </translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>Descargando ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Error al descargar el archivo.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Descarga abandonada: el firmware no llegó en %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>No se puede escribir en la carpeta temporal.</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>No es una curva: una curva se escribe kest-curve: y cinco números, como kest-curve:17,33,50,67,83.</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>No es una curva: tiene %1 números y una curva tiene cinco.</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>No es una curva: %1 no es un porcentaje de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>Clave «%1»: el valor no es un registro de perfil de 7 bytes.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>Clave «%1»: la ranura %2 no existe; las ranuras van de 0 a 15.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>Clave «%1»: código de pedal %2; debe ser 1 (embrague), 2 (freno) o 3 (acelerador).</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>Clave «%1»: el punto de curva %2 vale %3; los puntos de curva van de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>Clave «%1»: el perfil no tiene nombre.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>Clave «%1»: el nombre contiene un byte cero.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>Clave «%1»: el nombre no es texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>Clave «%1»: el nombre ocupa %2 bytes; la unidad guarda 16 (las letras con tilde ocupan dos).</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>La línea %1 continúa en la siguiente (un \ al final o unas &quot; sin cerrar).</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>Línea %1: a la cabecera de sección le falta &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>Línea %1: el texto tras el &apos;]&apos; de la cabecera de sección se ignoraría.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>La línea %1 no es una clave: un &apos;;&apos; inicia ahí un comentario (en un nombre, escríbelo como %3B).</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>La línea %1 no es una clave (no tiene &apos;=&apos;), ni un comentario (&apos;;&apos;), ni una cabecera de sección.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>La línea 1 no se lee igual que se escribió.</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>Línea %1: la clave está en la sección [%2]; los perfiles van en [General].</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>Línea %1: la clave «%2» está dos veces (líneas %3 y %1).</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>Falta la clave INDEX.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>La clave «%1» no empieza con su número de ranura en dos cifras.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>El archivo contiene %1 perfiles; la unidad guarda 16 como máximo.</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX no es un número con EF (hex) en su byte alto.</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>Línea %1: el nombre no es texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>Las claves «%1» y «%2» son ambas de la ranura %3; una ranura guarda un solo perfil.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>No es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>El archivo supera 1 MiB; un archivo de 16 perfiles ocupa 2 KB.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>No se puede leer el archivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>No se guardaron las zonas muertas: la unidad de pedales no las aceptó. Conserva las zonas muertas que tenía.</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>No se cambió el ajuste del embrague: la unidad de pedales no respondió. Conserva el ajuste que tenía.</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>La calibración no empezó: la unidad de pedales no respondió. Conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>No se guardó la calibración: la unidad de pedales no respondió. Conserva la calibración que tenía; pulsa GUARDAR para reintentarlo.</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>Mueve el pedal por todo su recorrido y luego guarda.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>No se guardó la calibración: la unidad de pedales no la aceptó. Conserva la calibración que tenía; pulsa GUARDAR para reintentarlo.</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>Se guardó la calibración, pero la unidad de pedales no aceptó las zonas muertas borradas de este pedal: conserva las zonas muertas que tenía.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>La unidad de pedales no recuperó la calibración que tenía; vuelve a conectarla para restaurarla.</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>No se borraron los datos de la flash: la unidad de pedales no aceptó la orden. Conserva los ajustes que tenía.</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>Una escritura de perfil en la unidad de pedales se cortó a medias: hasta que se vuelva a conectar la unidad, su tabla de perfiles se lee distinta de como la guarda.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>La unidad de pedales no aceptó la selección de perfil.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>No se guardó la selección de perfiles activos; la unidad de pedales conserva la que tenía.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>No se guardó la selección de perfiles activos: la unidad de pedales no respondió. Conserva la selección que tenía.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>No se guardó la selección de perfiles activos: no se pudieron leer las listas de perfiles de la unidad de pedales. Conserva la selección que tenía.</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>No se puede guardar en DEFAULT; usa otro nombre.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>Introduce un nombre de perfil.</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>El nombre del perfil contiene un carácter que no se puede guardar (un byte cero o un carácter ilegible).</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>El nombre del perfil es demasiado largo: 16 bytes como máximo (las letras con tilde ocupan dos).</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>No se guardó el perfil.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>No se guardó el perfil: no se pudieron leer las listas de perfiles de la unidad de pedales. Conserva los perfiles que tenía.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>No se guardó el perfil: la unidad de pedales no respondió. Conserva los perfiles que tenía.</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>No quedan ranuras de perfil libres</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>Se guardó el perfil, pero la unidad de pedales no lo guardó como perfil activo.</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Se guardó el perfil, pero no se pudieron releer las listas de perfiles de la unidad de pedales. Se volverán a leer antes de guardar nada más.</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT no se puede eliminar.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>No se eliminó el perfil.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>No se eliminó el perfil: no se pudieron leer las listas de perfiles de la unidad de pedales. Conserva los perfiles que tenía.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>No se eliminó el perfil: la unidad de pedales no respondió. Conserva los perfiles que tenía.</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>Se eliminó el perfil, pero la unidad de pedales no guardó la nueva selección de perfiles activos.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>No se exportaron los perfiles.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>No se exportaron los perfiles: no se pudieron leer las listas de perfiles de la unidad de pedales.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>No se pudo escribir el archivo de perfiles.</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>El archivo que había se conserva tal cual.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>Se exportaron los perfiles, salvo el que no pertenece a ningún pedal en la ranura %1.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>Se exportaron los perfiles salvo la ranura %1: el nombre que la unidad de pedales guarda ahí no es un texto válido y no volvería tal cual.</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>Elige un archivo INI</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>El archivo INI no es válido.</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>La importación se detuvo tras %1 de %2 perfiles: la unidad de pedales no respondió. Su tabla de perfiles está incompleta; vuelve a importar el archivo.</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>Se importaron los perfiles, pero la unidad de pedales no guardó la selección de perfiles activos del archivo.</translation>
+    </message>
+</context>
+</TS>

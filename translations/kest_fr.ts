@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Enregistrez d’abord le calibrage de l’autre pédale.</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>Annuler ce calibrage ? La pédale garde le calibrage qu’elle avait.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRER</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>Enfoncez la pédale à fond, laissez-la remonter, puis cliquez sur ENREGISTRER.</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAYAGE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIN</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCÉLÉRATEUR</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aucune course relevée</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>course relevée de %1 à %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1 : enfoncez à fond, relâchez, puis cliquez sur ENREGISTRER ; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>RECHERCHER MAJ</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>Le fichier du firmware n’a pas pu être lu. Rien n’a été envoyé au pédalier.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>Firmware non valide.</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>Une autre mise à jour du firmware est en cours. Réessayez quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware mis à jour avec succès.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>Échec de la mise à jour du firmware : le pédalier a été débranché pendant l’écriture de son firmware. Rebranchez-le et relancez la mise à jour.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>Échec de la mise à jour du firmware : le pédalier n’a pas accepté l’image entière. Veuillez réessayer.</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>Écriture ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>Envoi ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>Voulez-vous continuer ?
+Cette opération efface tous les réglages enregistrés dans la mémoire flash de l’appareil.</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>Les données flash ont été effacées.</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>courbe</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>Gauche et Droite choisissent un point ; Haut et Bas le déplacent de 1 %, Page préc. et Page suiv. de 10 %.</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1, point %2 : %3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linéaire</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>Progressive</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>Dégressive</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Courbe en S</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>Copier la courbe</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>Coller la courbe</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Information</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>Gauche et Droite déplacent la poignée de 1 %, avec Maj de 5 %.</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1 : %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>ENTRÉES</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRAGE</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>APPAREIL</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PROFILS</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>À PROPOS</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>EMBRAYAGE ACTIF</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRER</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCÉLÉRATEUR</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIN</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAYAGE</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>NOUVEAU PROFIL</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>ENREGISTRER </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>SUPPRIMER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTER</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTER</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>MAJ MANUELLE</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>ENVOI ...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>RECHERCHER MAJ</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>FIRMWARE</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>EFFACER LA FLASH</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>Le pédalier est branché mais ne peut pas être ouvert : cet utilisateur n’y a pas accès. Installez le paquet kest-setting ou sa règle udev (70-kest-pedals.rules), puis débranchez le pédalier et rebranchez-le. Plus d’informations dans %1.</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>Aucun pédalier trouvé. Vérifiez que son câble USB est branché, de préférence directement sur l’ordinateur plutôt que sur un hub. Sous Linux, lsusb affiche le pédalier comme e5b7:6a1c.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>Le pédalier a été trouvé mais n’a pas répondu à toutes les lectures ; nouvelle tentative.</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>courbe %1</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>zone morte basse %1</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>zone morte haute %1</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>Version du firmware :	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>ATTENTE DU PÉDALIER...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>La mise à jour du firmware est toujours en cours. Veuillez attendre qu’elle soit terminée.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zone morte basse %1 : le début de la course, compté comme relâché. Faites-la glisser, ou atteignez-la avec Tab et utilisez Gauche et Droite.</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zone morte haute %1 : la fin de la course, comptée comme enfoncée à fond. Faites-la glisser, ou atteignez-la avec Tab et utilisez Gauche et Droite.</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>Version du programme :	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>Signaler un problème : « How to report a problem » dans %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>emplacement %1 (« %2 »)</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>Le pédalier garde un profil qui n’appartient à aucune pédale dans %1. Il est laissé tel quel et n’apparaît dans aucune liste, et EXPORTER ne l’écrit pas. IMPORTER un fichier de profils ou EFFACER LA FLASH sur la page APPAREIL l’efface.</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>Profil enregistré</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>une minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>Recherche ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Recherche de MAJ échouée : pas de réponse en %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Recherche de MAJ échouée : serveur injoignable.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Recherche de MAJ échouée : réponse illisible.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Aucun appareil valide.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Votre firmware est déjà à jour.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>Un nouveau firmware est disponible. Vérifiez de nouveau quand la mise à jour en cours sera terminée.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>Un nouveau firmware est disponible, mettre à jour maintenant ?</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Version : </translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>Téléchargement ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Échec du téléchargement.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Firmware non reçu en %1 : téléchargement abandonné.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Impossible d’écrire dans le dossier temporaire.</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>Pas une courbe : une courbe s’écrit kest-curve: suivi de cinq nombres, comme kest-curve:17,33,50,67,83.</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>Pas une courbe : elle a %1 nombres, une courbe en a cinq.</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>Pas une courbe : %1 n’est pas un pourcentage de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>Clé « %1 » : la valeur n’est pas un enregistrement de profil de 7 octets.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>Clé « %1 » : l’emplacement %2 n’existe pas ; les emplacements vont de 0 à 15.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>Clé « %1 » : code de pédale %2 ; il doit valoir 1 (embrayage), 2 (frein) ou 3 (accélérateur).</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>Clé « %1 » : le point de courbe %2 vaut %3 ; les points de courbe vont de 0 à 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>Clé « %1 » : le profil n’a pas de nom.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>Clé « %1 » : le nom contient un octet nul.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>Clé « %1 » : le nom n’est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>Clé « %1 » : le nom occupe %2 octets ; le pédalier en garde 16 (une lettre accentuée en prend deux).</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>La ligne %1 se poursuit sur la ligne suivante (un \ à sa fin ou un &quot; sans fin).</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>Ligne %1 : l’en-tête de section n’a pas de &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>Ligne %1 : le texte après le &apos;]&apos; de l’en-tête de section serait ignoré.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>La ligne %1 n’est pas une clé : un &apos;;&apos; y commence un commentaire (dans un nom, écrivez-le %3B).</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>La ligne %1 n’est ni une clé (elle n’a pas de &apos;=&apos;), ni un commentaire (&apos;;&apos;), ni un en-tête de section.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>La ligne 1 ne se relit pas telle qu’elle a été écrite.</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>Ligne %1 : la clé est dans la section [%2] ; les profils vont dans [General].</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>Ligne %1 : la clé « %2 » y est deux fois (lignes %3 et %1).</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>La clé INDEX est absente.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>La clé « %1 » ne commence pas par son numéro d’emplacement en deux chiffres.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>Le fichier contient %1 profils ; le pédalier en garde 16 au plus.</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX n’est pas un nombre avec EF (hex) dans son octet de poids fort.</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>Ligne %1 : le nom n’est pas un texte UTF-8 valide.</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>Les clés « %1 » et « %2 » visent toutes deux l’emplacement %3 ; un emplacement contient un seul profil.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Ce n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>Le fichier dépasse 1 Mio ; un fichier de 16 profils fait 2 Ko.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Le fichier ne peut pas être lu.</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>Les zones mortes n’ont pas été enregistrées : le pédalier ne les a pas acceptées. Il garde les zones mortes qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>Le réglage de l’embrayage n’a pas été modifié : le pédalier n’a pas répondu. Il garde le réglage qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>Le calibrage n’a pas démarré : le pédalier n’a pas répondu. Il garde le calibrage qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>Le calibrage n’a pas été enregistré : le pédalier n’a pas répondu. Il garde le calibrage qu’il avait ; appuyez sur ENREGISTRER pour réessayer.</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>Parcourez toute la course de la pédale, puis enregistrez.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>Le calibrage n’a pas été enregistré : le pédalier ne l’a pas accepté. Il garde le calibrage qu’il avait ; appuyez sur ENREGISTRER pour réessayer.</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>Le calibrage a été enregistré, mais le pédalier n’a pas accepté la remise à zéro des zones mortes de cette pédale : il garde les zones mortes qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>Le pédalier n’a pas repris le calibrage qu’il avait ; rebranchez-le pour le rétablir.</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>Les données flash n’ont pas été effacées : le pédalier n’a pas accepté la commande. Il garde les réglages qu’il avait.</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>Une écriture de profil vers le pédalier a été interrompue à mi-chemin : tant que le pédalier n’est pas rebranché, sa table de profils se lit autrement qu’il ne la garde.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>Le pédalier n’a pas accepté le choix du profil.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>Le choix des profils actifs n’a pas été enregistré ; le pédalier garde le choix qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>Le choix des profils actifs n’a pas été enregistré : le pédalier n’a pas répondu. Il garde le choix qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>Le choix des profils actifs n’a pas été enregistré : les listes de profils n’ont pas pu être lues sur le pédalier. Il garde le choix qu’il avait.</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>Impossible d’enregistrer sous DEFAULT, veuillez choisir un autre nom.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>Veuillez saisir un nom de profil.</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>Le nom du profil contient un caractère qui ne peut pas être enregistré (un octet nul ou un caractère illisible).</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>Le nom du profil est trop long : 16 octets au plus (une lettre accentuée en prend deux).</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>Le profil n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Le profil n’a pas été enregistré : les listes de profils n’ont pas pu être lues sur le pédalier. Il garde les profils qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Le profil n’a pas été enregistré : le pédalier n’a pas répondu. Il garde les profils qu’il avait.</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>Tous les emplacements de profil sont pris</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>Le profil a été enregistré, mais le pédalier ne l’a pas retenu comme profil actif.</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Le profil a été enregistré, mais les listes de profils n’ont pas pu être relues sur le pédalier. Elles seront relues avant tout autre enregistrement.</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT ne peut pas être supprimé.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>Le profil n’a pas été supprimé.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Le profil n’a pas été supprimé : les listes de profils n’ont pas pu être lues sur le pédalier. Il garde les profils qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Le profil n’a pas été supprimé : le pédalier n’a pas répondu. Il garde les profils qu’il avait.</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>Le profil a été supprimé, mais le pédalier n’a pas enregistré le nouveau choix de profils actifs.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>Les profils n’ont pas été exportés.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>Les profils n’ont pas été exportés : les listes de profils n’ont pas pu être lues sur le pédalier.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Le fichier de profils n’a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>Le fichier existant est conservé tel quel.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>Les profils ont été exportés, sauf celui sans pédale de l’emplacement %1.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>Les profils ont été exportés sauf l’emplacement %1 : le nom que le pédalier y garde n’est pas un texte valide et ne reviendrait pas tel quel.</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>Veuillez choisir un fichier INI</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>Le fichier INI n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>L’importation s’est arrêtée après %1 profils sur %2 : le pédalier n’a pas répondu. Sa table de profils est incomplète ; veuillez importer le fichier à nouveau.</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>Les profils ont été importés, mais le pédalier n’a pas enregistré le choix de profils actifs du fichier.</translation>
+    </message>
+</context>
+</TS>

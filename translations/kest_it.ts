@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Salva prima la calibrazione dell’altro pedale.</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>Annullare questa calibrazione? Il pedale mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVA</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRA</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>Premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA.</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>FRIZIONE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCELERATORE</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nessuna corsa rilevata finora</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1: premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>CERCA AGGIORNAMENTI</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>Impossibile leggere il file del firmware. Non è stato inviato nulla all’unità.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>Firmware non valido.</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>È in corso un altro aggiornamento del firmware. Riprova quando è terminato.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware aggiornato correttamente.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>Aggiornamento del firmware non riuscito: la pedaliera è stata scollegata mentre scriveva il firmware. Ricollegala ed esegui di nuovo l’aggiornamento.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>Aggiornamento del firmware non riuscito: l’unità non ha accettato l’intera immagine. Riprova.</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>Scrittura ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>Invio ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>Vuoi continuare?
+Questa operazione cancella tutte le impostazioni salvate nella memoria flash del dispositivo.</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>I dati flash sono stati cancellati.</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>curva</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>Sinistra e Destra scelgono un punto; Su e Giù lo spostano dell’1 %, Pag Su e Pag Giù del 10 %.</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1, punto %2: %3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>Progressiva</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>Degressiva</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Curva a S</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>Copia curva</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>Incolla curva</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Avviso</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>Sinistra e Destra spostano il cursore dell’1 %, con Maiusc del 5 %.</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>INGRESSI</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRAZIONE</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>DISPOSITIVO</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PROFILI</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>ATTIVA FRIZIONE</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRA</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCELERATORE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>FRIZIONE</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>NUOVO PROFILO</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>SALVA </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>RIMUOVI</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVA</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTA</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>ESPORTA</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>AGGIORNA DA FILE</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>INVIO...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>CERCA AGGIORNAMENTI</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>FIRMWARE</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>CANCELLA DATI FLASH</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>La pedaliera è collegata ma non può essere aperta: questo utente non ha accesso. Installa il pacchetto kest-setting o la sua regola udev (70-kest-pedals.rules), poi scollega la pedaliera e ricollegala. Maggiori dettagli in %1.</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>Nessuna pedaliera trovata. Controlla che il cavo USB sia collegato, preferibilmente direttamente al computer anziché a un hub. Su Linux, lsusb mostra la pedaliera come e5b7:6a1c.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>La pedaliera è stata trovata ma non ha risposto a tutte le letture; nuovo tentativo.</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>curva %1</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>zona morta inferiore %1</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>zona morta superiore %1</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>Versione firmware:	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>IN ATTESA DEI PEDALI...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>L’aggiornamento del firmware è ancora in corso. Attendi che sia terminato.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona morta inferiore %1: la prima parte della corsa, che conta come rilasciata. Trascinala, oppure raggiungila con Tab e usa Sinistra e Destra.</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona morta superiore %1: l’ultima parte della corsa, che conta come premuta a fondo. Trascinala, oppure raggiungila con Tab e usa Sinistra e Destra.</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>Versione programma:	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>Segnalare un problema: vedi «How to report a problem» in %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>slot %1 («%2»)</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>La pedaliera conserva un profilo che non appartiene a nessun pedale in %1. Resta com’è, non compare in nessun elenco ed ESPORTA non lo scrive. IMPORTA di un file di profili o CANCELLA DATI FLASH nella pagina DISPOSITIVO lo elimina.</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>Profilo salvato</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>un minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>Ricerca ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Ricerca non riuscita: il server non ha risposto entro %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Ricerca non riuscita: server non raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Ricerca non riuscita: risposta del server illeggibile.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Aggiornamento</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Nessun dispositivo valido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Il firmware è già aggiornato.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>È disponibile un nuovo firmware. Controlla di nuovo quando l’aggiornamento in corso è terminato.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>È disponibile un nuovo firmware. Aggiornare ora?</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versione: </translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>Download ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Download del file non riuscito.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download abbandonato: il firmware non è arrivato entro %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Impossibile scrivere nella cartella temporanea.</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>Non è una curva: una curva si scrive kest-curve: seguito da cinque numeri, come kest-curve:17,33,50,67,83.</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>Non è una curva: ha %1 numeri, una curva ne ha cinque.</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>Non è una curva: %1 non è una percentuale da 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>Chiave «%1»: il valore non è un record di profilo di 7 byte.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>Chiave «%1»: lo slot %2 non esiste; gli slot vanno da 0 a 15.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>Chiave «%1»: codice pedale %2; deve essere 1 (frizione), 2 (freno) o 3 (acceleratore).</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>Chiave «%1»: il punto di curva %2 vale %3; i punti di curva vanno da 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>Chiave «%1»: il profilo non ha nome.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>Chiave «%1»: il nome contiene un byte zero.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>Chiave «%1»: il nome non è un testo UTF-8 valido.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>Chiave «%1»: il nome occupa %2 byte; l’unità ne conserva 16 (le lettere accentate ne occupano due).</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>La riga %1 prosegue nella riga successiva (un \ alla fine o un &quot; non chiuso).</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>Riga %1: all’intestazione di sezione manca la &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>Riga %1: il testo dopo la &apos;]&apos; dell’intestazione di sezione verrebbe ignorato.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>La riga %1 non è una chiave: un &apos;;&apos; vi inizia un commento (in un nome, scrivilo come %3B).</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>La riga %1 non è né una chiave (non ha &apos;=&apos;), né un commento (&apos;;&apos;), né un’intestazione di sezione.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>La riga 1 non si rilegge come è stata scritta.</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>Riga %1: la chiave è nella sezione [%2]; i profili vanno in [General].</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>Riga %1: la chiave «%2» compare due volte (righe %3 e %1).</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>Manca la chiave INDEX.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>La chiave «%1» non inizia con il numero di slot a due cifre.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>Il file contiene %1 profili; l’unità ne conserva al massimo 16.</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX non è un numero con EF (hex) nel byte più alto.</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>Riga %1: il nome non è un testo UTF-8 valido.</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>Le chiavi «%1» e «%2» sono entrambe per lo slot %3; uno slot contiene un solo profilo.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Non è un file normale.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>Il file supera 1 MiB; un file di 16 profili occupa 2 KB.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Impossibile leggere il file.</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>Le zone morte non sono state salvate: la pedaliera non le ha accettate. Mantiene le zone morte che aveva.</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>L’impostazione della frizione non è stata modificata: la pedaliera non ha risposto. Mantiene l’impostazione che aveva.</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>La calibrazione non è partita: la pedaliera non ha risposto. Mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>La calibrazione non è stata salvata: la pedaliera non ha risposto. Mantiene la calibrazione che aveva; premi SALVA per riprovare.</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>Porta il pedale lungo tutta la corsa, poi salva.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>La calibrazione non è stata salvata: la pedaliera non l’ha accettata. Mantiene la calibrazione che aveva; premi SALVA per riprovare.</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>La calibrazione è stata salvata, ma la pedaliera non ha accettato l’azzeramento delle zone morte di questo pedale: mantiene le zone morte che aveva.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>La pedaliera non ha ripristinato la calibrazione che aveva; ricollegala per recuperarla.</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>I dati flash non sono stati cancellati: la pedaliera non ha accettato il comando. Mantiene le impostazioni che aveva.</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>Una scrittura di profilo nella pedaliera si è interrotta a metà: finché la pedaliera non viene ricollegata, la sua tabella dei profili si legge diversamente da come la conserva.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>La pedaliera non ha accettato la scelta del profilo.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>La scelta dei profili attivi non è stata salvata; la pedaliera mantiene la scelta che aveva.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>La scelta dei profili attivi non è stata salvata: la pedaliera non ha risposto. Mantiene la scelta che aveva.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>La scelta dei profili attivi non è stata salvata: non è stato possibile leggere gli elenchi dei profili dalla pedaliera. Mantiene la scelta che aveva.</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>Impossibile salvare in DEFAULT, usa un nome diverso.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>Inserisci un nome per il profilo.</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>Il nome del profilo contiene un carattere che non può essere salvato (un byte zero o un carattere illeggibile).</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>Il nome del profilo è troppo lungo: al massimo 16 byte (le lettere accentate ne occupano due).</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>Il profilo non è stato salvato.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Il profilo non è stato salvato: non è stato possibile leggere gli elenchi dei profili dalla pedaliera. Mantiene i profili che aveva.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Il profilo non è stato salvato: la pedaliera non ha risposto. Mantiene i profili che aveva.</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>Tutti gli slot dei profili sono occupati</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>Il profilo è stato salvato, ma la pedaliera non lo ha impostato come profilo attivo.</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Il profilo è stato salvato, ma non è stato possibile rileggere gli elenchi dei profili dalla pedaliera. Verranno riletti prima di qualsiasi altro salvataggio.</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT non può essere rimosso.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>Il profilo non è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Il profilo non è stato rimosso: non è stato possibile leggere gli elenchi dei profili dalla pedaliera. Mantiene i profili che aveva.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>Il profilo non è stato rimosso: la pedaliera non ha risposto. Mantiene i profili che aveva.</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>Il profilo è stato rimosso, ma la pedaliera non ha salvato la nuova scelta dei profili attivi.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>I profili non sono stati esportati.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>I profili non sono stati esportati: non è stato possibile leggere gli elenchi dei profili dalla pedaliera.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Impossibile scrivere il file dei profili.</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>Il file esistente resta com’era.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>I profili sono stati esportati, tranne quello senza pedale nello slot %1.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>I profili sono stati esportati tranne lo slot %1: il nome che la pedaliera vi conserva non è un testo valido e non tornerebbe identico.</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>Scegli un file INI</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>Il file INI non è valido.</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>L’importazione si è fermata dopo %1 profili su %2: la pedaliera non ha risposto. La sua tabella dei profili è incompleta; importa di nuovo il file.</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>I profili sono stati importati, ma la pedaliera non ha salvato la scelta dei profili attivi del file.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>先に、もう一方のペダルの校正を保存してください。</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>この校正を中止しますか？ペダルは以前の校正のままです。</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>校正開始</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>クラッチ</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>ブレーキ</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>アクセル</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>ストロークはまだ検出されていません</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>検出したストローク %1～%2（%3 %）</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1：ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。%2。</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>ファームウェアファイルを読み込めませんでした。ユニットには何も送信していません。</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>有効なファームウェアではありません。</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>別のファームウェア更新を実行中です。終了してから再度お試しください。</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>ファームウェアを更新しました。</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>ファームウェアの更新に失敗しました：書き込み中にペダルユニットが取り外されました。接続し直して、もう一度更新してください。</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>ファームウェアの更新に失敗しました：ユニットがイメージ全体を受け取りませんでした。もう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>書き込み中 ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>転送中 ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>続行しますか？
+この操作により、デバイスのフラッシュメモリに保存されたすべての設定が削除されます。</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>フラッシュデータを消去しました。</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>カーブ</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>左右キーで点を選び、上下キーで 1 %、Page Up／Page Down で 10 % 動かします。</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1 ポイント %2：%3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>リニア</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>プログレッシブ</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>デグレッシブ</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>S字カーブ</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>カーブをコピー</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>カーブを貼り付け</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>お知らせ</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>左右キーでハンドルを 1 %、Shift キーを押しながらで 5 % 動かします。</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1：%2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>入力</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>デバイス</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>クラッチを有効化</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>校正開始</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>アクセル</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>ブレーキ</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>クラッチ</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>新規プロファイル</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>保存 </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>インポート</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>エクスポート</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>手動アップデート</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>転送中...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>更新を確認</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>ファームウェア</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>フラッシュデータ消去</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>ペダルユニットは接続されていますが開けません：このユーザーにはアクセス権がありません。kest-setting パッケージまたはその udev ルール（70-kest-pedals.rules）をインストールし、ユニットを抜き差ししてください。詳しくは %1 を参照してください。</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>ペダルユニットが見つかりません。USB ケーブルが接続されているか確認してください。ハブではなくコンピューターに直接接続することをお勧めします。Linux では lsusb にユニットが e5b7:6a1c と表示されます。</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>ペダルユニットは見つかりましたが、すべての読み取りに応答しませんでした。再試行します。</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>%1 カーブ</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>%1 下側デッドゾーン</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>%1 上側デッドゾーン</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>ファームウェアバージョン：	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>デバイスを待機中...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>ファームウェアの更新がまだ実行中です。終了するまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>%1 下側デッドゾーン：踏み始めの、離した状態として扱われる範囲です。ドラッグするか、Tab で選んで左右キーで動かします。</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>%1 上側デッドゾーン：踏み込みの最後の、踏み切った状態として扱われる範囲です。ドラッグするか、Tab で選んで左右キーで動かします。</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>プログラムバージョン：	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>問題の報告：%1 の「How to report a problem」を参照</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>スロット %1（「%2」）</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>お知らせ</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>ペダルユニットには、%1 にどのペダルにも属さないプロファイルがあります。そのまま残され、どの一覧にも表示されず、「エクスポート」でも書き出されません。プロファイルファイルの「インポート」または「デバイス」ページの「フラッシュデータ消去」で消去されます。</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>プロファイルを保存しました</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>1 分</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>確認中 ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>更新の確認に失敗：サーバーが %1以内に応答しません。</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>更新の確認に失敗：サーバーに接続できません。</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>更新の確認に失敗：サーバーの応答を読み取れません。</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>アップデート</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>有効なデバイスがありません。</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>ファームウェアはすでに最新です。</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>新しいファームウェアがあります。実行中の更新が終わってから、もう一度確認してください。</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>新しいファームウェアがあります。今すぐ更新しますか？</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>バージョン：</translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>ダウンロード中 ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>ファイルのダウンロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>ダウンロード中止：ファームウェアが %1以内に届きません。</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>一時フォルダーに書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>カーブではありません：カーブは kest-curve: と 5 つの数値で書きます（例：kest-curve:17,33,50,67,83）。</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>カーブではありません：数値が %1 個あります。カーブは 5 個です。</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>カーブではありません：%1 は 0～100 のパーセント値ではありません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>キー「%1」：値が 7 バイトのプロファイルレコードではありません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>キー「%1」：スロット %2 は存在しません。スロットは 0～15 です。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>キー「%1」：ペダルコード %2。1（クラッチ）、2（ブレーキ）、3（アクセル）のいずれかでなければなりません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>キー「%1」：カーブポイント %2 が %3 です。カーブポイントは 0～100 です。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>キー「%1」：プロファイルに名前がありません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>キー「%1」：名前にゼロバイトが含まれています。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>キー「%1」：名前が有効な UTF-8 テキストではありません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>キー「%1」：名前が %2 バイトあります。ユニットが保持できるのは 16 バイトです（日本語の文字は 1 文字で 3 バイト）。</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>%1 行目が次の行に続いています（行末の \ または閉じていない &quot;）。</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>%1 行目：セクション見出しに &apos;]&apos; がありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>%1 行目：セクション見出しの &apos;]&apos; の後のテキストは無視されます。</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>%1 行目はキーではありません：&apos;;&apos; からコメントになります（名前の中では %3B と書いてください）。</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>%1 行目はキー（&apos;=&apos; がない）でも、コメント（&apos;;&apos;）でも、セクション見出しでもありません。</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>1 行目が書いたとおりに読み戻せません。</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>%1 行目：キーがセクション [%2] にあります。プロファイルは [General] に置きます。</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>%1 行目：キー「%2」が 2 回あります（%3 行目と %1 行目）。</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>キー INDEX がありません。</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>キー「%1」が 2 桁のスロット番号で始まっていません。</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>ファイルには %1 個のプロファイルがあります。ユニットが保持できるのは最大 16 個です。</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX が最上位バイトに EF（16 進）を持つ数値ではありません。</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>%1 行目：名前が有効な UTF-8 テキストではありません。</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>キー「%1」と「%2」はどちらもスロット %3 のものです。1 つのスロットには 1 つのプロファイルしか入りません。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>ファイルが 1 MiB を超えています。16 個のプロファイルのファイルは 2 KB です。</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>ファイルを読み込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>デッドゾーンは保存されませんでした：ペダルユニットが受け付けませんでした。デッドゾーンは以前のままです。</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>クラッチの設定は変更されませんでした：ペダルユニットが応答しませんでした。設定は以前のままです。</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>校正を開始できませんでした：ペダルユニットが応答しませんでした。校正は以前のままです。</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>校正は保存されませんでした：ペダルユニットが応答しませんでした。校正は以前のままです。「保存」を押して再試行してください。</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>ペダルをストロークの端から端まで動かしてから保存してください。</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>校正は保存されませんでした：ペダルユニットが受け付けませんでした。校正は以前のままです。「保存」を押して再試行してください。</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>校正は保存しましたが、ペダルユニットはこのペダルのデッドゾーンのリセットを受け付けませんでした：デッドゾーンは以前のままです。</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>ペダルユニットは以前の校正に戻りませんでした。接続し直すと元に戻ります。</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>フラッシュデータは消去されませんでした：ペダルユニットがコマンドを受け付けませんでした。設定は以前のままです。</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>ペダルユニットへのプロファイル書き込みが途中で中断されました：ユニットを接続し直すまで、プロファイル表はユニットが保持している内容と異なって読み取られます。</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>ペダルユニットがプロファイルの選択を受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>アクティブなプロファイルの選択は保存されませんでした。ペダルユニットは以前の選択のままです。</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>アクティブなプロファイルの選択は保存されませんでした：ペダルユニットが応答しませんでした。選択は以前のままです。</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>アクティブなプロファイルの選択は保存されませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。選択は以前のままです。</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>DEFAULT には保存できません。別の名前を使用してください。</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>プロファイル名を入力してください。</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>プロファイル名に保存できない文字（ゼロバイトまたは読み取れない文字）が含まれています。</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>プロファイル名が長すぎます：最大 16 バイトです（日本語の文字は 1 文字で 3 バイト）。</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>プロファイルは保存されませんでした。</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>プロファイルは保存されませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。プロファイルは以前のままです。</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>プロファイルは保存されませんでした：ペダルユニットが応答しませんでした。プロファイルは以前のままです。</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>プロファイルの空きがありません</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>プロファイルは保存しましたが、ペダルユニットはアクティブなプロファイルとして保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>プロファイルは保存しましたが、ペダルユニットからプロファイル一覧を読み直せませんでした。次に何かを保存する前に読み直します。</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT は削除できません。</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>プロファイルは削除されませんでした。</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>プロファイルは削除されませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。プロファイルは以前のままです。</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>プロファイルは削除されませんでした：ペダルユニットが応答しませんでした。プロファイルは以前のままです。</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>プロファイルは削除しましたが、ペダルユニットは新しいアクティブプロファイルの選択を保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>プロファイルはエクスポートされませんでした。</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>プロファイルはエクスポートされませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>プロファイルファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>既存のファイルはそのまま残っています。</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>プロファイルをエクスポートしました。ただし、スロット %1 のどのペダルにも属さないプロファイルは除きます。</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>スロット %1 を除いてプロファイルをエクスポートしました：ペダルユニットがそこに保持している名前は有効なテキストではなく、元のとおりに戻りません。</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>INI ファイルを選択してください</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>INI ファイルが正しくありません。</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>%2 個中 %1 個のプロファイルでインポートが止まりました：ペダルユニットが応答しませんでした。プロファイル表が不完全です。ファイルをもう一度インポートしてください。</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>プロファイルはインポートしましたが、ペダルユニットはファイルのアクティブプロファイルの選択を保存しませんでした。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,736 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CalibrationPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Salve primeiro a calibração do outro pedal.</translation>
+    </message>
+    <message>
+        <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
+        <translation>Cancelar esta calibração? O pedal mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVAR</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRAR</translation>
+    </message>
+    <message>
+        <source>Press the pedal all the way down, let it come back up, then click SAVE.</source>
+        <translation>Pise o pedal até o fim, deixe-o voltar e clique em SALVAR.</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBREAGEM</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nenhum curso registrado ainda</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>curso registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
+        <translation>%1: pise o pedal até o fim, deixe-o voltar e clique em SALVAR; %2.</translation>
+    </message>
+</context>
+<context>
+    <name>DevicePage</name>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>BUSCAR ATUALIZAÇÃO</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>The firmware file could not be read. Nothing was sent to the unit.</source>
+        <translation>Não foi possível ler o arquivo de firmware. Nada foi enviado à unidade.</translation>
+    </message>
+    <message>
+        <source>Not a valid firmware.</source>
+        <translation>Firmware inválido.</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Another firmware update is running. Please try again when it is finished.</source>
+        <translation>Outra atualização de firmware está em andamento. Tente novamente quando ela terminar.</translation>
+    </message>
+    <message>
+        <source>Firmware updated successfully.</source>
+        <translation>Firmware atualizado com sucesso.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the pedal unit was unplugged while it wrote its firmware. Please plug it in again and run the update again.</source>
+        <translation>Falha na atualização do firmware: a unidade de pedais foi desconectada enquanto gravava o firmware. Conecte-a novamente e repita a atualização.</translation>
+    </message>
+    <message>
+        <source>Firmware update failed: the unit did not take the whole image. Please try again.</source>
+        <translation>Falha na atualização do firmware: a unidade não aceitou a imagem inteira. Tente novamente.</translation>
+    </message>
+    <message>
+        <source>Writing ...</source>
+        <translation>Gravando ...</translation>
+    </message>
+    <message>
+        <source>Uploading ...</source>
+        <translation>Enviando ...</translation>
+    </message>
+    <message>
+        <source>Do you want to continue?
+This operation will delete all the settings stored in the device flash memory.</source>
+        <translation>Deseja continuar?
+Esta operação apaga todas as configurações guardadas na memória flash do dispositivo.</translation>
+    </message>
+    <message>
+        <source>Flash data has been cleared.</source>
+        <translation>Os dados da flash foram apagados.</translation>
+    </message>
+</context>
+<context>
+    <name>InputsPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+</context>
+<context>
+    <name>KestAxis</name>
+    <message>
+        <source>curve</source>
+        <translation>curva</translation>
+    </message>
+    <message>
+        <source>Left and Right choose a point; Up and Down move it by 1 %, Page Up and Page Down by 10 %.</source>
+        <translation>Esquerda e Direita escolhem um ponto; Cima e Baixo o movem 1 %, Page Up e Page Down 10 %.</translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation>0</translation>
+    </message>
+    <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>%1 point %2: %3</source>
+        <translation>%1, ponto %2: %3</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Linear</translation>
+    </message>
+    <message>
+        <source>Progressive</source>
+        <translation>Progressiva</translation>
+    </message>
+    <message>
+        <source>Degressive</source>
+        <translation>Regressiva</translation>
+    </message>
+    <message>
+        <source>S-curve</source>
+        <translation>Curva em S</translation>
+    </message>
+    <message>
+        <source>Copy curve</source>
+        <translation>Copiar curva</translation>
+    </message>
+    <message>
+        <source>Paste curve</source>
+        <translation>Colar curva</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+</context>
+<context>
+    <name>KestSlider</name>
+    <message>
+        <source>Left and Right move the handle by 1 %, with Shift by 5 %.</source>
+        <translation>Esquerda e Direita movem o controle 1 %, com Shift 5 %.</translation>
+    </message>
+    <message>
+        <source>%1: %2 %</source>
+        <translation>%1: %2 %</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Kest Labs Setting</source>
+        <translation>Kest Labs Setting</translation>
+    </message>
+    <message>
+        <source>KEST LABS RM25</source>
+        <translation>KEST LABS RM25</translation>
+    </message>
+    <message>
+        <source>INPUTS</source>
+        <translation>ENTRADAS</translation>
+    </message>
+    <message>
+        <source>CALIBRATION</source>
+        <translation>CALIBRAÇÃO</translation>
+    </message>
+    <message>
+        <source>DEVICE</source>
+        <translation>DISPOSITIVO</translation>
+    </message>
+    <message>
+        <source>PROFILES</source>
+        <translation>PERFIS</translation>
+    </message>
+    <message>
+        <source>ABOUT</source>
+        <translation>SOBRE</translation>
+    </message>
+    <message>
+        <source>%v</source>
+        <translation>%v</translation>
+    </message>
+    <message>
+        <source>20000</source>
+        <translation>20000</translation>
+    </message>
+    <message>
+        <source>ENABLE CLUTCH</source>
+        <translation>COM EMBREAGEM</translation>
+    </message>
+    <message>
+        <source>0%</source>
+        <translation>0%</translation>
+    </message>
+    <message>
+        <source>CALIBRATE</source>
+        <translation>CALIBRAR</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIO</translation>
+    </message>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBREAGEM</translation>
+    </message>
+    <message>
+        <source>NEW PROFILE</source>
+        <translation>NOVO PERFIL</translation>
+    </message>
+    <message>
+        <source>SAVE </source>
+        <translation>SALVAR </translation>
+    </message>
+    <message>
+        <source>REMOVE</source>
+        <translation>REMOVER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVAR</translation>
+    </message>
+    <message>
+        <source>IMPORT</source>
+        <translation>IMPORTAR</translation>
+    </message>
+    <message>
+        <source>EXPORT</source>
+        <translation>EXPORTAR</translation>
+    </message>
+    <message>
+        <source>MANUAL UPDATE</source>
+        <translation>ATUALIZAÇÃO MANUAL</translation>
+    </message>
+    <message>
+        <source>UPLOADING...</source>
+        <translation>ENVIANDO...</translation>
+    </message>
+    <message>
+        <source>CHECK UPDATE</source>
+        <translation>BUSCAR ATUALIZAÇÃO</translation>
+    </message>
+    <message>
+        <source>FIRMWARE</source>
+        <translation>FIRMWARE</translation>
+    </message>
+    <message>
+        <source>CLEAR FLASH DATA</source>
+        <translation>APAGAR DADOS FLASH</translation>
+    </message>
+    <message>
+        <source>...</source>
+        <translation>...</translation>
+    </message>
+    <message>
+        <source>www.kestlabs.com</source>
+        <translation>www.kestlabs.com</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
+        <translation>A unidade de pedais está conectada, mas não pode ser aberta: este usuário não tem acesso a ela. Instale o pacote kest-setting ou sua regra udev (70-kest-pedals.rules), depois desconecte a unidade e conecte-a novamente. Mais em %1.</translation>
+    </message>
+    <message>
+        <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
+        <translation>Nenhuma unidade de pedais encontrada. Verifique se o cabo USB está conectado, de preferência direto no computador em vez de em um hub. No Linux, o lsusb mostra a unidade como e5b7:6a1c.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read; trying again.</source>
+        <translation>A unidade de pedais foi encontrada, mas não respondeu a todas as leituras; tentando novamente.</translation>
+    </message>
+    <message>
+        <source>%1 curve</source>
+        <translation>curva do %1</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone</source>
+        <translation>zona morta inferior do %1</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone</source>
+        <translation>zona morta superior do %1</translation>
+    </message>
+    <message>
+        <source>Firmware Version:	</source>
+        <translation>Versão do firmware:	</translation>
+    </message>
+    <message>
+        <source>WAITING FOR DEVICE...</source>
+        <translation>AGUARDANDO PEDAIS...</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The firmware update is still running. Please wait until it is finished.</source>
+        <translation>A atualização do firmware ainda está em andamento. Aguarde até que termine.</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>%1 low deadzone: the first part of the travel, which counts as released. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona morta inferior do %1: a primeira parte do curso, que conta como solto. Arraste-a, ou chegue a ela com Tab e use Esquerda e Direita.</translation>
+    </message>
+    <message>
+        <source>%1 high deadzone: the last part of the travel, which counts as fully pressed. Drag it, or Tab to it and use Left and Right.</source>
+        <translation>Zona morta superior do %1: a última parte do curso, que conta como pisado até o fim. Arraste-a, ou chegue a ela com Tab e use Esquerda e Direita.</translation>
+    </message>
+    <message>
+        <source>Program Version:	</source>
+        <translation>Versão do programa:	</translation>
+    </message>
+    <message>
+        <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
+        <translation>Relatar um problema: veja &quot;How to report a problem&quot; em %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilesPage</name>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>slot %1 (&quot;%2&quot;)</source>
+        <translation>slot %1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>The pedal unit holds a profile that belongs to no pedal in %1. It is left as it is and shown in no list, and EXPORT does not write it. IMPORT of a profile file or CLEAR FLASH on the DEVICE page clears it.</source>
+        <translation>A unidade de pedais guarda um perfil que não pertence a nenhum pedal em %1. Ele é deixado como está, não aparece em nenhuma lista e EXPORTAR não o grava. IMPORTAR um arquivo de perfis ou APAGAR DADOS FLASH na página DISPOSITIVO o remove.</translation>
+    </message>
+    <message>
+        <source>Profile is saved</source>
+        <translation>Perfil salvo</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCheck</name>
+    <message>
+        <source>a minute</source>
+        <translation>um minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Checking ...</source>
+        <translation>Buscando ...</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Falha na busca: o servidor não respondeu em %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Falha na busca: servidor inacessível.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Falha na busca: resposta do servidor ilegível.</translation>
+    </message>
+    <message>
+        <source>Update</source>
+        <translation>Atualização</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Nenhum dispositivo válido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Seu firmware já está atualizado.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available. Please check again when the running update is finished.</source>
+        <translation>Há um novo firmware disponível. Verifique novamente quando a atualização em andamento terminar.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available, update now?</source>
+        <translation>Há um novo firmware disponível. Atualizar agora?</translation>
+    </message>
+    <message>
+        <source>Version: </source>
+        <translation>Versão: </translation>
+    </message>
+    <message>
+        <source>Downloading ...</source>
+        <translation>Baixando ...</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erro</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Falha ao baixar o arquivo.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download cancelado: o firmware não chegou em %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Não é possível gravar na pasta temporária.</translation>
+    </message>
+</context>
+<context>
+    <name>kest</name>
+    <message>
+        <source>Not a curve: a curve is written kest-curve: and five numbers, like kest-curve:17,33,50,67,83.</source>
+        <translation>Não é uma curva: uma curva se escreve kest-curve: e cinco números, como kest-curve:17,33,50,67,83.</translation>
+    </message>
+    <message>
+        <source>Not a curve: it has %1 numbers, a curve has five.</source>
+        <translation>Não é uma curva: ela tem %1 números, uma curva tem cinco.</translation>
+    </message>
+    <message>
+        <source>Not a curve: %1 is not a percent from 0 to 100.</source>
+        <translation>Não é uma curva: %1 não é uma porcentagem de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the value is no profile record of 7 bytes.</source>
+        <translation>Chave “%1”: o valor não é um registro de perfil de 7 bytes.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: slot %2 does not exist; the slots are 0 to 15.</source>
+        <translation>Chave “%1”: o slot %2 não existe; os slots vão de 0 a 15.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: pedal code %2; it must be 1 (clutch), 2 (brake) or 3 (throttle).</source>
+        <translation>Chave “%1”: código de pedal %2; ele deve ser 1 (embreagem), 2 (freio) ou 3 (acelerador).</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: curve point %2 is %3; curve points are 0 to 100.</source>
+        <translation>Chave “%1”: o ponto de curva %2 vale %3; os pontos de curva vão de 0 a 100.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the profile has no name.</source>
+        <translation>Chave “%1”: o perfil não tem nome.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name holds a zero byte.</source>
+        <translation>Chave “%1”: o nome contém um byte zero.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name is not valid UTF-8 text.</source>
+        <translation>Chave “%1”: o nome não é um texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot;: the name takes %2 bytes; the unit keeps 16 (accented letters take two).</source>
+        <translation>Chave “%1”: o nome ocupa %2 bytes; a unidade guarda 16 (letras acentuadas ocupam dois).</translation>
+    </message>
+    <message>
+        <source>Line %1 runs on into the next line (a \ at its end or an unmatched &quot;).</source>
+        <translation>A linha %1 continua na linha seguinte (um \ no fim ou uma &quot; sem par).</translation>
+    </message>
+    <message>
+        <source>Line %1: the section header has no &apos;]&apos;.</source>
+        <translation>Linha %1: o cabeçalho de seção não tem &apos;]&apos;.</translation>
+    </message>
+    <message>
+        <source>Line %1: the text after the section header&apos;s &apos;]&apos; would be ignored.</source>
+        <translation>Linha %1: o texto após o &apos;]&apos; do cabeçalho de seção seria ignorado.</translation>
+    </message>
+    <message>
+        <source>Line %1 is no key: a &apos;;&apos; starts a comment there (in a name, write it as %3B).</source>
+        <translation>A linha %1 não é uma chave: um &apos;;&apos; inicia ali um comentário (em um nome, escreva-o como %3B).</translation>
+    </message>
+    <message>
+        <source>Line %1 is neither a key (it has no &apos;=&apos;), a comment (&apos;;&apos;) nor a section header.</source>
+        <translation>A linha %1 não é uma chave (não tem &apos;=&apos;), nem um comentário (&apos;;&apos;), nem um cabeçalho de seção.</translation>
+    </message>
+    <message>
+        <source>Line 1 does not read back as written.</source>
+        <translation>A linha 1 não é lida de volta como foi escrita.</translation>
+    </message>
+    <message>
+        <source>Line %1: the key is in the section [%2]; profiles belong in [General].</source>
+        <translation>Linha %1: a chave está na seção [%2]; os perfis ficam em [General].</translation>
+    </message>
+    <message>
+        <source>Line %1: the key &quot;%2&quot; is there twice (lines %3 and %1).</source>
+        <translation>Linha %1: a chave “%2” aparece duas vezes (linhas %3 e %1).</translation>
+    </message>
+    <message>
+        <source>The key INDEX is missing.</source>
+        <translation>Falta a chave INDEX.</translation>
+    </message>
+    <message>
+        <source>Key &quot;%1&quot; does not begin with its slot number as two digits.</source>
+        <translation>A chave “%1” não começa com o número do slot em dois dígitos.</translation>
+    </message>
+    <message>
+        <source>The file holds %1 profiles; the unit keeps 16 at most.</source>
+        <translation>O arquivo contém %1 perfis; a unidade guarda no máximo 16.</translation>
+    </message>
+    <message>
+        <source>INDEX is no number with EF (hex) in its top byte.</source>
+        <translation>INDEX não é um número com EF (hex) no byte mais alto.</translation>
+    </message>
+    <message>
+        <source>Line %1: the name is not valid UTF-8 text.</source>
+        <translation>Linha %1: o nome não é um texto UTF-8 válido.</translation>
+    </message>
+    <message>
+        <source>Keys &quot;%1&quot; and &quot;%2&quot; are both for slot %3; a slot holds one profile.</source>
+        <translation>As chaves “%1” e “%2” são ambas do slot %3; um slot guarda um só perfil.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file.</source>
+        <translation>Não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>The file is larger than 1 MiB; a file of 16 profiles takes 2 KB.</source>
+        <translation>O arquivo tem mais de 1 MiB; um arquivo de 16 perfis ocupa 2 KB.</translation>
+    </message>
+    <message>
+        <source>The file cannot be read.</source>
+        <translation>Não é possível ler o arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kest::KestUnit</name>
+    <message>
+        <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>
+        <translation>As zonas mortas não foram salvas: a unidade de pedais não as aceitou. Ela mantém as zonas mortas que tinha.</translation>
+    </message>
+    <message>
+        <source>The clutch setting was not changed: the pedal unit did not answer. It keeps the setting it had.</source>
+        <translation>A configuração da embreagem não foi alterada: a unidade de pedais não respondeu. Ela mantém a configuração que tinha.</translation>
+    </message>
+    <message>
+        <source>The calibration did not start: the pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>A calibração não começou: a unidade de pedais não respondeu. Ela mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not answer. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>A calibração não foi salva: a unidade de pedais não respondeu. Ela mantém a calibração que tinha; clique em SALVAR para tentar de novo.</translation>
+    </message>
+    <message>
+        <source>Move the pedal through its whole travel, then save.</source>
+        <translation>Mova o pedal por todo o curso e depois salve.</translation>
+    </message>
+    <message>
+        <source>The calibration was not saved: the pedal unit did not take it. It keeps the calibration it had; press SAVE to try again.</source>
+        <translation>A calibração não foi salva: a unidade de pedais não a aceitou. Ela mantém a calibração que tinha; clique em SALVAR para tentar de novo.</translation>
+    </message>
+    <message>
+        <source>The calibration was saved, but the pedal unit did not take the cleared deadzones of this pedal: it keeps the deadzones it had.</source>
+        <translation>A calibração foi salva, mas a unidade de pedais não aceitou as zonas mortas zeradas deste pedal: ela mantém as zonas mortas que tinha.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the calibration it had; plug it in again to bring it back.</source>
+        <translation>A unidade de pedais não retomou a calibração que tinha; conecte-a novamente para recuperá-la.</translation>
+    </message>
+    <message>
+        <source>The flash data was not cleared: the pedal unit did not take the command. It keeps the settings it had.</source>
+        <translation>Os dados da flash não foram apagados: a unidade de pedais não aceitou o comando. Ela mantém as configurações que tinha.</translation>
+    </message>
+    <message>
+        <source>A profile write to the pedal unit was cut off half-way: until the unit is plugged in again, its profile table reads otherwise than the unit keeps it.</source>
+        <translation>Uma gravação de perfil na unidade de pedais foi interrompida no meio: até a unidade ser conectada novamente, sua tabela de perfis é lida de forma diferente de como ela a guarda.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take the choice of profile.</source>
+        <translation>A unidade de pedais não aceitou a escolha de perfil.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored; the pedal unit keeps the choice it had.</source>
+        <translation>A escolha dos perfis ativos não foi salva; a unidade de pedais mantém a escolha que tinha.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the pedal unit did not answer. It keeps the choice it had.</source>
+        <translation>A escolha dos perfis ativos não foi salva: a unidade de pedais não respondeu. Ela mantém a escolha que tinha.</translation>
+    </message>
+    <message>
+        <source>The choice of active profiles was not stored: the profile lists could not be read from the pedal unit. It keeps the choice it had.</source>
+        <translation>A escolha dos perfis ativos não foi salva: não foi possível ler as listas de perfis da unidade de pedais. Ela mantém a escolha que tinha.</translation>
+    </message>
+    <message>
+        <source>Can not save to DEFAULT, please use a different name.</source>
+        <translation>Não é possível salvar em DEFAULT, use outro nome.</translation>
+    </message>
+    <message>
+        <source>Please enter a profile name.</source>
+        <translation>Digite um nome de perfil.</translation>
+    </message>
+    <message>
+        <source>Profile name holds a character that cannot be stored (a zero byte or an unreadable character).</source>
+        <translation>O nome do perfil contém um caractere que não pode ser salvo (um byte zero ou um caractere ilegível).</translation>
+    </message>
+    <message>
+        <source>Profile name is too long: 16 bytes at most (accented letters take two).</source>
+        <translation>O nome do perfil é longo demais: no máximo 16 bytes (letras acentuadas ocupam dois).</translation>
+    </message>
+    <message>
+        <source>The profile was not saved.</source>
+        <translation>O perfil não foi salvo.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>O perfil não foi salvo: não foi possível ler as listas de perfis da unidade de pedais. Ela mantém os perfis que tinha.</translation>
+    </message>
+    <message>
+        <source>The profile was not saved: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>O perfil não foi salvo: a unidade de pedais não respondeu. Ela mantém os perfis que tinha.</translation>
+    </message>
+    <message>
+        <source>Profile is full</source>
+        <translation>Todos os slots de perfil estão ocupados</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the pedal unit did not store it as the active profile.</source>
+        <translation>O perfil foi salvo, mas a unidade de pedais não o guardou como perfil ativo.</translation>
+    </message>
+    <message>
+        <source>The profile was saved, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>O perfil foi salvo, mas não foi possível reler as listas de perfis da unidade de pedais. Elas serão lidas novamente antes de qualquer outra gravação.</translation>
+    </message>
+    <message>
+        <source>DEFAULT can not be removed.</source>
+        <translation>DEFAULT não pode ser removido.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed.</source>
+        <translation>O perfil não foi removido.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>O perfil não foi removido: não foi possível ler as listas de perfis da unidade de pedais. Ela mantém os perfis que tinha.</translation>
+    </message>
+    <message>
+        <source>The profile was not removed: the pedal unit did not answer. It keeps the profiles it had.</source>
+        <translation>O perfil não foi removido: a unidade de pedais não respondeu. Ela mantém os perfis que tinha.</translation>
+    </message>
+    <message>
+        <source>The profile was removed, but the pedal unit did not store the new choice of active profiles.</source>
+        <translation>O perfil foi removido, mas a unidade de pedais não salvou a nova escolha de perfis ativos.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported.</source>
+        <translation>Os perfis não foram exportados.</translation>
+    </message>
+    <message>
+        <source>The profiles were not exported: the profile lists could not be read from the pedal unit.</source>
+        <translation>Os perfis não foram exportados: não foi possível ler as listas de perfis da unidade de pedais.</translation>
+    </message>
+    <message>
+        <source>The profile file could not be written.</source>
+        <translation>Não foi possível gravar o arquivo de perfis.</translation>
+    </message>
+    <message>
+        <source>The file that was there is kept as it was.</source>
+        <translation>O arquivo que já existia foi mantido como estava.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported, except the one of no pedal in slot %1.</source>
+        <translation>Os perfis foram exportados, exceto o que não pertence a nenhum pedal no slot %1.</translation>
+    </message>
+    <message>
+        <source>The profiles were exported except slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is.</source>
+        <translation>Os perfis foram exportados, exceto o slot %1: o nome que a unidade de pedais guarda ali não é um texto válido e não voltaria igual.</translation>
+    </message>
+    <message>
+        <source>Please choose INI file</source>
+        <translation>Escolha um arquivo INI</translation>
+    </message>
+    <message>
+        <source>INI file is not valid.</source>
+        <translation>O arquivo INI não é válido.</translation>
+    </message>
+    <message>
+        <source>The import stopped after %1 of %2 profiles: the pedal unit did not answer. Its profile table is incomplete; please import the file again.</source>
+        <translation>A importação parou após %1 de %2 perfis: a unidade de pedais não respondeu. Sua tabela de perfis está incompleta; importe o arquivo novamente.</translation>
+    </message>
+    <message>
+        <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
+        <translation>Os perfis foram importados, mas a unidade de pedais não salvou a escolha de perfis ativos do arquivo.</translation>
+    </message>
+</context>
+</TS>
