@@ -67,6 +67,7 @@ private Q_SLOTS:
     void profileSave_data();
     void profileSave();
     void profileChoiceIsStoredOnce();
+    void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
     void nothingWithoutAUnit();
 };
@@ -346,6 +347,24 @@ void TestUnitModel::profileChoiceIsStoredOnce()
                            r("02 0c 0f 00 03 02 ef ef"), r("02 0b 0c 0f")}));
     QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020300u);
     QCOMPARE(changes.size(), 2);
+}
+
+void TestUnitModel::profileChoiceSurvivesARead()
+{
+    // Chosen in a list, in effect but not stored: a removal of another pedal's profile
+    // reads the table again, and the store that follows keeps the choice.
+    freshUnit([] {
+        kestsim::UnitState s = unitInUse();
+        s.kept.slots[4] = testsupport::slot(4, "Gas B", 3, {0, 25, 50, 75, 100});
+        return s;
+    }());
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    QVERIFY(unit.chooseProfile(1, unit.profileIndexOfName(1, QStringLiteral("Brake B"))).done());
+    QVERIFY(unit.removeProfile(2, QStringLiteral("Gas B")).done());
+    QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake B"));
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020300u);
 }
 
 void TestUnitModel::profileRemoveAndImportFailures()

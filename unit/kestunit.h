@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kest {
 
@@ -208,6 +209,10 @@ private:
     std::array<QList<UnitProfile>, PEDAL_COUNT> lists;
     std::array<int, PEDAL_COUNT> chosen {-1, -1, -1};
     QList<StraySlot> strays;
+    /// The choice this program last put into effect without storing it: the unit reports
+    /// it without the mark, and a read of the table keeps it rather than falling back to
+    /// each pedal's first profile. Forgotten with the unit.
+    std::optional<std::uint32_t> applied;
     bool loaded = false;
     bool unsettled = false;
 };

@@ -124,7 +124,10 @@ bool KestUnit::readProfiles()
     std::uint32_t word = 0;
     if (!deviceSettingRead(KESTIE_ACTIVE_PROFILE, word))
         return finish(false);
-    if (activeWordMarked(word))
+    // A stored choice, or the one this program put into effect and has not stored yet (a
+    // read after a choice in a list would otherwise put each pedal's first profile in its
+    // place, and the next store would keep that).
+    if (activeWordMarked(word) || (applied && word == *applied))
         for (int p = 0; p < PEDAL_COUNT; ++p) {
             const int i = profileIndexOfSlot(p, activeWordSlot(word, p));
             if (i >= 0)
@@ -148,11 +151,16 @@ void KestUnit::forgetProfiles()
 {
     loaded = false;
     unsettled = false;
+    applied.reset();
 }
 
 bool KestUnit::applyActiveProfile()
 {
-    return deviceSettingApply(KESTIE_ACTIVE_PROFILE, activeProfileWord(false));
+    const std::uint32_t word = activeProfileWord(false);
+    const bool sent = deviceSettingApply(KESTIE_ACTIVE_PROFILE, word);
+    if (sent)
+        applied = word;
+    return sent;
 }
 
 bool KestUnit::syncActiveProfile()
