@@ -272,8 +272,6 @@ void MainWindow::createPages()
     });
     connect(updateCheck, &UpdateCheck::downloadWanted, this, &MainWindow::onNetUpgrade,
             Qt::QueuedConnection);
-    connect(device, &DevicePage::downloadWanted, this, &MainWindow::onNetUpgrade,
-            Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()

@@ -76,7 +76,7 @@ void DevicePage::upgrade()
 {
     const QString path = w.path->text();
     if (path.startsWith(QLatin1String("https://"))) {
-        Q_EMIT downloadWanted();
+        check.downloadFrom(path);
         return;
     }
     // A file of the user's is read here, once: the bytes checked are the bytes sent,

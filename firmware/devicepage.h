@@ -38,10 +38,6 @@ public:
     /// window shows of the unit's settings is then out of date.
     bool clearFlash();
 
-Q_SIGNALS:
-    /// The path is an https:// address: its download is to start, from the event loop.
-    void downloadWanted();
-
 private:
     /// Hands an image that was read and checked whole to the upload thread.
     void startUpload(const QString &path, QByteArray image, bool downloaded);

@@ -239,16 +239,23 @@ void UpdateCheck::checkFinished(QNetworkReply *reply)
         Q_EMIT ended();
         return;
     }
-    w.path->setText(baseUrl + document->name);
+    address = baseUrl + document->name;
+    offeredDigest = QStringLiteral("MD5: ") + document->md5;
+    w.path->setText(address);
     w.offeredVersion->setText(tr("Version: ") + document->version);
-    w.offeredDigest->setText(QStringLiteral("MD5: ") + document->md5);
+    w.offeredDigest->setText(offeredDigest);
     // the check button stays disabled through the download and the upload
+    Q_EMIT downloadWanted();
+}
+
+void UpdateCheck::downloadFrom(const QString &typed)
+{
+    address = typed;
     Q_EMIT downloadWanted();
 }
 
 void UpdateCheck::download()
 {
-    const QString address = w.path->text();
     // One image at a time: the running one keeps the page, its address and its digest.
     if (imageUnderWay())
         return;
@@ -285,7 +292,7 @@ void UpdateCheck::downloadFinished(QNetworkReply *reply)
     // Only the body counts: after a failure it is empty or an error page, whose digest
     // does not match; a body longer than any image was given up on its way.
     const auto image = BoundedBody::of(reply);
-    if (!image || !kest::digestMatches(*image, w.offeredDigest->text())) {
+    if (!image || !kest::digestMatches(*image, offeredDigest)) {
         KestMessage::critical(w.boxParent, tr("Error"), tr("Download file fail."));
         if (overDeadline(reply))
             showStatus(tr("Download given up: the firmware did not arrive within %1.")

@@ -40,8 +40,11 @@ public:
     void start();
     /// The answer to start() is in.
     void checkFinished(QNetworkReply *reply);
-    /// Downloads the image at the https:// address the path shows.
+    /// Downloads the image at the address of the accepted offer, or of downloadFrom().
     void download();
+    /// A typed https:// address: its download is to start (downloadWanted), checked
+    /// against the digest of the latest accepted offer.
+    void downloadFrom(const QString &address);
     void downloadProgress(qint64 received, qint64 total);
     /// The image is in: checked against its digest, it goes to the upload.
     void downloadFinished(QNetworkReply *reply);
@@ -89,6 +92,8 @@ private:
     QTimer statusTimer; ///< clears the status line
     QPointer<QNetworkReply> transfer; ///< the firmware download under way, if any
     QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
+    QString address; ///< what download() fetches: the offer's image, or a typed address
+    QString offeredDigest; ///< "MD5: <digest>" of the latest accepted offer, as shown
     std::chrono::milliseconds checkDeadline {std::chrono::minutes(1)};
     std::chrono::milliseconds downloadDeadline {std::chrono::minutes(10)};
 };

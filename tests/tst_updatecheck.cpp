@@ -704,16 +704,27 @@ void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay()
     // the offer is not lost without a word.
     QFETCH(bool, download);
     const QByteArray mine = image(2000);
-    offer(image(300));
-    server.routes[kDocumentPath].hold = true;
-    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")] = {mine};
-    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")].hold = true;
     DialogCatcher dialogs;
     dialogs.button = QMessageBox::Yes;
     auto w = openDevicePage();
     auto *path = child<QLineEdit>(w.get(), "lePath");
     auto *md5 = child<QLabel>(w.get(), "lbCurMd5");
-    md5->setText("MD5: " + md5Of(mine)); // from an earlier check
+    // An earlier check offered this image; its download came broken and was given up,
+    // but a typed address of the image is checked against the offer's digest.
+    server.routes[kDocumentPath] = {document(QStringLiteral("Mar 4 2024,09:30"), md5Of(mine))};
+    server.routes[kImagePath] = {QByteArray("broken")};
+    clickCheck(w.get());
+    TRY_COMPARE(dialogs.texts(),
+                (QStringList {QStringLiteral("A new firmware is available, update now?"),
+                              QStringLiteral("Download file fail.")}));
+    TRY_VERIFY(pageIdle(w.get()));
+    dialogs.requests.clear();
+
+    offer(image(300));
+    server.routes[kDocumentPath].hold = true;
+    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")] = {mine};
+    server.routes[QStringLiteral("/upgrade/pedal/mine.bin")].hold = true;
+    server.requests.clear();
     clickCheck(w.get());
     TRY_COMPARE(server.requests, QStringList {kDocumentPath});
 
