@@ -157,12 +157,9 @@ int runProfile(const Invocation &in)
             return out.fail(ExitRefused,
                             QStringLiteral("save needs --curve with five points from 0 to 100, "
                                            "as 17,33,50,67,83"));
-        // The model checks a name before any exchange; asked while no unit is open it
-        // sends nothing, so a name it refuses is refused here without a word to the unit.
-        kest::KestUnit check;
-        const kest::Outcome named = check.saveProfile(pedal, in.words.at(3), curve);
-        if (named.status == kest::Outcome::Refused)
-            return out.fail(ExitRefused, named.message);
+        const QString refusal = kest::KestUnit::profileNameRefusal(in.words.at(3));
+        if (!refusal.isEmpty())
+            return out.fail(ExitRefused, refusal);
     }
     if (what == QLatin1String("export")) {
         // A file of the user's is replaced only when asked to.

@@ -160,6 +160,9 @@ public:
     /// Stores the choice as the unit's active profiles unless it keeps it already: what
     /// closing the window does.
     Outcome storeActiveProfiles();
+    /// Why a profile may not be saved under this name, as the user is told; empty when
+    /// it may. Asks nothing of the unit.
+    static QString profileNameRefusal(const QString &name);
     /// Saves a curve under a name as a profile of a pedal: in the slot of that name, or
     /// the first free one. The profile becomes the pedal's choice.
     Outcome saveProfile(int pedal, const QString &name, const QByteArray &curve);

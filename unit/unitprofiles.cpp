@@ -228,23 +228,30 @@ Outcome KestUnit::storeActiveProfiles()
                               "had."));
 }
 
+QString KestUnit::profileNameRefusal(const QString &name)
+{
+    if (name == kDefault)
+        return tr("Can not save to DEFAULT, please use a different name.");
+    // An empty name marks a slot as free: such a save would be lost at once.
+    if (name.isEmpty())
+        return tr("Please enter a profile name.");
+    // A zero byte would end the name in the unit; U+FFFD and lone surrogates would reach
+    // it as other bytes than the name shows.
+    if (!profileNameIsText(name))
+        return tr("Profile name holds a character that cannot be stored "
+                  "(a zero byte or an unreadable character).");
+    if (name.toLocal8Bit().size() > PROFILE_NAME_MAX)
+        return tr("Profile name is too long: 16 bytes at most (accented letters take two).");
+    return QString();
+}
+
 Outcome KestUnit::saveProfile(int pedal, const QString &name, const QByteArray &curve)
 {
     if (!validPedal(pedal))
         return Outcome::refused(QString());
-    if (name == kDefault)
-        return Outcome::refused(tr("Can not save to DEFAULT, please use a different name."));
-    // An empty name marks a slot as free: such a save would be lost at once.
-    if (name.isEmpty())
-        return Outcome::refused(tr("Please enter a profile name."));
-    // A zero byte would end the name in the unit; U+FFFD and lone surrogates would reach
-    // it as other bytes than the name shows.
-    if (!profileNameIsText(name))
-        return Outcome::refused(tr("Profile name holds a character that cannot be stored "
-                                   "(a zero byte or an unreadable character)."));
-    if (name.toLocal8Bit().size() > PROFILE_NAME_MAX)
-        return Outcome::refused(
-            tr("Profile name is too long: 16 bytes at most (accented letters take two)."));
+    const QString refusal = profileNameRefusal(name);
+    if (!refusal.isEmpty())
+        return Outcome::refused(refusal);
     // The table decides the slot: a table that a failed read cut short could send the
     // profile to a slot that another profile holds.
     if (!ensureProfiles())
