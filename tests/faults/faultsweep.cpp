@@ -240,7 +240,10 @@ QList<Operation> FaultSweep::operations()
                          qPrintable(QString::asprintf("01 0000 %02x%02x 0000", b & 0xFF, b >> 8)))
                          .data()));
          },
-         [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbSave1")->click(); }},
+         [](MainWindow *w, DialogCatcher &d) {
+             d.button = QMessageBox::Yes; // the BRAKE's deadzones go
+             in<QPushButton>(w, "pbSave1")->click();
+         }},
         {"profile save",
          [](MainWindow *w) { in<QComboBox>(w, "cbPro1")->setEditText(QStringLiteral("Brake C")); },
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbSavePro1")->click(); },
