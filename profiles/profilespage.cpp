@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
@@ -55,9 +56,15 @@ QIcon unsavedDot()
     return QIcon(dot);
 }
 
+// The window's own names of the pedals, as its column titles have them.
 const char *const kPedalNames[]
-    = {QT_TRANSLATE_NOOP("ProfilesPage", "CLUTCH"), QT_TRANSLATE_NOOP("ProfilesPage", "BRAKE"),
-       QT_TRANSLATE_NOOP("ProfilesPage", "THROTTLE")};
+    = {QT_TRANSLATE_NOOP("MainWindow", "CLUTCH"), QT_TRANSLATE_NOOP("MainWindow", "BRAKE"),
+       QT_TRANSLATE_NOOP("MainWindow", "THROTTLE")};
+
+QString pedalName(int pedal)
+{
+    return QCoreApplication::translate("MainWindow", kPedalNames[pedal]);
+}
 
 } // namespace
 
@@ -186,7 +193,7 @@ bool ProfilesPage::settleBeforeChoosing(int p, int index)
     const auto answer = KestMessage::questionWithCancel(
         w.boxParent, tr("Notify"),
         tr("The %1 curve of profile \"%2\" was changed and is not saved.")
-                .arg(tr(kPedalNames[p]), had.name)
+                .arg(pedalName(p), had.name)
             + QLatin1String("\n\n") + tr("Save the curve as \"%1\" first?").arg(had.name));
     // The box let events through: a read of the table meanwhile (a new attach) has put the
     // list in line with the unit, and the pick no longer stands.
@@ -246,7 +253,7 @@ bool ProfilesPage::settleUnsavedCurves()
             continue;
         const QString name = unit.profiles(p)[unit.currentProfile(p)].name;
         edits.append({p, name, w.editors[std::size_t(p)]->curve()});
-        which << tr("%1: curve of profile \"%2\"").arg(tr(kPedalNames[p]), name);
+        which << tr("%1: curve of profile \"%2\"").arg(pedalName(p), name);
     }
     if (edits.isEmpty())
         return true;
