@@ -63,16 +63,10 @@ const QByteArray kBrakeB = bytes({30, 45, 55, 65, 80});
 const QByteArray kGasA = bytes({17, 33, 50, 67, 83});
 const QByteArray kEdited = bytes({5, 15, 35, 60, 95});
 
-std::array<std::uint8_t, 5> keptCurve(int slot)
+QByteArray keptCurve(int slot)
 {
     const auto &record = kestsim::unit().state().kept.slots[std::size_t(slot)].record;
-    return {record[2], record[3], record[4], record[5], record[6]};
-}
-
-std::array<std::uint8_t, 5> curveOf(const QByteArray &b)
-{
-    return {std::uint8_t(b[0]), std::uint8_t(b[1]), std::uint8_t(b[2]), std::uint8_t(b[3]),
-            std::uint8_t(b[4])};
+    return QByteArray(reinterpret_cast<const char *>(record.data()) + 2, 5);
 }
 
 } // namespace
@@ -218,7 +212,7 @@ void TestUnsavedWork::markFollowsTheEditedCurve()
     DialogCatcher dialogs;
     QTest::mouseClick(child(w.get(), "pbSavePro1"), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList {"Profile is saved"});
-    QCOMPARE(keptCurve(1), curveOf(edited));
+    QCOMPARE(keptCurve(1), edited);
     QVERIFY(!marked(w.get(), 1));
     QCOMPARE(brakeList(w.get())->currentText(), QStringLiteral("Brake A"));
 }
@@ -251,14 +245,14 @@ void TestUnsavedWork::choosingAnotherProfileAsksAboutTheEdit()
     switch (answer) {
     case QMessageBox::Yes:
         QCOMPARE(dialogs.texts()[1], QStringLiteral("Profile is saved"));
-        QCOMPARE(keptCurve(1), curveOf(kEdited));
+        QCOMPARE(keptCurve(1), kEdited);
         QCOMPARE(writes().last(), choiceOfB);
         QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020100u);
         break;
     case QMessageBox::No:
         // Exactly what choosing sends without an edit.
         QCOMPARE(writes(), QStringList {choiceOfB});
-        QCOMPARE(keptCurve(1), curveOf(kBrakeA));
+        QCOMPARE(keptCurve(1), kBrakeA);
         break;
     default:
         QVERIFY(kestsim::wireLog().entries().empty());
@@ -313,14 +307,14 @@ void TestUnsavedWork::closeAsksAboutEveryEditedCurve()
     QVERIFY(!text.contains("CLUTCH"));
     switch (answer) {
     case QMessageBox::Yes:
-        QCOMPARE(keptCurve(1), curveOf(kEdited));
-        QCOMPARE(keptCurve(2), curveOf(KestAxis::presetCurve(KestAxis::Progressive)));
+        QCOMPARE(keptCurve(1), kEdited);
+        QCOMPARE(keptCurve(2), KestAxis::presetCurve(KestAxis::Progressive));
         QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020100u);
         QVERIFY(!kest::deviceIsOpen()); // closed
         break;
     case QMessageBox::No:
-        QCOMPARE(keptCurve(1), curveOf(kBrakeA));
-        QCOMPARE(keptCurve(2), curveOf(kGasA));
+        QCOMPARE(keptCurve(1), kBrakeA);
+        QCOMPARE(keptCurve(2), kGasA);
         QVERIFY(writes().isEmpty()); // the stored choice was the one shown
         QVERIFY(!kest::deviceIsOpen());
         break;
@@ -347,7 +341,7 @@ void TestUnsavedWork::anEditOutlivesTheUnitDroppingOut()
     DialogCatcher dialogs;
     QTest::mouseClick(child(w.get(), "pbSavePro1"), Qt::LeftButton);
     QCOMPARE(dialogs.texts(), QStringList {"Profile is saved"});
-    QCOMPARE(keptCurve(1), curveOf(kEdited));
+    QCOMPARE(keptCurve(1), kEdited);
 }
 
 QTEST_MAIN(TestUnsavedWork)
