@@ -65,7 +65,7 @@ const QByteArray kEdited = bytes({5, 15, 35, 60, 95});
 
 QByteArray keptCurve(int slot)
 {
-    const auto &record = kestsim::unit().state().kept.slots[std::size_t(slot)].record;
+    const auto record = kestsim::unit().state().kept.slots[std::size_t(slot)].record;
     return QByteArray(reinterpret_cast<const char *>(record.data()) + 2, 5);
 }
 
@@ -274,6 +274,7 @@ void TestUnsavedWork::closeAsksAboutEveryEditedCurve_data()
     QTest::newRow("Yes") << int(QMessageBox::Yes) << true;
     QTest::newRow("No") << int(QMessageBox::No) << true;
     QTest::newRow("Cancel") << int(QMessageBox::Cancel) << true;
+    QTest::newRow("Yes, but a save fails") << int(QMessageBox::Yes) << true;
     QTest::newRow("no unit: nothing to ask") << int(QMessageBox::Yes) << false;
 }
 
@@ -289,10 +290,24 @@ void TestUnsavedWork::closeAsksAboutEveryEditedCurve()
         TRY_VERIFY(headText(w.get()).startsWith(QLatin1String("WAITING")));
     }
     kestsim::wireLog().clear();
+    const bool failing = QByteArray(QTest::currentDataTag()).contains("fails");
+    if (failing)
+        kestsim::faults().failNextSends(1, 2); // the BRAKE's name write, after two reads
     DialogCatcher dialogs;
     dialogs.button = QMessageBox::StandardButton(answer);
     QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
 
+    if (failing) {
+        // Said so, and the window stays open with the curve still to save.
+        QCOMPARE(dialogs.requests.size(), std::size_t(2));
+        QCOMPARE(dialogs.requests[1].kind, KestMessage::Kind::Critical);
+        QCOMPARE(keptCurve(1), kBrakeA);
+        QCOMPARE(keptCurve(2), kGasA); // not tried after a failure
+        QVERIFY(kest::deviceIsOpen());
+        QCOMPARE(brakeCurve(w.get())->curve(), kEdited);
+        QVERIFY(marked(w.get(), 1) && marked(w.get(), 2));
+        return;
+    }
     if (!plugged) {
         QVERIFY(dialogs.requests.empty());
         QVERIFY(kestsim::wireLog().entries().empty());

@@ -259,6 +259,15 @@ QList<Operation> FaultSweep::operations()
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbDelPro1")->click(); }},
         {"profile change", none,
          [](MainWindow *w, DialogCatcher &) { selectByText(w, "cbPro1", "Brake B"); }},
+        {"profile change, edit saved",
+         [](MainWindow *w) {
+             in<KestAxis>(w, "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
+         },
+         [](MainWindow *w, DialogCatcher &d) {
+             d.button = QMessageBox::Yes;
+             selectByText(w, "cbPro1", "Brake B");
+         },
+         QStringLiteral("Profile is saved")},
         {"INI import", none,
          [this](MainWindow *w, DialogCatcher &d) {
              d.fileNames = QStringList {importFile};
