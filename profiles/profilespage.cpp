@@ -74,7 +74,8 @@ ProfilesPage::ProfilesPage(const Widgets &widgets, kest::KestUnit &unit, QObject
     connect(&unit, &kest::KestUnit::profilesChanged, this, &ProfilesPage::showTable);
     // The mark sits in the edit field, beside the name, and leaves the name as it is: the
     // field's text is the name SAVE uses. Changing the items instead would also put the
-    // item's text back into a field the user is typing in.
+    // item's text back into a field the user is typing in. (A list without an edit field
+    // has the tooltip and the description only.)
     const QIcon dot = unsavedDot();
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         QAction *mark = w.lists[std::size_t(p)]->lineEdit()
