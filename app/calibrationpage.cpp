@@ -14,6 +14,10 @@ namespace {
 
 constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
 
+const char *const kPedalNames[] = {QT_TRANSLATE_NOOP("CalibrationPage", "CLUTCH"),
+                                   QT_TRANSLATE_NOOP("CalibrationPage", "BRAKE"),
+                                   QT_TRANSLATE_NOOP("CalibrationPage", "THROTTLE")};
+
 } // namespace
 
 CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
@@ -82,8 +86,33 @@ void CalibrationPage::calibrateClicked(int p)
     watchTimer.start();
 }
 
+bool CalibrationPage::deadzoneResetAccepted(int p)
+{
+    // The deadzones the unit keeps, as the INPUTS handles show them. The save clears them
+    // to the whole travel: where that is what they are, nothing is lost.
+    const kest::Report &table = unit.deadzones();
+    const int low = kest::lowPercentFromRaw(kest::rangeValue(table, 2 * p));
+    const int high = kest::highPercentFromRaw(kest::rangeValue(table, 2 * p + 1));
+    if (low == 0 && high == 0)
+        return true;
+    const auto answer = KestMessage::question(
+        w.boxParent, tr("Notify"),
+        tr("Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go "
+           "back to 0 %, and the new travel counts from 0 to 100 %. You can set them again "
+           "on the INPUTS page afterwards.")
+                .arg(tr(kPedalNames[p]))
+                .arg(low)
+                .arg(high)
+            + QLatin1String("\n\n") + tr("Save the calibration?"));
+    // The box let events through: a re-attach meanwhile has ended the calibration.
+    return answer == QMessageBox::Yes && unit.calibratingPedal() == p;
+}
+
 void CalibrationPage::save(int p)
 {
+    // Without travel seen the save is refused below and asks its own question.
+    if (unit.travelSeen() && !deadzoneResetAccepted(p))
+        return;
     const kest::Outcome saved = unit.saveCalibration();
     if (saved.status == kest::Outcome::Refused) {
         // No travel seen: the calibration goes on unless the user cancels it.
@@ -127,8 +156,6 @@ void CalibrationPage::updateTravel()
     const int calibrating = unit.calibratingPedal();
     if (calibrating < 0)
         return;
-    static const char *const names[]
-        = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"), QT_TR_NOOP("THROTTLE")};
     const std::uint16_t low = unit.observed()[std::size_t(2 * calibrating)];
     const std::uint16_t high = unit.observed()[std::size_t(2 * calibrating + 1)];
     // Before the first position of the watch, or during its first half second, there is
@@ -141,5 +168,5 @@ void CalibrationPage::updateTravel()
               .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
     hint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
                      "SAVE; %2.")
-                      .arg(tr(names[calibrating]), travel));
+                      .arg(tr(kPedalNames[calibrating]), travel));
 }

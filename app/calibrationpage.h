@@ -53,6 +53,9 @@ Q_SIGNALS:
 
 private:
     void save(int pedal);
+    /// Before a save that clears the pedal's deadzones: whether the user lets them go
+    /// (no question when they are 0 % already).
+    bool deadzoneResetAccepted(int pedal);
     /// Shows the calibration under way (-1: none): button texts, tooltips, hint line.
     void showCalibrating(int pedal);
     void updateTravel();

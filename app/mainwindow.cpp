@@ -427,6 +427,10 @@ void MainWindow::onClose()
             tr("The firmware update is still running. Please wait until it is finished."));
         return;
     }
+    // Curves edited and not saved are the user's to keep or let go; without a unit there
+    // is nothing they could be saved to.
+    if (kest::deviceIsOpen() && !profiles->settleUnsavedCurves())
+        return;
     // The choice of active profiles is stored as the window closes.
     const kest::Outcome stored = unit->storeActiveProfiles();
     if (!stored.done())

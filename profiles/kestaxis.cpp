@@ -117,10 +117,21 @@ KestAxis::KestAxis(QWidget *parent) : QWidget(parent)
 void KestAxis::setCurve(const QByteArray &bytes)
 {
     const int n = qMin(static_cast<int>(bytes.size()), POINT_COUNT);
+    bool changed = false;
     for (int i = 0; i < n; ++i)
-        points[i].setY(static_cast<signed char>(bytes.at(i)));
+        changed = setPointY(i, static_cast<signed char>(bytes.at(i))) || changed;
     refreshAccessibleName();
     update();
+    if (changed)
+        Q_EMIT curveChanged();
+}
+
+bool KestAxis::setPointY(int index, double y)
+{
+    if (points[index].y() == y)
+        return false;
+    points[index].setY(y);
+    return true;
 }
 
 QByteArray KestAxis::curve() const
@@ -167,9 +178,11 @@ void KestAxis::mouseMoveEvent(QMouseEvent *event)
         return;
     // Only the row counts once a point is held, in steps of half a percent.
     const double py = wholePixel(event->position().y());
-    points[grabbed].setY(clampToPlot((200 - py) * 0.5));
+    if (!setPointY(grabbed, clampToPlot((200 - py) * 0.5)))
+        return;
     refreshAccessibleName();
     update();
+    Q_EMIT curveChanged();
 }
 
 void KestAxis::paintEvent(QPaintEvent *)
@@ -411,9 +424,11 @@ void KestAxis::keyPressEvent(QKeyEvent *event)
     }
     if (chosen < 0)
         choose(0);
-    points[chosen].setY(clampToPlot(points[chosen].y() + step));
+    if (!setPointY(chosen, clampToPlot(points[chosen].y() + step)))
+        return;
     refreshAccessibleName();
     update();
+    Q_EMIT curveChanged();
 }
 
 QPoint KestAxis::menuAnchor() const

@@ -11,7 +11,8 @@
 // curve (a marker fed from the input reports, with an "in -> out %" readout), a ring and
 // the value of the point chosen for the keyboard, and offers presets and copy/paste of a
 // curve as text through its context menu (right button, the Menu key or Shift+F10).
-// None of this reaches the unit: the page saves the curve as before.
+// None of this reaches the unit: the page saves the curve as before. The editor says
+// when its curve changed (curveChanged), so that the page can tell an edit not saved.
 
 #include <QByteArray>
 #include <QPointF>
@@ -73,6 +74,10 @@ public:
     /// The point the keyboard moves; -1 before the editor first had focus.
     int chosenPoint() const { return chosen; }
 
+Q_SIGNALS:
+    /// A point moved: by a drag, a key, a preset, a paste or setCurve.
+    void curveChanged();
+
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -87,6 +92,8 @@ private:
     static constexpr int POINT_COUNT = 5;
 
     void choose(int index);
+    /// Sets the y of a point; says whether it changed.
+    bool setPointY(int index, double y);
     /// The context menu at a global position; runs until the menu closes.
     void openMenu(const QPoint &globalPos);
     /// Where a menu opened from the keyboard appears, in the editor's coordinates.

@@ -6,7 +6,14 @@
 #include "kestmessage.h"
 #include "kestunit.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QIcon>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -35,12 +42,51 @@ bool listShows(const QComboBox *combo, const QList<kest::UnitProfile> &profiles)
     return true;
 }
 
+/// The mark of a curve not saved: a dot, as editors mark a changed file. In the curves'
+/// blue: the amber dot on a curve is the pedal's position.
+QIcon unsavedDot()
+{
+    QPixmap dot(16, 16);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x11, 0x92, 0xCF));
+    painter.drawEllipse(QRectF(3, 3, 10, 10));
+    return QIcon(dot);
+}
+
+// The window's own names of the pedals, as its column titles have them.
+const char *const kPedalNames[]
+    = {QT_TRANSLATE_NOOP("MainWindow", "CLUTCH"), QT_TRANSLATE_NOOP("MainWindow", "BRAKE"),
+       QT_TRANSLATE_NOOP("MainWindow", "THROTTLE")};
+
+QString pedalName(int pedal)
+{
+    return QCoreApplication::translate("MainWindow", kPedalNames[pedal]);
+}
+
 } // namespace
 
 ProfilesPage::ProfilesPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
     : QObject(parent), w(widgets), unit(unit)
 {
     connect(&unit, &kest::KestUnit::profilesChanged, this, &ProfilesPage::showTable);
+    // The mark sits in the edit field, beside the name, and leaves the name as it is: the
+    // field's text is the name SAVE uses. Changing the items instead would also put the
+    // item's text back into a field the user is typing in. (A list without an edit field
+    // has the tooltip and the description only.)
+    const QIcon dot = unsavedDot();
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        QAction *mark = w.lists[std::size_t(p)]->lineEdit()
+            ? w.lists[std::size_t(p)]->lineEdit()->addAction(dot, QLineEdit::TrailingPosition)
+            : new QAction(dot, QString(), this);
+        mark->setObjectName(QStringLiteral("unsavedMark%1").arg(p));
+        mark->setVisible(false);
+        unsavedMarks[std::size_t(p)] = mark;
+        connect(w.editors[std::size_t(p)], &KestAxis::curveChanged, this,
+                [this, p] { showUnsaved(p); });
+    }
 }
 
 void ProfilesPage::tell(const kest::Outcome &outcome, const QString &doneText)
@@ -73,6 +119,29 @@ void ProfilesPage::showTable()
         }
         combo->setCurrentIndex(unit.currentProfile(p));
     }
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        showUnsaved(p);
+}
+
+bool ProfilesPage::curveUnsaved(int p) const
+{
+    const int chosen = unit.currentProfile(p);
+    return chosen >= 0
+        && w.editors[std::size_t(p)]->curve() != unit.profiles(p)[chosen].record.curveBytes();
+}
+
+void ProfilesPage::showUnsaved(int p)
+{
+    const bool unsaved = curveUnsaved(p);
+    QAction *mark = unsavedMarks[std::size_t(p)];
+    QComboBox *combo = w.lists[std::size_t(p)];
+    const QString why = unsaved ? tr("Curve changed, not saved in \"%1\"")
+                                      .arg(unit.profiles(p)[unit.currentProfile(p)].name)
+                                : QString();
+    mark->setVisible(unsaved);
+    mark->setToolTip(why);
+    combo->setToolTip(why);
+    combo->setAccessibleDescription(unsaved ? tr("Curve not saved") : QString());
 }
 
 void ProfilesPage::showPositions(const QByteArray &values)
@@ -105,9 +174,105 @@ void ProfilesPage::profileChanged(int p)
     const int index = combo->currentIndex();
     if (index >= unit.profiles(p).size())
         return;
+    if (!refilling && !settleBeforeChoosing(p, index))
+        return;
     w.editors[std::size_t(p)]->setCurve(unit.profiles(p)[index].record.curveBytes());
     if (!refilling)
         unit.chooseProfile(p, index);
+}
+
+bool ProfilesPage::settleBeforeChoosing(int p, int index)
+{
+    const int before = unit.currentProfile(p);
+    if (before < 0 || before == index || !curveUnsaved(p))
+        return true;
+    QComboBox *combo = w.lists[std::size_t(p)];
+    KestAxis *editor = w.editors[std::size_t(p)];
+    const kest::UnitProfile had = unit.profiles(p)[before];
+    const int pickedSlot = unit.profiles(p)[index].slot();
+    const QByteArray edited = editor->curve();
+    const auto answer = KestMessage::questionWithCancel(
+        w.boxParent, tr("Notify"),
+        tr("The %1 curve of profile \"%2\" was changed and is not saved.")
+                .arg(pedalName(p), had.name)
+            + QLatin1String("\n\n") + tr("Save the curve as \"%1\" first?").arg(had.name));
+    // The box let events through: a read of the table meanwhile (a new attach) has put the
+    // list in line with the unit, and the pick no longer stands.
+    const QList<kest::UnitProfile> &now = unit.profiles(p);
+    if (unit.currentProfile(p) != before || now[before].slot() != had.slot()
+        || combo->currentIndex() != index || index >= now.size() || now[index].slot() != pickedSlot)
+        return false;
+
+    // Back to the profile the edit belongs to, with the edit: the pick is not made.
+    const auto stay = [&] {
+        {
+            const QSignalBlocker quiet(combo);
+            combo->setCurrentIndex(unit.currentProfile(p));
+        }
+        if (unit.currentProfile(p) >= 0
+            && unit.profiles(p)[unit.currentProfile(p)].slot() == had.slot())
+            editor->setCurve(edited);
+        showUnsaved(p);
+    };
+    switch (answer) {
+    case QMessageBox::No:
+        return true;
+    case QMessageBox::Yes: {
+        // The save reads the table back and shows its profile as the choice; the pick
+        // then goes on from there, unless the save did not happen.
+        const kest::Outcome saved = unit.saveProfile(p, had.name, edited);
+        tell(saved, tr("Profile is saved"));
+        if (!saved.done()) {
+            stay();
+            return false;
+        }
+        const int picked = unit.profileIndexOfSlot(p, pickedSlot);
+        if (picked >= 0)
+            combo->setCurrentIndex(picked);
+        return false;
+    }
+    default:
+        stay();
+        return false;
+    }
+}
+
+bool ProfilesPage::settleUnsavedCurves()
+{
+    struct Edit
+    {
+        int pedal;
+        QString name;
+        QByteArray curve;
+    };
+    // All taken before the first save, whose read of the table may put a stored curve
+    // into another editor.
+    QList<Edit> edits;
+    QStringList which;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        if (!curveUnsaved(p))
+            continue;
+        const QString name = unit.profiles(p)[unit.currentProfile(p)].name;
+        edits.append({p, name, w.editors[std::size_t(p)]->curve()});
+        which << tr("%1: curve of profile \"%2\"").arg(pedalName(p), name);
+    }
+    if (edits.isEmpty())
+        return true;
+    const auto answer = KestMessage::questionWithCancel(
+        w.boxParent, tr("Notify"),
+        tr("Changed and not saved:") + QLatin1Char('\n') + which.join(QLatin1Char('\n'))
+            + QLatin1String("\n\n") + tr("Save before closing?"));
+    if (answer != QMessageBox::Yes)
+        return answer == QMessageBox::No;
+    for (const Edit &edit : edits) {
+        const kest::Outcome saved = unit.saveProfile(edit.pedal, edit.name, edit.curve);
+        if (!saved.done()) {
+            // The window stays open with the message, so that nothing goes unsaved unseen.
+            tell(saved);
+            return false;
+        }
+    }
+    return true;
 }
 
 void ProfilesPage::save(int p)

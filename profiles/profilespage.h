@@ -11,6 +11,7 @@ class KestUnit;
 struct Outcome;
 } // namespace kest
 QT_BEGIN_NAMESPACE
+class QAction;
 class QComboBox;
 class QWidget;
 QT_END_NAMESPACE
@@ -37,8 +38,17 @@ public:
     /// Moves the curve editors' markers to the newest positions.
     void showPositions(const QByteArray &values);
 
-    /// A pedal's list changed its current profile.
+    /// A pedal's list changed its current profile. When the curve of the profile it had
+    /// was edited and not saved, the user is asked first whether to save it, discard it
+    /// or stay with it.
     void profileChanged(int pedal);
+    /// Whether the curve in a pedal's editor differs from the stored curve of its chosen
+    /// profile (false while it has none).
+    bool curveUnsaved(int pedal) const;
+    /// Before the window closes: asks once about every curve edited and not saved, and
+    /// saves them when told to. False when the window is to stay open (Cancel, or a save
+    /// that failed and was reported).
+    bool settleUnsavedCurves();
     /// Saves the curve of a pedal under the name its list shows.
     void save(int pedal);
     /// Removes the profile a pedal's list shows.
@@ -54,10 +64,17 @@ private:
     void showTable();
     /// Tells the user how an operation ended: `doneText` (or the model's note) when done.
     void tell(const kest::Outcome &outcome, const QString &doneText = QString());
+    /// Shows or clears the mark of a curve not saved on a pedal's list.
+    void showUnsaved(int pedal);
+    /// The user picked item `index` of a pedal's list while the chosen profile's curve is
+    /// not saved: asks, and saves or keeps the edit. True when the pick is to go on.
+    bool settleBeforeChoosing(int pedal, int index);
 
     Widgets w;
     kest::KestUnit &unit;
     /// Above zero while showTable refills the lists: the items that become current on the
     /// way are the model's choice, not the user's.
     int refilling = 0;
+    /// The mark of each list's edit field, shown while its pedal's curve is not saved.
+    std::array<QAction *, 3> unsavedMarks {};
 };

@@ -151,6 +151,7 @@ void TestPages::calibrationSavesTheTravelSeen()
     CalibrationPage calibration(widgets, f.unit);
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
     QVERIFY(f.inputs->readClutch());
+    QVERIFY(f.unit.readDeadzones()); // as an attach does
 
     calibration.calibrateClicked(1);
     QCOMPARE(widgets.buttons[1]->text(), QStringLiteral("SAVE"));
@@ -165,7 +166,10 @@ void TestPages::calibrationSavesTheTravelSeen()
     QCOMPARE(f.unit.observed()[2], 9000);
     QCOMPARE(f.unit.observed()[3], 52000);
 
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // its deadzones of 5 % may go
     calibration.calibrateClicked(1);
+    QCOMPARE(dialogs.requests.size(), std::size_t(1));
     QCOMPARE(widgets.buttons[1]->text(), QStringLiteral("CALIBRATE"));
     // The BRAKE keeps its lowest position without a margin; its deadzones are cleared.
     const auto kept = kestsim::unit().state().kept;

@@ -40,6 +40,18 @@ QMessageBox::StandardButton KestMessage::question(QWidget *parent, const QString
                                  QMessageBox::No);
 }
 
+QMessageBox::StandardButton KestMessage::questionWithCancel(QWidget *parent, const QString &title,
+                                                            const QString &text)
+{
+    const QMessageBox::StandardButton answer = handler()
+        ? handler()({Kind::QuestionWithCancel, title, text}).button
+        : QMessageBox::question(parent, title, text,
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                QMessageBox::Cancel);
+    // Closing the box with Escape or its frame says Cancel too.
+    return answer == QMessageBox::Yes || answer == QMessageBox::No ? answer : QMessageBox::Cancel;
+}
+
 QString KestMessage::openFileName(const QString &filter)
 {
     if (handler())

@@ -13,7 +13,7 @@ class QWidget;
 class KestMessage
 {
 public:
-    enum class Kind { Information, Critical, Question, OpenFile, SaveFile };
+    enum class Kind { Information, Critical, Question, OpenFile, SaveFile, QuestionWithCancel };
 
     struct Request
     {
@@ -42,6 +42,10 @@ public:
     /// A question with Yes and No, No being the default.
     static QMessageBox::StandardButton question(QWidget *parent, const QString &title,
                                                 const QString &text);
+    /// A question with Yes, No and Cancel, Cancel being the default; any other answer
+    /// counts as Cancel.
+    static QMessageBox::StandardButton questionWithCancel(QWidget *parent, const QString &title,
+                                                          const QString &text);
     /// The standard open and save dialogs (no parent, caption or start folder); an empty
     /// result means the user cancelled.
     static QString openFileName(const QString &filter = QString());

@@ -240,7 +240,10 @@ QList<Operation> FaultSweep::operations()
                          qPrintable(QString::asprintf("01 0000 %02x%02x 0000", b & 0xFF, b >> 8)))
                          .data()));
          },
-         [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbSave1")->click(); }},
+         [](MainWindow *w, DialogCatcher &d) {
+             d.button = QMessageBox::Yes; // the BRAKE's deadzones go
+             in<QPushButton>(w, "pbSave1")->click();
+         }},
         {"profile save",
          [](MainWindow *w) { in<QComboBox>(w, "cbPro1")->setEditText(QStringLiteral("Brake C")); },
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbSavePro1")->click(); },
@@ -256,6 +259,15 @@ QList<Operation> FaultSweep::operations()
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbDelPro1")->click(); }},
         {"profile change", none,
          [](MainWindow *w, DialogCatcher &) { selectByText(w, "cbPro1", "Brake B"); }},
+        {"profile change, edit saved",
+         [](MainWindow *w) {
+             in<KestAxis>(w, "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
+         },
+         [](MainWindow *w, DialogCatcher &d) {
+             d.button = QMessageBox::Yes;
+             selectByText(w, "cbPro1", "Brake B");
+         },
+         QStringLiteral("Profile is saved")},
         {"INI import", none,
          [this](MainWindow *w, DialogCatcher &d) {
              d.fileNames = QStringList {importFile};
