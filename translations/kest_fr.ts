@@ -226,7 +226,7 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     </message>
     <message>
         <source>ENABLE CLUTCH</source>
-        <translation>AVEC EMBRAYAGE</translation>
+        <translation>EMBRAYAGE</translation>
     </message>
     <message>
         <source>0%</source>

@@ -226,7 +226,7 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     </message>
     <message>
         <source>ENABLE CLUTCH</source>
-        <translation>COM EMBREAGEM</translation>
+        <translation>EMBREAGEM</translation>
     </message>
     <message>
         <source>0%</source>
