@@ -1,11 +1,11 @@
 // info, deadzone, clutch and clear-flash: one attach, the reads the answer needs, and the
 // window's own operation for a change.
 
-#include "attachhints.h"
 #include "cli.h"
 #include "kestdevice.h"
 #include "pedalmath.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <cstdio>
