@@ -3,6 +3,7 @@
 #include "attachhints.h"
 #include "kestdevice.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QSocketNotifier>
 
@@ -13,9 +14,20 @@
 
 namespace kestctl {
 
-bool parseArguments(const QStringList &arguments, Invocation &out, QString &error)
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("kestctl", text);
+}
+
+bool parseArguments(const QStringList &arguments, Invocation &out)
 {
     bool onlyWords = false;
+    const auto bad = [&](const QString &option, bool valueMissing) {
+        if (!out.badOption.isEmpty())
+            return;
+        out.badOption = option;
+        out.badOptionValue = valueMissing;
+    };
     for (int i = 1; i < arguments.size(); ++i) {
         const QString &a = arguments.at(i);
         if (onlyWords || !a.startsWith(QLatin1Char('-')) || a == QLatin1String("-")) {
@@ -33,15 +45,18 @@ bool parseArguments(const QStringList &arguments, Invocation &out, QString &erro
         } else if (a == QLatin1String("--version")) {
             out.words.prepend(QStringLiteral("--version"));
         } else if (a == QLatin1String("--pedal") || a == QLatin1String("--curve")
-                   || a == QLatin1String("--trace")) {
+                   || a == QLatin1String("--trace") || a == QLatin1String("--lang")) {
             if (i + 1 >= arguments.size()) {
-                error = QStringLiteral("%1 needs a value").arg(a);
-                return false;
+                bad(a, true);
+                continue;
             }
             (a == QLatin1String("--pedal")       ? out.pedal
                  : a == QLatin1String("--curve") ? out.curve
-                                                 : out.trace)
+                 : a == QLatin1String("--trace") ? out.trace
+                                                 : out.lang)
                 = arguments.at(++i);
+        } else if (a.startsWith(QLatin1String("--lang="))) {
+            out.lang = a.mid(7);
         } else if (a.startsWith(QLatin1String("--trace="))) {
             out.trace = a.mid(8);
         } else if (a.startsWith(QLatin1String("--pedal="))) {
@@ -49,11 +64,10 @@ bool parseArguments(const QStringList &arguments, Invocation &out, QString &erro
         } else if (a.startsWith(QLatin1String("--curve="))) {
             out.curve = a.mid(8);
         } else {
-            error = QStringLiteral("unknown option '%1'").arg(a);
-            return false;
+            bad(a, false);
         }
     }
-    return true;
+    return out.badOption.isEmpty();
 }
 
 void Output::line(const QString &text) const
@@ -117,7 +131,18 @@ int pedalIndex(const QString &name)
 
 QString pedalName(int pedal)
 {
-    return pedalKey(pedal).toUpper();
+    static const char *const names[]
+        = {QT_TRANSLATE_NOOP("kestctl", "CLUTCH"), QT_TRANSLATE_NOOP("kestctl", "BRAKE"),
+           QT_TRANSLATE_NOOP("kestctl", "THROTTLE")};
+    return pedal >= 0 && pedal < kest::PEDAL_COUNT ? tr(names[pedal]) : QString();
+}
+
+QString pedalColumn(int pedal)
+{
+    qsizetype width = 0;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        width = qMax(width, pedalName(p).size());
+    return pedalName(pedal).leftJustified(width + 1);
 }
 
 QString pedalKey(int pedal)

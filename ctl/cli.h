@@ -1,7 +1,8 @@
 #pragma once
 
 // What every kestctl command shares: the parsed command line, the exit codes, how results
-// and messages are written, the attach, and the Ctrl-C watch of the live commands.
+// and messages are written, its texts' language, the attach, and the Ctrl-C watch of the
+// live commands.
 
 #include "kestunit.h"
 
@@ -31,11 +32,18 @@ struct Invocation
     QString pedal; ///< --pedal
     QString curve; ///< --curve
     QString trace; ///< --trace: every exchange with the unit appended to this file
+    QString lang; ///< --lang: the language of the texts; the system's when empty
+    QString badOption; ///< the first option not understood, for main to name
+    bool badOptionValue = false; ///< that option is known but its value is missing
 };
 
-/// Parses argv; on a bad option `error` says why. --help and --version are left in
-/// `words` for main to answer.
-bool parseArguments(const QStringList &arguments, Invocation &out, QString &error);
+/// Parses argv. A bad option is kept in `badOption` and the rest still read, so that a
+/// --lang after it chooses the language its message is written in. --help and --version
+/// are left in `words` for main to answer.
+bool parseArguments(const QStringList &arguments, Invocation &out);
+
+/// One of kestctl's own texts (context "kestctl") in the language installed.
+QString tr(const char *text);
 
 /// Results go to stdout, messages to stderr. With --json each command prints one JSON
 /// object on stdout (the live commands one per line) and messages still go to stderr.
@@ -67,8 +75,10 @@ bool stdinIsTerminal();
 
 /// A pedal name (clutch, brake, throttle; any case, or 0-2) as its index, -1 otherwise.
 int pedalIndex(const QString &name);
-/// "CLUTCH", "BRAKE", "THROTTLE".
+/// "CLUTCH", "BRAKE", "THROTTLE", translated.
 QString pedalName(int pedal);
+/// pedalName() padded to one width for all three, so that the columns of a table line up.
+QString pedalColumn(int pedal);
 /// "clutch", "brake", "throttle": the JSON values.
 QString pedalKey(int pedal);
 

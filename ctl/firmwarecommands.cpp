@@ -22,7 +22,8 @@ const char kUpdateBase[] = "https://" KEST_WEB_HOST "/upgrade/pedal/";
 constexpr int kCheckDeadlineMs = 60000;
 constexpr int kTransferTimeoutMs = 30000;
 
-QString tr(const char *text)
+/// The window's texts of the update check, as it shows them.
+QString updateCheckText(const char *text)
 {
     return QCoreApplication::translate("UpdateCheck", text);
 }
@@ -40,9 +41,7 @@ int check(const Output &out)
     const bool versionRead = unit.readVersion();
     kest::deviceClose();
     if (!versionRead)
-        return out.fail(ExitFailed,
-                        QStringLiteral("The pedal unit did not tell its firmware "
-                                       "version."));
+        return out.fail(ExitFailed, tr("The pedal unit did not tell its firmware version."));
 
     QNetworkAccessManager network;
     QNetworkRequest request(QUrl(QLatin1String(kUpdateBase) + QStringLiteral("version.json")));
@@ -75,32 +74,33 @@ int check(const Output &out)
     if (!document) {
         if (late)
             return out.fail(ExitFailed,
-                            tr("Update check failed: the update server did not "
-                               "answer within %1.")
-                                .arg(tr("a minute")));
-        return out.fail(ExitFailed,
-                        error > 0 && error < 200
-                            ? tr("Update check failed: the update server could not be reached.")
-                            : tr("Update check failed: the update server's answer could not be "
-                                 "read."));
+                            updateCheckText("Update check failed: the update server did not "
+                                            "answer within %1.")
+                                .arg(updateCheckText("a minute")));
+        return out.fail(
+            ExitFailed,
+            error > 0 && error < 200
+                ? updateCheckText("Update check failed: the update server could not be reached.")
+                : updateCheckText("Update check failed: the update server's answer "
+                                  "could not be read."));
     }
     QJsonObject o {{QStringLiteral("firmware"), unit.firmwareVersion()},
                    {QStringLiteral("latest"), document->version}};
     switch (kest::compareFirmware(unit.firmwareVersion(), document->version)) {
     case kest::UpdateVerdict::NoValidDevice:
-        return out.fail(ExitFailed, tr("No valid device."));
+        return out.fail(ExitFailed, updateCheckText("No valid device."));
     case kest::UpdateVerdict::UpToDate:
-        out.line(tr("Your firmware is already up to date."));
+        out.line(updateCheckText("Your firmware is already up to date."));
         o.insert(QStringLiteral("updateAvailable"), false);
         return out.done(o);
     case kest::UpdateVerdict::UpdateAvailable:
         break;
     }
     const QString address = QLatin1String(kUpdateBase) + document->name;
-    out.line(QStringLiteral("A new firmware is available: %1 (the unit has %2)")
+    out.line(tr("A new firmware is available: %1 (the unit has %2)")
                  .arg(document->version, unit.firmwareVersion()));
-    out.line(QStringLiteral("Image: %1").arg(address));
-    out.line(QStringLiteral("MD5:   %1").arg(document->md5));
+    out.line(tr("Image: %1").arg(address));
+    out.line(tr("MD5:   %1").arg(document->md5));
     o.insert(QStringLiteral("updateAvailable"), true);
     o.insert(QStringLiteral("url"), address);
     o.insert(QStringLiteral("md5"), document->md5);
@@ -119,10 +119,9 @@ int update(const Output &out, const QString &path)
                         devicePageText("The firmware file could not be read. Nothing "
                                        "was sent to the unit."));
     case kest::FirmwareFile::NotFirmware:
-        return out.fail(
-            ExitRefused,
-            devicePageText("Not a valid firmware.")
-                + QStringLiteral(" (a .bin file of 1 to %1 bytes)").arg(kest::FIRMWARE_MAX_SIZE));
+        return out.fail(ExitRefused,
+                        devicePageText("Not a valid firmware.") + QLatin1Char(' ')
+                            + tr("(a .bin file of 1 to %1 bytes)").arg(kest::FIRMWARE_MAX_SIZE));
     }
     if (const auto ended = attachOrFail(out))
         return *ended;
@@ -197,7 +196,7 @@ int runFirmware(const Invocation &in)
         return check(out);
     if (what == QLatin1String("update") && in.words.size() == 3)
         return update(out, in.words.at(2));
-    return out.fail(ExitRefused, QStringLiteral("usage: kestctl firmware check | update FILE"));
+    return out.fail(ExitRefused, tr("usage: kestctl firmware check | update FILE"));
 }
 
 } // namespace kestctl

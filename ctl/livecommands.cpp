@@ -66,7 +66,7 @@ int runWatch(const Invocation &in)
 {
     const Output out(in.json);
     if (in.words.size() != 1)
-        return out.fail(ExitRefused, QStringLiteral("watch takes no arguments"));
+        return out.fail(ExitRefused, tr("watch takes no arguments"));
     if (const auto ended = attachOrFail(out))
         return *ended;
 
@@ -113,7 +113,7 @@ int runWatch(const Invocation &in)
         }
         plugTries = 0;
         live.finish();
-        Output::message(QStringLiteral("the pedal unit is back"));
+        Output::message(tr("the pedal unit is back"));
         reader.thread.start();
     };
     QObject::connect(&reader.thread, &KestEvent::eventTrigger, &reader.thread, show,
@@ -124,8 +124,7 @@ int runWatch(const Invocation &in)
             if (kest::deviceIsOpen() || retry.isActive())
                 return;
             live.finish();
-            Output::message(QStringLiteral("the pedal unit was unplugged; waiting for it "
-                                           "(Ctrl-C ends)"));
+            Output::message(tr("the pedal unit was unplugged; waiting for it (Ctrl-C ends)"));
             tryAttach();
         },
         Qt::QueuedConnection);
@@ -141,8 +140,7 @@ int runWatch(const Invocation &in)
             return;
         reader.stop(); // its end reports the loss
         live.finish();
-        Output::message(QStringLiteral("the pedal unit was unplugged; waiting for it "
-                                       "(Ctrl-C ends)"));
+        Output::message(tr("the pedal unit was unplugged; waiting for it (Ctrl-C ends)"));
         tryAttach();
     });
     QObject::connect(&interrupts, &Interrupts::interrupted, QCoreApplication::instance(),
@@ -164,23 +162,21 @@ int runCalibrate(const Invocation &in)
 {
     const Output out(in.json);
     if (in.words.size() != 2)
-        return out.fail(ExitRefused, QStringLiteral("usage: kestctl calibrate PEDAL"));
+        return out.fail(ExitRefused, tr("usage: kestctl calibrate PEDAL"));
     const int pedal = pedalIndex(in.words.at(1));
     if (pedal < 0)
-        return out.fail(
-            ExitRefused,
-            QStringLiteral("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
+        return out.fail(ExitRefused,
+                        tr("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
     if (!unit.readClutchMode())
         return out.fail(ExitFailed,
-                        QStringLiteral("The pedal unit did not answer. It keeps the "
-                                       "calibration it had."));
+                        tr("The pedal unit did not answer. It keeps the calibration it had."));
     if (pedal == 0 && !unit.clutchEnabled())
         return out.fail(ExitRefused,
-                        QStringLiteral("the clutch pedal is switched off: switch it "
-                                       "on first (kestctl clutch on)"));
+                        tr("the clutch pedal is switched off: switch it on first (kestctl "
+                           "clutch on)"));
     const kest::Outcome started = unit.startCalibration(pedal);
     if (!started.done())
         return outcomeExit(out, started, QString());
@@ -197,8 +193,8 @@ int runCalibrate(const Invocation &in)
         const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
         const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
         if (watch.isActive() || low > high)
-            return QStringLiteral("no travel seen yet");
-        return QStringLiteral("travel seen %1 to %2 (%3 %)")
+            return tr("no travel seen yet");
+        return tr("travel seen %1 to %2 (%3 %)")
             .arg(low)
             .arg(high)
             .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
@@ -227,9 +223,9 @@ int runCalibrate(const Invocation &in)
         QCoreApplication::quit();
     };
 
-    Output::message(QStringLiteral("%1: press the pedal all the way down, let it come back up, "
-                                   "then press Enter to save (Ctrl-C cancels; the pedal then "
-                                   "keeps the calibration it had).")
+    Output::message(tr("%1: press the pedal all the way down, let it come back up, then press "
+                       "Enter to save (Ctrl-C cancels; the pedal then keeps the calibration "
+                       "it had).")
                         .arg(pedalName(pedal)));
     QObject::connect(
         &reader.thread, &KestEvent::eventTrigger, &watch,
@@ -243,8 +239,8 @@ int runCalibrate(const Invocation &in)
         [&] {
             unit.abandonCalibration();
             end(ExitFailed,
-                QStringLiteral("The pedal unit was unplugged during the calibration. "
-                               "It keeps the calibration it had."));
+                tr("The pedal unit was unplugged during the calibration. It keeps the "
+                   "calibration it had."));
         },
         Qt::QueuedConnection);
     QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
@@ -260,9 +256,8 @@ int runCalibrate(const Invocation &in)
             enter.setEnabled(false);
             const kest::Outcome cancelled = cancel(unit);
             end(cancelled.done() ? ExitRefused : ExitFailed,
-                cancelled.done() ? QStringLiteral("Input ended before Enter: the calibration was "
-                                                  "cancelled. The pedal keeps the calibration it "
-                                                  "had.")
+                cancelled.done() ? tr("Input ended before Enter: the calibration was "
+                                      "cancelled. The pedal keeps the calibration it had.")
                                  : cancelled.message);
             return;
         }
@@ -271,7 +266,7 @@ int runCalibrate(const Invocation &in)
         const kest::Outcome saved = unit.saveCalibration();
         if (saved.status == kest::Outcome::Refused) {
             live.finish();
-            Output::message(saved.message + QStringLiteral(" (Enter saves, Ctrl-C cancels)"));
+            Output::message(saved.message + QLatin1Char(' ') + tr("(Enter saves, Ctrl-C cancels)"));
             return;
         }
         if (!saved.done()) {
@@ -279,9 +274,8 @@ int runCalibrate(const Invocation &in)
             // window: Enter tries again, Ctrl-C cancels.
             if (unit.calibratingPedal() == pedal) {
                 live.finish();
-                Output::message(saved.message
-                                + QStringLiteral(" (Enter tries again, Ctrl-C "
-                                                 "cancels)"));
+                Output::message(saved.message + QLatin1Char(' ')
+                                + tr("(Enter tries again, Ctrl-C cancels)"));
                 return;
             }
             end(ExitFailed, saved.message);
@@ -292,18 +286,14 @@ int runCalibrate(const Invocation &in)
             = kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)]);
         const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
         end(ExitDone,
-            QStringLiteral("%1 calibrated: the unit keeps %2 to %3.")
-                .arg(pedalName(pedal))
-                .arg(low)
-                .arg(high));
+            tr("%1 calibrated: the unit keeps %2 to %3.").arg(pedalName(pedal)).arg(low).arg(high));
     });
     QObject::connect(&interrupts, &Interrupts::interrupted, &watch, [&] {
         if (unit.calibratingPedal() != pedal)
             return;
         const kest::Outcome cancelled = cancel(unit);
         end(cancelled.done() ? ExitRefused : ExitFailed,
-            cancelled.done() ? QStringLiteral("Calibration cancelled: the %1 keeps the calibration "
-                                              "it had.")
+            cancelled.done() ? tr("Calibration cancelled: the %1 keeps the calibration it had.")
                                    .arg(pedalName(pedal))
                              : cancelled.message);
     });

@@ -2,6 +2,7 @@
 
 #include "cli.h"
 #include "kestdevice.h"
+#include "language.h"
 
 #include <QCoreApplication>
 #include <QLoggingCategory>
@@ -10,31 +11,32 @@
 
 namespace {
 
-const char kHelp[]
-    = "usage: kestctl [--json] COMMAND [ARGS...]\n"
-      "\n"
-      "Commands:\n"
-      "  info                          firmware, clutch, calibration, deadzones, profiles\n"
-      "  watch                         live pedal positions until Ctrl-C\n"
-      "  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)\n"
-      "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
-      "  calibrate PEDAL               teach the unit a pedal's travel (Enter saves)\n"
-      "  profile list\n"
-      "  profile apply NAME [--pedal P]\n"
-      "  profile save PEDAL NAME --curve C1,C2,C3,C4,C5\n"
-      "  profile remove NAME [--pedal P]\n"
-      "  profile export FILE [--yes]   --yes replaces an existing file\n"
-      "  profile import FILE\n"
-      "  firmware check                ask the update server for newer firmware\n"
-      "  firmware update FILE          write a firmware image (.bin) to the unit\n"
-      "  clear-flash [--yes]           delete every setting the unit keeps\n"
-      "\n"
-      "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
-      "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
-      "--help, --version.\n"
-      "Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed\n"
-      "part-way (the message says what it keeps); 3 no unit, or no access to it.\n"
-      "See kestctl(1).\n";
+const char kHelp[] = QT_TRANSLATE_NOOP(
+    "kestctl",
+    "usage: kestctl [--json] COMMAND [ARGS...]\n"
+    "\n"
+    "Commands:\n"
+    "  info                          firmware, clutch, calibration, deadzones, profiles\n"
+    "  watch                         live pedal positions until Ctrl-C\n"
+    "  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)\n"
+    "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
+    "  calibrate PEDAL               teach the unit a pedal's travel (Enter saves)\n"
+    "  profile list\n"
+    "  profile apply NAME [--pedal P]\n"
+    "  profile save PEDAL NAME --curve C1,C2,C3,C4,C5\n"
+    "  profile remove NAME [--pedal P]\n"
+    "  profile export FILE [--yes]   --yes replaces an existing file\n"
+    "  profile import FILE\n"
+    "  firmware check                ask the update server for newer firmware\n"
+    "  firmware update FILE          write a firmware image (.bin) to the unit\n"
+    "  clear-flash [--yes]           delete every setting the unit keeps\n"
+    "\n"
+    "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
+    "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
+    "--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.\n"
+    "Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed\n"
+    "part-way (the message says what it keeps); 3 no unit, or no access to it.\n"
+    "See kestctl(1).\n");
 
 } // namespace
 
@@ -48,9 +50,15 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationVersion(QStringLiteral(KEST_VERSION));
 
     kestctl::Invocation in;
-    QString error;
-    if (!kestctl::parseArguments(QCoreApplication::arguments(), in, error)) {
-        kestctl::Output::message(error + QStringLiteral(" (kestctl --help)"));
+    const bool parsed = kestctl::parseArguments(QCoreApplication::arguments(), in);
+    // The texts in the language --lang names, or the system's (docs/translations.md); JSON
+    // keys, command and option names and the trace stay as they are.
+    kest::installTranslators(in.lang);
+    if (!parsed) {
+        kestctl::Output::message((in.badOptionValue
+                                      ? kestctl::tr("%1 needs a value (kestctl --help)")
+                                      : kestctl::tr("unknown option '%1' (kestctl --help)"))
+                                     .arg(in.badOption));
         return kestctl::ExitRefused;
     }
     // A trace for a problem report, in the window's format: it replays against the
@@ -64,7 +72,8 @@ int main(int argc, char *argv[])
     }
     const QString command = in.words.value(0);
     if (command == QLatin1String("--help") || command.isEmpty()) {
-        std::fputs(kHelp, command.isEmpty() ? stderr : stdout);
+        std::fputs(kestctl::tr(kHelp).toLocal8Bit().constData(),
+                   command.isEmpty() ? stderr : stdout);
         return command.isEmpty() ? kestctl::ExitRefused : kestctl::ExitDone;
     }
     if (command == QLatin1String("--version")) {
@@ -86,5 +95,5 @@ int main(int argc, char *argv[])
         if (command == QLatin1String(c.name))
             return c.run(in);
     return kestctl::Output(in.json).fail(
-        kestctl::ExitRefused, QStringLiteral("unknown command '%1' (kestctl --help)").arg(command));
+        kestctl::ExitRefused, kestctl::tr("unknown command '%1' (kestctl --help)").arg(command));
 }

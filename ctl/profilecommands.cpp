@@ -4,6 +4,7 @@
 #include "cli.h"
 #include "profileini.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QJsonArray>
 
@@ -11,9 +12,11 @@ namespace kestctl {
 
 namespace {
 
-const char kUsage[] = "usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME "
-                      "--curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | "
-                      "import FILE";
+const char kUsage[]
+    = QT_TRANSLATE_NOOP("kestctl",
+                        "usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME "
+                        "--curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | "
+                        "import FILE");
 
 /// The five curve points of --curve, each 0 to 100; empty when it is not that.
 QByteArray parseCurve(const QString &text)
@@ -69,13 +72,11 @@ Found findOne(const Output &out, const kest::KestUnit &unit, const QString &name
         return {pedals.first(), name};
     exitCode = out.fail(
         ExitRefused,
-        pedals.isEmpty()
-            ? QStringLiteral("no profile called \"%1\"%2 (kestctl profile list)")
-                  .arg(name,
-                       pedal < 0 ? QString() : QStringLiteral(" for the %1").arg(pedalName(pedal)))
-            : QStringLiteral("more than one pedal has a profile called \"%1\": name one with "
-                             "--pedal")
-                  .arg(name));
+        !pedals.isEmpty()
+            ? tr("more than one pedal has a profile called \"%1\": name one with --pedal").arg(name)
+            : pedal < 0 ? tr("no profile called \"%1\" (kestctl profile list)").arg(name)
+                        : tr("no profile called \"%1\" for the %2 (kestctl profile list)")
+                              .arg(name, pedalName(pedal)));
     return {};
 }
 
@@ -120,12 +121,12 @@ void printProfileTable(const Output &out, const kest::KestUnit &unit, const QStr
                  + QStringLiteral("%1 %2 %3 %4 %5")
                        .arg(active ? QLatin1Char('*') : QLatin1Char(' '))
                        .arg(profile.slot(), 2)
-                       .arg(pedalName(pedal).leftJustified(9))
+                       .arg(pedalColumn(pedal))
                        .arg(profile.name.leftJustified(17))
                        .arg(curveText(profile.record)));
     });
     if (!any)
-        out.line(indent + QStringLiteral("(none)"));
+        out.line(indent + tr("(none)"));
 }
 
 int runProfile(const Invocation &in)
@@ -138,7 +139,7 @@ int runProfile(const Invocation &in)
         || (what == QLatin1String("save") && n == 4)
         || ((what == QLatin1String("export") || what == QLatin1String("import")) && n == 3);
     if (!known)
-        return out.fail(ExitRefused, QLatin1String(kUsage));
+        return out.fail(ExitRefused, tr(kUsage));
 
     // Everything the command line says is checked before the unit is opened.
     int pedal = -1;
@@ -146,17 +147,16 @@ int runProfile(const Invocation &in)
         const QString name = what == QLatin1String("save") ? in.words.at(2) : in.pedal;
         pedal = pedalIndex(name);
         if (pedal < 0)
-            return out.fail(
-                ExitRefused,
-                QStringLiteral("unknown pedal '%1': clutch, brake or throttle").arg(name));
+            return out.fail(ExitRefused,
+                            tr("unknown pedal '%1': clutch, brake or throttle").arg(name));
     }
     QByteArray curve;
     if (what == QLatin1String("save")) {
         curve = parseCurve(in.curve);
         if (curve.isEmpty())
             return out.fail(ExitRefused,
-                            QStringLiteral("save needs --curve with five points from 0 to 100, "
-                                           "as 17,33,50,67,83"));
+                            tr("save needs --curve with five points from 0 to 100, "
+                               "as 17,33,50,67,83"));
         const QString refusal = kest::KestUnit::profileNameRefusal(in.words.at(3));
         if (!refusal.isEmpty())
             return out.fail(ExitRefused, refusal);
@@ -165,8 +165,7 @@ int runProfile(const Invocation &in)
         // A file of the user's is replaced only when asked to.
         const QString target = kest::profileExportName(in.words.at(2));
         if (QFileInfo::exists(target) && !in.yes)
-            return out.fail(ExitRefused,
-                            QStringLiteral("%1 exists: add --yes to replace it").arg(target));
+            return out.fail(ExitRefused, tr("%1 exists: add --yes to replace it").arg(target));
     }
     if (what == QLatin1String("import")) {
         // The whole file is checked before the unit is opened (and again by the import,
@@ -175,10 +174,11 @@ int runProfile(const Invocation &in)
         kest::ProfileTable table;
         QString problem;
         if (!kest::isProfileFileName(path))
-            return out.fail(ExitRefused,
-                            QStringLiteral("%1 is not a profile file (*.ini)").arg(path));
+            return out.fail(ExitRefused, tr("%1 is not a profile file (*.ini)").arg(path));
         if (!kest::readProfileFile(path, table, &problem))
-            return out.fail(ExitRefused, QStringLiteral("INI file is not valid. ") + problem);
+            return out.fail(ExitRefused,
+                            QCoreApplication::translate("kest::KestUnit", "INI file is not valid.")
+                                + QLatin1Char(' ') + problem);
     }
 
     if (const auto ended = attachOrFail(out))
@@ -186,8 +186,8 @@ int runProfile(const Invocation &in)
     kest::KestUnit unit;
     if (!unit.readProfiles())
         return out.fail(ExitFailed,
-                        QStringLiteral("The profile lists could not be read from the "
-                                       "pedal unit. It keeps the profiles it had."));
+                        tr("The profile lists could not be read from the pedal unit. It "
+                           "keeps the profiles it had."));
 
     if (what == QLatin1String("list")) {
         printProfileTable(out, unit, QString());
@@ -203,24 +203,23 @@ int runProfile(const Invocation &in)
             = unit.chooseProfile(found.pedal, unit.profileIndexOfName(found.pedal, found.name));
         if (applied.done())
             applied = unit.storeActiveProfiles();
-        return outcomeExit(out, applied,
-                           QStringLiteral("%1: \"%2\" is the active profile.")
-                               .arg(pedalName(found.pedal), found.name));
+        return outcomeExit(
+            out, applied,
+            tr("%1: \"%2\" is the active profile.").arg(pedalName(found.pedal), found.name));
     }
     if (what == QLatin1String("remove")) {
         int code = ExitDone;
         const Found found = findOne(out, unit, in.words.at(2), pedal, code);
         if (found.pedal < 0)
             return code;
-        return outcomeExit(
-            out, unit.removeProfile(found.pedal, found.name),
-            QStringLiteral("%1: \"%2\" was removed.").arg(pedalName(found.pedal), found.name));
+        return outcomeExit(out, unit.removeProfile(found.pedal, found.name),
+                           tr("%1: \"%2\" was removed.").arg(pedalName(found.pedal), found.name));
     }
     if (what == QLatin1String("save")) {
         const QString name = in.words.at(3);
-        return outcomeExit(out, unit.saveProfile(pedal, name, curve),
-                           QStringLiteral("%1: \"%2\" is saved and is the active profile.")
-                               .arg(pedalName(pedal), name));
+        return outcomeExit(
+            out, unit.saveProfile(pedal, name, curve),
+            tr("%1: \"%2\" is saved and is the active profile.").arg(pedalName(pedal), name));
     }
     if (what == QLatin1String("export")) {
         const QString target = kest::profileExportName(in.words.at(2));
@@ -229,10 +228,10 @@ int runProfile(const Invocation &in)
         if (exported.done() && !exported.message.isEmpty())
             Output::message(exported.message);
         return outcomeExit(out, exported.done() ? kest::Outcome::ok() : exported,
-                           QStringLiteral("Profiles written to %1.").arg(target));
+                           tr("Profiles written to %1.").arg(target));
     }
     return outcomeExit(out, unit.importProfiles(in.words.at(2)),
-                       QStringLiteral("Profiles imported from %1.").arg(in.words.at(2)));
+                       tr("Profiles imported from %1.").arg(in.words.at(2)));
 }
 
 } // namespace kestctl

@@ -1,11 +1,11 @@
 // info, deadzone, clutch and clear-flash: one attach, the reads the answer needs, and the
 // window's own operation for a change.
 
-#include "attachhints.h"
 #include "cli.h"
 #include "kestdevice.h"
 #include "pedalmath.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 
 #include <cstdio>
@@ -22,9 +22,7 @@ int percentOfTravel(std::uint16_t raw)
 /// A read the answer needs went unanswered: the unit was left as it was.
 int readFailed(const Output &out)
 {
-    return out.fail(ExitFailed,
-                    kest::attachHint(kest::NO_ANSWER_HINT).section(QLatin1Char(';'), 0, 0)
-                        + QLatin1Char('.'));
+    return out.fail(ExitFailed, tr("The pedal unit was found but did not answer every read."));
 }
 
 QJsonObject deadzoneObject(const kest::Report &table, int p)
@@ -41,8 +39,8 @@ QString deadzoneText(const kest::Report &table, int p)
 {
     const std::uint16_t low = kest::rangeValue(table, 2 * p);
     const std::uint16_t high = kest::rangeValue(table, 2 * p + 1);
-    return QStringLiteral("%1 low %2 % (%3)  high %4 % (%5)")
-        .arg(pedalName(p).leftJustified(9))
+    return tr("%1 low %2 % (%3)  high %4 % (%5)")
+        .arg(pedalColumn(p))
         .arg(kest::lowPercentFromRaw(low), 2)
         .arg(low, 5)
         .arg(kest::highPercentFromRaw(high), 2)
@@ -55,7 +53,7 @@ int runInfo(const Invocation &in)
 {
     const Output out(in.json);
     if (in.words.size() != 1)
-        return out.fail(ExitRefused, QStringLiteral("info takes no arguments"));
+        return out.fail(ExitRefused, tr("info takes no arguments"));
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
@@ -87,35 +85,35 @@ int runInfo(const Invocation &in)
                          {QStringLiteral("profiles"), profileTable(unit)},
                          {QStringLiteral("active"), activeProfiles(unit)}});
 
-    out.line(QStringLiteral("Firmware version: %1").arg(unit.firmwareVersion()));
-    out.line(QStringLiteral("Clutch pedal:     %1")
-                 .arg(unit.clutchEnabled() ? QStringLiteral("on") : QStringLiteral("off")));
+    out.line(tr("Firmware version: %1").arg(unit.firmwareVersion()));
+    out.line(tr("Clutch pedal:     %1").arg(unit.clutchEnabled() ? tr("on") : tr("off")));
     out.line(QString());
-    out.line(QStringLiteral("Calibration (raw, % of travel)"));
+    out.line(tr("Calibration (raw, % of travel)"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const std::uint16_t low = kest::rangeValue(calibration, 2 * p);
         const std::uint16_t high = kest::rangeValue(calibration, 2 * p + 1);
-        out.line(QStringLiteral("  %1 %2 (%3 %) to %4 (%5 %)")
-                     .arg(pedalName(p).leftJustified(9))
-                     .arg(low, 5)
-                     .arg(percentOfTravel(low), 3)
-                     .arg(high, 5)
-                     .arg(percentOfTravel(high), 3));
+        out.line(QStringLiteral("  ")
+                 + tr("%1 %2 (%3 %) to %4 (%5 %)")
+                       .arg(pedalColumn(p))
+                       .arg(low, 5)
+                       .arg(percentOfTravel(low), 3)
+                       .arg(high, 5)
+                       .arg(percentOfTravel(high), 3));
     }
-    out.line(QStringLiteral("Deadzones (% as the handles show them, raw)"));
+    out.line(tr("Deadzones (% as the handles show them, raw)"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         out.line(QStringLiteral("  ") + deadzoneText(deadzones, p));
     out.line(QString());
-    out.line(QStringLiteral("Profiles (* active)"));
+    out.line(tr("Profiles (* active)"));
     printProfileTable(out, unit, QStringLiteral("  "));
-    out.line(QStringLiteral("Active profiles"));
+    out.line(tr("Active profiles"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         const int i = unit.currentProfile(p);
         const kest::UnitProfile *s = i >= 0 ? &unit.profiles(p)[i] : nullptr;
-        out.line(QStringLiteral("  %1 %2")
-                     .arg(pedalName(p).leftJustified(9))
-                     .arg(s ? QStringLiteral("%1 (slot %2)").arg(s->name).arg(s->slot())
-                            : QStringLiteral("-")));
+        out.line(
+            QStringLiteral("  %1 %2")
+                .arg(pedalColumn(p))
+                .arg(s ? tr("%1 (slot %2)").arg(s->name).arg(s->slot()) : QStringLiteral("-")));
     }
     return ExitDone;
 }
@@ -125,12 +123,11 @@ int runDeadzone(const Invocation &in)
     const Output out(in.json);
     const int n = int(in.words.size());
     if (n != 1 && n != 2 && n != 4)
-        return out.fail(ExitRefused, QStringLiteral("usage: kestctl deadzone [PEDAL [LOW HIGH]]"));
+        return out.fail(ExitRefused, tr("usage: kestctl deadzone [PEDAL [LOW HIGH]]"));
     const int pedal = n > 1 ? pedalIndex(in.words.at(1)) : -1;
     if (n > 1 && pedal < 0)
-        return out.fail(
-            ExitRefused,
-            QStringLiteral("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
+        return out.fail(ExitRefused,
+                        tr("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
     // The handles' travel: 0 to 21 % from each end.
     constexpr int kMaxPercent = 21;
     int wanted[2] = {0, 0};
@@ -139,7 +136,7 @@ int runDeadzone(const Invocation &in)
         wanted[k] = in.words.at(2 + k).toInt(&ok);
         if (!ok || wanted[k] < 0 || wanted[k] > kMaxPercent)
             return out.fail(ExitRefused,
-                            QStringLiteral("%1 must be a whole percent from 0 to %2, not '%3'")
+                            tr("%1 must be a whole percent from 0 to %2, not '%3'")
                                 .arg(k == 0 ? QStringLiteral("LOW") : QStringLiteral("HIGH"))
                                 .arg(kMaxPercent)
                                 .arg(in.words.at(2 + k)));
@@ -154,8 +151,8 @@ int runDeadzone(const Invocation &in)
     if (n == 4) {
         if (pedal < first)
             return out.fail(ExitRefused,
-                            QStringLiteral("the clutch pedal is switched off: it has no "
-                                           "deadzones to set (kestctl clutch on)"));
+                            tr("the clutch pedal is switched off: it has no "
+                               "deadzones to set (kestctl clutch on)"));
         // The handles as the window places them from the table it read, with this pedal's
         // two moved: the window's release sends every handle's percent.
         kest::RangeValues values {0, kest::RAW_MAX};
@@ -182,7 +179,7 @@ int runDeadzone(const Invocation &in)
         o.insert(QStringLiteral("pedal"), pedalKey(p));
         pedals.append(o);
         out.line(deadzoneText(unit.deadzones(), p)
-                 + (p < first ? QStringLiteral("  (clutch off)") : QString()));
+                 + (p < first ? QStringLiteral("  ") + tr("(clutch off)") : QString()));
     }
     return out.done({{QStringLiteral("deadzones"), pedals}, {QStringLiteral("saved"), n == 4}});
 }
@@ -193,7 +190,7 @@ int runClutch(const Invocation &in)
     const QString word = in.words.value(1).toLower();
     if (in.words.size() > 2
         || (in.words.size() == 2 && word != QLatin1String("on") && word != QLatin1String("off")))
-        return out.fail(ExitRefused, QStringLiteral("usage: kestctl clutch [on|off]"));
+        return out.fail(ExitRefused, tr("usage: kestctl clutch [on|off]"));
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
@@ -204,8 +201,7 @@ int runClutch(const Invocation &in)
     } else if (!unit.readClutchMode()) {
         return readFailed(out);
     }
-    const QString state = unit.clutchEnabled() ? QStringLiteral("on") : QStringLiteral("off");
-    out.line(QStringLiteral("Clutch pedal: %1").arg(state));
+    out.line(tr("Clutch pedal: %1").arg(unit.clutchEnabled() ? tr("on") : tr("off")));
     return out.done({{QStringLiteral("clutch"), unit.clutchEnabled()}});
 }
 
@@ -213,19 +209,22 @@ int runClearFlash(const Invocation &in)
 {
     const Output out(in.json);
     if (in.words.size() != 1)
-        return out.fail(ExitRefused, QStringLiteral("clear-flash takes no arguments"));
+        return out.fail(ExitRefused, tr("clear-flash takes no arguments"));
     if (!in.yes) {
         if (!stdinIsTerminal())
             return out.fail(ExitRefused,
-                            QStringLiteral("clear-flash deletes every setting the unit keeps: "
-                                           "confirm with --yes when not asked on a terminal"));
-        std::fputs("This operation will delete all the settings stored in the device flash "
-                   "memory. Continue? [y/N] ",
+                            tr("clear-flash deletes every setting the unit keeps: "
+                               "confirm with --yes when not asked on a terminal"));
+        // The answer stays y or n in every language, as the command words do.
+        std::fputs(tr("This operation will delete all the settings stored in the device flash "
+                      "memory. Continue? [y/N] ")
+                       .toLocal8Bit()
+                       .constData(),
                    stderr);
         std::fflush(stderr);
         char answer[16] = {};
         if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 'y' && answer[0] != 'Y'))
-            return out.fail(ExitRefused, QStringLiteral("Nothing was cleared."));
+            return out.fail(ExitRefused, tr("Nothing was cleared."));
     }
     if (const auto ended = attachOrFail(out))
         return *ended;

@@ -6,12 +6,67 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QtMath>
 
 using namespace testsupport;
 
 namespace {
+
+/// The room a button's text has in the state it is narrowest in. A style sheet can take
+/// room in one state only: a checked box's indicator with its border, the mark of the
+/// keyboard focus, a hovered or pressed button's border. The style is asked with the
+/// option the button paints with, in each state it can take. The height is the plain
+/// state's: a border's pixels above and below fall in the line's leading, not its ink.
+QRect buttonRoom(QAbstractButton *button, QStyle::SubElement contents)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    if (auto *push = qobject_cast<QPushButton *>(button)) {
+        if (push->isFlat())
+            option.features |= QStyleOptionButton::Flat;
+        if (push->autoDefault())
+            option.features |= QStyleOptionButton::AutoDefaultButton;
+        if (push->isDefault())
+            option.features |= QStyleOptionButton::DefaultButton;
+    }
+    const QStyle::State kept
+        = option.state & ~(QStyle::State_On | QStyle::State_Off | QStyle::State_HasFocus);
+    QList<QStyle::State> states {QStyle::State_None};
+    if (button->focusPolicy() != Qt::NoFocus)
+        states << QStyle::State_HasFocus;
+    if (button->isEnabled())
+        states << QStyle::State_MouseOver << QStyle::State_Sunken;
+    QRect room;
+    for (const QStyle::State checked : {QStyle::State_Off, QStyle::State_On}) {
+        if (checked == QStyle::State_On && !button->isCheckable())
+            continue;
+        for (const QStyle::State state : std::as_const(states)) {
+            option.state = kept | checked | state;
+            if (!(state & QStyle::State_Sunken) && qobject_cast<QPushButton *>(button))
+                option.state |= QStyle::State_Raised;
+            const QRect r = button->style()->subElementRect(contents, &option, button);
+            if (room.isNull())
+                room = r;
+            room.setWidth(qMin(room.width(), r.width()));
+        }
+    }
+    return room;
+}
+
+/// The width a line of text takes when drawn: its advances, or its ink where a glyph
+/// reaches past them (a bold or italic last letter), rounded up to whole pixels.
+int lineWidth(const QFont &font, const QString &line)
+{
+    const QFontMetricsF metrics(font);
+    const QRectF ink = metrics.boundingRect(line);
+    return qCeil(qMax(metrics.horizontalAdvance(line), ink.right()) - qMin(0.0, ink.left()));
+}
 
 /// Why `w`'s text would be cut, or an empty string when it fits.
 QString clipping(QWidget *w)
@@ -28,16 +83,13 @@ QString clipping(QWidget *w)
             flags |= Qt::TextWordWrap;
     } else if (auto *box = qobject_cast<QCheckBox *>(w)) {
         text = box->text();
-        QStyleOptionButton option;
-        option.initFrom(box);
-        option.text = text;
-        room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        room = buttonRoom(box, QStyle::SE_CheckBoxContents);
+    } else if (auto *radio = qobject_cast<QRadioButton *>(w)) {
+        text = radio->text();
+        room = buttonRoom(radio, QStyle::SE_RadioButtonContents);
     } else if (auto *button = qobject_cast<QPushButton *>(w)) {
         text = button->text();
-        QStyleOptionButton option;
-        option.initFrom(button);
-        option.text = text;
-        room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        room = buttonRoom(button, QStyle::SE_PushButtonContents);
     } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         text = edit->text().isEmpty() ? edit->placeholderText() : edit->text();
         room = edit->contentsRect().marginsRemoved(edit->textMargins());
@@ -46,7 +98,11 @@ QString clipping(QWidget *w)
     if (text.isEmpty() || text.startsWith(QLatin1Char('<')))
         return QString();
     const QFontMetrics metrics(w->font());
-    const QRect needed = metrics.boundingRect(room, flags, text);
+    QRect needed = metrics.boundingRect(room, flags, text);
+    if (!(flags & Qt::TextWordWrap)) {
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            needed.setWidth(qMax(needed.width(), lineWidth(w->font(), line)));
+    }
     if (needed.width() <= room.width() && needed.height() <= room.height())
         return QString();
     return QStringLiteral("%1 \"%2\" needs %3 x %4 px, has %5 x %6")
@@ -118,6 +174,8 @@ private Q_SLOTS:
     void languageIsChosen();
     void pseudoTextKeepsWhatTheCodeReads_data();
     void pseudoTextKeepsWhatTheCodeReads();
+    void checkBoxTextIsMeasuredAsDrawn_data();
+    void checkBoxTextIsMeasuredAsDrawn();
     void everyTextFits_data();
     void everyTextFits();
 };
@@ -182,6 +240,65 @@ void TestTranslations::pseudoTextKeepsWhatTheCodeReads()
 {
     QFETCH(QString, source);
     QTEST(kest::pseudoText(source), "pseudo");
+}
+
+void TestTranslations::checkBoxTextIsMeasuredAsDrawn_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("focused");
+    QTest::addColumn<bool>("measuredCut"); ///< what the fit test says, for every state
+    QTest::addColumn<bool>("drawnCut"); ///< what the painting shows in this state
+
+    // Checked, the indicator's border takes 4 px of the text's room: this text lost the
+    // right edge of its F on screen while the measure said it fit.
+    QTest::newRow("EMBRAYAGE ACTIF") << "EMBRAYAGE ACTIF" << false << true << true;
+    // Fits until the box has the keyboard focus, whose mark takes 2 px a side.
+    QTest::newRow("AVEC EMBRAYAGE") << "AVEC EMBRAYAGE" << false << true << false;
+    QTest::newRow("AVEC EMBRAYAGE, focused") << "AVEC EMBRAYAGE" << true << true << true;
+    QTest::newRow("EMBRAYAGE, focused") << "EMBRAYAGE" << true << false << false;
+    QTest::newRow("ENABLE CLUTCH, focused") << "ENABLE CLUTCH" << true << false << false;
+}
+
+void TestTranslations::checkBoxTextIsMeasuredAsDrawn()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, focused);
+    kest::installTranslators(QStringLiteral("C"));
+    freshUnit(unitInUse());
+    auto w = shownWindow();
+    QVERIFY(waitFor([&] { return currentPage(w.get()) == 0; }));
+    auto *box = child<QCheckBox>(w.get(), "cbClutch");
+    QVERIFY(box->isChecked());
+    box->setText(text);
+    QTEST(!clipping(box).isEmpty(), "measuredCut");
+    if (focused) {
+        w->activateWindow();
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+    }
+
+    // What the painting shows. Drawn wider, the text's last column of ink is where the
+    // box's own drawing would cut it off: at its edge, or where its focus mark begins.
+    const int width = box->width();
+    const int height = box->height();
+    constexpr int kMore = 40;
+    const QImage own = box->grab().toImage();
+    box->resize(width + kMore, height);
+    const QImage wide = box->grab().toImage();
+    box->resize(width, height);
+    const int free = width + kMore / 2; // only background there
+    int inkEnd = 0;
+    for (int y = 3; y < height - 3; ++y)
+        for (int x = 0; x < free; ++x)
+            if (wide.pixel(x, y) != wide.pixel(free, y))
+                inkEnd = qMax(inkEnd, x + 1);
+    // The mark's columns on the right, above the text's capitals.
+    const int markRow = 4;
+    int textEnd = width;
+    while (textEnd > 0 && own.pixel(textEnd - 1, markRow) != wide.pixel(free, markRow)
+           && own.pixel(textEnd - 1, markRow) == own.pixel(width - 1, markRow))
+        --textEnd;
+    QTEST(inkEnd > textEnd, "drawnCut");
 }
 
 void TestTranslations::everyTextFits_data()
@@ -269,9 +386,11 @@ void TestTranslations::everyTextFits()
 
     if (language == QLatin1String("pseudo")) {
         // The English text already fills these: a third more cannot fit, and each language
-        // is held to the room in its own row (its translators chose short words).
+        // is held to the room in its own row (its translators chose short words). The
+        // calibration buttons lose two pixels a side to the focus mark.
         static const QStringList tight
-            = QStringLiteral("lbHead pbS2 cbClutch pbClearFlash lbUpgrade lbCalHint lbCheckStatus")
+            = QStringLiteral("lbHead pbS2 cbClutch pbClearFlash lbUpgrade lbCalHint lbCheckStatus "
+                             "pbSave0 pbSave1 pbSave2")
                   .split(QLatin1Char(' '));
         QStringList unexpected;
         QSet<QString> seen;

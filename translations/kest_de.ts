@@ -733,4 +733,321 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <translation>Die Profile wurden importiert, aber die Pedaleinheit hat die Wahl der aktiven Profile aus der Datei nicht gespeichert.</translation>
     </message>
 </context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>KUPPLUNG</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>BREMSE</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>GAS</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>Die Pedaleinheit hat ihre Firmware-Version nicht mitgeteilt.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>Eine neue Firmware ist verfügbar: %1 (die Einheit hat %2)</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>Abbild: %1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5:    %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>(eine .bin-Datei mit 1 bis %1 Bytes)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>Aufruf: kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>die Pedaleinheit ist wieder da</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>die Pedaleinheit wurde abgezogen; warte auf sie (Strg-C beendet)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>Aufruf: kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>unbekanntes Pedal „%1“: clutch, brake oder throttle</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>das Kupplungspedal ist ausgeschaltet: erst einschalten (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>noch kein Pedalweg erfasst</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1: Pedal ganz durchtreten, wieder zurückkommen lassen, dann mit Enter speichern (Strg-C bricht ab; das Pedal behält dann seine bisherige Kalibrierung).</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>Die Pedaleinheit wurde während der Kalibrierung abgezogen. Sie behält ihre bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>Die Eingabe endete vor Enter: Die Kalibrierung wurde abgebrochen. Das Pedal behält seine bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>(Enter speichert, Strg-C bricht ab)</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>(Enter versucht es erneut, Strg-C bricht ab)</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 kalibriert: Die Einheit speichert %2 bis %3.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Kalibrierung abgebrochen: %1 behält die bisherige Kalibrierung.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>Aufruf: kestctl [--json] BEFEHL [ARGUMENTE...]
+
+Befehle:
+  info                          Firmware, Kupplung, Kalibrierung, Totzonen, Profile
+  watch                         Pedalstellungen live bis Strg-C
+  deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
+  clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
+  calibrate PEDAL               den Pedalweg einlernen (Enter speichert)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes ersetzt eine vorhandene Datei
+  profile import FILE
+  firmware check                beim Update-Server nach neuerer Firmware fragen
+  firmware update FILE          ein Firmware-Abbild (.bin) auf die Einheit schreiben
+  clear-flash [--yes]           alle Einstellungen der Einheit löschen
+
+PEDAL ist clutch, brake oder throttle. Optionen: --json (maschinenlesbare Ausgabe
+auf stdout), --trace FILE (jeder Austausch mit der Einheit, für einen
+Fehlerbericht), --lang CODE (de, fr, es, it, pt_BR, ja; en für Englisch), --help,
+--version.
+Exit-Status: 0 erledigt; 1 falsche Eingabe oder abgelehnt, nichts gesendet; 2 die
+Einheit ist mittendrin gescheitert (die Meldung sagt, was sie behält); 3 keine
+Einheit oder kein Zugriff darauf.
+Siehe kestctl(1).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 braucht einen Wert (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>unbekannte Option „%1“ (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>unbekannter Befehl „%1“ (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>Aufruf: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>mehr als ein Pedal hat ein Profil namens „%1“: eines mit --pedal angeben</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>kein Profil namens „%1“ (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>kein Profil namens „%1“ für %2 (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save braucht --curve mit fünf Punkten von 0 bis 100, etwa 17,33,50,67,83</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 existiert: --yes ersetzt die Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 ist keine Profildatei (*.ini)</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Die Profillisten konnten nicht aus der Pedaleinheit gelesen werden. Sie behält ihre bisherigen Profile.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1: „%2“ ist das aktive Profil.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1: „%2“ wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1: „%2“ ist gespeichert und das aktive Profil.</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profile in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profile aus %1 importiert.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>Die Pedaleinheit wurde gefunden, hat aber nicht auf jede Abfrage geantwortet.</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 unten %2 % (%3)  oben %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>Firmware-Version: %1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>Kupplungspedal:   %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ein</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>aus</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>Kalibrierung (Rohwert, % des Pedalwegs)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) bis %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>Totzonen (% wie die Griffe sie zeigen, Rohwert)</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>Profile (* aktiv)</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>Aktive Profile</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1 (Slot %2)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>Aufruf: kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 muss eine ganze Prozentzahl von 0 bis %2 sein, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>das Kupplungspedal ist ausgeschaltet: Es hat keine Totzonen zum Einstellen (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>(Kupplung aus)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>Aufruf: kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>Kupplungspedal: %1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash nimmt keine Argumente</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash löscht alle Einstellungen der Einheit: außerhalb eines Terminals mit --yes bestätigen</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gelöscht. Fortfahren? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>Es wurde nichts gelöscht.</translation>
+    </message>
+</context>
 </TS>

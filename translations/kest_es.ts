@@ -733,4 +733,321 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <translation>Se importaron los perfiles, pero la unidad de pedales no guardó la selección de perfiles activos del archivo.</translation>
     </message>
 </context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAGUE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>La unidad de pedales no indicó su versión de firmware.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>Hay un firmware nuevo disponible: %1 (la unidad tiene %2)</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>Imagen: %1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5:    %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>(un archivo .bin de 1 a %1 bytes)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>uso: kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch no admite argumentos</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>la unidad de pedales ha vuelto</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>la unidad de pedales se desconectó; esperándola (Ctrl-C termina)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>uso: kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>pedal desconocido «%1»: clutch, brake o throttle</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>La unidad de pedales no respondió. Conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>el pedal de embrague está desactivado: actívalo primero (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aún no se ha registrado recorrido</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>recorrido registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1: pisa el pedal a fondo, déjalo volver y pulsa Intro para guardar (Ctrl-C cancela; el pedal conserva entonces la calibración que tenía).</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>La unidad de pedales se desconectó durante la calibración. Conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>La entrada terminó antes de Intro: se canceló la calibración. El pedal conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>(Intro guarda, Ctrl-C cancela)</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>(Intro lo reintenta, Ctrl-C cancela)</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 calibrado: la unidad guarda de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibración cancelada: %1 conserva la calibración que tenía.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
+
+Comandos:
+  info                          firmware, embrague, calibración, zonas muertas, perfiles
+  watch                         posiciones de los pedales en vivo hasta Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
+  clutch [on|off]               mostrar, o activar/desactivar el embrague
+  calibrate PEDAL               enseñar el recorrido de un pedal (Intro guarda)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes reemplaza un archivo existente
+  profile import FILE
+  firmware check                buscar un firmware más nuevo en el servidor
+  firmware update FILE          escribir una imagen de firmware (.bin) en la unidad
+  clear-flash [--yes]           borrar todos los ajustes de la unidad
+
+PEDAL es clutch, brake o throttle. Opciones: --json (salida legible por máquina
+en stdout), --trace FILE (cada intercambio con la unidad, para informar de un
+problema), --lang CODE (de, fr, es, it, pt_BR, ja; en para inglés), --help,
+--version.
+Estado de salida: 0 hecho; 1 entrada incorrecta o rechazada, no se envió nada;
+2 la unidad falló a medias (el mensaje dice qué conserva); 3 no hay unidad o no
+hay acceso a ella.
+Ver kestctl(1).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 necesita un valor (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>opción desconocida «%1» (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>comando desconocido «%1» (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>más de un pedal tiene un perfil llamado «%1»: indica uno con --pedal</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>no hay ningún perfil llamado «%1» (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>no hay ningún perfil llamado «%1» para %2 (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save necesita --curve con cinco puntos de 0 a 100, como 17,33,50,67,83</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 ya existe: añade --yes para reemplazarlo</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 no es un archivo de perfiles (*.ini)</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>No se pudieron leer las listas de perfiles de la unidad de pedales. Conserva los perfiles que tenía.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1: «%2» es el perfil activo.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1: «%2» se ha eliminado.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1: «%2» se ha guardado y es el perfil activo.</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Perfiles escritos en %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Perfiles importados de %1.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>Se encontró la unidad de pedales, pero no respondió a todas las lecturas.</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 inferior %2 % (%3)  superior %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info no admite argumentos</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>Versión de firmware: %1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>Pedal de embrague:   %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desactivado</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>Calibración (en bruto, % del recorrido)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>Zonas muertas (% como las muestran los tiradores, en bruto)</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>Perfiles (* activo)</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>Perfiles activos</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1 (ranura %2)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>uso: kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 debe ser un porcentaje entero de 0 a %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>el pedal de embrague está desactivado: no tiene zonas muertas que ajustar (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>(embrague desactivado)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>uso: kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>Pedal de embrague: %1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash no admite argumentos</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash borra todos los ajustes de la unidad: confírmalo con --yes si no se pregunta en un terminal</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>Esta operación borrará todos los ajustes guardados en la memoria flash del dispositivo. ¿Continuar? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>No se borró nada.</translation>
+    </message>
+</context>
 </TS>

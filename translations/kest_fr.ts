@@ -226,7 +226,7 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     </message>
     <message>
         <source>ENABLE CLUTCH</source>
-        <translation>AVEC EMBRAYAGE</translation>
+        <translation>EMBRAYAGE</translation>
     </message>
     <message>
         <source>0%</source>
@@ -731,6 +731,323 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Les profils ont été importés, mais le pédalier n’a pas enregistré le choix de profils actifs du fichier.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBRAYAGE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIN</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCÉLÉRATEUR</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>Le pédalier n’a pas indiqué sa version de firmware.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>Un nouveau firmware est disponible : %1 (le pédalier a %2)</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>Image : %1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5 :   %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>(un fichier .bin de 1 à %1 octets)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>usage : kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>le pédalier est de retour</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>le pédalier a été débranché ; en attente (Ctrl-C arrête)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>usage : kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>pédale inconnue « %1 » : clutch, brake ou throttle</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>Le pédalier n’a pas répondu. Il garde le calibrage qu’il avait.</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>la pédale d’embrayage est désactivée : activez-la d’abord (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aucune course relevée</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>course relevée de %1 à %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1 : enfoncez la pédale à fond, laissez-la remonter, puis appuyez sur Entrée pour enregistrer (Ctrl-C annule ; la pédale garde alors le calibrage qu’elle avait).</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>Le pédalier a été débranché pendant le calibrage. Il garde le calibrage qu’il avait.</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>L’entrée s’est terminée avant Entrée : le calibrage a été annulé. La pédale garde le calibrage qu’elle avait.</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>(Entrée enregistre, Ctrl-C annule)</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>(Entrée réessaie, Ctrl-C annule)</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 calibré : le pédalier garde %2 à %3.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibrage annulé : %1 garde le calibrage qu’il avait.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>usage : kestctl [--json] COMMANDE [ARGUMENTS...]
+
+Commandes :
+  info                          firmware, embrayage, calibrage, zones mortes, profils
+  watch                         positions des pédales en direct jusqu’à Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
+  clutch [on|off]               afficher, ou activer/désactiver l’embrayage
+  calibrate PEDAL               apprendre la course d’une pédale (Entrée enregistre)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes remplace un fichier existant
+  profile import FILE
+  firmware check                chercher un firmware plus récent sur le serveur
+  firmware update FILE          écrire une image de firmware (.bin) dans le pédalier
+  clear-flash [--yes]           effacer tous les réglages du pédalier
+
+PEDAL vaut clutch, brake ou throttle. Options : --json (sortie lisible par une
+machine sur stdout), --trace FILE (chaque échange avec le pédalier, pour signaler
+un problème), --lang CODE (de, fr, es, it, pt_BR, ja ; en pour l’anglais), --help,
+--version.
+Code de sortie : 0 fait ; 1 saisie incorrecte ou refusée, rien n’a été envoyé ;
+2 le pédalier a échoué en cours de route (le message dit ce qu’il garde) ; 3 pas de
+pédalier, ou pas d’accès à celui-ci.
+Voir kestctl(1).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 demande une valeur (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>option inconnue « %1 » (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>commande inconnue « %1 » (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>usage : kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>plusieurs pédales ont un profil nommé « %1 » : choisissez-en une avec --pedal</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>aucun profil nommé « %1 » (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>aucun profil nommé « %1 » pour %2 (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save demande --curve avec cinq points de 0 à 100, comme 17,33,50,67,83</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 existe : ajoutez --yes pour le remplacer</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 n’est pas un fichier de profils (*.ini)</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Les listes de profils n’ont pas pu être lues dans le pédalier. Il garde les profils qu’il avait.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1 : « %2 » est le profil actif.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1 : « %2 » a été supprimé.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1 : « %2 » est enregistré et c’est le profil actif.</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profils écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profils importés depuis %1.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>Le pédalier a été trouvé mais n’a pas répondu à toutes les lectures.</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 bas %2 % (%3)  haut %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>Version du firmware : %1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>Pédale d’embrayage :  %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>activée</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>désactivée</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>Calibrage (brut, % de la course)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) à %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>Zones mortes (% comme les poignées les affichent, brut)</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>Profils (* actif)</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>Profils actifs</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1 (emplacement %2)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>usage : kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 doit être un pourcentage entier de 0 à %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>la pédale d’embrayage est désactivée : elle n’a pas de zones mortes à régler (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>(embrayage désactivé)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>usage : kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>Pédale d’embrayage : %1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash ne prend pas d’arguments</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash efface tous les réglages du pédalier : confirmez avec --yes hors d’un terminal</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>Cette opération efface tous les réglages enregistrés dans la mémoire flash de l’appareil. Continuer ? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>Rien n’a été effacé.</translation>
     </message>
 </context>
 </TS>

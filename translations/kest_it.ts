@@ -733,4 +733,321 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <translation>I profili sono stati importati, ma la pedaliera non ha salvato la scelta dei profili attivi del file.</translation>
     </message>
 </context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>FRIZIONE</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FRENO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACCELERATORE</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>La pedaliera non ha comunicato la versione del firmware.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>È disponibile un nuovo firmware: %1 (la pedaliera ha %2)</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>Immagine: %1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5:      %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>(un file .bin da 1 a %1 byte)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>uso: kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>la pedaliera è di nuovo collegata</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>la pedaliera è stata scollegata; in attesa (Ctrl-C termina)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>uso: kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>pedale sconosciuto «%1»: clutch, brake o throttle</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>La pedaliera non ha risposto. Mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>il pedale della frizione è disattivato: attivalo prima (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nessuna corsa rilevata finora</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1: premi il pedale fino in fondo, lascialo risalire, poi premi Invio per salvare (Ctrl-C annulla; il pedale mantiene la calibrazione che aveva).</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>La pedaliera è stata scollegata durante la calibrazione. Mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>L’input è terminato prima di Invio: la calibrazione è stata annullata. Il pedale mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>(Invio salva, Ctrl-C annulla)</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>(Invio riprova, Ctrl-C annulla)</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 calibrato: la pedaliera memorizza da %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibrazione annullata: %1 mantiene la calibrazione che aveva.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGOMENTI...]
+
+Comandi:
+  info                          firmware, frizione, calibrazione, zone morte, profili
+  watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
+  clutch [on|off]               mostra, o attiva/disattiva la frizione
+  calibrate PEDAL               insegna la corsa di un pedale (Invio salva)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes sostituisce un file esistente
+  profile import FILE
+  firmware check                cerca un firmware più recente sul server
+  firmware update FILE          scrive un’immagine del firmware (.bin) nella pedaliera
+  clear-flash [--yes]           cancella tutte le impostazioni della pedaliera
+
+PEDAL è clutch, brake o throttle. Opzioni: --json (output leggibile dalle
+macchine su stdout), --trace FILE (ogni scambio con la pedaliera, per segnalare un
+problema), --lang CODE (de, fr, es, it, pt_BR, ja; en per l’inglese), --help,
+--version.
+Stato di uscita: 0 fatto; 1 input errato o rifiutato, non è stato inviato nulla;
+2 la pedaliera ha fallito a metà (il messaggio dice cosa mantiene); 3 nessuna
+pedaliera, o nessun accesso a essa.
+Vedi kestctl(1).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 richiede un valore (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>opzione sconosciuta «%1» (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>comando sconosciuto «%1» (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>più di un pedale ha un profilo chiamato «%1»: indicane uno con --pedal</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>nessun profilo chiamato «%1» (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>nessun profilo chiamato «%1» per %2 (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save richiede --curve con cinque punti da 0 a 100, come 17,33,50,67,83</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 esiste già: aggiungi --yes per sostituirlo</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 non è un file di profili (*.ini)</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Impossibile leggere gli elenchi dei profili dalla pedaliera. Mantiene i profili che aveva.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1: «%2» è il profilo attivo.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1: «%2» è stato rimosso.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1: «%2» è stato salvato ed è il profilo attivo.</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profili scritti in %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profili importati da %1.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>La pedaliera è stata trovata ma non ha risposto a tutte le letture.</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 inferiore %2 % (%3)  superiore %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>Versione firmware: %1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>Pedale frizione:   %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>attivo</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>disattivato</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>Calibrazione (grezza, % della corsa)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>Zone morte (% come le mostrano le maniglie, grezze)</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>Profili (* attivo)</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>Profili attivi</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1 (slot %2)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>uso: kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 deve essere una percentuale intera da 0 a %2, non «%3»</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>il pedale della frizione è disattivato: non ha zone morte da impostare (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>(frizione disattivata)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>uso: kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>Pedale frizione: %1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash non accetta argomenti</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash cancella tutte le impostazioni della pedaliera: conferma con --yes se non viene chiesto in un terminale</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>Questa operazione cancella tutte le impostazioni salvate nella memoria flash del dispositivo. Continuare? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>Non è stato cancellato nulla.</translation>
+    </message>
+</context>
 </TS>

@@ -733,4 +733,320 @@ This operation will delete all the settings stored in the device flash memory.</
         <translation>プロファイルはインポートしましたが、ペダルユニットはファイルのアクティブプロファイルの選択を保存しませんでした。</translation>
     </message>
 </context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>クラッチ</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>ブレーキ</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>アクセル</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>ペダルユニットがファームウェアバージョンを返しませんでした。</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>新しいファームウェアがあります：%1（ユニットは %2）</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>イメージ：%1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5：     %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>（1～%1 バイトの .bin ファイル）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>使い方：kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch に引数はありません</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>ペダルユニットが再接続されました</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>ペダルユニットが取り外されました。再接続を待っています（Ctrl-C で終了）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>使い方：kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>不明なペダル「%1」：clutch、brake、throttle のいずれかです</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>ペダルユニットが応答しませんでした。校正は以前のままです。</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>クラッチペダルがオフです：先にオンにしてください（kestctl clutch on）</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>ストロークはまだ検出されていません</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>検出したストローク %1～%2（%3 %）</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1：ペダルを奥まで踏み込んで戻し、Enter を押すと保存します（Ctrl-C で中止。その場合、ペダルの校正は以前のままです）。</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>校正中にペダルユニットが取り外されました。校正は以前のままです。</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>Enter の前に入力が終了したため、校正を中止しました。ペダルの校正は以前のままです。</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>（Enter で保存、Ctrl-C で中止）</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>（Enter で再試行、Ctrl-C で中止）</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 を校正しました：ユニットは %2～%3 を保存しています。</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>校正を中止しました：%1 の校正は以前のままです。</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>使い方：kestctl [--json] COMMAND [ARGS...]
+
+コマンド：
+  info                          ファームウェア、クラッチ、校正、デッドゾーン、プロファイル
+  watch                         Ctrl-C まで各ペダルの位置を表示
+  deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
+  clutch [on|off]               表示、またはクラッチペダルのオン／オフ
+  calibrate PEDAL               ペダルのストロークをユニットに覚えさせる（Enter で保存）
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes で既存のファイルを置き換え
+  profile import FILE
+  firmware check                アップデートサーバーに新しいファームウェアを問い合わせる
+  firmware update FILE          ファームウェアイメージ（.bin）をユニットに書き込む
+  clear-flash [--yes]           ユニットに保存された設定をすべて削除
+
+PEDAL は clutch、brake、throttle のいずれかです。オプション：--json（機械可読
+な出力を stdout に）、--trace FILE（ユニットとのやり取りをすべて記録、問題の報
+告用）、--lang CODE（de、fr、es、it、pt_BR、ja。英語は en）、--help、--version。
+終了ステータス：0 完了、1 入力が不正または拒否（何も送信していません）、2 ユ
+ニットが途中で失敗（何が残っているかはメッセージに表示）、3 ユニットがない、
+またはアクセスできない。
+kestctl(1) を参照してください。
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 には値が必要です（kestctl --help）</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>不明なオプション「%1」（kestctl --help）</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>不明なコマンド「%1」（kestctl --help）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>使い方：kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>「%1」という名前のプロファイルが複数のペダルにあります：--pedal で指定してください</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>「%1」という名前のプロファイルはありません（kestctl profile list）</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>%2 には「%1」という名前のプロファイルはありません（kestctl profile list）</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>（なし）</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save には 0～100 の 5 点を --curve で指定してください（例：17,33,50,67,83）</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 は既にあります：置き換えるには --yes を付けてください</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 はプロファイルファイル（*.ini）ではありません</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>ペダルユニットからプロファイル一覧を読み込めませんでした。プロファイルは以前のままです。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1：「%2」がアクティブなプロファイルです。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1：「%2」を削除しました。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1：「%2」を保存し、アクティブなプロファイルにしました。</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>プロファイルを %1 に書き出しました。</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>%1 からプロファイルを読み込みました。</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>ペダルユニットは見つかりましたが、すべての読み取りには応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 下側 %2 %（%3）  上側 %4 %（%5）</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info に引数はありません</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>ファームウェアバージョン：%1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>クラッチペダル：          %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>オン</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>オフ</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>校正（生の値、ストロークの %）</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2（%3 %）～%4（%5 %）</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>デッドゾーン（ハンドルの表示どおりの %、生の値）</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>プロファイル（* アクティブ）</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>アクティブなプロファイル</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1（スロット %2）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>使い方：kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 は 0～%2 の整数のパーセントで指定してください（「%3」ではなく）</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>クラッチペダルがオフのため、設定するデッドゾーンはありません（kestctl clutch on）</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>（クラッチ オフ）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>使い方：kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>クラッチペダル：%1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash に引数はありません</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash はユニットの設定をすべて削除します：端末で確認できないときは --yes で確定してください</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>この操作により、デバイスのフラッシュメモリに保存されたすべての設定が削除されます。続行しますか？ [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>何も消去していません。</translation>
+    </message>
+</context>
 </TS>

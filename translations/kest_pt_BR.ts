@@ -226,7 +226,7 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     </message>
     <message>
         <source>ENABLE CLUTCH</source>
-        <translation>COM EMBREAGEM</translation>
+        <translation>EMBREAGEM</translation>
     </message>
     <message>
         <source>0%</source>
@@ -731,6 +731,322 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Os perfis foram importados, mas a unidade de pedais não salvou a escolha de perfis ativos do arquivo.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>CLUTCH</source>
+        <translation>EMBREAGEM</translation>
+    </message>
+    <message>
+        <source>BRAKE</source>
+        <translation>FREIO</translation>
+    </message>
+    <message>
+        <source>THROTTLE</source>
+        <translation>ACELERADOR</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>A unidade de pedais não informou a versão do firmware.</translation>
+    </message>
+    <message>
+        <source>A new firmware is available: %1 (the unit has %2)</source>
+        <translation>Há um novo firmware disponível: %1 (a unidade tem %2)</translation>
+    </message>
+    <message>
+        <source>Image: %1</source>
+        <translation>Imagem: %1</translation>
+    </message>
+    <message>
+        <source>MD5:   %1</source>
+        <translation>MD5:    %1</translation>
+    </message>
+    <message>
+        <source>(a .bin file of 1 to %1 bytes)</source>
+        <translation>(um arquivo .bin de 1 a %1 bytes)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl firmware check | update FILE</source>
+        <translation>uso: kestctl firmware check | update FILE</translation>
+    </message>
+    <message>
+        <source>watch takes no arguments</source>
+        <translation>watch não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back</source>
+        <translation>a unidade de pedais voltou</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged; waiting for it (Ctrl-C ends)</source>
+        <translation>a unidade de pedais foi desconectada; aguardando (Ctrl-C encerra)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl calibrate PEDAL</source>
+        <translation>uso: kestctl calibrate PEDAL</translation>
+    </message>
+    <message>
+        <source>unknown pedal &apos;%1&apos;: clutch, brake or throttle</source>
+        <translation>pedal desconhecido “%1”: clutch, brake ou throttle</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not answer. It keeps the calibration it had.</source>
+        <translation>A unidade de pedais não respondeu. Ela mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
+        <translation>o pedal de embreagem está desativado: ative-o primeiro (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nenhum curso registrado ainda</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>curso registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
+        <translation>%1: pise o pedal até o fim, deixe-o voltar e pressione Enter para salvar (Ctrl-C cancela; o pedal mantém então a calibração que tinha).</translation>
+    </message>
+    <message>
+        <source>The pedal unit was unplugged during the calibration. It keeps the calibration it had.</source>
+        <translation>A unidade de pedais foi desconectada durante a calibração. Ela mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>Input ended before Enter: the calibration was cancelled. The pedal keeps the calibration it had.</source>
+        <translation>A entrada terminou antes do Enter: a calibração foi cancelada. O pedal mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>(Enter saves, Ctrl-C cancels)</source>
+        <translation>(Enter salva, Ctrl-C cancela)</translation>
+    </message>
+    <message>
+        <source>(Enter tries again, Ctrl-C cancels)</source>
+        <translation>(Enter tenta de novo, Ctrl-C cancela)</translation>
+    </message>
+    <message>
+        <source>%1 calibrated: the unit keeps %2 to %3.</source>
+        <translation>%1 calibrado: a unidade guarda de %2 a %3.</translation>
+    </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibração cancelada: %1 mantém a calibração que tinha.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
+
+Comandos:
+  info                          firmware, embreagem, calibração, zonas mortas, perfis
+  watch                         posições dos pedais ao vivo até Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
+  clutch [on|off]               mostrar, ou ativar/desativar a embreagem
+  calibrate PEDAL               ensinar o curso de um pedal (Enter salva)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes substitui um arquivo existente
+  profile import FILE
+  firmware check                procurar um firmware mais novo no servidor
+  firmware update FILE          gravar uma imagem de firmware (.bin) na unidade
+  clear-flash [--yes]           apagar todas as configurações da unidade
+
+PEDAL é clutch, brake ou throttle. Opções: --json (saída legível por máquina no
+stdout), --trace FILE (cada troca com a unidade, para relatar um problema),
+--lang CODE (de, fr, es, it, pt_BR, ja; en para inglês), --help, --version.
+Status de saída: 0 feito; 1 entrada inválida ou recusada, nada enviado; 2 a
+unidade falhou no meio do caminho (a mensagem diz o que ela mantém); 3 nenhuma
+unidade, ou sem acesso a ela.
+Veja kestctl(1).
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a value (kestctl --help)</source>
+        <translation>%1 precisa de um valor (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos; (kestctl --help)</source>
+        <translation>opção desconhecida “%1” (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>unknown command &apos;%1&apos; (kestctl --help)</source>
+        <translation>comando desconhecido “%1” (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
+        <translation>mais de um pedal tem um perfil chamado “%1”: indique um com --pedal</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; (kestctl profile list)</source>
+        <translation>nenhum perfil chamado “%1” (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>no profile called &quot;%1&quot; for the %2 (kestctl profile list)</source>
+        <translation>nenhum perfil chamado “%1” para %2 (kestctl profile list)</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhum)</translation>
+    </message>
+    <message>
+        <source>save needs --curve with five points from 0 to 100, as 17,33,50,67,83</source>
+        <translation>save precisa de --curve com cinco pontos de 0 a 100, como 17,33,50,67,83</translation>
+    </message>
+    <message>
+        <source>%1 exists: add --yes to replace it</source>
+        <translation>%1 já existe: adicione --yes para substituí-lo</translation>
+    </message>
+    <message>
+        <source>%1 is not a profile file (*.ini)</source>
+        <translation>%1 não é um arquivo de perfis (*.ini)</translation>
+    </message>
+    <message>
+        <source>The profile lists could not be read from the pedal unit. It keeps the profiles it had.</source>
+        <translation>Não foi possível ler as listas de perfis da unidade de pedais. Ela mantém os perfis que tinha.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is the active profile.</source>
+        <translation>%1: “%2” é o perfil ativo.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; was removed.</source>
+        <translation>%1: “%2” foi removido.</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is saved and is the active profile.</source>
+        <translation>%1: “%2” foi salvo e é o perfil ativo.</translation>
+    </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Perfis gravados em %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Perfis importados de %1.</translation>
+    </message>
+    <message>
+        <source>The pedal unit was found but did not answer every read.</source>
+        <translation>A unidade de pedais foi encontrada, mas não respondeu a todas as leituras.</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3)  high %4 % (%5)</source>
+        <translation>%1 inferior %2 % (%3)  superior %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>info takes no arguments</source>
+        <translation>info não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>Firmware version: %1</source>
+        <translation>Versão do firmware: %1</translation>
+    </message>
+    <message>
+        <source>Clutch pedal:     %1</source>
+        <translation>Pedal de embreagem: %1</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>ativado</translation>
+    </message>
+    <message>
+        <source>off</source>
+        <translation>desativado</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel)</source>
+        <translation>Calibração (bruta, % do curso)</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw)</source>
+        <translation>Zonas mortas (% como as alças mostram, bruto)</translation>
+    </message>
+    <message>
+        <source>Profiles (* active)</source>
+        <translation>Perfis (* ativo)</translation>
+    </message>
+    <message>
+        <source>Active profiles</source>
+        <translation>Perfis ativos</translation>
+    </message>
+    <message>
+        <source>%1 (slot %2)</source>
+        <translation>%1 (slot %2)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl deadzone [PEDAL [LOW HIGH]]</source>
+        <translation>uso: kestctl deadzone [PEDAL [LOW HIGH]]</translation>
+    </message>
+    <message>
+        <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
+        <translation>%1 deve ser uma porcentagem inteira de 0 a %2, não “%3”</translation>
+    </message>
+    <message>
+        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
+        <translation>o pedal de embreagem está desativado: não tem zonas mortas para ajustar (kestctl clutch on)</translation>
+    </message>
+    <message>
+        <source>(clutch off)</source>
+        <translation>(embreagem desativada)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl clutch [on|off]</source>
+        <translation>uso: kestctl clutch [on|off]</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: %1</source>
+        <translation>Pedal de embreagem: %1</translation>
+    </message>
+    <message>
+        <source>clear-flash takes no arguments</source>
+        <translation>clear-flash não aceita argumentos</translation>
+    </message>
+    <message>
+        <source>clear-flash deletes every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>clear-flash apaga todas as configurações da unidade: confirme com --yes quando não for perguntado num terminal</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
+        <translation>Esta operação apaga todas as configurações guardadas na memória flash do dispositivo. Continuar? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing was cleared.</source>
+        <translation>Nada foi apagado.</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,10 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e import MARK, Failure, fail, read_trace, unit_state  # noqa: E402
 
 NOT_FOUND = "No pedal unit found."
+# kestctl follows the system's language: the cases read its English texts, whatever the
+# language of the machine they run on.
+ENGLISH = {"LANGUAGE": "", "LC_ALL": "C", "LC_MESSAGES": "", "LANG": "C"}
+GERMAN = {"LANGUAGE": "de", "LC_ALL": "", "LC_MESSAGES": "", "LANG": "de_DE.UTF-8"}
 NO_ACCESS = "cannot be opened: this user has no access to it"
 
 
@@ -46,7 +50,7 @@ class Run:
         self.args = args
         self.proc = subprocess.Popen(command, stdin=stdin, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE, cwd=self.dir.name,
-                                     env=dict(os.environ, **(env or {})),
+                                     env={**os.environ, **ENGLISH, **(env or {})},
                                      start_new_session=True)
 
     def finish(self, timeout=30):
@@ -363,6 +367,27 @@ def case_calibrate():
         fail("a cancelled calibration changed the unit: %s" % run.kept["calibration"])
 
 
+def case_language():
+    english = ctl(["info"]).expect(0, "Firmware version: V1.2.0").out
+    # The system's language, and --lang over it; English chosen gives the same bytes as C.
+    german = ctl(["info"], env=GERMAN).expect(0, "Firmware-Version: V1.2.0",
+                                              "Kupplungspedal:   ein", "*  5 BREMSE    Brake rally")
+    if ctl(["--lang", "de", "info"]).out != german.out:
+        fail("--lang de and a German system differ")
+    if ctl(["--lang", "en", "info"], env=GERMAN).out != english:
+        fail("--lang en on a German system is not the C locale's text")
+    # JSON keys and values stay as they are; messages are translated, the model's too.
+    if ctl(["--lang", "de", "--json", "info"]).json() != ctl(["--json", "info"]).json():
+        fail("--json info changed with the language")
+    run = ctl(["--json", "--lang", "de", "profile", "save", "brake", "DEFAULT",
+               "--curve", "1,2,3,4,5"]).expect(1)
+    if sorted(run.json()) != ["error", "exit", "ok"] or "Unter DEFAULT" not in run.json()["error"]:
+        fail("a refusal in German: %s" % run.out)
+    # A bad option before --lang is still named in the language asked for.
+    ctl(["--bogus", "--lang", "de", "info"]).expect(1, "unbekannte Option „--bogus“")
+    ctl(["--lang", "de", "--help"]).expect(0, "Befehle:", "profile apply NAME")
+
+
 CASES = {
     "info": case_info,
     "nounit": case_nounit,
@@ -372,6 +397,7 @@ CASES = {
     "profiles": case_profiles,
     "watch": case_watch,
     "calibrate": case_calibrate,
+    "language": case_language,
 }
 OPTIONS = None
 

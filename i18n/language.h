@@ -1,7 +1,7 @@
 #pragma once
 
-// The language of the window: the program's translation and Qt's own (standard buttons,
-// file dialogs), chosen by --lang or by the system's language settings.
+// The language of the window and kestctl: the program's translation and Qt's own
+// (standard buttons, file dialogs), chosen by --lang or by the system's language settings.
 
 #include <QString>
 #include <QStringList>
