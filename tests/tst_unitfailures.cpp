@@ -4,6 +4,7 @@
 
 #include "kestaxis.h"
 #include "kestslider.h"
+#include "kestunit.h"
 #include "profileini.h"
 #include "profileslots.h"
 #include "windowsupport.h"
@@ -433,6 +434,8 @@ void TestUnitFailures::importCutOffTwiceStoresNoChoice()
     kestsim::faults().failNextSends(2, 5);
     child<QPushButton>(w.get(), "pbImport")->click();
     QVERIFY(hasError(dialogs));
+    // which says that the unit must be plugged in again first
+    QVERIFY(dialogs.texts().last().endsWith(kest::KestUnit::unsettledText()));
     QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
 
     if (importAgain) {

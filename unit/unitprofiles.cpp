@@ -434,11 +434,13 @@ Outcome KestUnit::importProfiles(const QString &fileName)
         if (cutOff)
             unsettled = true;
         readProfiles();
-        return Outcome::failed(tr("The import stopped after %1 of %2 profiles: the pedal unit "
-                                  "did not answer. Its profile table is incomplete; please "
-                                  "import the file again.")
-                                   .arg(imported)
-                                   .arg(table.profiles.size()));
+        const QString stopped = tr("The import stopped after %1 of %2 profiles: the pedal unit "
+                                   "did not answer. Its profile table is incomplete; please "
+                                   "import the file again.")
+                                    .arg(imported)
+                                    .arg(table.profiles.size());
+        // No backup, and so no import, can be made of such a table before a new attach.
+        return Outcome::failed(cutOff ? stopped + QLatin1Char(' ') + unsettledText() : stopped);
     }
     unsettled = false; // every slot was cleared and written: none holds a stray name
     const bool reloaded = readProfiles();
