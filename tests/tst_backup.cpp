@@ -62,14 +62,13 @@ Operation operation(const QString &name, const QTemporaryDir &dir)
         return {4, [](MainWindow *w, DialogCatcher &) {
                     child<QPushButton>(w, "pbClearFlash")->click();
                 }};
-    return {4, [path = firmwareImage(dir)](MainWindow *w, DialogCatcher &d) {
+    return {4, [path = firmwareImage(dir)](MainWindow *w, DialogCatcher &) {
                 child<QLineEdit>(w, "lePath")->setText(path);
                 child<QPushButton>(w, "pbUpgrade")->click();
                 // Done once the check button is back: the upload ended.
                 if (!waitFor([&] { return child<QPushButton>(w, "pbAutoUpgrade")->isEnabled(); },
                              15000))
                     qWarning("the upload did not end");
-                Q_UNUSED(d);
             }};
 }
 
