@@ -4,6 +4,7 @@
 #include "kestdevice.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QJsonDocument>
 #include <QSocketNotifier>
 
@@ -97,14 +98,19 @@ void Output::object(const QJsonObject &o) const
 int Output::fail(Exit code, const QString &why) const
 {
     message(why);
-    object({{QStringLiteral("ok"), false},
-            {QStringLiteral("exit"), int(code)},
-            {QStringLiteral("error"), why}});
+    QJsonObject o = kept;
+    o.insert(QStringLiteral("ok"), false);
+    o.insert(QStringLiteral("exit"), int(code));
+    o.insert(QStringLiteral("error"), why);
+    object(o);
     return code;
 }
 
 int Output::done(QJsonObject o) const
 {
+    for (auto k = kept.begin(); k != kept.end(); ++k)
+        if (!o.contains(k.key()))
+            o.insert(k.key(), k.value());
     o.insert(QStringLiteral("ok"), true);
     object(o);
     return ExitDone;
@@ -169,6 +175,18 @@ std::optional<int> attachOrFail(const Output &out)
 {
     if (const auto hint = attach())
         return out.fail(ExitNoUnit, *hint);
+    return std::nullopt;
+}
+
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit)
+{
+    QString path = kest::nextBackupPath();
+    const kest::Outcome saved = unit.backUp(path);
+    if (!saved.done())
+        return out.fail(ExitFailed, saved.message);
+    path = QDir::toNativeSeparators(path);
+    out.line(tr("Backup of the unit's settings: %1").arg(path));
+    out.keep(QStringLiteral("backup"), path);
     return std::nullopt;
 }
 

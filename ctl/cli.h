@@ -65,9 +65,12 @@ public:
     int fail(Exit code, const QString &why) const;
     /// Ends a command whose result is `o` (JSON) or already printed (text).
     int done(QJsonObject o = {}) const;
+    /// A key that the command's JSON end carries, whether it succeeds or fails.
+    void keep(const QString &key, const QJsonValue &value) const { kept.insert(key, value); }
 
 private:
     bool json;
+    mutable QJsonObject kept;
 };
 
 bool stdoutIsTerminal();
@@ -86,6 +89,11 @@ QString pedalKey(int pedal);
 std::optional<QString> attach();
 /// attach(), and on failure the command's end: ExitNoUnit with the hint.
 std::optional<int> attachOrFail(const Output &out);
+
+/// Saves the unit's settings before an operation that changes them for good, as the
+/// window does, and says where: a line, and "backup" in the JSON end. When no backup
+/// could be made, the command's end: ExitFailed, and nothing was changed.
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit);
 
 /// An operation's outcome as the command's end: Done 0, Refused 1, Failed 2, each with
 /// the model's message.

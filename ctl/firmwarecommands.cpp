@@ -125,6 +125,13 @@ int update(const Output &out, const QString &path)
     }
     if (const auto ended = attachOrFail(out))
         return *ended;
+    {
+        kest::KestUnit unit;
+        if (const auto ended = backUpOrFail(out, unit)) {
+            kest::deviceClose();
+            return *ended;
+        }
+    }
 
     Interrupts interrupts;
     LiveLine live;

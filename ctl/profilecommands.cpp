@@ -212,6 +212,8 @@ int runProfile(const Invocation &in)
         const Found found = findOne(out, unit, in.words.at(2), pedal, code);
         if (found.pedal < 0)
             return code;
+        if (const auto ended = backUpOrFail(out, unit))
+            return *ended;
         return outcomeExit(out, unit.removeProfile(found.pedal, found.name),
                            tr("%1: \"%2\" was removed.").arg(pedalName(found.pedal), found.name));
     }
@@ -230,6 +232,8 @@ int runProfile(const Invocation &in)
         return outcomeExit(out, exported.done() ? kest::Outcome::ok() : exported,
                            tr("Profiles written to %1.").arg(target));
     }
+    if (const auto ended = backUpOrFail(out, unit))
+        return *ended;
     return outcomeExit(out, unit.importProfiles(in.words.at(2)),
                        tr("Profiles imported from %1.").arg(in.words.at(2)));
 }

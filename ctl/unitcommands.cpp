@@ -229,6 +229,8 @@ int runClearFlash(const Invocation &in)
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
+    if (const auto ended = backUpOrFail(out, unit))
+        return *ended;
     const kest::Outcome erased = unit.clearFlash();
     if (!erased.done())
         return outcomeExit(out, erased, QString());

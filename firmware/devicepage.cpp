@@ -11,8 +11,10 @@
 #include "updatecheck.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -94,7 +96,29 @@ void DevicePage::upgrade()
         KestMessage::critical(w.boxParent, tr("Error"), tr("Not a valid firmware."));
         return;
     }
-    startUpload(path, std::move(picked), false);
+    if (refuseWhileBusy())
+        return;
+    QString backup = kest::nextBackupPath();
+    const auto answer = KestMessage::question(
+        w.boxParent, tr("Notify"),
+        tr("Upload the firmware file %1 (%2 bytes) to the unit?")
+                .arg(QDir::toNativeSeparators(path), QLocale().toString(picked.size()))
+            + QStringLiteral("\n\n") + kest::KestUnit::backupNote(backup));
+    if (answer != QMessageBox::Yes)
+        return;
+    startUpload(path, std::move(picked), false, backup);
+}
+
+bool DevicePage::refuseWhileBusy()
+{
+    if (!check.downloading() && !upload.isRunning())
+        return false;
+    // One image at a time: the running transfer keeps its file. A checked image that
+    // cannot go now is not dropped without a word.
+    KestMessage::information(
+        w.boxParent, tr("Notify"),
+        tr("Another firmware update is running. Please try again when it is finished."));
+    return true;
 }
 
 void DevicePage::uploadDownload(const QString &path, const QByteArray &image)
@@ -110,19 +134,23 @@ void DevicePage::uploadDownload(const QString &path, const QByteArray &image)
     startUpload(path, image, true);
 }
 
-void DevicePage::startUpload(const QString &path, QByteArray image, bool downloaded)
+void DevicePage::startUpload(const QString &path, QByteArray image, bool downloaded, QString backup)
 {
-    if (check.downloading() || upload.isRunning()) {
-        // One image at a time: the running transfer keeps its file. A checked image that
-        // cannot go now is not dropped without a word.
-        KestMessage::information(
-            w.boxParent, tr("Notify"),
-            tr("Another firmware update is running. Please try again when it is finished."));
+    if (refuseWhileBusy())
         return;
-    }
     if (!kest::deviceIsOpen()) {
         // The unit left during a download: nothing will report progress, so the page
         // must not stay in its download display with the check button disabled.
+        settle();
+        return;
+    }
+    // A new firmware may start from cleared settings: what the unit keeps is saved first,
+    // and without that backup no image goes.
+    if (backup.isEmpty())
+        backup = kest::nextBackupPath();
+    const kest::Outcome saved = unit.backUp(backup);
+    if (!saved.done()) {
+        KestMessage::critical(w.boxParent, tr("Error"), saved.message);
         settle();
         return;
     }
@@ -177,6 +205,12 @@ bool DevicePage::clearFlash()
            "the device flash memory."));
     if (answer != QMessageBox::Yes)
         return false;
+    QString backup = kest::nextBackupPath();
+    const kest::Outcome saved = unit.backUp(backup);
+    if (!saved.done()) {
+        KestMessage::critical(w.boxParent, tr("Error"), saved.message);
+        return false;
+    }
     const kest::Outcome cleared = unit.clearFlash();
     if (!cleared.done()) {
         KestMessage::critical(w.boxParent, tr("Error"), cleared.message);

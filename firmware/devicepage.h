@@ -39,8 +39,12 @@ public:
     bool clearFlash();
 
 private:
-    /// Hands an image that was read and checked whole to the upload thread.
-    void startUpload(const QString &path, QByteArray image, bool downloaded);
+    /// Hands an image that was read and checked whole to the upload thread, once the
+    /// unit's settings are saved to `backup` (a new name when empty).
+    void startUpload(const QString &path, QByteArray image, bool downloaded,
+                     QString backup = QString());
+    /// While a download or an upload runs: tells the user, and true.
+    bool refuseWhileBusy();
 
     Widgets w;
     kest::KestUnit &unit;

@@ -246,6 +246,41 @@ QString nameProblem(const QString &key, const QString &name)
     return QString();
 }
 
+/// The keys of a range section, in pedal order.
+const char *const kPedalKeys[] = {"CLUTCH", "BRAKE", "THROTTLE"};
+
+/// Why a key of a range section is not one, or nothing: one key per pedal, holding two
+/// decimal numbers 0..65535 apart by one blank.
+QString rangeKeyProblem(const IniKeyLine &l)
+{
+    const QString name = l.key.mid(l.section.size() + 1);
+    if (std::none_of(std::begin(kPedalKeys), std::end(kPedalKeys),
+                     [&](const char *k) { return name == QLatin1String(k); }))
+        return tr("Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or "
+                  "THROTTLE.")
+            .arg(l.line)
+            .arg(l.section);
+    const QVariant value = iniValue(l.rawValue);
+    const QStringList bounds = value.typeId() == QMetaType::QString
+        ? value.toString().split(QLatin1Char(' '))
+        : QStringList();
+    bool ok = bounds.size() == 2;
+    for (const QString &b : bounds) {
+        bool number = false;
+        // Digits only: toUInt would also take a sign or blanks.
+        ok = ok && !b.isEmpty()
+            && std::all_of(b.begin(), b.end(),
+                           [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })
+            && b.toUInt(&number) <= 65535 && number;
+    }
+    if (!ok)
+        return tr("Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as "
+                  "\"1200 64000\".")
+            .arg(l.line)
+            .arg(name, l.section);
+    return QString();
+}
+
 /// Takes the blanks and tabs off the end of `text`, not below `limit`.
 void chopTrailingBlanks(QString &text, qsizetype limit)
 {
@@ -677,14 +712,23 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
         return false;
 
     // A section whose name begins with two digits would otherwise pass its keys off as
-    // profiles named "section/key".
-    for (const IniKeyLine &l : lines)
-        if (!l.section.isEmpty())
+    // profiles named "section/key". The range sections of a backup are the only others,
+    // and hold only their own keys.
+    qsizetype rangeKeys = 0;
+    for (const IniKeyLine &l : lines) {
+        if (l.section.isEmpty())
+            continue;
+        if (l.section != calibrationSection() && l.section != deadzoneSection())
             return refuse(problem,
                           tr("Line %1: the key is in the section [%2]; profiles belong "
                              "in [General].")
                               .arg(l.line)
                               .arg(shownKey(l.section)));
+        const QString why = rangeKeyProblem(l);
+        if (!why.isEmpty())
+            return refuse(problem, why);
+        ++rangeKeys;
+    }
     // Of a key given twice only one would count, and which is not for the user to guess.
     QHash<QString, int> firstLine;
     for (const IniKeyLine &l : lines) {
@@ -700,21 +744,24 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     if (!firstLine.contains(profileIndexKey()))
         return refuse(problem, tr("The key INDEX is missing."));
     for (const IniKeyLine &l : lines) {
-        if (l.key == profileIndexKey() || isProfileKey(l.key))
+        if (!l.section.isEmpty() || l.key == profileIndexKey() || isProfileKey(l.key))
             continue;
         return refuse(problem,
                       tr("Key \"%1\" does not begin with its slot number as two digits.")
                           .arg(shownKey(l.key)));
     }
-    if (lines.size() - 1 > PROFILE_SLOT_COUNT)
+    const qsizetype profileCount = lines.size() - rangeKeys - 1;
+    if (profileCount > PROFILE_SLOT_COUNT)
         return refuse(
             problem,
-            tr("The file holds %1 profiles; the unit keeps 16 at most.").arg(lines.size() - 1));
+            tr("The file holds %1 profiles; the unit keeps 16 at most.").arg(profileCount));
 
     ProfileTable read;
     QList<std::pair<QString, ProfileEntry>> byKey;
     QHash<int, QString> keyOfSlot;
     for (const IniKeyLine &l : lines) {
+        if (!l.section.isEmpty())
+            continue;
         if (l.key == profileIndexKey()) {
             read.index = profileIndexValue(iniValue(l.rawValue));
             if (!profileIndexValid(read.index))
@@ -793,6 +840,20 @@ QByteArray profileFileText(const ProfileTable &table)
         appendEscapedValue(value, out);
         out += eol;
     }
+    return out;
+}
+
+QByteArray rangeSectionText(const QString &section, const RangeTable &table)
+{
+#ifdef Q_OS_WIN
+    const char *const eol = "\r\n";
+#else
+    const char *const eol = "\n";
+#endif
+    QByteArray out = eol + ('[' + section.toLatin1() + ']') + eol;
+    for (int p = 0; p < PEDAL_COUNT; ++p)
+        out += QByteArray(kPedalKeys[p]) + '=' + QByteArray::number(table[std::size_t(2 * p)]) + ' '
+            + QByteArray::number(table[std::size_t(2 * p + 1)]) + eol;
     return out;
 }
 

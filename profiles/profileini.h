@@ -17,6 +17,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <array>
 #include <cstdint>
 
 namespace kest {
@@ -29,6 +30,22 @@ inline QString profileIndexKey()
 {
     return QStringLiteral("INDEX");
 }
+
+/// The sections a backup adds to a profile file: the unit's calibration and deadzone
+/// tables, one key per pedal ("CLUTCH", "BRAKE", "THROTTLE") holding its low and high
+/// bound as two decimal numbers 0..65535 ("1200 64000"). An import checks them and
+/// otherwise leaves them alone: the profiles are all it writes to the unit.
+inline QString calibrationSection()
+{
+    return QStringLiteral("Calibration");
+}
+inline QString deadzoneSection()
+{
+    return QStringLiteral("Deadzones");
+}
+
+/// A range table: the low and high bound of each pedal, in pedal order.
+using RangeTable = std::array<std::uint16_t, 6>;
 
 /// The key of a profile: the slot formatted "%02d", then the name.
 QString profileKey(int slot, const QString &name);
@@ -109,7 +126,8 @@ struct ProfileTable
 };
 
 /// Checks the whole text of a profile file. Returns false, leaving `table` alone, when
-/// the text has a line that QSettings would drop, a key twice, is not well-formed, holds
+/// the text has a line that QSettings would drop, a key twice, a key in a section other
+/// than the two range sections or one that is not theirs, is not well-formed, holds
 /// more profiles than the unit has slots or two for one slot, its INDEX lacks the mark,
 /// or any profile value is not a usable record or has a name that would not come back
 /// from the unit; a file is taken only as a whole. `problem` gets one sentence naming
@@ -125,6 +143,10 @@ bool readProfileFile(const QString &path, ProfileTable &table, QString *problem 
 /// its name; a '/' in a name is escaped like any other sign, so that it stays in the
 /// name. Nothing is checked here.
 QByteArray profileFileText(const ProfileTable &table);
+
+/// The text of one range section, to follow profileFileText: a blank line, "[section]",
+/// then one key per pedal.
+QByteArray rangeSectionText(const QString &section, const RangeTable &table);
 
 /// Writes a profile file in place of any file of that name, which is replaced only once
 /// the new one is complete: on any failure the old file is left as it was. Returns

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPainter>
@@ -289,7 +290,33 @@ void ProfilesPage::remove(int p)
 {
     if (p < 0 || p >= kest::PEDAL_COUNT)
         return;
-    tell(unit.removeProfile(p, w.lists[std::size_t(p)]->currentText()));
+    const QString name = w.lists[std::size_t(p)]->currentText();
+    // Nothing to ask about a removal that would send nothing.
+    if (const auto refusal = unit.removalRefusal(p, name)) {
+        tell(*refusal);
+        return;
+    }
+    // The names the page's columns carry.
+    const QString pedals[] = {QCoreApplication::translate("MainWindow", "CLUTCH"),
+                              QCoreApplication::translate("MainWindow", "BRAKE"),
+                              QCoreApplication::translate("MainWindow", "THROTTLE")};
+    QString backup = kest::nextBackupPath();
+    if (!confirm(tr("Remove the %1 profile \"%2\" from the unit?").arg(pedals[p], name), backup))
+        return;
+    tell(unit.removeProfile(p, name));
+}
+
+bool ProfilesPage::confirm(const QString &question, QString &backup)
+{
+    const auto answer = KestMessage::question(w.boxParent, tr("Notify"),
+                                              question + QStringLiteral("\n\n")
+                                                  + kest::KestUnit::backupNote(backup));
+    if (answer != QMessageBox::Yes)
+        return false;
+    const kest::Outcome saved = unit.backUp(backup);
+    if (!saved.done())
+        tell(saved);
+    return saved.done();
 }
 
 void ProfilesPage::exportTable()
@@ -302,6 +329,18 @@ void ProfilesPage::exportTable()
 void ProfilesPage::importTable()
 {
     const QString fileName = KestMessage::openFileName();
-    if (!fileName.isEmpty())
-        tell(unit.importProfiles(fileName));
+    if (fileName.isEmpty())
+        return;
+    // A file that would be refused is refused before anything is asked.
+    const kest::Outcome checked = kest::KestUnit::checkProfileFile(fileName);
+    if (!checked.done()) {
+        tell(checked);
+        return;
+    }
+    QString backup = kest::nextBackupPath();
+    if (!confirm(tr("Import the profiles of %1?\nThis replaces all 16 profiles on the unit.")
+                     .arg(QDir::toNativeSeparators(fileName)),
+                 backup))
+        return;
+    tell(unit.importProfiles(fileName));
 }

@@ -62,6 +62,10 @@ private:
     /// Brings the lists in line with the model's table and choice; a list that already
     /// shows them is left alone, with any name being typed into it.
     void showTable();
+    /// Asks the question, which the backup's path ends, and on Yes makes the backup
+    /// (`backup` names the file it went to). False when the user said No or the backup
+    /// failed, which the user is then told: the operation must not go ahead.
+    bool confirm(const QString &question, QString &backup);
     /// Tells the user how an operation ended: `doneText` (or the model's note) when done.
     void tell(const kest::Outcome &outcome, const QString &doneText = QString());
     /// Shows or clears the mark of a curve not saved on a pedal's list.

@@ -308,6 +308,7 @@ void TestDevicePage::manualUpdateThroughThePage()
     QFETCH(bool, toTheEnd);
     kest::deviceClose();
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
     writeFile(path, pattern(4096 + 16));
@@ -334,7 +335,11 @@ void TestDevicePage::manualUpdateThroughThePage()
     QVERIFY(wire("set").join(' ').contains("02 81 00 10")); // chunk 256
     if (toTheEnd) {
         // One second for each step of the unit's writing, then the page is idle again.
-        QVERIFY(waitFor([&] { return dialogs.texts().size() == 2; }, 8000));
+        // The file dialog, the question before the upload, then its end.
+        QVERIFY(waitFor([&] { return dialogs.texts().size() == 3; }, 8000));
+        QVERIFY(dialogs.texts().at(1).startsWith(
+            QStringLiteral("Upload the firmware file %1 (%2 bytes) to the unit?")
+                .arg(path, QLocale().toString(4096 + 16))));
         QCOMPARE(dialogs.texts().last(), QStringLiteral("Firmware updated successfully."));
         const qsizetype writing = shown.indexOf(QStringLiteral("97 Writing ..."));
         QVERIFY(writing > 0);
@@ -408,6 +413,7 @@ void TestDevicePage::closingWaitsForTheUpload()
     // leave the unit with part of an image.
     kest::deviceClose();
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     auto w = openWindow();
     w->show();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
@@ -420,8 +426,9 @@ void TestDevicePage::closingWaitsForTheUpload()
     TRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden());
 
     QTest::mouseClick(child(w.get(), "pbClose"), Qt::LeftButton);
+    QCOMPARE(dialogs.requests.front().kind, KestMessage::Kind::Question); // before the upload
     QCOMPARE(
-        dialogs.texts(),
+        dialogs.texts().mid(1),
         QStringList {"The firmware update is still running. Please wait until it is finished."});
     QVERIFY(w->isVisible());
     QVERIFY(kest::deviceIsOpen());
@@ -445,6 +452,7 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
     // ends without a progress value, and the page must not wait for one.
     kest::deviceClose();
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     auto w = openWindow();
     QTest::mouseClick(child(w.get(), "pbS4"), Qt::LeftButton);
     QTemporaryDir dir;
@@ -466,7 +474,8 @@ void TestDevicePage::uploadEndingWithoutAWordLeavesThePageIdle()
     QVERIFY(!check->isEnabled());
     TRY_VERIFY(check->isEnabled());
     QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
-    QVERIFY(dialogs.requests.empty());
+    QCOMPARE(dialogs.requests.size(), std::size_t(1)); // the question before the upload
+    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
     for (const QString &report : writes()) // no data report, no end report
         QVERIFY2(!report.startsWith(QLatin1String("02 8")) && !report.startsWith("02 10"),
                  qPrintable(report));
@@ -513,6 +522,7 @@ void TestDevicePage::fileChangedAfterItWasPicked()
         },
         Qt::DirectConnection);
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     const int ends = kestsim::unit().firmwareEndCount();
     device.upgrade();
     QVERIFY(waitFor([&] { return kestsim::unit().firmwareEndCount() > ends; }, 15000));
@@ -529,6 +539,7 @@ void TestDevicePage::unreadableFirmwareFile()
 #else
     kest::deviceClose();
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("fw.bin"));
     QVERIFY(QFile::link(QStringLiteral("/proc/self/mem"), path)); // reads fail with EIO
@@ -571,6 +582,7 @@ void TestDevicePage::refusedFirmwareFiles()
     QFETCH(bool, accepted);
     kest::deviceClose();
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     QTemporaryDir dir;
     QString path = size == -1 ? name : dir.filePath(name);
     if (size >= 0)
@@ -590,11 +602,12 @@ void TestDevicePage::refusedFirmwareFiles()
     child<QLineEdit>(w.get(), "lePath")->setText(path);
     QTest::mouseClick(child(w.get(), "pbUpgrade"), Qt::LeftButton);
     if (accepted) {
-        QVERIFY(dialogs.requests.empty());
+        QCOMPARE(dialogs.requests.size(), std::size_t(1));
+        QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
         TRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden()); // the upload started
         kestsim::unit().unplug(); // end it early
-        TRY_COMPARE(dialogs.requests.size(), std::size_t(1));
-        QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
+        TRY_COMPARE(dialogs.requests.size(), std::size_t(2));
+        QCOMPARE(dialogs.requests[1].kind, KestMessage::Kind::Critical);
         QVERIFY(!dialogs.texts().contains("Firmware updated successfully."));
     } else {
         QCOMPARE(dialogs.requests.size(), std::size_t(1));

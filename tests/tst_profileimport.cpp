@@ -168,6 +168,7 @@ void TestProfileImport::importsTheFileOrNothing()
     auto w = openProfiles(startState());
     const QString listsBefore = lists(w.get());
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     dialogs.fileNames << path;
     QTest::mouseClick(child(w.get(), "pbImport"), Qt::LeftButton);
 

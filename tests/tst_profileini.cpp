@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -117,6 +118,8 @@ private Q_SLOTS:
     void writeFailuresAreReported();
     void roundTripThroughTheFile();
     void demoUnitKeepsEveryProfile();
+    void rangeSections_data();
+    void rangeSections();
 };
 
 void TestProfileIni::profileKeys_data()
@@ -867,6 +870,75 @@ void TestProfileIni::demoUnitKeepsEveryProfile()
     QString why;
     QVERIFY2(kest::readProfileFile(dir.filePath("demo.ini"), read, &why), qPrintable(why));
     QCOMPARE(read.profiles.size(), table.profiles.size());
+}
+
+void TestProfileIni::rangeSections_data()
+{
+    QTest::addColumn<QByteArray>("sections"); // after a file of one profile
+    QTest::addColumn<QString>("problem"); // empty: the file reads as without them
+
+    const kest::RangeTable calibration {100, 65000, 200, 64000, 300, 63000};
+    const kest::RangeTable deadzone {6554, 58982, 3277, 62258, 0, 65535};
+    QTest::newRow("as a backup writes them")
+        << kest::rangeSectionText(kest::calibrationSection(), calibration)
+            + kest::rangeSectionText(kest::deadzoneSection(), deadzone)
+        << "";
+    QTest::newRow("one pedal") << QByteArray("[Deadzones]\nTHROTTLE=0 65535\n") << "";
+    QTest::newRow("section in other capitals")
+        << QByteArray("[calibration]\nBRAKE=1 2\n")
+        << "Line 5: the key is in the section [calibration]; profiles belong in [General].";
+    QTest::newRow("no pedal's key") << QByteArray("[Calibration]\nPEDAL=1 2\n")
+                                    << "Line 5: the section [Calibration] holds one key per pedal";
+    QTest::newRow("a profile hidden in a section")
+        << QByteArray("[Deadzones]\n01Brake=@ByteArray(\\x1\\x2\\x5\\n\\x14(P)\n")
+        << "Line 5: the section [Deadzones] holds one key per pedal";
+    for (const char *value : {"70000 1", "1 2 3", "-1 5", "1,2", "12", "0x10 20", ""}) {
+        QTest::addRow("bounds \"%s\"", value) << QByteArray("[Calibration]\nCLUTCH=") + value
+                + '\n' << "Line 5: CLUTCH in [Calibration] is not a low and a high bound";
+    }
+    QTest::newRow("a pedal twice") << QByteArray("[Deadzones]\nBRAKE=1 2\n[Deadzones]\nBRAKE=1 2\n")
+                                   << "Line 7: the key \"Deadzones/BRAKE\" is there twice";
+}
+
+void TestProfileIni::rangeSections()
+{
+    QFETCH(QByteArray, sections);
+    QFETCH(QString, problem);
+    ProfileTable one;
+    one.index = 0xEF000000;
+    one.profiles = {{QStringLiteral("Clutch"), slotRecord({0, 1, 17, 33, 50, 67, 83})}};
+    const QByteArray profiles = kest::profileFileText(one);
+    ProfileTable read;
+    QString why;
+    const bool taken = kest::parseProfileFile(profiles + sections, read, &why);
+    if (!problem.isEmpty()) {
+        QVERIFY(!taken);
+        QVERIFY2(why.startsWith(problem), qPrintable(why));
+        return;
+    }
+    QVERIFY2(taken, qPrintable(why));
+    QCOMPARE(describe(read), describe(one));
+    if (QTest::currentDataTag() != QByteArray("as a backup writes them"))
+        return;
+
+    // QSettings reads the bounds as the text they are.
+    QTemporaryDir dir;
+    const QString path
+        = testsupport::writeFile(dir.filePath(QStringLiteral("b.ini")), profiles + sections);
+    QSettings settings(path, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Calibration/BRAKE")).toString(),
+             QStringLiteral("200 64000"));
+    QCOMPARE(settings.value(QStringLiteral("Deadzones/CLUTCH")).toString(),
+             QStringLiteral("6554 58982"));
+    // The bounds are no profiles: a file of all 16 slots and both sections is whole.
+    ProfileTable full;
+    full.index = 0xEF000000;
+    for (int slot = 0; slot < kest::PROFILE_SLOT_COUNT; ++slot)
+        full.profiles.append(
+            {QStringLiteral("P%1").arg(slot), slotRecord({slot, 1 + slot % 3, 1, 2, 3, 4, 5})});
+    QVERIFY2(kest::parseProfileFile(kest::profileFileText(full) + sections, read, &why),
+             qPrintable(why));
+    QCOMPARE(read.profiles.size(), qsizetype(kest::PROFILE_SLOT_COUNT));
 }
 
 QTEST_GUILESS_MAIN(TestProfileIni)

@@ -524,6 +524,7 @@ void TestProfilesPage::defaultInOtherCapitalsIsOrdinary()
     s.kept.slots[3] = used("DEFAULT", {3, 2, 10, 20, 30, 40, 50});
     auto w = openProfiles(s);
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     QComboBox *c = combo(w.get(), 1);
     typeName(c, "default");
     click(w.get(), "pbSavePro1");
@@ -552,6 +553,7 @@ void TestProfilesPage::removeClearsTheSlotAndStoresTheWord()
     s.kept.activeProfile = 0xEF000400;
     auto w = openProfiles(s);
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     QCOMPARE(combo(w.get(), 1)->currentText(), QStringLiteral("B4"));
     click(w.get(), "pbDelPro1");
     QVERIFY(messages(dialogs).isEmpty());
@@ -766,6 +768,7 @@ void TestProfilesPage::importReplacesEverySlot()
 {
     auto w = openProfiles(exportState());
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     dialogs.fileNames << dataFile("import-valid.ini");
     click(w.get(), "pbImport");
     QVERIFY(messages(dialogs).isEmpty());
@@ -803,6 +806,7 @@ void TestProfilesPage::importOfOnlyIndexErasesEverySlot()
 {
     auto w = openProfiles(exportState());
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     dialogs.fileNames << dataFile("import-only-index.ini");
     click(w.get(), "pbImport");
     QVERIFY(messages(dialogs).isEmpty());
@@ -852,6 +856,7 @@ void TestProfilesPage::exportThenImportCarriesTheTable()
     other.kept.slots[8] = used("Gone", {8, 1, 1, 2, 3, 4, 5});
     auto w = openProfiles(other);
     DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes; // the question before the change
     dialogs.fileNames << path;
     click(w.get(), "pbImport");
     QVERIFY(messages(dialogs).isEmpty());

@@ -4,6 +4,7 @@
 
 #include "kestaxis.h"
 #include "kestslider.h"
+#include "kestunit.h"
 #include "profileini.h"
 #include "profileslots.h"
 #include "windowsupport.h"
@@ -206,7 +207,9 @@ void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
     kestsim::wireLog().clear();
-    kestsim::faults().failNextSends(1, 2); // name read, record read, then the name write
+    dialogs.button = QMessageBox::Yes; // the question before the removal
+    // The backup's two range reads, the name read, the record read, then the name write.
+    kestsim::faults().failNextSends(1, 4);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     for (const QString &write : writes())
@@ -282,7 +285,9 @@ void TestUnitFailures::saveAfterAFailedReloadKeepsTheEditedCurve()
     auto &u = kestsim::unit();
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
-    kestsim::faults().failNextReplies(1, 2); // the remove's reload fails after its writes
+    dialogs.button = QMessageBox::Yes; // the question before the removal
+    // The remove's reload fails after its writes (and after the backup's two reads).
+    kestsim::faults().failNextReplies(1, 4);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     child<KestAxis>(w.get(), "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
@@ -305,7 +310,9 @@ void TestUnitFailures::exportWithIncompleteListsIsRefused()
     auto w = openWindow();
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
-    kestsim::faults().failNextReplies(1, 2); // the remove's reload fails after its writes
+    dialogs.button = QMessageBox::Yes; // the question before the removal
+    // The remove's reload fails after its writes (and after the backup's two reads).
+    kestsim::faults().failNextReplies(1, 4);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     kestsim::faults().failNextReplies(1); // and the export's own reload
     QTemporaryDir dir;
@@ -402,7 +409,8 @@ void TestUnitFailures::importCutOffTwiceStoresNoChoice_data()
 {
     QTest::addColumn<bool>("importAgain");
     QTest::newRow("closed at once: nothing stored") << false;
-    // A whole import writes every slot anew: the table is settled, its choice stored.
+    // A whole import (once the unit is plugged in again) writes every slot anew: the table
+    // is settled, its choice stored.
     QTest::newRow("imported again: settled") << true;
 }
 
@@ -423,12 +431,28 @@ void TestUnitFailures::importCutOffTwiceStoresNoChoice()
     auto w = openWindow();
     auto &u = kestsim::unit();
     dialogs.fileNames << file;
-    kestsim::faults().failNextSends(2, 3); // slot 0: two reads, the name, then curve and name
+    dialogs.button = QMessageBox::Yes; // the question before the import
+    // The backup's two range reads; slot 0: two reads, the name, then curve and name.
+    kestsim::faults().failNextSends(2, 5);
     child<QPushButton>(w.get(), "pbImport")->click();
     QVERIFY(hasError(dialogs));
+    // which says that the unit must be plugged in again first
+    QVERIFY(dialogs.texts().last().endsWith(kest::KestUnit::unsettledText()));
     QCOMPARE(u.state().kept.slots, unitInUse().kept.slots);
 
     if (importAgain) {
+        // No backup, and so no import, from a table that reads otherwise than it is kept:
+        // plugged in again, the unit's table reads true.
+        dialogs.requests.clear();
+        dialogs.fileNames << file;
+        child<QPushButton>(w.get(), "pbImport")->click();
+        QVERIFY(hasError(dialogs));
+        QVERIFY(dialogs.texts().last().startsWith("No backup could be made. Nothing was changed."));
+        u.unplug();
+        TRY_VERIFY(headText(w.get()).startsWith("WAITING"));
+        u.plug();
+        retryNow(w.get());
+        TRY_COMPARE(currentPage(w.get()), 0);
         dialogs.requests.clear();
         dialogs.fileNames << file;
         child<QPushButton>(w.get(), "pbImport")->click();
@@ -495,6 +519,7 @@ void TestUnitFailures::slotOfNoPedalBlocksNothing()
     QCOMPARE(u.state().kept.slots[6].record[1], 2); // 4, then 6: slot 5 is in use
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
+    dialogs.button = QMessageBox::Yes; // the question before the removal
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(!items(w.get(), "cbPro1").contains("Brake B"));
 

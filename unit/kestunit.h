@@ -6,6 +6,7 @@
 // exactly the exchanges the unit expects and says how it ended.
 
 #include "kestreport.h"
+#include "profileini.h"
 #include "profileslots.h"
 
 #include <QList>
@@ -53,6 +54,22 @@ struct StraySlot
     int slot;
     QString name;
 };
+
+/// How many backups the backup folder keeps: the newest ones.
+constexpr int BACKUPS_KEPT = 20;
+
+/// The folder of the backups made before every operation that changes the unit for good:
+/// "backups" in the window's data folder, for kestctl too.
+QString backupFolder();
+/// Where the next backup goes: a name in backupFolder() that no file has yet, made of
+/// the time (UTC, to the millisecond) and a number that keeps two of one moment apart,
+/// so that the names sort as the backups were made.
+QString nextBackupPath();
+/// Whether a file name is one that nextBackupPath() gives.
+bool isBackupFileName(const QString &fileName);
+/// Deletes all but the newest `keep` backups of a folder: only files named as this
+/// program names its backups. Returns how many it deleted.
+int pruneBackups(const QString &folder, int keep = BACKUPS_KEPT);
 
 class KestUnit : public QObject
 {
@@ -174,6 +191,25 @@ public:
     /// Checks a whole profile file, then replaces every slot of the unit with it and
     /// stores the file's choice.
     Outcome importProfiles(const QString &fileName);
+    /// Checks a whole profile file as the import does, and sends nothing: refused with
+    /// the import's message when the import would refuse it, else done with the file's
+    /// table in `table`.
+    static Outcome checkProfileFile(const QString &fileName, ProfileTable *table = nullptr);
+    /// What a removal of that name would refuse without sending anything: a refusal, or
+    /// nothing when the removal would go to the unit.
+    std::optional<Outcome> removalRefusal(int pedal, const QString &name) const;
+
+    // --- backups ------------------------------------------------------------------------
+    /// Saves the unit's profile table and choice, exactly as an export writes them, and
+    /// its calibration and deadzone tables in sections that an import leaves alone, to
+    /// `path` (from nextBackupPath(); if another backup took that name meanwhile, the next
+    /// free one, and `path` names it). Reads both range tables, and the profile table
+    /// unless it is the unit's already; sends nothing else. Then keeps the newest
+    /// BACKUPS_KEPT backups. Failed, and nothing written, when a read failed or the file
+    /// could not be written: whatever the backup was for must then not go ahead.
+    Outcome backUp(QString &path);
+    /// The line a question before such an operation ends with: where the backup goes.
+    static QString backupNote(const QString &path);
 
 Q_SIGNALS:
     /// The profile table or the choice changed.
@@ -195,6 +231,8 @@ private:
     bool syncActiveProfile();
     /// Makes index `i` the pedal's choice; puts a changed one into effect when asked.
     bool select(int pedal, int index, bool apply);
+    /// The table and choice an export writes; the slots it leaves out in `left`.
+    ProfileTable exportTable(QStringList &left) const;
 
     QString version;
     bool clutch = true;

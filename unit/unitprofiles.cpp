@@ -326,20 +326,12 @@ Outcome KestUnit::removeProfile(int pedal, const QString &name)
     return Outcome::ok();
 }
 
-Outcome KestUnit::exportProfiles(const QString &chosenName)
+ProfileTable KestUnit::exportTable(QStringList &left) const
 {
-    // A table that a failed read cut short would make a backup that erases the missing
-    // profiles when imported.
-    if (!ensureProfiles())
-        return Outcome::failed(unsettled ? tr("The profiles were not exported.") + QLatin1Char(' ')
-                                       + unsettledText()
-                                         : tr("The profiles were not exported: the profile "
-                                              "lists could not be read from the pedal unit."));
     ProfileTable table;
     // A name the unit holds as bytes that are no text is listed with U+FFFD in their
     // place; imported, it would reach the unit as other bytes. Such a slot is left out,
     // and the user is told which.
-    QStringList left;
     for (int slot = 0; slot < PROFILE_SLOT_COUNT; ++slot) {
         const UnitProfile *profile = profileOfSlot(slot);
         if (!profile)
@@ -350,7 +342,20 @@ Outcome KestUnit::exportProfiles(const QString &chosenName)
             left << QString::number(slot);
     }
     table.index = activeProfileWord(true);
+    return table;
+}
 
+Outcome KestUnit::exportProfiles(const QString &chosenName)
+{
+    // A table that a failed read cut short would make a backup that erases the missing
+    // profiles when imported.
+    if (!ensureProfiles())
+        return Outcome::failed(unsettled ? tr("The profiles were not exported.") + QLatin1Char(' ')
+                                       + unsettledText()
+                                         : tr("The profiles were not exported: the profile "
+                                              "lists could not be read from the pedal unit."));
+    QStringList left;
+    const ProfileTable table = exportTable(left);
     const QString fileName = profileExportName(chosenName);
     const bool existed = QFileInfo(fileName).isFile();
     if (!writeProfileFile(fileName, table)) {
@@ -374,16 +379,40 @@ Outcome KestUnit::exportProfiles(const QString &chosenName)
     return Outcome::doneWithNote(notes.join(QLatin1Char('\n')));
 }
 
-Outcome KestUnit::importProfiles(const QString &fileName)
+Outcome KestUnit::checkProfileFile(const QString &fileName, ProfileTable *table)
 {
     if (!isProfileFileName(fileName))
         return Outcome::refused(tr("Please choose INI file"));
-    // The whole file is checked before the unit is touched. These files are edited by
-    // hand, so the second line says where the file fails and why.
-    ProfileTable table;
+    // These files are edited by hand, so the second line says where the file fails and
+    // why.
+    ProfileTable read;
     QString problem;
-    if (!readProfileFile(fileName, table, &problem))
+    if (!readProfileFile(fileName, read, &problem))
         return Outcome::refused(tr("INI file is not valid.") + QLatin1Char('\n') + problem);
+    if (table)
+        *table = read;
+    return Outcome::ok();
+}
+
+std::optional<Outcome> KestUnit::removalRefusal(int pedal, const QString &name) const
+{
+    if (!validPedal(pedal))
+        return Outcome::refused(QString());
+    if (name == kDefault)
+        return Outcome::refused(tr("DEFAULT can not be removed."));
+    // A table not read whole is read again by the removal, which may then find the name.
+    if (loaded && !unsettled && profileIndexOfName(pedal, name) < 0)
+        return Outcome::refused(QString());
+    return std::nullopt;
+}
+
+Outcome KestUnit::importProfiles(const QString &fileName)
+{
+    // The whole file is checked before the unit is touched.
+    ProfileTable table;
+    const Outcome checked = checkProfileFile(fileName, &table);
+    if (!checked.done())
+        return checked;
 
     // Stops at the first exchange that fails: the unit then holds part of the file, and
     // the user is told so rather than left with half a table and no word.
@@ -405,11 +434,13 @@ Outcome KestUnit::importProfiles(const QString &fileName)
         if (cutOff)
             unsettled = true;
         readProfiles();
-        return Outcome::failed(tr("The import stopped after %1 of %2 profiles: the pedal unit "
-                                  "did not answer. Its profile table is incomplete; please "
-                                  "import the file again.")
-                                   .arg(imported)
-                                   .arg(table.profiles.size()));
+        const QString stopped = tr("The import stopped after %1 of %2 profiles: the pedal unit "
+                                   "did not answer. Its profile table is incomplete; please "
+                                   "import the file again.")
+                                    .arg(imported)
+                                    .arg(table.profiles.size());
+        // No backup, and so no import, can be made of such a table before a new attach.
+        return Outcome::failed(cutOff ? stopped + QLatin1Char(' ') + unsettledText() : stopped);
     }
     unsettled = false; // every slot was cleared and written: none holds a stray name
     const bool reloaded = readProfiles();

@@ -43,6 +43,9 @@ class Run:
         self.dir = tempfile.TemporaryDirectory(prefix="kestctl-e2e-")
         self.state_path = os.path.join(self.dir.name, "state.json")
         self.trace_path = os.path.join(self.dir.name, "trace.txt")
+        # The backups go here, never to the home folder of whoever runs the tests.
+        self.data_home = os.path.join(self.dir.name, "data")
+        self.backups = os.path.join(self.data_home, "kest-setting", "backups")
         with open(self.state_path, "w", encoding="utf-8") as f:
             json.dump(state, f)
         command = [OPTIONS.sim, "--state", self.state_path, "--trace", self.trace_path]
@@ -50,7 +53,8 @@ class Run:
         self.args = args
         self.proc = subprocess.Popen(command, stdin=stdin, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE, cwd=self.dir.name,
-                                     env={**os.environ, **ENGLISH, **(env or {})},
+                                     env={**os.environ, **ENGLISH,
+                                          "XDG_DATA_HOME": self.data_home, **(env or {})},
                                      start_new_session=True)
 
     def finish(self, timeout=30):
@@ -70,6 +74,11 @@ class Run:
         self.entries = read_trace(self.trace_path)
         with open(self.state_path, encoding="utf-8") as f:
             self.kept = json.load(f)
+        self.backup_texts = {}
+        if os.path.isdir(self.backups):
+            for name in sorted(os.listdir(self.backups)):
+                with open(os.path.join(self.backups, name), "rb") as f:
+                    self.backup_texts[name] = f.read()
         return self
 
     def sets(self):
@@ -237,11 +246,14 @@ def case_faults():
     run.expect(2, "It keeps the choice it had.")
     if run.kept["activeProfile"] != unit_state()["activeProfile"] or run.json()["exit"] != 2:
         fail("a lost store changed the stored choice: %08x" % run.kept["activeProfile"])
-    # An image cut off half-way never gets its end report.
+    # An image cut off half-way never gets its end report. The backup's reads come first.
     with tempfile.NamedTemporaryFile(suffix=".bin") as image:
         image.write(bytes(range(256)) * 4)
         image.flush()
-        run = ctl(["firmware", "update", image.name], sim_options=["--fault", "send@10"])
+        clean = ctl(["firmware", "update", image.name]).expect(0)
+        before = next(i for i, d in enumerate(clean.sets()) if d[1] & 0x80)
+        run = ctl(["firmware", "update", image.name],
+                  sim_options=["--fault", "send@%d" % (before + 10)])
         run.expect(2, "did not take the whole image")
         if any(d[1] == 0x10 for d in run.writes()):
             fail("an image cut off half-way was ended")
@@ -306,6 +318,65 @@ def case_profiles():
         if run.opened():
             fail("a bad profile file opened the unit")
         ctl(["profile", "apply", "Nope"], state).expect(1, "no profile called")
+
+
+def case_backups():
+    """Each command that changes the unit for good saves it first, says where, and does
+    nothing without the backup; an import of the backup brings the profiles back."""
+    state = unit_state()
+    with tempfile.NamedTemporaryFile(suffix=".bin") as image:
+        image.write(b"0123456789" * 4)
+        image.flush()
+        with tempfile.TemporaryDirectory() as scratch:
+            shared = os.path.join(scratch, "shared.ini")
+            ctl(["profile", "export", shared], state).expect(0)
+            commands = [["profile", "import", shared], ["profile", "remove", "Brake rally"],
+                        ["clear-flash", "--yes"], ["firmware", "update", image.name]]
+            for args in commands:
+                run = ctl(["--json"] + args, state).expect(0)
+                if len(run.backup_texts) != 1:
+                    fail("kestctl %s made %d backups" % (" ".join(args), len(run.backup_texts)))
+                name, text = next(iter(run.backup_texts.items()))
+                said = json.loads(run.out.splitlines()[-1])  # after any progress lines
+                if said.get("backup") != os.path.join(run.backups, name):
+                    fail("kestctl %s names the backup %r" % (" ".join(args), said.get("backup")))
+                for section in (b"[Calibration]\n", b"[Deadzones]\n"):
+                    if section not in text:
+                        fail("the backup of kestctl %s has no %r" % (" ".join(args), section))
+                # Read before anything was written.
+                first = next(i for i, d in enumerate(run.sets()) if d[1] != 0x0B)
+                ranges = [i for i, d in enumerate(run.sets()) if d[1:3] == b"\x0b\x05"]
+                if len(ranges) != 2 or ranges[-1] > first:
+                    fail("kestctl %s: range reads at %s, first write at %d" % (
+                        " ".join(args), ranges, first))
+            # The backup of a removal brings the profile back.
+            run = ctl(["profile", "remove", "Brake rally"], state).expect(0, "Backup of the unit")
+            backup = os.path.join(scratch, "backup.ini")
+            with open(backup, "wb") as f:
+                f.write(next(iter(run.backup_texts.values())))
+            run = ctl(["profile", "import", backup], run.kept).expect(0, "imported")
+            if run.kept["slots"] != state["slots"] or run.kept["activeProfile"] != state["activeProfile"]:
+                fail("the import of a backup did not bring back the table")
+            # No backup, no operation: a file where the folder should be, and a range read lost.
+            blocked = os.path.join(scratch, "blocked")
+            os.makedirs(os.path.join(blocked, "kest-setting"))
+            with open(os.path.join(blocked, "kest-setting", "backups"), "w") as f:
+                f.write("in the way")
+            replies = 0  # before the calibration's
+            for kind, d in ctl(["clear-flash", "--yes"], state).entries:
+                if kind == "set" and d[1:4] == b"\x0b\x05\x00":
+                    break
+                replies += kind == "get"
+            for args, env, fault in (
+                    (["profile", "import", shared], {"XDG_DATA_HOME": blocked}, []),
+                    (["clear-flash", "--yes"], None, ["--fault", "reply@%d" % replies])):
+                run = ctl(["--json"] + args, state, fault, env=env)
+                run.expect(2, "Nothing was changed.")
+                changed = [k for k in ("slots", "activeProfile", "deadzone", "pedalMode")
+                           if run.kept[k] != state[k]]
+                if run.writes() or changed:
+                    fail("kestctl %s went on without its backup: %s" % (
+                        " ".join(args), hexes(run.writes())))
 
 
 def live(args, state, steps, stdin=subprocess.DEVNULL):
@@ -389,6 +460,7 @@ def case_language():
 
 
 CASES = {
+    "backups": case_backups,
     "info": case_info,
     "nounit": case_nounit,
     "parity": case_parity,

@@ -256,7 +256,10 @@ QList<Operation> FaultSweep::operations()
          [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbSavePro1")->click(); },
          QStringLiteral("Profile is saved")},
         {"profile remove", [](MainWindow *w) { selectByText(w, "cbPro1", "Brake B"); },
-         [](MainWindow *w, DialogCatcher &) { in<QPushButton>(w, "pbDelPro1")->click(); }},
+         [](MainWindow *w, DialogCatcher &d) {
+             d.button = QMessageBox::Yes;
+             in<QPushButton>(w, "pbDelPro1")->click();
+         }},
         {"profile change", none,
          [](MainWindow *w, DialogCatcher &) { selectByText(w, "cbPro1", "Brake B"); }},
         {"profile change, edit saved",
@@ -271,6 +274,7 @@ QList<Operation> FaultSweep::operations()
         {"INI import", none,
          [this](MainWindow *w, DialogCatcher &d) {
              d.fileNames = QStringList {importFile};
+             d.button = QMessageBox::Yes;
              in<QPushButton>(w, "pbImport")->click();
          }},
         {"INI export", none,
@@ -287,6 +291,7 @@ QList<Operation> FaultSweep::operations()
         {"firmware upload", [](MainWindow *w) { in<QPushButton>(w, "pbS4")->click(); },
          [this](MainWindow *w, DialogCatcher &d) {
              d.fileNames = QStringList {firmwareFile};
+             d.button = QMessageBox::Yes;
              in<QPushButton>(w, "pbPath")->click();
              in<QPushButton>(w, "pbUpgrade")->click();
              // The check button stays disabled while an image is on its way.

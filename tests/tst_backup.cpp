@@ -1,0 +1,380 @@
+// The backups made before every operation that changes the unit for good, and the
+// questions asked before them: what a backup holds and when it is written, that IMPORT
+// brings it back, that a No sends nothing, the newest 20 kept, and that an operation
+// without its backup does not go ahead.
+
+#include "kestunit.h"
+#include "profileini.h"
+#include "windowsupport.h"
+
+#include <QDir>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <functional>
+
+using namespace testsupport;
+
+namespace {
+
+using Step = std::function<void(MainWindow *, DialogCatcher &)>;
+
+/// The page and the clicks of each operation that makes a backup.
+struct Operation
+{
+    int page; ///< its sidebar button: 3 PROFILES, 4 DEVICE
+    Step run;
+};
+
+QString firmwareImage(const QTemporaryDir &dir)
+{
+    return writeFile(dir.filePath(QStringLiteral("tiny.bin")),
+                     QByteArray("0123456789").repeated(4));
+}
+
+QString importFile(const QTemporaryDir &dir)
+{
+    kest::ProfileTable table;
+    table.index = 0xEF070605;
+    table.profiles = {{QStringLiteral("Clutch soft"),
+                       kest::SlotRecord::fromBytes(QByteArray::fromHex("05011020304050"))}};
+    const QString path = dir.filePath(QStringLiteral("shared.ini"));
+    kest::writeProfileFile(path, table);
+    return path;
+}
+
+Operation operation(const QString &name, const QTemporaryDir &dir)
+{
+    if (name == QLatin1String("import"))
+        return {3, [path = importFile(dir)](MainWindow *w, DialogCatcher &d) {
+                    d.fileNames << path;
+                    child<QPushButton>(w, "pbImport")->click();
+                }};
+    if (name == QLatin1String("remove"))
+        // The BRAKE's chosen profile: choosing another would send the choice.
+        return {3, [](MainWindow *w, DialogCatcher &) {
+                    QCOMPARE(child<QComboBox>(w, "cbPro1")->currentText(),
+                             QStringLiteral("Brake A"));
+                    child<QPushButton>(w, "pbDelPro1")->click();
+                }};
+    if (name == QLatin1String("clear flash"))
+        return {4, [](MainWindow *w, DialogCatcher &) {
+                    child<QPushButton>(w, "pbClearFlash")->click();
+                }};
+    return {4, [path = firmwareImage(dir)](MainWindow *w, DialogCatcher &) {
+                child<QLineEdit>(w, "lePath")->setText(path);
+                child<QPushButton>(w, "pbUpgrade")->click();
+                // Done once the check button is back: the upload ended.
+                if (!waitFor([&] { return child<QPushButton>(w, "pbAutoUpgrade")->isEnabled(); },
+                             15000))
+                    qWarning("the upload did not end");
+            }};
+}
+
+void showPage(MainWindow *w, int page)
+{
+    child<QPushButton>(w, qPrintable(QStringLiteral("pbS%1").arg(page)))->click();
+    QTRY_COMPARE(currentPage(w), page - 1);
+}
+
+QStringList backupFiles()
+{
+    return QDir(kest::backupFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+/// The index in the wire log of the first report that is not a read request; -1 if none.
+int firstWrite()
+{
+    const auto sets = kestsim::wireLog().reports("set");
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        if (sets[i].size() > 1 && sets[i][1] != kest::CMD_READ)
+            return int(i);
+    return -1;
+}
+
+/// The index of the first read request of a range table (calibration 0, deadzones 1).
+int firstRangeRead(int table)
+{
+    const auto sets = kestsim::wireLog().reports("set");
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        if (sets[i].size() > 3 && sets[i][1] == kest::CMD_READ
+            && sets[i][2] == kest::CMD_PEDAL_RANGE && sets[i][3] == table)
+            return int(i);
+    return -1;
+}
+
+/// The used slots a unit keeps and its stored choice, as text.
+QStringList profilesKept(const kestsim::Settings &kept)
+{
+    QStringList out {QString::asprintf("INDEX %08x", kept.activeProfile)};
+    for (std::size_t i = 0; i < kept.slots.size(); ++i)
+        if (!kept.slots[i].isFree())
+            out << QString::asprintf("%zu ", i)
+                    + QString::fromUtf8(reinterpret_cast<const char *>(kept.slots[i].name.data()),
+                                        qsizetype(kept.slots[i].name.size()))
+                    + QLatin1Char(' ')
+                    + hexText(kept.slots[i].record.data(), kept.slots[i].record.size());
+    return out;
+}
+
+QString questionText(const DialogCatcher &d)
+{
+    for (const auto &r : d.requests)
+        if (r.kind == KestMessage::Kind::Question)
+            return r.text;
+    return QString();
+}
+
+} // namespace
+
+class TestBackup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void backupComesFirst_data();
+    void backupComesFirst();
+    void importOfABackupRestoresTheProfiles();
+    void answeredNoSendsNothing_data();
+    void answeredNoSendsNothing();
+    void keepsTheNewestTwentyOfItsOwn();
+    void noBackupNoOperation_data();
+    void noBackupNoOperation();
+
+private:
+    QTemporaryDir home;
+    QTemporaryDir files;
+};
+
+void TestBackup::initTestCase()
+{
+    QVERIFY(home.isValid() && files.isValid());
+    // Never the home folder of whoever runs the test.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path()));
+    QVERIFY(kest::backupFolder().startsWith(home.path()));
+}
+
+void TestBackup::init()
+{
+    QDir(home.path()).removeRecursively();
+    QDir().mkpath(home.path());
+    freshUnit(unitInUse());
+}
+
+void TestBackup::backupComesFirst_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name : {"import", "remove", "clear flash", "update"})
+        QTest::newRow(name) << name;
+}
+
+void TestBackup::backupComesFirst()
+{
+    QFETCH(QString, name);
+    const Operation op = operation(name, files);
+    auto w = openWindow();
+    showPage(w.get(), 3);
+    // What EXPORT writes of the unit as it is before the operation.
+    const QString exported = files.filePath(QStringLiteral("before.ini"));
+    {
+        DialogCatcher d;
+        d.fileNames << exported;
+        child<QPushButton>(w.get(), "pbExport")->click();
+    }
+    showPage(w.get(), op.page);
+    kestsim::wireLog().clear();
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    op.run(w.get(), dialogs);
+
+    const QStringList made = backupFiles();
+    QCOMPARE(made.size(), 1);
+    QVERIFY(kest::isBackupFileName(made.first()));
+    const QString path = QDir(kest::backupFolder()).filePath(made.first());
+    // The profiles exactly as an export writes them, then the two range tables as the unit
+    // keeps them, which an import takes as they are.
+    const QByteArray text = contents(path);
+    QVERIFY(text.startsWith(contents(exported)));
+    QVERIFY(kest::KestUnit::checkProfileFile(path).done());
+    QSettings settings(path, QSettings::IniFormat);
+    QCOMPARE(settings.value(QStringLiteral("Calibration/BRAKE")).toString(),
+             QStringLiteral("200 64000"));
+    QCOMPARE(settings.value(QStringLiteral("Deadzones/CLUTCH")).toString(),
+             QStringLiteral("6554 58982"));
+    QCOMPARE(settings.value(QStringLiteral("Deadzones/THROTTLE")).toString(),
+             QStringLiteral("0 65535"));
+    // Both tables were read before the operation's first write, which did come.
+    const int write = firstWrite();
+    QVERIFY(write >= 0);
+    for (int table : {kest::RANGE_CALIBRATION, kest::RANGE_DEADZONE})
+        QVERIFY(firstRangeRead(table) >= 0 && firstRangeRead(table) < write);
+    // The question named the file the backup went to; CLEAR FLASH asks as it always did.
+    if (name == QLatin1String("clear flash"))
+        QCOMPARE(questionText(dialogs),
+                 QStringLiteral("Do you want to continue?\nThis operation will delete all the "
+                                "settings stored in the device flash memory."));
+    else
+        QVERIFY2(questionText(dialogs).endsWith(QDir::toNativeSeparators(path)),
+                 qPrintable(questionText(dialogs)));
+    for (const auto &r : dialogs.requests)
+        QVERIFY2(r.kind != KestMessage::Kind::Critical, qPrintable(r.text));
+}
+
+void TestBackup::importOfABackupRestoresTheProfiles()
+{
+    auto w = openWindow();
+    showPage(w.get(), 3);
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    operation(QStringLiteral("remove"), files).run(w.get(), dialogs);
+    QVERIFY(!(kestsim::unit().state().kept == unitInUse().kept));
+    QCOMPARE(backupFiles().size(), 1);
+    const QString backup = QDir(kest::backupFolder()).filePath(backupFiles().first());
+
+    dialogs.fileNames << backup;
+    child<QPushButton>(w.get(), "pbImport")->click();
+    // The profiles and the choice are back, the rest as it was; the import made a backup
+    // of its own first.
+    const kestsim::Settings kept = kestsim::unit().state().kept;
+    QCOMPARE(profilesKept(kept), profilesKept(unitInUse().kept));
+    QVERIFY(kept.calibration == unitInUse().kept.calibration);
+    QVERIFY(kept.deadzone == unitInUse().kept.deadzone);
+    QCOMPARE(backupFiles().size(), 2);
+    QCOMPARE(child<QComboBox>(w.get(), "cbPro1")->currentText(), QStringLiteral("Brake A"));
+}
+
+void TestBackup::answeredNoSendsNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("asked"); // what the question names
+    QTest::newRow("import") << "import"
+                            << QStringList {QDir::toNativeSeparators(importFile(files)),
+                                            "replaces all 16 profiles on the unit"};
+    QTest::newRow("remove") << "remove" << QStringList {"BRAKE", "\"Brake A\""};
+    QTest::newRow("update") << "update"
+                            << QStringList {QDir::toNativeSeparators(firmwareImage(files)),
+                                            "(40 bytes)"};
+    QTest::newRow("clear flash") << "clear flash" << QStringList {"Do you want to continue?"};
+}
+
+void TestBackup::answeredNoSendsNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, asked);
+    const Operation op = operation(name, files);
+    auto w = openWindow();
+    showPage(w.get(), op.page);
+    kestsim::wireLog().clear();
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::No;
+    op.run(w.get(), dialogs);
+
+    const QString question = questionText(dialogs);
+    for (const QString &words : asked)
+        QVERIFY2(question.contains(words), qPrintable(question));
+    if (name != QLatin1String("clear flash"))
+        QVERIFY2(question.contains(QDir::toNativeSeparators(kest::backupFolder())),
+                 qPrintable(question));
+    QCOMPARE(dialogs.requests.back().kind, KestMessage::Kind::Question);
+    QVERIFY(kestsim::wireLog().reports("set").empty());
+    QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
+    QCOMPARE(backupFiles(), QStringList());
+}
+
+void TestBackup::keepsTheNewestTwentyOfItsOwn()
+{
+    const QDir folder(kest::backupFolder());
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    QStringList own;
+    for (int i = 0; i < 25; ++i)
+        own << writeFile(
+            folder.filePath(QString::asprintf("backup-20000101-0000%02d-000-00.ini", i)), "x");
+    // Files and folders of others, some named much like a backup: none of them goes.
+    const QStringList foreign {"notes.txt",
+                               "backup-20250101-000000-000-00.ini~",
+                               "Backup-20250101-000000-000-00.ini",
+                               "backup-20250101-000000-000-00.INI",
+                               "backup-2025.ini",
+                               "backup-20250101-000000-000-0.ini"};
+    for (const QString &f : foreign)
+        writeFile(folder.filePath(f), "mine");
+    QVERIFY(folder.mkdir(QStringLiteral("backup-20240101-000000-000-00.ini")));
+
+    // Two backups at one moment take two names, in the order they were made.
+    kest::deviceInit();
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    kest::KestUnit unit;
+    QString first = kest::nextBackupPath();
+    QString second = first;
+    QVERIFY(unit.backUp(first).done());
+    QVERIFY(unit.backUp(second).done());
+    kest::deviceClose();
+    QVERIFY(first != second);
+    QVERIFY(QFileInfo(first).fileName() < QFileInfo(second).fileName());
+
+    QStringList kept;
+    for (const QString &name : backupFiles())
+        if (kest::isBackupFileName(name))
+            kept << folder.filePath(name);
+    QCOMPARE(kept.size(), kest::BACKUPS_KEPT);
+    QCOMPARE(kept, (own.mid(7) << first << second));
+    for (const QString &f : foreign)
+        QCOMPARE(contents(folder.filePath(f)), QByteArray("mine"));
+    QVERIFY(
+        QFileInfo(folder.filePath(QStringLiteral("backup-20240101-000000-000-00.ini"))).isDir());
+}
+
+void TestBackup::noBackupNoOperation_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("folderBlocked"); // else the unit does not answer a range read
+    QTest::addColumn<QString>("why");
+    QTest::newRow("import, folder blocked") << "import" << true << "No backup could be written";
+    QTest::newRow("update, folder blocked") << "update" << true << "No backup could be written";
+    QTest::newRow("remove, no calibration read")
+        << "remove" << false << "the pedal unit did not tell its calibration";
+    QTest::newRow("clear flash, no calibration read")
+        << "clear flash" << false << "the pedal unit did not tell its calibration";
+}
+
+void TestBackup::noBackupNoOperation()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, folderBlocked);
+    QFETCH(QString, why);
+    const Operation op = operation(name, files);
+    auto w = openWindow();
+    showPage(w.get(), op.page);
+    if (folderBlocked) {
+        // A file where the folder should be.
+        QVERIFY(QDir().mkpath(QFileInfo(kest::backupFolder()).absolutePath()));
+        writeFile(kest::backupFolder(), "in the way");
+    } else {
+        // The profile lists are read already: the first reply is the calibration's.
+        kestsim::faults().failNextReplies(1, 0);
+    }
+    kestsim::wireLog().clear();
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    op.run(w.get(), dialogs);
+
+    QCOMPARE(dialogs.requests.back().kind, KestMessage::Kind::Critical);
+    const QString told = dialogs.requests.back().text;
+    QVERIFY2(told.contains(why) && told.endsWith(QLatin1String("Nothing was changed.")),
+             qPrintable(told));
+    QCOMPARE(writes(), QStringList());
+    QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
+    QVERIFY(!QFileInfo(kest::backupFolder()).isDir() || backupFiles().isEmpty());
+}
+
+QTEST_MAIN(TestBackup)
+#include "tst_backup.moc"
