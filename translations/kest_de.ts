@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken; %2.</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Das Speichern der Kalibrierung von %1 setzt auch die Totzonen zurück: unten %2 % und oben %3 % werden wieder 0 %, und der neue Pedalweg zählt von 0 bis 100 %. Sie können sie danach auf der Seite EINGABEN neu einstellen.</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>Kalibrierung speichern?</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
     <message>
         <source>Flash data has been cleared.</source>
         <translation>Die Flash-Daten wurden gelöscht.</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>Die Firmware-Datei %1 (%2 Byte) auf die Einheit übertragen?</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <source>Profile is saved</source>
         <translation>Profil gespeichert</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>Kurve geändert, nicht in „%1“ gespeichert</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>Kurve nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>Die Kurve %1 des Profils „%2“ wurde geändert und ist nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>Die Kurve zuerst als „%1“ speichern?</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1: Kurve des Profils „%2“</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>Geändert und nicht gespeichert:</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>Vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>Das Profil „%2“ von %1 von der Einheit entfernen?</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>Die Profile aus %1 importieren?
+Das ersetzt alle 16 Profile auf der Einheit.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <source>The file cannot be read.</source>
         <translation>Die Datei kann nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>Zeile %1: Der Abschnitt [%2] enthält einen Schlüssel je Pedal: CLUTCH, BRAKE oder THROTTLE.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>Zeile %1: %2 in [%3] ist keine untere und obere Grenze von 0 bis 65535, etwa „1200 64000“.</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Die Profile wurden importiert, aber die Pedaleinheit hat die Wahl der aktiven Profile aus der Datei nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>Zuvor wird eine Sicherung der Profile, Totzonen und Kalibrierung der Einheit gespeichert, unter:
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>Es konnte keine Sicherung angelegt werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>Es konnte keine Sicherung angelegt werden: Die Profillisten konnten nicht aus der Pedaleinheit gelesen werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>Es konnte keine Sicherung angelegt werden: Die Pedaleinheit hat ihre Kalibrierung und Totzonen nicht mitgeteilt. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>In %1 konnte keine Sicherung geschrieben werden. Es wurde nichts geändert.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1128,10 @@ Siehe kestctl(1).
     <message>
         <source>Nothing was cleared.</source>
         <translation>Es wurde nichts gelöscht.</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>Sicherung der Einstellungen der Einheit: %1</translation>
     </message>
 </context>
 </TS>

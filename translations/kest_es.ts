@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR; %2.</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Guardar la calibración de %1 también restablece sus zonas muertas: inferior %2 % y superior %3 % vuelven a 0 %, y el nuevo recorrido cuenta de 0 a 100 %. Después puede ajustarlas de nuevo en la página ENTRADAS.</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>¿Guardar la calibración?</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
     <message>
         <source>Flash data has been cleared.</source>
         <translation>Se han borrado los datos de la flash.</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>¿Enviar el archivo de firmware %1 (%2 bytes) a la unidad?</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <source>Profile is saved</source>
         <translation>Perfil guardado</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>Curva modificada, no guardada en «%1»</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>Curva no guardada</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>La curva de %1 del perfil «%2» se ha modificado y no está guardada.</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>¿Guardar antes la curva como «%1»?</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1: curva del perfil «%2»</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>Modificado y no guardado:</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>¿Guardar antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>¿Eliminar el perfil «%2» de %1 de la unidad?</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>¿Importar los perfiles de %1?
+Esto sustituye los 16 perfiles de la unidad.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <source>The file cannot be read.</source>
         <translation>No se puede leer el archivo.</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>Línea %1: la sección [%2] contiene una clave por pedal: CLUTCH, BRAKE o THROTTLE.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>Línea %1: %2 en [%3] no es un límite inferior y uno superior de 0 a 65535, como «1200 64000».</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Se importaron los perfiles, pero la unidad de pedales no guardó la selección de perfiles activos del archivo.</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>Antes se guarda una copia de seguridad de los perfiles, zonas muertas y calibración de la unidad en:
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>No se pudo hacer la copia de seguridad. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>No se pudo hacer la copia de seguridad: no se pudieron leer las listas de perfiles de la unidad de pedales. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>No se pudo hacer la copia de seguridad: la unidad de pedales no indicó su calibración y sus zonas muertas. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>No se pudo escribir la copia de seguridad en %1. No se ha cambiado nada.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1128,10 @@ Ver kestctl(1).
     <message>
         <source>Nothing was cleared.</source>
         <translation>No se borró nada.</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>Copia de seguridad de los ajustes de la unidad: %1</translation>
     </message>
 </context>
 </TS>

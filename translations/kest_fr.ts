@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1 : enfoncez à fond, relâchez, puis cliquez sur ENREGISTRER ; %2.</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Enregistrer le calibrage de %1 remet aussi ses zones mortes à zéro : basse %2 % et haute %3 % reviennent à 0 %, et la nouvelle course va de 0 à 100 %. Vous pourrez les régler de nouveau sur la page ENTRÉES.</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>Enregistrer le calibrage ?</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     <message>
         <source>Flash data has been cleared.</source>
         <translation>Les données flash ont été effacées.</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>Envoyer le fichier de firmware %1 (%2 octets) au pédalier ?</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
         <source>Profile is saved</source>
         <translation>Profil enregistré</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>Courbe modifiée, non enregistrée dans « %1 »</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>Courbe non enregistrée</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>La courbe %1 du profil « %2 » a été modifiée et n’est pas enregistrée.</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>Enregistrer d’abord la courbe sous « %1 » ?</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1 : courbe du profil « %2 »</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>Modifié et non enregistré :</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>Enregistrer avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>Supprimer le profil « %2 » de %1 du pédalier ?</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>Importer les profils de %1 ?
+Cela remplace les 16 profils du pédalier.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
         <source>The file cannot be read.</source>
         <translation>Le fichier ne peut pas être lu.</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>Ligne %1 : la section [%2] contient une clé par pédale : CLUTCH, BRAKE ou THROTTLE.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>Ligne %1 : %2 dans [%3] n’est pas une borne basse et une borne haute de 0 à 65535, comme « 1200 64000 ».</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Les profils ont été importés, mais le pédalier n’a pas enregistré le choix de profils actifs du fichier.</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>Une sauvegarde des profils, zones mortes et calibrage du pédalier est d’abord enregistrée dans :
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>Aucune sauvegarde n’a pu être faite. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>Aucune sauvegarde n’a pu être faite : les listes de profils n’ont pas pu être lues depuis le pédalier. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>Aucune sauvegarde n’a pu être faite : le pédalier n’a pas donné son calibrage et ses zones mortes. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>Aucune sauvegarde n’a pu être écrite dans %1. Rien n’a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1128,10 @@ Voir kestctl(1).
     <message>
         <source>Nothing was cleared.</source>
         <translation>Rien n’a été effacé.</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>Sauvegarde des réglages du pédalier : %1</translation>
     </message>
 </context>
 </TS>

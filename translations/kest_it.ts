@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA; %2.</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Salvare la calibrazione di %1 azzera anche le sue zone morte: inferiore %2 % e superiore %3 % tornano a 0 %, e la nuova corsa va da 0 a 100 %. Potrai impostarle di nuovo nella pagina INGRESSI.</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>Salvare la calibrazione?</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
     <message>
         <source>Flash data has been cleared.</source>
         <translation>I dati flash sono stati cancellati.</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>Caricare il file firmware %1 (%2 byte) sulla pedaliera?</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <source>Profile is saved</source>
         <translation>Profilo salvato</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>Curva modificata, non salvata in «%1»</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>Curva non salvata</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>La curva %1 del profilo «%2» è stata modificata e non è salvata.</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>Salvare prima la curva come «%1»?</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1: curva del profilo «%2»</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>Modificato e non salvato:</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>Salvare prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>Rimuovere dalla pedaliera il profilo «%2» di %1?</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>Importare i profili di %1?
+Questo sostituisce tutti i 16 profili della pedaliera.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <source>The file cannot be read.</source>
         <translation>Impossibile leggere il file.</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>Riga %1: la sezione [%2] contiene una chiave per pedale: CLUTCH, BRAKE o THROTTLE.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>Riga %1: %2 in [%3] non è un limite inferiore e uno superiore da 0 a 65535, come «1200 64000».</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>I profili sono stati importati, ma la pedaliera non ha salvato la scelta dei profili attivi del file.</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>Prima viene salvato un backup di profili, zone morte e calibrazione della pedaliera in:
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>Non è stato possibile fare un backup. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>Non è stato possibile fare un backup: non è stato possibile leggere gli elenchi dei profili dalla pedaliera. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>Non è stato possibile fare un backup: la pedaliera non ha comunicato la sua calibrazione e le zone morte. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>Non è stato possibile scrivere un backup in %1. Non è stato cambiato nulla.</translation>
     </message>
 </context>
 <context>
@@ -1048,6 +1128,10 @@ Vedi kestctl(1).
     <message>
         <source>Nothing was cleared.</source>
         <translation>Non è stato cancellato nulla.</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>Backup delle impostazioni della pedaliera: %1</translation>
     </message>
 </context>
 </TS>

@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1：ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。%2。</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>%1 の校正を保存すると、デッドゾーンもリセットされます：下側 %2 % と上側 %3 % は 0 % に戻り、新しいストロークは 0〜100 % で数えられます。後で「入力」ページで設定し直せます。</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>校正を保存しますか？</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ This operation will delete all the settings stored in the device flash memory.</
     <message>
         <source>Flash data has been cleared.</source>
         <translation>フラッシュデータを消去しました。</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>ファームウェアファイル %1（%2 バイト）をユニットに書き込みますか？</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ This operation will delete all the settings stored in the device flash memory.</
         <source>Profile is saved</source>
         <translation>プロファイルを保存しました</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>カーブが変更され、「%1」に保存されていません</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>カーブ未保存</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>プロファイル「%2」の %1 カーブは変更されていて、保存されていません。</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>先にカーブを「%1」として保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1：プロファイル「%2」のカーブ</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>変更され、保存されていないもの：</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>閉じる前に保存しますか？</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>%1 のプロファイル「%2」をユニットから削除しますか？</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>%1 のプロファイルをインポートしますか？
+ユニットの 16 個のプロファイルがすべて置き換えられます。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ This operation will delete all the settings stored in the device flash memory.</
         <source>The file cannot be read.</source>
         <translation>ファイルを読み込めません。</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>%1 行目：セクション [%2] にはペダルごとに 1 つのキー（CLUTCH、BRAKE、THROTTLE）を書きます。</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>%1 行目：[%3] の %2 は 0〜65535 の下限と上限（例：「1200 64000」）ではありません。</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ This operation will delete all the settings stored in the device flash memory.</
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>プロファイルはインポートしましたが、ペダルユニットはファイルのアクティブプロファイルの選択を保存しませんでした。</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>先にユニットのプロファイル、デッドゾーン、校正のバックアップを次の場所に保存します：
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>バックアップを作成できませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>バックアップを作成できませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>バックアップを作成できませんでした：ペダルユニットが校正とデッドゾーンを返しませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>%1 にバックアップを書き込めませんでした。何も変更していません。</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1127,10 @@ kestctl(1) を参照してください。
     <message>
         <source>Nothing was cleared.</source>
         <translation>何も消去していません。</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>ユニット設定のバックアップ：%1</translation>
     </message>
 </context>
 </TS>

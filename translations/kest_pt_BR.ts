@@ -55,6 +55,14 @@
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: pise o pedal até o fim, deixe-o voltar e clique em SALVAR; %2.</translation>
     </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Salvar a calibração do %1 também zera as zonas mortas: inferior %2 % e superior %3 % voltam a 0 %, e o novo curso conta de 0 a 100 %. Depois você pode ajustá-las de novo na página ENTRADAS.</translation>
+    </message>
+    <message>
+        <source>Save the calibration?</source>
+        <translation>Salvar a calibração?</translation>
+    </message>
 </context>
 <context>
     <name>DevicePage</name>
@@ -111,6 +119,10 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     <message>
         <source>Flash data has been cleared.</source>
         <translation>Os dados da flash foram apagados.</translation>
+    </message>
+    <message>
+        <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
+        <translation>Enviar o arquivo de firmware %1 (%2 bytes) para a unidade?</translation>
     </message>
 </context>
 <context>
@@ -383,6 +395,44 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
         <source>Profile is saved</source>
         <translation>Perfil salvo</translation>
     </message>
+    <message>
+        <source>Curve changed, not saved in &quot;%1&quot;</source>
+        <translation>Curva alterada, não salva em “%1”</translation>
+    </message>
+    <message>
+        <source>Curve not saved</source>
+        <translation>Curva não salva</translation>
+    </message>
+    <message>
+        <source>The %1 curve of profile &quot;%2&quot; was changed and is not saved.</source>
+        <translation>A curva do %1 do perfil “%2” foi alterada e não está salva.</translation>
+    </message>
+    <message>
+        <source>Save the curve as &quot;%1&quot; first?</source>
+        <translation>Salvar a curva como “%1” primeiro?</translation>
+    </message>
+    <message>
+        <source>%1: curve of profile &quot;%2&quot;</source>
+        <translation>%1: curva do perfil “%2”</translation>
+    </message>
+    <message>
+        <source>Changed and not saved:</source>
+        <translation>Alterado e não salvo:</translation>
+    </message>
+    <message>
+        <source>Save before closing?</source>
+        <translation>Salvar antes de fechar?</translation>
+    </message>
+    <message>
+        <source>Remove the %1 profile &quot;%2&quot; from the unit?</source>
+        <translation>Remover o perfil “%2” do %1 da unidade?</translation>
+    </message>
+    <message>
+        <source>Import the profiles of %1?
+This replaces all 16 profiles on the unit.</source>
+        <translation>Importar os perfis de %1?
+Isso substitui todos os 16 perfis da unidade.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -573,6 +623,14 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
         <source>The file cannot be read.</source>
         <translation>Não é possível ler o arquivo.</translation>
     </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or THROTTLE.</source>
+        <translation>Linha %1: a seção [%2] contém uma chave por pedal: CLUTCH, BRAKE ou THROTTLE.</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
+        <translation>Linha %1: %2 em [%3] não é um limite inferior e um superior de 0 a 65535, como “1200 64000”.</translation>
+    </message>
 </context>
 <context>
     <name>kest::KestUnit</name>
@@ -731,6 +789,28 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     <message>
         <source>The profiles were imported, but the pedal unit did not store the file&apos;s choice of active profiles.</source>
         <translation>Os perfis foram importados, mas a unidade de pedais não salvou a escolha de perfis ativos do arquivo.</translation>
+    </message>
+    <message>
+        <source>A backup of the unit&apos;s profiles, deadzones and calibration is saved first, to:
+%1</source>
+        <translation>Antes, um backup dos perfis, zonas mortas e calibração da unidade é salvo em:
+%1</translation>
+    </message>
+    <message>
+        <source>No backup could be made. Nothing was changed.</source>
+        <translation>Não foi possível fazer o backup. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the profile lists could not be read from the pedal unit. Nothing was changed.</source>
+        <translation>Não foi possível fazer o backup: as listas de perfis não puderam ser lidas da unidade de pedais. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its calibration and deadzones. Nothing was changed.</source>
+        <translation>Não foi possível fazer o backup: a unidade de pedais não informou a calibração e as zonas mortas. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1. Nothing was changed.</source>
+        <translation>Não foi possível gravar o backup em %1. Nada foi alterado.</translation>
     </message>
 </context>
 <context>
@@ -1047,6 +1127,10 @@ Veja kestctl(1).
     <message>
         <source>Nothing was cleared.</source>
         <translation>Nada foi apagado.</translation>
+    </message>
+    <message>
+        <source>Backup of the unit&apos;s settings: %1</source>
+        <translation>Backup das configurações da unidade: %1</translation>
     </message>
 </context>
 </TS>
