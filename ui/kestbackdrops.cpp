@@ -90,8 +90,9 @@ void KestBackdrops::prepare()
     case State::Installed:
         install(drawnSize);
         return;
-    case State::Decoding:
     case State::Idle:
+    case State::Ready:
+    case State::Decoding:
         break;
     }
     if (state == State::Idle && screensScale()) {
@@ -101,7 +102,7 @@ void KestBackdrops::prepare()
     const QPixmap blank = standIn();
     for (const QString &path : paths())
         QPixmapCache::insert(cacheKey(path), blank);
-    if (state == State::Decoding)
+    if (state != State::Idle)
         return;
 
     // Should QPixmap name its entries otherwise, this load decodes the picture, as the
@@ -113,7 +114,15 @@ void KestBackdrops::prepare()
         state = State::Off;
         return;
     }
+    state = State::Ready;
+}
 
+void KestBackdrops::decode()
+{
+    if (state == State::Idle)
+        prepare();
+    if (state != State::Ready)
+        return;
     state = State::Decoding;
     worker.reset(QThread::create([this] {
         for (std::size_t i = 0; i < pictures.size(); ++i) {
@@ -129,8 +138,7 @@ void KestBackdrops::prepare()
 
 void KestBackdrops::install(QSize shown)
 {
-    if (state == State::Idle)
-        prepare();
+    decode();
     if (state == State::Off)
         return;
 
