@@ -346,7 +346,7 @@ void MainWindow::onInit()
         new AfterFirstFrame(windowHandle(), [this] {
             if (kest::deviceIsOpen() || retryTimer.isActive())
                 return; // an attempt since (a plug-in) took the first one's place
-            qCDebug(lcAttach, "start, after the first frame");
+            qCDebug(lcAttach, "start");
             onInit();
             // After the attach's exchanges, which need not share the machine with it.
             KestBackdrops::instance().decode();
