@@ -38,6 +38,20 @@ bool screensScale()
     return false;
 }
 
+// `full` as the style sheet engine paints a border-image without cuts over a widget of
+// `shown` size: the whole picture stretched smoothly over the whole widget.
+QPixmap drawnAt(const QPixmap &full, QSize shown)
+{
+    QPixmap scaled(shown);
+    scaled.fill(Qt::transparent);
+    QPainter painter(&scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    qDrawBorderPixmap(&painter, QRect(QPoint(), shown), QMargins(), full, full.rect(), QMargins(),
+                      QTileRules(Qt::StretchTile));
+    painter.end();
+    return scaled;
+}
+
 QPixmap standIn()
 {
     QPixmap blank(1, 1);
@@ -166,27 +180,27 @@ void KestBackdrops::install(QSize shown)
 
     worker->wait();
     drawnSize = shown;
-    const QRect target(QPoint(), shown);
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const QString key = cacheKey(paths()[i]);
         if (pictures[i].isNull()) {
             QPixmapCache::remove(key); // the style sheet reports what it cannot load
             continue;
         }
-        const QPixmap full = QPixmap::fromImage(std::move(pictures[i]));
+        const QPixmap scaled = drawnAt(QPixmap::fromImage(std::move(pictures[i])), shown);
         pictures[i] = QImage();
-        QPixmap scaled(shown);
-        scaled.fill(Qt::transparent);
-        QPainter painter(&scaled);
-        // As the style sheet engine paints a border-image without cuts: the whole picture
-        // stretched smoothly over the whole widget.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        qDrawBorderPixmap(&painter, target, QMargins(), full, full.rect(), QMargins(),
-                          QTileRules(Qt::StretchTile));
-        painter.end();
         drawn[i] = scaled.toImage();
         QPixmapCache::insert(key, scaled);
     }
     state = State::Installed;
     Q_EMIT installed();
+}
+
+bool KestBackdrops::keepDrawn(const QString &path, QSize shown)
+{
+    const QString key = cacheKey(path);
+    QPixmap whole;
+    if (screensScale() || !QPixmapCache::find(key, &whole) || whole.size() == shown)
+        return false;
+    QPixmapCache::insert(key, drawnAt(whole, shown));
+    return true;
 }

@@ -59,6 +59,13 @@ public:
     /// Whether the style sheets get the pictures from here (for tests).
     bool isActive() const { return state != State::Off; }
 
+    /// For a picture the style sheets have loaded whole (the header band, the about
+    /// picture): draws it once at `shown` size, as a border-image over a widget of that
+    /// size, and leaves that where the style sheets load it from. True when the sheets
+    /// naming it must be set again to let the whole picture go; false when there was
+    /// nothing to do (not loaded, already drawn, or a screen that scales the window).
+    static bool keepDrawn(const QString &path, QSize shown);
+
     /// The key of `path` in the pixmap cache when QPixmap loads it from the file.
     static QString cacheKey(const QString &path);
 
