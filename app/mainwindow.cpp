@@ -26,6 +26,10 @@
 #include <QNetworkReply>
 #include <QPixmapCache>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
+#include <utility>
 
 // What started each attach attempt, one line per attempt; shown with
 // QT_LOGGING_RULES="kest.attach.debug=true".
@@ -46,6 +50,42 @@ constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is att
 // user access to it: quick attempts, 1 s at most, before the waiting state says why.
 constexpr int kPlugTries = 10;
 constexpr int kPlugRetryMs = 100;
+// The longest the first attach attempt waits for the window's first frame: a window that
+// is never drawn (opened minimised, say) still attaches.
+constexpr int kFirstFrameWaitMs = 1000;
+
+// Calls a function once a window has drawn its first frame: the window's first exposure
+// is painted while it is delivered, and the call follows through the event loop.
+class AfterFirstFrame : public QObject
+{
+public:
+    AfterFirstFrame(QWindow *window, std::function<void()> then)
+        : QObject(window), then(std::move(then))
+    {
+        window->installEventFilter(this);
+        QTimer::singleShot(kFirstFrameWaitMs, this, &AfterFirstFrame::go);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed())
+            QTimer::singleShot(0, this, &AfterFirstFrame::go);
+        return false;
+    }
+
+private:
+    void go()
+    {
+        if (!then)
+            return;
+        const std::function<void()> call = std::move(then);
+        then = nullptr;
+        deleteLater();
+        call();
+    }
+
+    std::function<void()> then;
+};
 
 } // namespace
 
@@ -300,6 +340,29 @@ void MainWindow::onInit()
     // plug monitor told of it first): either way the report is out of date.
     if (sender() == &eventThread && (kest::deviceIsOpen() || retryTimer.isActive()))
         return;
+    // The first attempt waits for the window's first frame: the unit's exchanges and the
+    // pedal pictures' decoding would otherwise come between the show and the first paint.
+    if (sender() == &retryTimer && retryTimer.interval() == 0 && isVisible() && windowHandle()
+        && !windowHandle()->isExposed()) {
+        new AfterFirstFrame(windowHandle(), [this] {
+            if (kest::deviceIsOpen() || retryTimer.isActive())
+                return; // an attempt since (a plug-in) took the first one's place
+            qCDebug(lcAttach, "start");
+            onInit();
+            // After the attach's exchanges, which need not share the machine with it.
+            KestBackdrops::instance().decode();
+            // The header band and the about picture, loaded whole for the first frame,
+            // are kept at their labels' size from now on (1.4 MB of pixels less).
+            const std::pair<QLabel *, QString> shown[] = {
+                {ui->lbSplit, QStringLiteral(":/img/head.png")},
+                {ui->label_2, QStringLiteral(":/img/about.png")},
+            };
+            for (const auto &[label, path] : shown)
+                if (KestBackdrops::keepDrawn(path, label->size()))
+                    label->setStyleSheet(label->styleSheet());
+        });
+        return;
+    }
     if (sender() == &retryTimer)
         qCDebug(lcAttach, "%s",
                 retryTimer.interval() == 0                  ? "start"

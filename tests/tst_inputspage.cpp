@@ -50,6 +50,7 @@ private Q_SLOTS:
     void attachResetsACalibrationUnderWay();
     void backdropsDrawnAsTheStyleSheetsDraw_data();
     void backdropsDrawnAsTheStyleSheetsDraw();
+    void firstFramePicturesDrawnAsTheStyleSheetsDraw();
 };
 
 void TestInputsPage::livePositions()
@@ -337,6 +338,37 @@ void TestInputsPage::backdropsDrawnAsTheStyleSheetsDraw()
     pictures.install(QSize(640, 361));
     setSheetsAgain();
     QCOMPARE(QPixmap(path).size(), QSize(640, 361));
+}
+
+void TestInputsPage::firstFramePicturesDrawnAsTheStyleSheetsDraw()
+{
+    // Once the window has drawn its first frame, the header band and the about picture are
+    // kept at their labels' size; the labels must look exactly as when the style sheets
+    // stretch the whole pictures themselves.
+    auto w = std::make_unique<MainWindow>();
+    const struct
+    {
+        const char *label;
+        QString path;
+        QSize whole;
+    } pictures[] = {{"lbSplit", QStringLiteral(":/img/head.png"), QSize(2000, 131)},
+                    {"label_2", QStringLiteral(":/img/about.png"), QSize(800, 250)}};
+    for (const auto &p : pictures)
+        QCOMPARE(QPixmap(p.path).size(), p.whole); // not shown yet: loaded whole
+    w->setWindowFlags(Qt::FramelessWindowHint);
+    w->show(); // as the program shows it: the attach follows the first frame
+    TRY_COMPARE(currentPage(w.get()), 0);
+    for (const auto &p : pictures) {
+        QWidget *label = child(w.get(), p.label);
+        TRY_COMPARE(QPixmap(p.path).size(), label->size()); // what the style sheet loads
+        const QImage drawn = label->grab().toImage();
+
+        QPixmapCache::remove(KestBackdrops::cacheKey(p.path));
+        label->setStyleSheet(label->styleSheet());
+        QCOMPARE(QPixmap(p.path).size(), p.whole);
+        QCOMPARE(label->grab().toImage(), drawn);
+        QVERIFY(!KestBackdrops::keepDrawn(p.path, p.whole)); // nothing to do
+    }
 }
 
 QTEST_MAIN(TestInputsPage)

@@ -1,5 +1,6 @@
 // Start-up, attach, the waiting state, page switching, dragging and closing.
 
+#include "observers.h"
 #include "plugmonitor.h"
 #include "windowsupport.h"
 
@@ -7,6 +8,8 @@
 #include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QThread>
+
+#include <atomic>
 
 using namespace testsupport;
 
@@ -41,6 +44,7 @@ private Q_SLOTS:
     void sidebarShowsPages();
     void closeButtonClosesAndStoresActiveProfiles();
     void destructionWhileTheReaderRuns();
+    void firstFrameComesBeforeTheAttach();
 };
 
 void TestMainWindow::waitsWithoutUnitThenAttaches()
@@ -450,6 +454,59 @@ void TestMainWindow::destructionWhileTheReaderRuns()
     w.reset(); // stops the reader and closes the unit
     QVERIFY(!kest::deviceIsOpen());
     kestsim::unit().setStreaming(false, 250);
+}
+
+namespace {
+
+// Whether the unit was opened before a widget painted, and what showed then.
+struct FirstPaint : QObject, kestsim::UnitObserver
+{
+    std::atomic<bool> painted {false};
+    std::atomic<int> opens {0};
+    std::atomic<int> opensBeforePaint {0};
+    int pageAtPaint = -1;
+    QWidget *window = nullptr;
+
+    void logged(const kestsim::WireEntry &entry) override
+    {
+        if (entry.kind != "open")
+            return;
+        ++opens;
+        if (!painted)
+            ++opensBeforePaint;
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            pageAtPaint = currentPage(window);
+            painted = true;
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void TestMainWindow::firstFrameComesBeforeTheAttach()
+{
+    // Shown at once, as the program shows it: the first frame is the starting page,
+    // drawn before any exchange with the unit, and the attach follows by itself.
+    auto seen = std::make_shared<FirstPaint>();
+    kestsim::unit().watch(seen);
+    {
+        MainWindow w;
+        seen->window = &w;
+        w.installEventFilter(seen.get());
+        w.show();
+        TRY_COMPARE(currentPage(&w), 0);
+        QVERIFY(seen->painted);
+        QCOMPARE(seen->pageAtPaint, 4);
+        QCOMPARE(seen->opensBeforePaint.load(), 0);
+        QCOMPARE(seen->opens.load(), 1);
+        QCOMPARE(headText(&w), QStringLiteral("KEST LABS RM25"));
+        w.removeEventFilter(seen.get());
+    }
+    kestsim::unit().unwatch(seen.get());
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -38,6 +38,20 @@ bool screensScale()
     return false;
 }
 
+// `full` as the style sheet engine paints a border-image without cuts over a widget of
+// `shown` size: the whole picture stretched smoothly over the whole widget.
+QPixmap drawnAt(const QPixmap &full, QSize shown)
+{
+    QPixmap scaled(shown);
+    scaled.fill(Qt::transparent);
+    QPainter painter(&scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    qDrawBorderPixmap(&painter, QRect(QPoint(), shown), QMargins(), full, full.rect(), QMargins(),
+                      QTileRules(Qt::StretchTile));
+    painter.end();
+    return scaled;
+}
+
 QPixmap standIn()
 {
     QPixmap blank(1, 1);
@@ -90,8 +104,9 @@ void KestBackdrops::prepare()
     case State::Installed:
         install(drawnSize);
         return;
-    case State::Decoding:
     case State::Idle:
+    case State::Ready:
+    case State::Decoding:
         break;
     }
     if (state == State::Idle && screensScale()) {
@@ -101,7 +116,7 @@ void KestBackdrops::prepare()
     const QPixmap blank = standIn();
     for (const QString &path : paths())
         QPixmapCache::insert(cacheKey(path), blank);
-    if (state == State::Decoding)
+    if (state != State::Idle)
         return;
 
     // Should QPixmap name its entries otherwise, this load decodes the picture, as the
@@ -113,7 +128,15 @@ void KestBackdrops::prepare()
         state = State::Off;
         return;
     }
+    state = State::Ready;
+}
 
+void KestBackdrops::decode()
+{
+    if (state == State::Idle)
+        prepare();
+    if (state != State::Ready)
+        return;
     state = State::Decoding;
     worker.reset(QThread::create([this] {
         for (std::size_t i = 0; i < pictures.size(); ++i) {
@@ -129,8 +152,7 @@ void KestBackdrops::prepare()
 
 void KestBackdrops::install(QSize shown)
 {
-    if (state == State::Idle)
-        prepare();
+    decode();
     if (state == State::Off)
         return;
 
@@ -158,27 +180,27 @@ void KestBackdrops::install(QSize shown)
 
     worker->wait();
     drawnSize = shown;
-    const QRect target(QPoint(), shown);
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const QString key = cacheKey(paths()[i]);
         if (pictures[i].isNull()) {
             QPixmapCache::remove(key); // the style sheet reports what it cannot load
             continue;
         }
-        const QPixmap full = QPixmap::fromImage(std::move(pictures[i]));
+        const QPixmap scaled = drawnAt(QPixmap::fromImage(std::move(pictures[i])), shown);
         pictures[i] = QImage();
-        QPixmap scaled(shown);
-        scaled.fill(Qt::transparent);
-        QPainter painter(&scaled);
-        // As the style sheet engine paints a border-image without cuts: the whole picture
-        // stretched smoothly over the whole widget.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        qDrawBorderPixmap(&painter, target, QMargins(), full, full.rect(), QMargins(),
-                          QTileRules(Qt::StretchTile));
-        painter.end();
         drawn[i] = scaled.toImage();
         QPixmapCache::insert(key, scaled);
     }
     state = State::Installed;
     Q_EMIT installed();
+}
+
+bool KestBackdrops::keepDrawn(const QString &path, QSize shown)
+{
+    const QString key = cacheKey(path);
+    QPixmap whole;
+    if (screensScale() || !QPixmapCache::find(key, &whole) || whole.size() == shown)
+        return false;
+    QPixmapCache::insert(key, drawnAt(whole, shown));
+    return true;
 }

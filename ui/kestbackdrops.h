@@ -11,7 +11,9 @@
 // as the engine would draw them, and put into the pixmap cache under the names the
 // engine loads them by: the engine then finds them there instead of decoding. Until then
 // it finds a transparent stand-in; the pages that show the pictures are not shown before
-// a unit is attached, and the sheets are set again once the pictures are in.
+// a unit is attached, and the sheets are set again once the pictures are in. The decoding
+// starts once the window has drawn its first frame: on a busy machine a thread decoding
+// beside the start would take its time from the start.
 
 #include <QImage>
 #include <QObject>
@@ -38,20 +40,31 @@ public:
 
     ~KestBackdrops() override;
 
-    /// Before a form that names the pictures is built: starts decoding them and leaves
-    /// the stand-ins where the style sheets look. Once the pictures are in, puts them
-    /// back there should the cache have let them go. Does nothing on a screen that scales
-    /// the window (the engine draws the whole picture there, at the screen's pixels).
+    /// Before a form that names the pictures is built: leaves the stand-ins where the
+    /// style sheets look. Once the pictures are in, puts them back there should the cache
+    /// have let them go. Does nothing on a screen that scales the window (the engine draws
+    /// the whole picture there, at the screen's pixels).
     void prepare();
 
-    /// Makes the pictures, drawn at `shown` size, what the style sheets load; waits for
-    /// the decoding if it is still running. The first time, emits installed(). A picture
-    /// that could not be prepared is left to the style sheets, as is everything when
-    /// `shown` differs from the size the pictures were first drawn at.
+    /// Starts decoding the pictures on a worker thread (preparing first if need be).
+    /// Nothing once started.
+    void decode();
+
+    /// Makes the pictures, drawn at `shown` size, what the style sheets load; decodes them
+    /// first, or waits for the decoding if it is still running. The first time, emits
+    /// installed(). A picture that could not be prepared is left to the style sheets, as is
+    /// everything when `shown` differs from the size the pictures were first drawn at.
     void install(QSize shown);
 
     /// Whether the style sheets get the pictures from here (for tests).
     bool isActive() const { return state != State::Off; }
+
+    /// For a picture the style sheets have loaded whole (the header band, the about
+    /// picture): draws it once at `shown` size, as a border-image over a widget of that
+    /// size, and leaves that where the style sheets load it from. True when the sheets
+    /// naming it must be set again to let the whole picture go; false when there was
+    /// nothing to do (not loaded, already drawn, or a screen that scales the window).
+    static bool keepDrawn(const QString &path, QSize shown);
 
     /// The key of `path` in the pixmap cache when QPixmap loads it from the file.
     static QString cacheKey(const QString &path);
@@ -67,7 +80,7 @@ private:
     KestBackdrops() = default;
     void stop();
 
-    enum class State { Idle, Decoding, Installed, Off };
+    enum class State { Idle, Ready, Decoding, Installed, Off };
     State state = State::Idle;
     std::unique_ptr<QThread> worker;
     std::array<QImage, 2> pictures; ///< decoded by the worker, premultiplied
