@@ -245,7 +245,9 @@ int main(int argc, char **argv)
             ins += f[1] == "in" && f.size() == 19;
         }
     }
-    check(opens == 2, "the trace logs both opens (" + std::to_string(opens) + ")");
+    // At least two: an open tried the moment the node comes back can reach the node and
+    // still fail in hidapi, and the retry that follows is logged as an open of its own.
+    check(opens >= 2, "the trace logs both opens (" + std::to_string(opens) + ")");
     // Seven commands and five replies reached the unit; the refused report and the sends
     // after the unplug did not.
     check(sets == 7 && gets == 5 && ins >= 40,
