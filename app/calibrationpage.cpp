@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
 
-const char *const kPedalNames[] = {QT_TRANSLATE_NOOP("CalibrationPage", "CLUTCH"),
-                                   QT_TRANSLATE_NOOP("CalibrationPage", "BRAKE"),
-                                   QT_TRANSLATE_NOOP("CalibrationPage", "THROTTLE")};
-
 } // namespace
 
 CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
@@ -100,7 +96,7 @@ bool CalibrationPage::deadzoneResetAccepted(int p)
         tr("Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go "
            "back to 0 %, and the new travel counts from 0 to 100 %. You can set them again "
            "on the INPUTS page afterwards.")
-                .arg(tr(kPedalNames[p]))
+                .arg(kest::KestUnit::pedalName(p))
                 .arg(low)
                 .arg(high)
             + QLatin1String("\n\n") + tr("Save the calibration?"));
@@ -168,5 +164,5 @@ void CalibrationPage::updateTravel()
               .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
     hint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
                      "SAVE; %2.")
-                      .arg(tr(kPedalNames[calibrating]), travel));
+                      .arg(kest::KestUnit::pedalName(calibrating), travel));
 }

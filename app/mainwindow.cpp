@@ -179,14 +179,13 @@ void MainWindow::nameControls()
     for (KestSlider *s : {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2})
         s->setSide(1);
     // Names for screen readers: "BRAKE curve point 3: 50 %", "BRAKE low deadzone: 5 %".
-    const QString pedals[] = {tr("CLUTCH"), tr("BRAKE"), tr("THROTTLE")};
     KestAxis *const editors[] = {ui->ctAdc0, ui->ctAdc1, ui->ctAdc2};
     KestSlider *const lows[] = {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
     KestSlider *const highs[] = {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        editors[p]->setCurveName(tr("%1 curve").arg(pedals[p]));
-        lows[p]->setHandleName(tr("%1 low deadzone").arg(pedals[p]));
-        highs[p]->setHandleName(tr("%1 high deadzone").arg(pedals[p]));
+        editors[p]->setCurveName(tr("%1 curve").arg(kest::KestUnit::pedalName(p)));
+        lows[p]->setHandleName(tr("%1 low deadzone").arg(kest::KestUnit::pedalName(p)));
+        highs[p]->setHandleName(tr("%1 high deadzone").arg(kest::KestUnit::pedalName(p)));
     }
 }
 
@@ -219,7 +218,6 @@ void MainWindow::setUpTimers()
 
 std::array<QLabel *, 2> MainWindow::addExplanations()
 {
-    const QString pedals[] = {tr("CLUTCH"), tr("BRAKE"), tr("THROTTLE")};
     const std::array<KestSlider *, 3> lowHandles {ui->lbDzL0, ui->lbDzL1, ui->lbDzL2};
     const std::array<KestSlider *, 3> highHandles {ui->lbDzR0, ui->lbDzR1, ui->lbDzR2};
     // More additions that cover nothing of the form: the pedal names above the columns
@@ -234,22 +232,22 @@ std::array<QLabel *, 2> MainWindow::addExplanations()
         return title;
     };
     QLabel *clutchTitles[] = {
-        addTitle(ui->page1, "lbName0", pedals[0], {38, 323, 200, 20}),
-        addTitle(ui->page2, "lbCalName0", pedals[0], {35, 3, 200, 22}),
+        addTitle(ui->page1, "lbName0", kest::KestUnit::pedalName(0), {38, 323, 200, 20}),
+        addTitle(ui->page2, "lbCalName0", kest::KestUnit::pedalName(0), {35, 3, 200, 22}),
     };
-    addTitle(ui->page1, "lbName1", pedals[1], {260, 323, 200, 20});
-    addTitle(ui->page1, "lbName2", pedals[2], {483, 323, 200, 20});
-    addTitle(ui->page2, "lbCalName1", pedals[1], {265, 3, 200, 22});
-    addTitle(ui->page2, "lbCalName2", pedals[2], {495, 3, 200, 22});
+    addTitle(ui->page1, "lbName1", kest::KestUnit::pedalName(1), {260, 323, 200, 20});
+    addTitle(ui->page1, "lbName2", kest::KestUnit::pedalName(2), {483, 323, 200, 20});
+    addTitle(ui->page2, "lbCalName1", kest::KestUnit::pedalName(1), {265, 3, 200, 22});
+    addTitle(ui->page2, "lbCalName2", kest::KestUnit::pedalName(2), {495, 3, 200, 22});
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         lowHandles[std::size_t(p)]->setToolTip(
             tr("%1 low deadzone: the first part of the travel, which counts "
                "as released. Drag it, or Tab to it and use Left and Right.")
-                .arg(pedals[p]));
+                .arg(kest::KestUnit::pedalName(p)));
         highHandles[std::size_t(p)]->setToolTip(
             tr("%1 high deadzone: the last part of the travel, which counts "
                "as fully pressed. Drag it, or Tab to it and use Left and Right.")
-                .arg(pedals[p]));
+                .arg(kest::KestUnit::pedalName(p)));
     }
     // On ABOUT: this program's version beside the unit's, and where help is.
     auto *programVersion

@@ -135,14 +135,6 @@ int pedalIndex(const QString &name)
     return -1;
 }
 
-QString pedalName(int pedal)
-{
-    static const char *const names[]
-        = {QT_TRANSLATE_NOOP("kestctl", "CLUTCH"), QT_TRANSLATE_NOOP("kestctl", "BRAKE"),
-           QT_TRANSLATE_NOOP("kestctl", "THROTTLE")};
-    return pedal >= 0 && pedal < kest::PEDAL_COUNT ? tr(names[pedal]) : QString();
-}
-
 QString pedalColumn(int pedal)
 {
     qsizetype width = 0;

@@ -78,8 +78,11 @@ bool stdinIsTerminal();
 
 /// A pedal name (clutch, brake, throttle; any case, or 0-2) as its index, -1 otherwise.
 int pedalIndex(const QString &name);
-/// "CLUTCH", "BRAKE", "THROTTLE", translated.
-QString pedalName(int pedal);
+/// "CLUTCH", "BRAKE", "THROTTLE", translated, as the window names them.
+inline QString pedalName(int pedal)
+{
+    return kest::KestUnit::pedalName(pedal);
+}
 /// pedalName() padded to one width for all three, so that the columns of a table line up.
 QString pedalColumn(int pedal);
 /// "clutch", "brake", "throttle": the JSON values.

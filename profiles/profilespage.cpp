@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLineEdit>
@@ -55,16 +54,6 @@ QIcon unsavedDot()
     painter.setBrush(QColor(0x11, 0x92, 0xCF));
     painter.drawEllipse(QRectF(3, 3, 10, 10));
     return QIcon(dot);
-}
-
-// The window's own names of the pedals, as its column titles have them.
-const char *const kPedalNames[]
-    = {QT_TRANSLATE_NOOP("MainWindow", "CLUTCH"), QT_TRANSLATE_NOOP("MainWindow", "BRAKE"),
-       QT_TRANSLATE_NOOP("MainWindow", "THROTTLE")};
-
-QString pedalName(int pedal)
-{
-    return QCoreApplication::translate("MainWindow", kPedalNames[pedal]);
 }
 
 } // namespace
@@ -195,7 +184,7 @@ bool ProfilesPage::settleBeforeChoosing(int p, int index)
     const auto answer = KestMessage::questionWithCancel(
         w.boxParent, tr("Notify"),
         tr("The %1 curve of profile \"%2\" was changed and is not saved.")
-                .arg(pedalName(p), had.name)
+                .arg(kest::KestUnit::pedalName(p), had.name)
             + QLatin1String("\n\n") + tr("Save the curve as \"%1\" first?").arg(had.name));
     // The box let events through: a read of the table meanwhile (a new attach) has put the
     // list in line with the unit, and the pick no longer stands.
@@ -255,7 +244,7 @@ bool ProfilesPage::settleUnsavedCurves()
             continue;
         const QString name = unit.profiles(p)[unit.currentProfile(p)].name;
         edits.append({p, name, w.editors[std::size_t(p)]->curve()});
-        which << tr("%1: curve of profile \"%2\"").arg(pedalName(p), name);
+        which << tr("%1: curve of profile \"%2\"").arg(kest::KestUnit::pedalName(p), name);
     }
     if (edits.isEmpty())
         return true;
@@ -296,12 +285,10 @@ void ProfilesPage::remove(int p)
         tell(*refusal);
         return;
     }
-    // The names the page's columns carry.
-    const QString pedals[] = {QCoreApplication::translate("MainWindow", "CLUTCH"),
-                              QCoreApplication::translate("MainWindow", "BRAKE"),
-                              QCoreApplication::translate("MainWindow", "THROTTLE")};
     QString backup = kest::nextBackupPath();
-    if (!confirm(tr("Remove the %1 profile \"%2\" from the unit?").arg(pedals[p], name), backup))
+    if (!confirm(tr("Remove the %1 profile \"%2\" from the unit?")
+                     .arg(kest::KestUnit::pedalName(p), name),
+                 backup))
         return;
     tell(unit.removeProfile(p, name));
 }

@@ -32,18 +32,6 @@
         <translation>Das Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken.</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>KUPPLUNG</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>BREMSE</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>GAS</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>noch kein Pedalweg erfasst</translation>
     </message>
@@ -812,9 +800,6 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>In %1 konnte keine Sicherung geschrieben werden. Es wurde nichts geändert.</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>KUPPLUNG</translation>
@@ -827,6 +812,9 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
         <source>THROTTLE</source>
         <translation>GAS</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>Die Pedaleinheit hat ihre Firmware-Version nicht mitgeteilt.</translation>

@@ -32,18 +32,6 @@
         <translation>Pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR.</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>EMBRAGUE</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>FRENO</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>ACELERADOR</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>aún no se ha registrado recorrido</translation>
     </message>
@@ -812,9 +800,6 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>No se pudo escribir la copia de seguridad en %1. No se ha cambiado nada.</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>EMBRAGUE</translation>
@@ -827,6 +812,9 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
         <source>THROTTLE</source>
         <translation>ACELERADOR</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>La unidad de pedales no indicó su versión de firmware.</translation>

@@ -32,18 +32,6 @@
         <translation>Enfoncez la pédale à fond, laissez-la remonter, puis cliquez sur ENREGISTRER.</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>EMBRAYAGE</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>FREIN</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>ACCÉLÉRATEUR</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>aucune course relevée</translation>
     </message>
@@ -812,9 +800,6 @@ Cela remplace les 16 profils du pédalier.</translation>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>Aucune sauvegarde n’a pu être écrite dans %1. Rien n’a été modifié.</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>EMBRAYAGE</translation>
@@ -827,6 +812,9 @@ Cela remplace les 16 profils du pédalier.</translation>
         <source>THROTTLE</source>
         <translation>ACCÉLÉRATEUR</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>Le pédalier n’a pas indiqué sa version de firmware.</translation>

@@ -32,18 +32,6 @@
         <translation>Premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA.</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>FRIZIONE</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>FRENO</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>ACCELERATORE</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>nessuna corsa rilevata finora</translation>
     </message>
@@ -812,9 +800,6 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>Non è stato possibile scrivere un backup in %1. Non è stato cambiato nulla.</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>FRIZIONE</translation>
@@ -827,6 +812,9 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
         <source>THROTTLE</source>
         <translation>ACCELERATORE</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>La pedaliera non ha comunicato la versione del firmware.</translation>

@@ -32,18 +32,6 @@
         <translation>ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>クラッチ</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>ブレーキ</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>アクセル</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>ストロークはまだ検出されていません</translation>
     </message>
@@ -812,9 +800,6 @@ This replaces all 16 profiles on the unit.</source>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>%1 にバックアップを書き込めませんでした。何も変更していません。</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>クラッチ</translation>
@@ -827,6 +812,9 @@ This replaces all 16 profiles on the unit.</source>
         <source>THROTTLE</source>
         <translation>アクセル</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>ペダルユニットがファームウェアバージョンを返しませんでした。</translation>

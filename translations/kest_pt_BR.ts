@@ -32,18 +32,6 @@
         <translation>Pise o pedal até o fim, deixe-o voltar e clique em SALVAR.</translation>
     </message>
     <message>
-        <source>CLUTCH</source>
-        <translation>EMBREAGEM</translation>
-    </message>
-    <message>
-        <source>BRAKE</source>
-        <translation>FREIO</translation>
-    </message>
-    <message>
-        <source>THROTTLE</source>
-        <translation>ACELERADOR</translation>
-    </message>
-    <message>
         <source>no travel seen yet</source>
         <translation>nenhum curso registrado ainda</translation>
     </message>
@@ -812,9 +800,6 @@ Isso substitui todos os 16 perfis da unidade.</translation>
         <source>No backup could be written to %1. Nothing was changed.</source>
         <translation>Não foi possível gravar o backup em %1. Nada foi alterado.</translation>
     </message>
-</context>
-<context>
-    <name>kestctl</name>
     <message>
         <source>CLUTCH</source>
         <translation>EMBREAGEM</translation>
@@ -827,6 +812,9 @@ Isso substitui todos os 16 perfis da unidade.</translation>
         <source>THROTTLE</source>
         <translation>ACELERADOR</translation>
     </message>
+</context>
+<context>
+    <name>kestctl</name>
     <message>
         <source>The pedal unit did not tell its firmware version.</source>
         <translation>A unidade de pedais não informou a versão do firmware.</translation>

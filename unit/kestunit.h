@@ -157,6 +157,9 @@ public:
     bool profilesUnsettled() const { return unsettled; }
     /// Says why nothing is stored while the table is unsettled.
     static QString unsettledText();
+    /// The pedal's name as the window's columns carry it ("CLUTCH", "BRAKE", "THROTTLE"),
+    /// translated; empty for no pedal.
+    static QString pedalName(int pedal);
 
     /// Reads the whole slot table and the active-profile word, chooses the profiles the
     /// word names (or each pedal's first) and puts that choice into effect unless the unit

@@ -72,6 +72,13 @@ std::uint32_t KestUnit::activeProfileWord(bool withMark) const
     return activeWord(slots, withMark);
 }
 
+QString KestUnit::pedalName(int pedal)
+{
+    static const char *const names[]
+        = {QT_TR_NOOP("CLUTCH"), QT_TR_NOOP("BRAKE"), QT_TR_NOOP("THROTTLE")};
+    return pedal >= 0 && pedal < PEDAL_COUNT ? tr(names[pedal]) : QString();
+}
+
 QString KestUnit::unsettledText()
 {
     return tr("A profile write to the pedal unit was cut off half-way: until the unit is "
