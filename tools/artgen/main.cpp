@@ -2,7 +2,7 @@
 //
 //   kest-artgen [SOURCE_DIR]
 //
-// writes SOURCE_DIR/ui/img/*.png, the application icon at every size and as SVG
+// writes SOURCE_DIR/gui/resources/img/*.png, the application icon at every size and as SVG
 // under SOURCE_DIR/packaging/icons/hicolor/ (laid out as in the icon theme it is
 // installed into) and, for the Windows build, SOURCE_DIR/packaging/windows/
 // kest-setting.ico with its resource script.
@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(args.size() == 2 ? args.at(1) : QDir::currentPath());
-    const QString img = root.filePath(QStringLiteral("ui/img/"));
+    const QString img = root.filePath(QStringLiteral("gui/resources/img/"));
 
     const std::vector<std::pair<QString, std::function<QImage()>>> images = {
         {QStringLiteral("head.png"), Art::header},
