@@ -621,6 +621,43 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>Aufruf: kest-setting [--lang CODE] [--trace DATEI]
+Richtet das Pedalset Kest Labs RM25 ein: die Pedale live, Totzonen, Kalibrierung,
+Kennlinien, die auf der Einheit gespeicherten Profile und Firmware-Updates.
+
+  --lang CODE    die Sprache der Texte: de, fr, es, it, pt_BR, ja; en für Englisch
+  --trace DATEI  hängt jeden Austausch mit der Einheit an DATEI an, für eine Fehlermeldung
+  --help         zeigt diese Hilfe und endet
+  --version      zeigt die Version des Programms und endet
+Qts eigene Optionen (etwa -platform) gehen an Qt weiter.
+
+Die Einstellungen liegen in der Pedaleinheit. Vor jeder Änderung, die sich nicht
+rückgängig machen lässt (ein Import, ein Entfernen, das Löschen des Flash-Speichers,
+ein Firmware-Update), wird eine Sicherung der Einstellungen der Einheit gespeichert in:
+  %1
+kestctl(1) tut dasselbe im Terminal.
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

@@ -621,6 +621,44 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>Uso: kest-setting [--lang CÓDIGO] [--trace ARCHIVO]
+Configura los pedales Kest Labs RM25: los pedales en vivo, las zonas muertas, la
+calibración, las curvas de respuesta, los perfiles guardados en la unidad y las
+actualizaciones de firmware.
+
+  --lang CÓDIGO    el idioma de los textos: de, fr, es, it, pt_BR, ja; en para inglés
+  --trace ARCHIVO  añade cada intercambio con la unidad a ARCHIVO, para informar de un problema
+  --help           muestra esta ayuda y termina
+  --version        muestra la versión del programa y termina
+Las opciones propias de Qt (como -platform) se pasan a Qt.
+
+Los ajustes se guardan en la unidad de pedales. Antes de cada cambio que no se puede
+deshacer (una importación, una eliminación, borrar la flash, una actualización de
+firmware) se guarda una copia de seguridad de los ajustes de la unidad en:
+  %1
+kestctl(1) hace lo mismo desde una terminal.
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

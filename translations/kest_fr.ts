@@ -621,6 +621,43 @@ Cela remplace les 16 profils du pédalier.</translation>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>Usage : kest-setting [--lang CODE] [--trace FICHIER]
+Règle le pédalier Kest Labs RM25 : les pédales en direct, les zones mortes, l&apos;étalonnage,
+les courbes de réponse, les profils gardés dans le pédalier et les mises à jour du firmware.
+
+  --lang CODE      la langue des textes : de, fr, es, it, pt_BR, ja ; en pour l&apos;anglais
+  --trace FICHIER  ajoute chaque échange avec le pédalier à FICHIER, pour signaler un problème
+  --help           affiche cette aide et termine
+  --version        affiche la version du programme et termine
+Les options propres à Qt (comme -platform) sont transmises à Qt.
+
+Les réglages sont gardés dans le pédalier. Avant chaque changement qui ne peut être
+annulé (une importation, une suppression, l&apos;effacement de la flash, une mise à jour du
+firmware), une sauvegarde des réglages du pédalier est enregistrée dans :
+  %1
+kestctl(1) fait de même depuis un terminal.
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

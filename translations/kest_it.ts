@@ -621,6 +621,43 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>Uso: kest-setting [--lang CODICE] [--trace FILE]
+Imposta la pedaliera Kest Labs RM25: i pedali dal vivo, le zone morte, la calibrazione,
+le curve di risposta, i profili salvati nella pedaliera e gli aggiornamenti del firmware.
+
+  --lang CODICE  la lingua dei testi: de, fr, es, it, pt_BR, ja; en per l&apos;inglese
+  --trace FILE   aggiunge ogni scambio con la pedaliera a FILE, per segnalare un problema
+  --help         mostra questo aiuto ed esce
+  --version      mostra la versione del programma ed esce
+Le opzioni proprie di Qt (come -platform) passano a Qt.
+
+Le impostazioni restano nella pedaliera. Prima di ogni modifica che non si può
+annullare (un&apos;importazione, una rimozione, la cancellazione della flash, un
+aggiornamento del firmware) un backup delle impostazioni della pedaliera viene salvato in:
+  %1
+kestctl(1) fa lo stesso da un terminale.
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

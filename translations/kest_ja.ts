@@ -621,6 +621,42 @@ This replaces all 16 profiles on the unit.</source>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>使い方: kest-setting [--lang コード] [--trace ファイル]
+Kest Labs RM25 ペダルセットを設定します: ペダルのライブ表示、デッドゾーン、キャリブレーション、
+応答カーブ、ユニットに保存するプロファイル、ファームウェアの更新。
+
+  --lang コード      テキストの言語: de, fr, es, it, pt_BR, ja; 英語は en
+  --trace ファイル   ユニットとのすべてのやり取りをファイルに追記します (問題の報告用)
+  --help             このヘルプを表示して終了します
+  --version          プログラムのバージョンを表示して終了します
+Qt 自身のオプション (-platform など) は Qt に渡されます。
+
+設定はペダルユニットに保存されます。元に戻せない変更 (インポート、削除、フラッシュの消去、
+ファームウェアの更新) の前に、ユニットの設定のバックアップが次の場所に保存されます:
+  %1
+kestctl(1) は同じことをターミナルから行います。
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

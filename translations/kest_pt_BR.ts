@@ -621,6 +621,43 @@ Isso substitui todos os 16 perfis da unidade.</translation>
     </message>
 </context>
 <context>
+    <name>kest-setting</name>
+    <message>
+        <source>Usage: kest-setting [--lang CODE] [--trace FILE]
+Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,
+response curves, the profiles kept on the unit, and firmware updates.
+
+  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English
+  --trace FILE  appends every exchange with the unit to FILE, for a problem report
+  --help        shows this help and ends
+  --version     shows the program&apos;s version and ends
+Qt&apos;s own options (such as -platform) are passed on to Qt.
+
+The settings live in the pedal unit. Before every change that cannot be undone
+(an import, a removal, clearing the flash, a firmware update) a backup of the
+unit&apos;s settings is saved in:
+  %1
+kestctl(1) does the same from a terminal.
+</source>
+        <translation>Uso: kest-setting [--lang CÓDIGO] [--trace ARQUIVO]
+Configura os pedais Kest Labs RM25: os pedais ao vivo, as zonas mortas, a calibração,
+as curvas de resposta, os perfis guardados na unidade e as atualizações de firmware.
+
+  --lang CÓDIGO    o idioma dos textos: de, fr, es, it, pt_BR, ja; en para inglês
+  --trace ARQUIVO  acrescenta cada troca com a unidade a ARQUIVO, para relatar um problema
+  --help           mostra esta ajuda e termina
+  --version        mostra a versão do programa e termina
+As opções próprias do Qt (como -platform) são passadas ao Qt.
+
+As configurações ficam na unidade de pedais. Antes de cada mudança que não pode ser
+desfeita (uma importação, uma remoção, limpar a flash, uma atualização de firmware),
+um backup das configurações da unidade é salvo em:
+  %1
+kestctl(1) faz o mesmo em um terminal.
+</translation>
+    </message>
+</context>
+<context>
     <name>kest::KestUnit</name>
     <message>
         <source>The deadzones were not saved: the pedal unit did not take them. It keeps the deadzones it had.</source>

@@ -1,9 +1,12 @@
 #include "darklook.h"
+#include "kestconfig.h"
 #include "kestdevice.h"
+#include "kestunit.h"
 #include "language.h"
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QDir>
 
 #include <cstdio>
 #include <cstring>
@@ -12,8 +15,56 @@
 #include <malloc.h>
 #endif
 
+namespace {
+
+const char kHelp[] = QT_TRANSLATE_NOOP(
+    "kest-setting",
+    "Usage: kest-setting [--lang CODE] [--trace FILE]\n"
+    "Sets up the Kest Labs RM25 pedal set: the pedals live, deadzones, calibration,\n"
+    "response curves, the profiles kept on the unit, and firmware updates.\n"
+    "\n"
+    "  --lang CODE   the language of the texts: de, fr, es, it, pt_BR, ja; en for English\n"
+    "  --trace FILE  appends every exchange with the unit to FILE, for a problem report\n"
+    "  --help        shows this help and ends\n"
+    "  --version     shows the program's version and ends\n"
+    "Qt's own options (such as -platform) are passed on to Qt.\n"
+    "\n"
+    "The settings live in the pedal unit. Before every change that cannot be undone\n"
+    "(an import, a removal, clearing the flash, a firmware update) a backup of the\n"
+    "unit's settings is saved in:\n"
+    "  %1\n"
+    "kestctl(1) does the same from a terminal.\n");
+
+/// --help and --version are answered before the window's application object exists, so
+/// that they need no display. Returns true when one of them was answered.
+bool answeredOnTerminal(int argc, char *argv[])
+{
+    bool help = false;
+    bool version = false;
+    for (int i = 1; i < argc; ++i) {
+        help = help || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0;
+        version = version || std::strcmp(argv[i], "--version") == 0;
+    }
+    if (!help && !version)
+        return false;
+    QCoreApplication app(argc, argv);
+    if (version) {
+        std::printf("kest-setting %s\n", KEST_VERSION);
+        return true;
+    }
+    kest::installTranslators(kest::languageArgument(QCoreApplication::arguments()));
+    const QString text = QCoreApplication::translate("kest-setting", kHelp)
+                             .arg(QDir::toNativeSeparators(kest::backupFolder()));
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (answeredOnTerminal(argc, argv))
+        return 0;
 #ifdef __GLIBC__
     // Blocks of a megabyte and more (a decoded pedal picture is 13.3 MB) come straight
     // from the system and go back to it when freed. Left to itself, glibc raises this
