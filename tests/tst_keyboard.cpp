@@ -11,6 +11,9 @@
 #include <QContextMenuEvent>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
+#include <QSignalSpy>
+#include <QStyleOptionButton>
 #include <QtMath>
 
 using namespace testsupport;
@@ -79,6 +82,7 @@ private Q_SLOTS:
     void focusMarkShowsWhereFocusIs();
     void unfocusedWindowLooksAsTheFormDraws();
     void disabledLooksDisabled();
+    void returnPressesTheFocusedButton();
     void curveMenuOpensFromTheKeyboard();
     void refusedPasteSaysWhy();
 };
@@ -200,6 +204,49 @@ void TestKeyboard::disabledLooksDisabled()
         control->setEnabled(true);
         QVERIFY2(disabled != enabled, name);
     }
+    // Under the mouse an outline button's text greys a little, as the form has it; its
+    // outline turns white, where a disabled one's dims.
+    for (const char *name : {"pbS2", "pbAutoUpgrade"}) {
+        auto *button = child<QPushButton>(w.get(), name);
+        const QPoint edge(0, button->height() / 2);
+        // Drawn as the style draws the button under the mouse.
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.state |= QStyle::State_MouseOver;
+        QImage drawn(button->size(), QImage::Format_RGB32);
+        drawn.fill(PAGE);
+        {
+            QPainter painter(&drawn);
+            button->style()->drawControl(QStyle::CE_PushButton, &option, &painter, button);
+        }
+        const QColor hovered = drawn.pixelColor(edge);
+        button->setEnabled(false);
+        const QColor disabled = button->grab().toImage().pixelColor(edge);
+        button->setEnabled(true);
+        QVERIFY2(contrast(hovered, PAGE) >= 9.0, name);
+        QVERIFY2(contrast(disabled, PAGE) < 3.0, name);
+    }
+}
+
+void TestKeyboard::returnPressesTheFocusedButton()
+{
+    // Return and Enter press the focused button as Space does, once per press; a disabled
+    // button stays unpressed.
+    auto w = openWindow();
+    w->show();
+    auto *button = child<QPushButton>(w.get(), "pbS5");
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    button->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTRY_COMPARE(clicked.count(), 1);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    QTRY_COMPARE(clicked.count(), 2);
+    QTest::keyClick(button, Qt::Key_Return, Qt::ControlModifier);
+    button->setEnabled(false);
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Space);
+    button->setEnabled(true);
+    QCOMPARE(clicked.count(), 2);
 }
 
 void TestKeyboard::curveMenuOpensFromTheKeyboard()

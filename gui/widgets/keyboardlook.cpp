@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,8 +15,11 @@ namespace {
 #define KEST_MARK "2px solid rgb(255, 179, 71)"
 
 // The sidebar and the DEVICE page's buttons: an outline that turns amber. Disabled, the
-// text and the outline dim to the grey of the palette's disabled text.
-const char kOutline[] = "QPushButton:focus {\n\tborder: " KEST_MARK ";\n}\n\n"
+// text and the outline dim to the grey of the palette's disabled text. Under the mouse
+// the form greys the text a little; the outline then turns white, so that a button that
+// answers never looks like one that does not. Focus, which comes after, keeps its amber.
+const char kOutline[] = "QPushButton:hover {\n\tborder: 1px solid white;\n}\n\n"
+                        "QPushButton:focus {\n\tborder: " KEST_MARK ";\n}\n\n"
                         "QPushButton:disabled {\n\tcolor: rgb(110, 110, 110);\n"
                         "\tborder: 1px solid rgb(60, 60, 60);\n}";
 
@@ -43,6 +47,29 @@ const char kLineEdit[] = "QLineEdit:focus {\n  border: " KEST_MARK ";\n}\n\n"
 
 #undef KEST_MARK
 
+// Return and Enter press a focused button as Space does: in a window, unlike a dialog, a
+// push button leaves them to its parent, which does nothing with them.
+class ReturnPresses : public QObject
+{
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+            return false;
+        if ((key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        auto *button = static_cast<QPushButton *>(watched);
+        if (!key->isAutoRepeat() && button->isEnabled())
+            button->animateClick();
+        return true;
+    }
+};
+
 void append(QWidget *w, const char *rules)
 {
     if (w->styleSheet().contains(keyboardLookMarker()))
@@ -54,6 +81,12 @@ void append(QWidget *w, const char *rules)
 
 void addKeyboardLook(QWidget *root)
 {
+    const QString filterName = QStringLiteral("kestReturnPresses");
+    QObject *returnPresses = root->findChild<QObject *>(filterName, Qt::FindDirectChildrenOnly);
+    if (!returnPresses) {
+        returnPresses = new ReturnPresses(root);
+        returnPresses->setObjectName(filterName);
+    }
     for (QPushButton *b : root->findChildren<QPushButton *>()) {
         const QString sheet = b->styleSheet();
         if (sheet.contains(QLatin1String("close.png"))) {
@@ -67,6 +100,8 @@ void addKeyboardLook(QWidget *root)
             continue;
         }
         b->setFocusPolicy(Qt::TabFocus);
+        b->removeEventFilter(returnPresses);
+        b->installEventFilter(returnPresses);
     }
     for (QCheckBox *c : root->findChildren<QCheckBox *>()) {
         append(c, kCheckBox);
