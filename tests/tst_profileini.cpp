@@ -402,6 +402,11 @@ void TestProfileIni::readsFixtures_data()
                                          {{"Fr\u00e9n\u00e9e", brake},
                                           {"\u00c9t\u00e9", slotRecord({6, 3, 6, 20, 50, 80, 94})}})
                                 << "";
+    // QSettings reads the key as "05x/00Clutch": a profile named "x/00Clutch"
+    QTest::newRow("keys in a section named by digits")
+        << "import-digit-section.ini"
+        << table(0xEF000000, {{"x/00Clutch", slotRecord({0, 1, 0x11, 0x21, 0x32, 0x43, 0x53})}})
+        << "";
     QTest::newRow("long record: first seven bytes")
         << "import-long-record.ini" << table(0xEF000000, {clutch}) << "";
 
@@ -421,8 +426,6 @@ void TestProfileIni::readsFixtures_data()
     refused("INDEX too large", "import-index-too-large.ini", "INDEX is no number");
     refused("keys in a group", "import-group.ini",
             "Line 5: the key is in the section [profiles]; profiles belong in [General].");
-    refused("keys in a group named by digits", "import-digit-section.ini",
-            "Line 4: the key is in the section [05x]");
     refused("key with one digit", "import-bad-key.ini", "Key \"1Brake\" does not begin");
     refused("short record", "import-short-record.ini",
             "Key \"01Brake\": the value is no profile record");
@@ -830,6 +833,26 @@ void TestProfileIni::roundTripThroughTheFile()
         return out;
     };
     QCOMPARE(byKey(read), byKey(written));
+
+    // A table that QSettings itself wrote reads back as QSettings reads it: a name with a
+    // '/' is stored as a key of a section ("05A/B" as B in [05A]), and is a profile too.
+    const QString bySettings = dir.filePath("qsettings.ini");
+    {
+        QSettings settings(bySettings, QSettings::IniFormat);
+        settings.setValue("INDEX", 0xEF000105u);
+        settings.setValue("05A/B", QByteArray::fromHex("05020a141e2832"));
+        settings.setValue("01x/y/z", QByteArray::fromHex("01020a141e2832"));
+        settings.setValue("07plain", QByteArray::fromHex("07030a141e2832"));
+    }
+    QVERIFY(kest::readProfileFile(bySettings, read));
+    QStringList expected;
+    QSettings settings(bySettings, QSettings::IniFormat);
+    for (const QString &key : settings.allKeys())
+        if (key != "INDEX")
+            expected << key + ' ' + settings.value(key).toByteArray().toHex();
+    expected.sort();
+    QCOMPARE(byKey(read), expected);
+    QCOMPARE(read.profiles.size(), 3);
 }
 
 void TestProfileIni::demoUnitKeepsEveryProfile()

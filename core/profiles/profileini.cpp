@@ -711,14 +711,21 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     if (!scanIniLines(text, lines, problem))
         return false;
 
-    // A section whose name begins with two digits would otherwise pass its keys off as
-    // profiles named "section/key". The range sections of a backup are the only others,
-    // and hold only their own keys.
+    // QSettings reads a key of a section as "section/key": that is how it stores a profile
+    // whose name holds a '/' ("05A/B" as B in [05A]), and such a key is a profile like any
+    // other. A section whose keys would not read as profile keys is refused, since the
+    // import would drop them without a word; the range sections of a backup are the only
+    // others, and hold only their own keys.
+    const auto inRangeSection = [](const IniKeyLine &l) {
+        return l.section == calibrationSection() || l.section == deadzoneSection();
+    };
     qsizetype rangeKeys = 0;
     for (const IniKeyLine &l : lines) {
         if (l.section.isEmpty())
             continue;
-        if (l.section != calibrationSection() && l.section != deadzoneSection())
+        if (!inRangeSection(l) && isProfileKey(l.key))
+            continue;
+        if (!inRangeSection(l))
             return refuse(problem,
                           tr("Line %1: the key is in the section [%2]; profiles belong "
                              "in [General].")
@@ -744,7 +751,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     if (!firstLine.contains(profileIndexKey()))
         return refuse(problem, tr("The key INDEX is missing."));
     for (const IniKeyLine &l : lines) {
-        if (!l.section.isEmpty() || l.key == profileIndexKey() || isProfileKey(l.key))
+        if (inRangeSection(l) || l.key == profileIndexKey() || isProfileKey(l.key))
             continue;
         return refuse(problem,
                       tr("Key \"%1\" does not begin with its slot number as two digits.")
@@ -760,7 +767,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     QList<std::pair<QString, ProfileEntry>> byKey;
     QHash<int, QString> keyOfSlot;
     for (const IniKeyLine &l : lines) {
-        if (!l.section.isEmpty())
+        if (inRangeSection(l))
             continue;
         if (l.key == profileIndexKey()) {
             read.index = profileIndexValue(iniValue(l.rawValue));
@@ -769,7 +776,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
             continue;
         }
         // Bytes that are no UTF-8 would reach the unit as U+FFFD.
-        if (!l.rawKey.isValidUtf8())
+        if (!l.rawKey.isValidUtf8() || l.section.contains(QChar::ReplacementCharacter))
             return refuse(problem, tr("Line %1: the name is not valid UTF-8 text.").arg(l.line));
         const QByteArray record = iniValue(l.rawValue).toByteArray();
         const QString name = profileKeyName(l.key);
