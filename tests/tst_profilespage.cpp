@@ -620,6 +620,10 @@ void TestProfilesPage::exportFileNames()
     dialogs.fileNames << dir.filePath(chosen);
     click(w.get(), "pbExport");
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList {written});
+    // the status line names the file written, the box stays away
+    QCOMPARE(
+        child<QLabel>(w.get(), "lbProfilesStatus")->toolTip(),
+        QString("Profiles written to %1.").arg(QDir::toNativeSeparators(dir.filePath(written))));
 }
 
 void TestProfilesPage::exportReplacesAnOlderFile()
@@ -645,6 +649,7 @@ void TestProfilesPage::exportFailureIsReported()
     click(w.get(), "pbExport");
     QCOMPARE(messages(dialogs), QStringList {"The profile file could not be written."});
     QCOMPARE(dialogs.requests.back().title, QStringLiteral("Notify"));
+    QCOMPARE(child<QLabel>(w.get(), "lbProfilesStatus")->text(), QString());
     QVERIFY(QFileInfo(dir.filePath("taken.ini")).isDir());
 }
 
@@ -772,6 +777,9 @@ void TestProfilesPage::importReplacesEverySlot()
     dialogs.fileNames << dataFile("import-valid.ini");
     click(w.get(), "pbImport");
     QVERIFY(messages(dialogs).isEmpty());
+    QCOMPARE(child<QLabel>(w.get(), "lbProfilesStatus")->toolTip(),
+             QString("Profiles imported from %1.")
+                 .arg(QDir::toNativeSeparators(dataFile("import-valid.ini"))));
 
     // every slot is cleared first, in order, then the file's profiles are written
     const QStringList names = writesOf("02 03");

@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>Die Profile aus %1 importieren?
 Das ersetzt alle 16 Profile auf der Einheit.</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profile in %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profile aus %1 importiert.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>¿Importar los perfiles de %1?
 Esto sustituye los 16 perfiles de la unidad.</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Perfiles escritos en %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Perfiles importados de %1.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>Importer les profils de %1 ?
 Cela remplace les 16 profils du pédalier.</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profils écrits dans %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profils importés depuis %1.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

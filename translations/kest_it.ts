@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>Importare i profili di %1?
 Questo sostituisce tutti i 16 profili della pedaliera.</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Profili scritti in %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Profili importati da %1.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>%1 のプロファイルをインポートしますか？
 ユニットの 16 個のプロファイルがすべて置き換えられます。</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>プロファイルを %1 に書き出しました。</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>%1 からプロファイルを読み込みました。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

@@ -421,6 +421,14 @@ This replaces all 16 profiles on the unit.</source>
         <translation>Importar os perfis de %1?
 Isso substitui todos os 16 perfis da unidade.</translation>
     </message>
+    <message>
+        <source>Profiles written to %1.</source>
+        <translation>Perfis gravados em %1.</translation>
+    </message>
+    <message>
+        <source>Profiles imported from %1.</source>
+        <translation>Perfis importados de %1.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QIcon>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmap>
@@ -77,6 +78,24 @@ ProfilesPage::ProfilesPage(const Widgets &widgets, kest::KestUnit &unit, QObject
         connect(w.editors[std::size_t(p)], &KestAxis::curveChanged, this,
                 [this, p] { showUnsaved(p); });
     }
+    // An addition below IMPORT and EXPORT, where it covers nothing: a file written or read
+    // is named there, since neither says anything else when it worked.
+    if (QWidget *page = w.editors[0]->parentWidget()) {
+        status = new QLabel(page);
+        status->setObjectName(QStringLiteral("lbProfilesStatus"));
+        status->setGeometry(30, 392, 690, 18);
+        status->setAlignment(Qt::AlignCenter);
+        status->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 12px;"));
+    }
+}
+
+void ProfilesPage::showStatus(const QString &text)
+{
+    if (!status)
+        return;
+    // A long path keeps its end, the file's name, in view.
+    status->setText(status->fontMetrics().elidedText(text, Qt::ElideMiddle, status->width() - 4));
+    status->setToolTip(text);
 }
 
 void ProfilesPage::tell(const kest::Outcome &outcome, const QString &doneText)
@@ -309,8 +328,13 @@ bool ProfilesPage::confirm(const QString &question, QString &backup)
 void ProfilesPage::exportTable()
 {
     const QString chosen = KestMessage::saveFileName();
-    if (!chosen.isEmpty())
-        tell(unit.exportProfiles(chosen));
+    if (chosen.isEmpty())
+        return;
+    const kest::Outcome exported = unit.exportProfiles(chosen);
+    showStatus(exported.done() ? tr("Profiles written to %1.")
+                                     .arg(QDir::toNativeSeparators(kest::profileExportName(chosen)))
+                               : QString());
+    tell(exported);
 }
 
 void ProfilesPage::importTable()
@@ -329,5 +353,9 @@ void ProfilesPage::importTable()
                      .arg(QDir::toNativeSeparators(fileName)),
                  backup))
         return;
-    tell(unit.importProfiles(fileName));
+    const kest::Outcome imported = unit.importProfiles(fileName);
+    showStatus(imported.done()
+                   ? tr("Profiles imported from %1.").arg(QDir::toNativeSeparators(fileName))
+                   : QString());
+    tell(imported);
 }

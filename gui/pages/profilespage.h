@@ -13,6 +13,7 @@ struct Outcome;
 QT_BEGIN_NAMESPACE
 class QAction;
 class QComboBox;
+class QLabel;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -68,6 +69,8 @@ private:
     bool confirm(const QString &question, QString &backup);
     /// Tells the user how an operation ended: `doneText` (or the model's note) when done.
     void tell(const kest::Outcome &outcome, const QString &doneText = QString());
+    /// The status line below IMPORT and EXPORT; empty clears it.
+    void showStatus(const QString &text);
     /// Shows or clears the mark of a curve not saved on a pedal's list.
     void showUnsaved(int pedal);
     /// The user picked item `index` of a pedal's list while the chosen profile's curve is
@@ -81,4 +84,6 @@ private:
     int refilling = 0;
     /// The mark of each list's edit field, shown while its pedal's curve is not saved.
     std::array<QAction *, 3> unsavedMarks {};
+    /// Below IMPORT and EXPORT: which file the last of them wrote or read.
+    QLabel *status = nullptr;
 };
