@@ -781,7 +781,7 @@ void TestUpdateCheck::deadlinesEndAStalledTransfer()
     dialogs.button = QMessageBox::Yes;
     auto w = openDevicePage();
     w->show(); // the page's status line is checked on screen
-    auto *updates = w->findChild<UpdateCheck *>();
+    auto *updates = w->findChild<kest::UpdateClient *>();
     QVERIFY(updates);
     updates->setDeadlines(300ms, 300ms);
     clickCheck(w.get());
