@@ -60,7 +60,7 @@ public:
 private:
     void take(QNetworkReply *reply)
     {
-        if (exceeded)
+        if (exceeded || !reply->isOpen()) // closed: given up at its deadline
             return;
         data += reply->read(limit + 1 - data.size());
         if (data.size() > limit)
@@ -127,6 +127,17 @@ QString UpdateClient::durationText(std::chrono::milliseconds time)
     return tr("%1 seconds").arg(double(ms) / 1000.0);
 }
 
+QString UpdateClient::whyNoDocument(const QNetworkReply *reply, bool bodyTaken) const
+{
+    if (overDeadline(reply))
+        return tr("Update check failed: the update server did not answer in %1.")
+            .arg(durationText(checkDeadline));
+    const int error = reply->error(); // 1-199: the connection or the proxy failed
+    if (bodyTaken && error > 0 && error < 200)
+        return tr("Update check failed: the update server could not be reached.");
+    return tr("Update check failed: the update server's answer could not be read.");
+}
+
 QNetworkReply *UpdateClient::check(const QString &baseUrl)
 {
     if (checking())
@@ -149,15 +160,7 @@ void UpdateClient::checkFinished(QNetworkReply *reply, const QString &unitVersio
     const auto body = BoundedBody::of(reply);
     const auto document = body ? parseVersionDocument(*body) : std::nullopt;
     if (!document) {
-        const int error = reply->error(); // 1-199: the connection or the proxy failed
-        if (overDeadline(reply))
-            result.message = tr("Update check failed: the update server did not answer in %1.")
-                                 .arg(durationText(checkDeadline));
-        else if (body && error > 0 && error < 200)
-            result.message = tr("Update check failed: the update server could not be reached.");
-        else
-            result.message
-                = tr("Update check failed: the update server's answer could not be read.");
+        result.message = whyNoDocument(reply, body.has_value());
         Q_EMIT checked(result);
         return;
     }

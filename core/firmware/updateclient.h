@@ -102,6 +102,9 @@ Q_SIGNALS:
 
 private:
     QNetworkReply *get(const QString &address, qint64 limit, std::chrono::milliseconds deadline);
+    /// Why a check's reply brought no version document, in the user's words; `bodyTaken`
+    /// is false when the body was given up for its length.
+    QString whyNoDocument(const QNetworkReply *reply, bool bodyTaken) const;
     /// A time for a message: "a minute", "10 minutes", "0.5 seconds".
     static QString durationText(std::chrono::milliseconds time);
 
