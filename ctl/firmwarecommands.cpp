@@ -7,11 +7,11 @@
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestupgrade.h"
+#include "updateclient.h"
 
 #include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
-#include <QTimer>
 
 namespace kestctl {
 
@@ -19,14 +19,6 @@ namespace {
 
 /// Where firmware updates for this product are published, as the window asks.
 const char kUpdateBase[] = "https://" KEST_WEB_HOST "/upgrade/pedal/";
-constexpr int kCheckDeadlineMs = 60000;
-constexpr int kTransferTimeoutMs = 30000;
-
-/// The window's texts of the update check, as it shows them.
-QString updateCheckText(const char *text)
-{
-    return QCoreApplication::translate("UpdateCheck", text);
-}
 
 QString devicePageText(const char *text)
 {
@@ -44,66 +36,31 @@ int check(const Output &out)
         return out.fail(ExitFailed, tr("The pedal unit did not tell its firmware version."));
 
     QNetworkAccessManager network;
-    QNetworkRequest request(QUrl(QLatin1String(kUpdateBase) + QStringLiteral("version.json")));
-    request.setTransferTimeout(kTransferTimeoutMs);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::SameOriginRedirectPolicy);
-    QNetworkReply *reply = network.get(request);
-    bool late = false;
-    QTimer::singleShot(kCheckDeadlineMs, reply, [&] {
-        late = true;
-        reply->abort();
-    });
-    QByteArray body;
-    bool tooLong = false;
-    QObject::connect(reply, &QIODevice::readyRead, reply, [&] {
-        body += reply->read(kest::VERSION_DOCUMENT_MAX_SIZE + 1 - body.size());
-        if (body.size() > kest::VERSION_DOCUMENT_MAX_SIZE) {
-            tooLong = true;
-            reply->abort();
-        }
-    });
-    QObject::connect(reply, &QNetworkReply::finished, QCoreApplication::instance(),
-                     &QCoreApplication::quit);
+    kest::UpdateClient client(network);
+    kest::CheckResult result;
+    QObject::connect(&client, &kest::UpdateClient::checked, &client,
+                     [&result](const kest::CheckResult &checked) {
+                         result = checked;
+                         QCoreApplication::quit();
+                     });
+    QNetworkReply *reply = client.check(QLatin1String(kUpdateBase));
+    QObject::connect(reply, &QNetworkReply::finished, &client,
+                     [&] { client.checkFinished(reply, unit.firmwareVersion()); });
     QCoreApplication::exec();
-    if (!tooLong)
-        body += reply->readAll();
-    const int error = reply->error();
-    reply->deleteLater();
-    const auto document = tooLong ? std::nullopt : kest::parseVersionDocument(body);
-    if (!document) {
-        if (late)
-            return out.fail(ExitFailed,
-                            updateCheckText("Update check failed: the update server did not "
-                                            "answer within %1.")
-                                .arg(updateCheckText("a minute")));
-        return out.fail(
-            ExitFailed,
-            error > 0 && error < 200
-                ? updateCheckText("Update check failed: the update server could not be reached.")
-                : updateCheckText("Update check failed: the update server's answer "
-                                  "could not be read."));
-    }
+
+    if (result.end != kest::UpdateEnd::Done || result.verdict == kest::UpdateVerdict::NoValidDevice)
+        return out.fail(ExitFailed, result.message);
+    out.line(result.message);
     QJsonObject o {{QStringLiteral("firmware"), unit.firmwareVersion()},
-                   {QStringLiteral("latest"), document->version}};
-    switch (kest::compareFirmware(unit.firmwareVersion(), document->version)) {
-    case kest::UpdateVerdict::NoValidDevice:
-        return out.fail(ExitFailed, updateCheckText("No valid device."));
-    case kest::UpdateVerdict::UpToDate:
-        out.line(updateCheckText("Your firmware is already up to date."));
-        o.insert(QStringLiteral("updateAvailable"), false);
-        return out.done(o);
-    case kest::UpdateVerdict::UpdateAvailable:
-        break;
+                   {QStringLiteral("latest"), result.newest.version},
+                   {QStringLiteral("updateAvailable"),
+                    result.verdict == kest::UpdateVerdict::UpdateAvailable}};
+    if (result.verdict == kest::UpdateVerdict::UpdateAvailable) {
+        out.line(tr("Image: %1").arg(result.newest.address));
+        out.line(tr("MD5:   %1").arg(result.newest.md5));
+        o.insert(QStringLiteral("url"), result.newest.address);
+        o.insert(QStringLiteral("md5"), result.newest.md5);
     }
-    const QString address = QLatin1String(kUpdateBase) + document->name;
-    out.line(tr("A new firmware is available: %1 (the unit has %2)")
-                 .arg(document->version, unit.firmwareVersion()));
-    out.line(tr("Image: %1").arg(address));
-    out.line(tr("MD5:   %1").arg(document->md5));
-    o.insert(QStringLiteral("updateAvailable"), true);
-    o.insert(QStringLiteral("url"), address);
-    o.insert(QStringLiteral("md5"), document->md5);
     return out.done(o);
 }
 

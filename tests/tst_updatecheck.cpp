@@ -1,7 +1,7 @@
 // "CHECK UPDATE" and the firmware download, from the click to the image in the simulated
-// unit, against a local stand-in for the update server.
+// unit, against a local stand-in for the update server: what the page shows and asks.
+// What the requests may do and what their answers come to is tst_updateclient's.
 
-#include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestconfig.h"
 #include "updatecheck.h"
@@ -14,8 +14,6 @@
 #include <QProgressBar>
 #include <QTemporaryDir>
 
-#include <utility>
-
 using namespace testsupport;
 
 namespace {
@@ -24,7 +22,6 @@ const QString kBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/pedal/")
 const QString kDocumentPath = QStringLiteral("/upgrade/pedal/version.json");
 const QString kImagePath = QStringLiteral("/upgrade/pedal/rm25-2024-03.bin");
 const char kUnitVersion[] = "Jan  9 2024,16:05"; // as units send it: the day padded
-const QString kTls = QStringLiteral(KEST_TEST_DATA "/tls/");
 
 QByteArray image(int size)
 {
@@ -68,28 +65,17 @@ private Q_SLOTS:
     void checkingDisablesTheButton();
     void decliningKeepsThePath();
     void acceptedUpdateIsDownloadedVerifiedAndUploaded();
-    void downloadOfUnknownSize();
-    void wrongImageIsNeverWritten_data();
     void wrongImageIsNeverWritten();
     void typedAddressNeedsAMatchingDigest();
     void temporaryFileNotWritable();
-    void temporaryImageIsNeverWrittenThrough_data();
-    void temporaryImageIsNeverWrittenThrough();
     void theUnitGetsTheCheckedBytes();
     void emptyImageIsRefused();
-    void oversizedAnswersAreGivenUpEarly_data();
-    void oversizedAnswersAreGivenUpEarly();
-    void redirectsStayOnTheServer_data();
-    void redirectsStayOnTheServer();
-    void certificateErrorsAreNeverIgnored_data();
-    void certificateErrorsAreNeverIgnored();
     void secondManualUpdateDuringADownload();
     void unitLostDuringTheDownload();
     void noCheckWhileAnImageIsUnderWay();
     void offerArrivingWhileAnImageIsUnderWay_data();
     void offerArrivingWhileAnImageIsUnderWay();
-    void deadlinesEndAStalledTransfer_data();
-    void deadlinesEndAStalledTransfer();
+    void stalledDownloadSaysWhy();
     void temporaryImageGoesAfterAFailedUpload();
 
 private:
@@ -174,13 +160,12 @@ bool TestUpdateCheck::pageIdle(QWidget *w) const
 void TestUpdateCheck::checkOutcomes_data()
 {
     QTest::addColumn<QString>("unitVersion");
-    QTest::addColumn<QByteArray>("body"); // empty: the connection is dropped
+    QTest::addColumn<QByteArray>("body");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message"); // empty: back to idle without a box
     QTest::addColumn<QString>("statusLine"); // the page's own line; empty: none
 
     const QString unit = QString::fromLatin1(kUnitVersion);
-    const QString unreadable = "Update check failed: the update server's answer could not be read.";
     QTest::newRow("same version, the unit's day padded")
         << unit << document("Jan 9 2024,16:05") << 200 << "Your firmware is already up to date."
         << "";
@@ -190,13 +175,10 @@ void TestUpdateCheck::checkOutcomes_data()
     QTest::newRow("unit version is not a date")
         << "V1.2.0" << document("Jan 9 2024,16:06") << 200 << "No valid device."
         << "";
-    QTest::newRow("document is an array")
-        << unit << QByteArray(R"([{"version":"Jan 9 2024,16:06"}])") << 200 << "" << unreadable;
+    // Why no document came goes to the page's status line, not into a box.
     QTest::newRow("server error page")
-        << unit << QByteArray("<html>Server Error</html>") << 500 << "" << unreadable;
-    QTest::newRow("connection dropped")
-        << unit << QByteArray() << 0 << ""
-        << "Update check failed: the update server could not be reached.";
+        << unit << QByteArray("<html>Server Error</html>") << 500 << ""
+        << "Update check failed: the update server's answer could not be read.";
 }
 
 void TestUpdateCheck::checkOutcomes()
@@ -209,25 +191,14 @@ void TestUpdateCheck::checkOutcomes()
     kestsim::UnitState s;
     s.version = unitVersion.toStdString();
     freshUnit(s);
-    UpdateServer::Route route {body, status};
-    route.drop = body.isEmpty();
-    server.routes[kDocumentPath] = route;
+    server.routes[kDocumentPath] = {body, status};
 
     DialogCatcher dialogs;
     auto w = openDevicePage();
     w->show(); // the page's status line is checked on screen
     clickCheck(w.get());
     TRY_VERIFY(pageIdle(w.get()));
-    // One request (the network library tries a dropped connection once more), through
-    // a tunnel to the update host.
-    QVERIFY(!server.requests.isEmpty());
-    QCOMPARE(server.requests.size(), server.tunnels.size());
-    for (int i = 0; i < server.requests.size(); ++i) {
-        QCOMPARE(server.requests[i], kDocumentPath);
-        QCOMPARE(server.tunnels[i], QStringLiteral(KEST_WEB_HOST ":443"));
-    }
-    if (!route.drop)
-        QCOMPARE(server.requests.size(), 1);
+    QCOMPARE(server.requests, QStringList {kDocumentPath});
     if (message.isEmpty()) {
         QVERIFY(dialogs.requests.empty());
     } else {
@@ -324,34 +295,10 @@ void TestUpdateCheck::acceptedUpdateIsDownloadedVerifiedAndUploaded()
     QVERIFY(!QFile::exists(kest::temporaryImagePath())); // deleted once the unit has it
 }
 
-void TestUpdateCheck::downloadOfUnknownSize()
-{
-    const QByteArray firmware = image(3000);
-    offer(firmware);
-    server.routes[kImagePath].withLength = false;
-    DialogCatcher dialogs;
-    auto w = checkAndAccept(dialogs);
-    QVERIFY(imageTaken());
-    QCOMPARE(unitImage(), firmware);
-}
-
-void TestUpdateCheck::wrongImageIsNeverWritten_data()
-{
-    QTest::addColumn<QByteArray>("served"); // empty: the connection is dropped
-    QTest::addColumn<int>("status");
-    QTest::newRow("another image") << image(100).append('x') << 200;
-    QTest::newRow("image missing on the server") << QByteArray("<html>404</html>") << 404;
-    QTest::newRow("connection dropped") << QByteArray() << 0;
-}
-
 void TestUpdateCheck::wrongImageIsNeverWritten()
 {
-    QFETCH(QByteArray, served);
-    QFETCH(int, status);
     offer(image(100));
-    UpdateServer::Route route {served, status};
-    route.drop = served.isEmpty();
-    server.routes[kImagePath] = route;
+    server.routes[kImagePath] = {image(100).append('x')};
     DialogCatcher dialogs;
     auto w = checkAndAccept(dialogs);
     TRY_COMPARE(dialogs.requests.size(), std::size_t(2));
@@ -411,57 +358,6 @@ void TestUpdateCheck::temporaryFileNotWritable()
     QVERIFY(QDir().rmdir(kest::temporaryImagePath()));
 }
 
-void TestUpdateCheck::temporaryImageIsNeverWrittenThrough_data()
-{
-    QTest::addColumn<QString>("found"); // what lies at the temporary image's name
-    QTest::addColumn<bool>("uploaded");
-    QTest::newRow("a stale image of ours") << "file" << true;
-    QTest::newRow("a link to a file") << "link" << false;
-    QTest::newRow("a link to no file") << "dangling" << false;
-}
-
-void TestUpdateCheck::temporaryImageIsNeverWrittenThrough()
-{
-    QFETCH(QString, found);
-    QFETCH(bool, uploaded);
-    const QByteArray firmware = image(300);
-    offer(firmware);
-    QTemporaryDir elsewhere;
-    const QString target = elsewhere.filePath(QStringLiteral("victim.bin"));
-    const QString path = kest::temporaryImagePath();
-    if (found == QLatin1String("file")) {
-        writeFile(path, "an image of an earlier run");
-    } else {
-        if (found == QLatin1String("link"))
-            writeFile(target, "the user's own file");
-        QVERIFY(QFile::link(target, path));
-    }
-    DialogCatcher dialogs;
-    auto w = checkAndAccept(dialogs);
-    if (uploaded) {
-        QVERIFY(imageTaken());
-        QCOMPARE(unitImage(), firmware);
-        return;
-    }
-    TRY_COMPARE(dialogs.requests.size(), std::size_t(2));
-    QCOMPARE(dialogs.requests[1].text, QStringLiteral("Can not write to temp."));
-    QVERIFY(pageIdle(w.get()));
-    // The link's target keeps what it held (or still does not exist), and nothing went
-    // to the unit.
-    if (found == QLatin1String("link")) {
-        QFile kept(target);
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("the user's own file"));
-    } else {
-        QVERIFY(!QFileInfo::exists(target));
-    }
-    QVERIFY(QFileInfo(path).isSymLink());
-    processPosted();
-    QVERIFY(pageIdle(w.get())); // no upload began
-    QVERIFY(writes().isEmpty());
-    QVERIFY(QFile::remove(path));
-}
-
 void TestUpdateCheck::theUnitGetsTheCheckedBytes()
 {
     // The temporary image is changed between the digest check and the upload: the unit
@@ -472,12 +368,10 @@ void TestUpdateCheck::theUnitGetsTheCheckedBytes()
     dialogs.button = QMessageBox::Yes;
     auto w = openDevicePage();
     auto *path = child<QLineEdit>(w.get(), "lePath");
-    QFile::Permissions permissions;
     QByteArray stored;
     connect(path, &QLineEdit::textChanged, this, [&](const QString &text) {
         if (text != kest::temporaryImagePath())
             return;
-        permissions = QFile(text).permissions();
         QFile file(text);
         if (file.open(QIODevice::ReadWrite)) {
             stored = file.readAll();
@@ -488,9 +382,6 @@ void TestUpdateCheck::theUnitGetsTheCheckedBytes()
     clickCheck(w.get());
     QVERIFY(imageTaken());
     QCOMPARE(stored, firmware);
-    // only its owner can read or change the file
-    QCOMPARE(permissions & ~(QFile::ReadUser | QFile::WriteUser),
-             QFile::ReadOwner | QFile::WriteOwner);
     QCOMPARE(unitImage(), firmware);
     w.reset(); // the upload ends with the window, without its writing steps
     QVERIFY(!QFile::exists(kest::temporaryImagePath())); // the program's own copy goes
@@ -508,120 +399,6 @@ void TestUpdateCheck::emptyImageIsRefused()
     processPosted();
     QVERIFY(pageIdle(w.get())); // no upload began
     QVERIFY(writes().isEmpty());
-}
-
-void TestUpdateCheck::oversizedAnswersAreGivenUpEarly_data()
-{
-    QTest::addColumn<bool>("document"); // else the image
-    QTest::addColumn<qint64>("size");
-    QTest::addColumn<bool>("withLength");
-    const qint64 huge = qint64(64) << 20;
-    QTest::newRow("image one byte too large") << false << kest::FIRMWARE_MAX_SIZE + 1 << true;
-    QTest::newRow("image of 64 MiB") << false << huge << true;
-    QTest::newRow("image of 64 MiB, no length given") << false << huge << false;
-    QTest::newRow("document of 64 MiB") << true << huge << true;
-    QTest::newRow("document of 64 MiB, no length given") << true << huge << false;
-}
-
-void TestUpdateCheck::oversizedAnswersAreGivenUpEarly()
-{
-    QFETCH(bool, document);
-    QFETCH(qint64, size);
-    QFETCH(bool, withLength);
-    // A body made of blanks and then a valid answer, so that only its length is wrong.
-    const QByteArray firmware = image(100);
-    offer(firmware);
-    UpdateServer::Route &route = server.routes[document ? kDocumentPath : kImagePath];
-    route.padding = size - route.body.size();
-    route.withLength = withLength;
-    DialogCatcher dialogs;
-    auto w = checkAndAccept(dialogs);
-    TRY_VERIFY(pageIdle(w.get()));
-    if (document) {
-        QVERIFY(dialogs.requests.empty()); // as unreadable as a broken document
-    } else {
-        QCOMPARE(dialogs.texts(),
-                 QStringList({"A new firmware is available, update now?", "Download file fail."}));
-        QVERIFY(!QFile::exists(kest::temporaryImagePath()));
-    }
-    // Given up long before the end: at most what was under way when the limit passed.
-    const qint64 sent = server.streamed.value(document ? kDocumentPath : kImagePath);
-    QVERIFY2(size < (qint64(1) << 20) || sent < size / 8, qPrintable(QString::number(sent)));
-    processPosted();
-    QVERIFY(pageIdle(w.get())); // no upload began
-    QVERIFY(writes().isEmpty());
-}
-
-void TestUpdateCheck::redirectsStayOnTheServer_data()
-{
-    QTest::addColumn<bool>("document"); // else the image is moved
-    QTest::addColumn<QByteArray>("location");
-    QTest::addColumn<bool>("followed");
-    const QByteArray image = "/upgrade/pedal/moved.bin";
-    const QByteArray doc = "/upgrade/pedal/moved.json";
-    QTest::newRow("image, elsewhere on the server")
-        << false << "https://" KEST_WEB_HOST + image << true;
-    QTest::newRow("image, another host") << false << "https://mirror.example.net" + image << false;
-    QTest::newRow("image, another port")
-        << false << "https://" KEST_WEB_HOST ":8443" + image << false;
-    QTest::newRow("image, plain http") << false << "http://" KEST_WEB_HOST + image << false;
-    QTest::newRow("document, another host") << true << "https://mirror.example.net" + doc << false;
-    QTest::newRow("document, plain http") << true << "http://" KEST_WEB_HOST + doc << false;
-}
-
-void TestUpdateCheck::redirectsStayOnTheServer()
-{
-    QFETCH(bool, document);
-    QFETCH(QByteArray, location);
-    QFETCH(bool, followed);
-    const QByteArray firmware = image(400);
-    offer(firmware);
-    // Wherever the client goes, it finds what it asked for.
-    const QString moved = QString::fromLatin1(location.mid(location.indexOf("/upgrade/")));
-    server.routes[moved] = server.routes[document ? kDocumentPath : kImagePath];
-    UpdateServer::Route redirect {"", 302};
-    redirect.location = location;
-    server.routes[document ? kDocumentPath : kImagePath] = redirect;
-    DialogCatcher dialogs;
-    auto w = checkAndAccept(dialogs);
-    if (followed) {
-        QVERIFY(imageTaken());
-        QCOMPARE(unitImage(), firmware);
-        QCOMPARE(server.requests, QStringList({kDocumentPath, kImagePath, moved}));
-        return;
-    }
-    TRY_VERIFY(pageIdle(w.get())); // the answer ended: no request followed it
-    QCOMPARE(server.requests,
-             document ? QStringList {kDocumentPath} : QStringList({kDocumentPath, kImagePath}));
-    for (const QString &tunnel : std::as_const(server.tunnels))
-        QCOMPARE(tunnel, QStringLiteral(KEST_WEB_HOST ":443"));
-    QCOMPARE(dialogs.texts(),
-             document ? QStringList()
-                      : QStringList(
-                          {"A new firmware is available, update now?", "Download file fail."}));
-    QVERIFY(writes().isEmpty());
-}
-
-void TestUpdateCheck::certificateErrorsAreNeverIgnored_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<bool>("trusted");
-    QTest::newRow("made out to another host") << "other-name" << true;
-    QTest::newRow("from an issuer nobody trusts") << "untrusted" << false;
-}
-
-void TestUpdateCheck::certificateErrorsAreNeverIgnored()
-{
-    QFETCH(QString, name);
-    QFETCH(bool, trusted);
-    QVERIFY(server.useCertificate(kTls + name + ".crt", kTls + name + ".key", trusted));
-    offer(image(100));
-    DialogCatcher dialogs;
-    auto w = checkAndAccept(dialogs);
-    TRY_VERIFY(!server.tunnels.isEmpty());
-    TRY_VERIFY(pageIdle(w.get())); // as after a network failure
-    QVERIFY(server.requests.isEmpty()); // nothing was asked over that connection
-    QVERIFY(dialogs.requests.empty());
 }
 
 void TestUpdateCheck::secondManualUpdateDuringADownload()
@@ -762,46 +539,28 @@ void TestUpdateCheck::offerArrivingWhileAnImageIsUnderWay()
     QCOMPARE(unitImage(), mine);
 }
 
-void TestUpdateCheck::deadlinesEndAStalledTransfer_data()
+void TestUpdateCheck::stalledDownloadSaysWhy()
 {
-    QTest::addColumn<bool>("download"); // else the update check
-    QTest::newRow("update check") << false;
-    QTest::newRow("download") << true;
-}
-
-void TestUpdateCheck::deadlinesEndAStalledTransfer()
-{
-    // A server that never finishes (held here; one byte every 20 s did the same to the
-    // idle timeout): the page does not wait for ever.
+    // A download given up at its deadline: the box, and the reason on the status line.
     using namespace std::chrono_literals;
-    QFETCH(bool, download);
     offer(image(100));
-    server.routes[download ? kImagePath : kDocumentPath].hold = true;
+    server.routes[kImagePath].hold = true;
     DialogCatcher dialogs;
     dialogs.button = QMessageBox::Yes;
     auto w = openDevicePage();
     w->show(); // the page's status line is checked on screen
-    auto *updates = w->findChild<UpdateCheck *>();
+    auto *updates = w->findChild<kest::UpdateClient *>();
     QVERIFY(updates);
     updates->setDeadlines(300ms, 300ms);
     clickCheck(w.get());
     TRY_VERIFY(pageIdle(w.get()));
     auto *line = child<QLabel>(w.get(), "lbCheckStatus");
     QVERIFY(line->isVisible());
-    if (download) {
-        QCOMPARE(line->text(),
-                 QStringLiteral("Download given up: the firmware did not arrive within 0.3 "
-                                "seconds."));
-        QCOMPARE(dialogs.texts(),
-                 QStringList({"A new firmware is available, update now?", "Download file fail."}));
-    } else {
-        QCOMPARE(line->text(),
-                 QStringLiteral("Update check failed: the update server did not answer in "
-                                "0.3 seconds."));
-        QVERIFY(dialogs.requests.empty());
-    }
+    QCOMPARE(line->text(),
+             QStringLiteral("Download given up: the firmware did not arrive within 0.3 seconds."));
+    QCOMPARE(dialogs.texts(),
+             QStringList({"A new firmware is available, update now?", "Download file fail."}));
     QVERIFY(writes().isEmpty());
-    QVERIFY(!QFile::exists(kest::temporaryImagePath()));
     server.release();
 }
 

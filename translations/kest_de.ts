@@ -433,44 +433,12 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>einer Minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 Minuten</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 Sekunden</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>Suche ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>Update-Suche fehlgeschlagen: keine Antwort binnen %1.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>Update-Suche fehlgeschlagen: Server nicht erreichbar.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>Update-Suche fehlgeschlagen: Antwort nicht lesbar.</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Update</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>Kein gültiges Gerät.</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>Ihre Firmware ist bereits aktuell.</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>Download fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>Download abgebrochen: Firmware nicht binnen %1 erhalten.</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>Schreiben in den temporären Ordner nicht möglich.</translation>
     </message>
 </context>
 <context>
@@ -859,14 +815,61 @@ kestctl(1) tut dasselbe im Terminal.
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>Die Pedaleinheit hat ihre Firmware-Version nicht mitgeteilt.</translation>
+        <source>a minute</source>
+        <translation>einer Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Update-Suche fehlgeschlagen: keine Antwort binnen %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Update-Suche fehlgeschlagen: Server nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Update-Suche fehlgeschlagen: Antwort nicht lesbar.</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Kein gültiges Gerät.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Ihre Firmware ist bereits aktuell.</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>Eine neue Firmware ist verfügbar: %1 (die Einheit hat %2)</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Download fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download abgebrochen: Firmware nicht binnen %1 erhalten.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Schreiben in den temporären Ordner nicht möglich.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>Die Pedaleinheit hat ihre Firmware-Version nicht mitgeteilt.</translation>
     </message>
     <message>
         <source>Image: %1</source>

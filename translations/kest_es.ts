@@ -433,44 +433,12 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>un minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>Buscando ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>Búsqueda fallida: el servidor no respondió en %1.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>Búsqueda fallida: no se pudo contactar con el servidor.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>Búsqueda fallida: la respuesta del servidor es ilegible.</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Actualización</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>Ningún dispositivo válido.</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>Tu firmware ya está actualizado.</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
     <message>
         <source>Error</source>
         <translation>Error</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>Error al descargar el archivo.</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>Descarga abandonada: el firmware no llegó en %1.</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>No se puede escribir en la carpeta temporal.</translation>
     </message>
 </context>
 <context>
@@ -860,14 +816,61 @@ kestctl(1) hace lo mismo desde una terminal.
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>La unidad de pedales no indicó su versión de firmware.</translation>
+        <source>a minute</source>
+        <translation>un minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Búsqueda fallida: el servidor no respondió en %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Búsqueda fallida: no se pudo contactar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Búsqueda fallida: la respuesta del servidor es ilegible.</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Ningún dispositivo válido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Tu firmware ya está actualizado.</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>Hay un firmware nuevo disponible: %1 (la unidad tiene %2)</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Error al descargar el archivo.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Descarga abandonada: el firmware no llegó en %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>No se puede escribir en la carpeta temporal.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>La unidad de pedales no indicó su versión de firmware.</translation>
     </message>
     <message>
         <source>Image: %1</source>

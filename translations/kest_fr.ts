@@ -433,44 +433,12 @@ Cela remplace les 16 profils du pédalier.</translation>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>une minute</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutes</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondes</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>Recherche ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>Recherche de MAJ échouée : pas de réponse en %1.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>Recherche de MAJ échouée : serveur injoignable.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>Recherche de MAJ échouée : réponse illisible.</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Mise à jour</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>Aucun appareil valide.</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>Votre firmware est déjà à jour.</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ Cela remplace les 16 profils du pédalier.</translation>
     <message>
         <source>Error</source>
         <translation>Erreur</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>Échec du téléchargement.</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>Firmware non reçu en %1 : téléchargement abandonné.</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>Impossible d’écrire dans le dossier temporaire.</translation>
     </message>
 </context>
 <context>
@@ -859,14 +815,61 @@ kestctl(1) fait de même depuis un terminal.
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>Le pédalier n’a pas indiqué sa version de firmware.</translation>
+        <source>a minute</source>
+        <translation>une minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Recherche de MAJ échouée : pas de réponse en %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Recherche de MAJ échouée : serveur injoignable.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Recherche de MAJ échouée : réponse illisible.</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Aucun appareil valide.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Votre firmware est déjà à jour.</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>Un nouveau firmware est disponible : %1 (le pédalier a %2)</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Échec du téléchargement.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Firmware non reçu en %1 : téléchargement abandonné.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Impossible d’écrire dans le dossier temporaire.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>Le pédalier n’a pas indiqué sa version de firmware.</translation>
     </message>
     <message>
         <source>Image: %1</source>

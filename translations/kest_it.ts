@@ -433,44 +433,12 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>un minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minuti</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 secondi</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>Ricerca ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>Ricerca non riuscita: il server non ha risposto entro %1.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>Ricerca non riuscita: server non raggiungibile.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>Ricerca non riuscita: risposta del server illeggibile.</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Aggiornamento</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>Nessun dispositivo valido.</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>Il firmware è già aggiornato.</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
     <message>
         <source>Error</source>
         <translation>Errore</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>Download del file non riuscito.</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>Download abbandonato: il firmware non è arrivato entro %1.</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>Impossibile scrivere nella cartella temporanea.</translation>
     </message>
 </context>
 <context>
@@ -859,14 +815,61 @@ kestctl(1) fa lo stesso da un terminale.
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>La pedaliera non ha comunicato la versione del firmware.</translation>
+        <source>a minute</source>
+        <translation>un minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minuti</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondi</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Ricerca non riuscita: il server non ha risposto entro %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Ricerca non riuscita: server non raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Ricerca non riuscita: risposta del server illeggibile.</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Nessun dispositivo valido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Il firmware è già aggiornato.</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>È disponibile un nuovo firmware: %1 (la pedaliera ha %2)</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Download del file non riuscito.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download abbandonato: il firmware non è arrivato entro %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Impossibile scrivere nella cartella temporanea.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>La pedaliera non ha comunicato la versione del firmware.</translation>
     </message>
     <message>
         <source>Image: %1</source>

@@ -433,44 +433,12 @@ This replaces all 16 profiles on the unit.</source>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>1 分</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 分</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 秒</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>確認中 ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>更新の確認に失敗：サーバーが %1以内に応答しません。</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>更新の確認に失敗：サーバーに接続できません。</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>更新の確認に失敗：サーバーの応答を読み取れません。</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>アップデート</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>有効なデバイスがありません。</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>ファームウェアはすでに最新です。</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ This replaces all 16 profiles on the unit.</source>
     <message>
         <source>Error</source>
         <translation>エラー</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>ファイルのダウンロードに失敗しました。</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>ダウンロード中止：ファームウェアが %1以内に届きません。</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>一時フォルダーに書き込めません。</translation>
     </message>
 </context>
 <context>
@@ -858,14 +814,61 @@ kestctl(1) は同じことをターミナルから行います。
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>ペダルユニットがファームウェアバージョンを返しませんでした。</translation>
+        <source>a minute</source>
+        <translation>1 分</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 分</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>更新の確認に失敗：サーバーが %1以内に応答しません。</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>更新の確認に失敗：サーバーに接続できません。</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>更新の確認に失敗：サーバーの応答を読み取れません。</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>有効なデバイスがありません。</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>ファームウェアはすでに最新です。</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>新しいファームウェアがあります：%1（ユニットは %2）</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>ファイルのダウンロードに失敗しました。</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>ダウンロード中止：ファームウェアが %1以内に届きません。</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>一時フォルダーに書き込めません。</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>ペダルユニットがファームウェアバージョンを返しませんでした。</translation>
     </message>
     <message>
         <source>Image: %1</source>

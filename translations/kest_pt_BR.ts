@@ -433,44 +433,12 @@ Isso substitui todos os 16 perfis da unidade.</translation>
 <context>
     <name>UpdateCheck</name>
     <message>
-        <source>a minute</source>
-        <translation>um minuto</translation>
-    </message>
-    <message>
-        <source>%1 minutes</source>
-        <translation>%1 minutos</translation>
-    </message>
-    <message>
-        <source>%1 seconds</source>
-        <translation>%1 segundos</translation>
-    </message>
-    <message>
         <source>Checking ...</source>
         <translation>Buscando ...</translation>
     </message>
     <message>
-        <source>Update check failed: the update server did not answer in %1.</source>
-        <translation>Falha na busca: o servidor não respondeu em %1.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server could not be reached.</source>
-        <translation>Falha na busca: servidor inacessível.</translation>
-    </message>
-    <message>
-        <source>Update check failed: the update server&apos;s answer could not be read.</source>
-        <translation>Falha na busca: resposta do servidor ilegível.</translation>
-    </message>
-    <message>
         <source>Update</source>
         <translation>Atualização</translation>
-    </message>
-    <message>
-        <source>No valid device.</source>
-        <translation>Nenhum dispositivo válido.</translation>
-    </message>
-    <message>
-        <source>Your firmware is already up to date.</source>
-        <translation>Seu firmware já está atualizado.</translation>
     </message>
     <message>
         <source>A new firmware is available. Please check again when the running update is finished.</source>
@@ -491,18 +459,6 @@ Isso substitui todos os 16 perfis da unidade.</translation>
     <message>
         <source>Error</source>
         <translation>Erro</translation>
-    </message>
-    <message>
-        <source>Download file fail.</source>
-        <translation>Falha ao baixar o arquivo.</translation>
-    </message>
-    <message>
-        <source>Download given up: the firmware did not arrive within %1.</source>
-        <translation>Download cancelado: o firmware não chegou em %1.</translation>
-    </message>
-    <message>
-        <source>Can not write to temp.</source>
-        <translation>Não é possível gravar na pasta temporária.</translation>
     </message>
 </context>
 <context>
@@ -859,14 +815,61 @@ kestctl(1) faz o mesmo em um terminal.
     </message>
 </context>
 <context>
-    <name>kestctl</name>
+    <name>kest::UpdateClient</name>
     <message>
-        <source>The pedal unit did not tell its firmware version.</source>
-        <translation>A unidade de pedais não informou a versão do firmware.</translation>
+        <source>a minute</source>
+        <translation>um minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server did not answer in %1.</source>
+        <translation>Falha na busca: o servidor não respondeu em %1.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server could not be reached.</source>
+        <translation>Falha na busca: servidor inacessível.</translation>
+    </message>
+    <message>
+        <source>Update check failed: the update server&apos;s answer could not be read.</source>
+        <translation>Falha na busca: resposta do servidor ilegível.</translation>
+    </message>
+    <message>
+        <source>No valid device.</source>
+        <translation>Nenhum dispositivo válido.</translation>
+    </message>
+    <message>
+        <source>Your firmware is already up to date.</source>
+        <translation>Seu firmware já está atualizado.</translation>
     </message>
     <message>
         <source>A new firmware is available: %1 (the unit has %2)</source>
         <translation>Há um novo firmware disponível: %1 (a unidade tem %2)</translation>
+    </message>
+    <message>
+        <source>Download file fail.</source>
+        <translation>Falha ao baixar o arquivo.</translation>
+    </message>
+    <message>
+        <source>Download given up: the firmware did not arrive within %1.</source>
+        <translation>Download cancelado: o firmware não chegou em %1.</translation>
+    </message>
+    <message>
+        <source>Can not write to temp.</source>
+        <translation>Não é possível gravar na pasta temporária.</translation>
+    </message>
+</context>
+<context>
+    <name>kestctl</name>
+    <message>
+        <source>The pedal unit did not tell its firmware version.</source>
+        <translation>A unidade de pedais não informou a versão do firmware.</translation>
     </message>
     <message>
         <source>Image: %1</source>

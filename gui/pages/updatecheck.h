@@ -1,13 +1,10 @@
 #pragma once
 
 #include "firmwarewidgets.h"
+#include "updateclient.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
-
-#include <chrono>
-#include <optional>
 
 class KestUpgrade;
 namespace kest {
@@ -19,11 +16,12 @@ class QNetworkAccessManager;
 class QNetworkReply;
 QT_END_NAMESPACE
 
-/// The online update check ("CHECK UPDATE") and the firmware download that follows an
-/// accepted offer, or a "MANUAL UPDATE" of an https:// address. A checked download is
-/// handed to the upload through imageReady(). Whoever owns the page routes the replies'
-/// signals back (checkStarted, downloadStarted) and starts the download it asks for
-/// (downloadWanted): calls go down, results come back as signals.
+/// The DEVICE page's view of the online update ("CHECK UPDATE", and the firmware
+/// download that follows an accepted offer or a "MANUAL UPDATE" of an https:// address):
+/// the update client does the network work, this shows it on the page and asks the user.
+/// A checked download is handed to the upload through imageReady(). Whoever owns the page
+/// routes the replies' signals back (checkStarted, downloadStarted) and starts the
+/// download it asks for (downloadWanted): calls go down, results come back as signals.
 class UpdateCheck : public QObject
 {
     Q_OBJECT
@@ -49,14 +47,8 @@ public:
     /// The image is in: checked against its digest, it goes to the upload.
     void downloadFinished(QNetworkReply *reply);
 
-    /// How long a check and a download may take in all, from the request to the last
-    /// byte: a server that sends a byte now and then never trips the idle timeout. Once
-    /// over, the transfer is given up and the page's status line says why. Applies to
-    /// the next request.
-    void setDeadlines(std::chrono::milliseconds check, std::chrono::milliseconds download);
-
-    bool checking() const { return !versionCheck.isNull(); }
-    bool downloading() const { return !transfer.isNull(); }
+    bool checking() const { return client->checking(); }
+    bool downloading() const { return client->downloading(); }
 
 Q_SIGNALS:
     /// A check was asked of the server: its reply's finished() is to reach
@@ -75,25 +67,18 @@ Q_SIGNALS:
     void imageReady(const QString &path, const QByteArray &image);
 
 private:
+    void showChecked(const kest::CheckResult &result);
+    void showDownloaded(const kest::DownloadResult &result);
     void showStatus(const QString &text);
     bool imageUnderWay() const;
-    /// Gives `reply` up once `deadline` has passed; overDeadline() then tells.
-    static void limitTime(QNetworkReply *reply, std::chrono::milliseconds deadline);
-    static bool overDeadline(const QNetworkReply *reply);
-    /// A time for the status line: "a minute", "10 minutes", "0.5 seconds".
-    static QString durationText(std::chrono::milliseconds time);
 
     Widgets w;
+    kest::UpdateClient *client;
     const kest::KestUnit &unit; ///< the attached unit's firmware version
-    QNetworkAccessManager &network;
     const QString &baseUrl;
     const KestUpgrade &upload;
     QLabel *status = nullptr; ///< why the latest update check found nothing
     QTimer statusTimer; ///< clears the status line
-    QPointer<QNetworkReply> transfer; ///< the firmware download under way, if any
-    QPointer<QNetworkReply> versionCheck; ///< the update check under way, if any
     QString address; ///< what download() fetches: the offer's image, or a typed address
     QString offeredDigest; ///< "MD5: <digest>" of the latest accepted offer, as shown
-    std::chrono::milliseconds checkDeadline {std::chrono::minutes(1)};
-    std::chrono::milliseconds downloadDeadline {std::chrono::minutes(10)};
 };

@@ -14,6 +14,7 @@ import argparse
 import json
 import os
 import signal
+import socket
 import subprocess
 import sys
 import tempfile
@@ -278,6 +279,17 @@ def case_firmware():
     run = ctl(["clear-flash"]).expect(1, "--yes")
     if run.opened():
         fail("clear-flash without --yes opened the unit off a terminal")
+    # The update check with its server out of reach (a proxy where nothing listens): the
+    # window's words and exit 2, after the unit told its version and was sent nothing else.
+    with socket.socket() as closed:
+        closed.bind(("127.0.0.1", 0))
+        proxy = "http://127.0.0.1:%d" % closed.getsockname()[1]
+    run = ctl(["--json", "firmware", "check"], env={"https_proxy": proxy}).expect(2)
+    if run.json() != {"ok": False, "exit": 2, "error": "Update check failed: the update "
+                      "server could not be reached."}:
+        fail("an unreachable update server: %s" % run.out)
+    if run.writes():
+        fail("the update check wrote to the unit: %s" % run.writes())
 
 
 def case_profiles():
