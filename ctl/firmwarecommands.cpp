@@ -108,6 +108,26 @@ int check(const Output &out)
     return out.done(o);
 }
 
+/// One progress value of the upload: a JSON object, a bar on a terminal, else a line.
+void showProgress(const Output &out, LiveLine &live, int percent)
+{
+    const QString phase = percent >= kest::FIRMWARE_WRITING_FROM ? devicePageText("Writing ...")
+                                                                 : devicePageText("Uploading ...");
+    if (out.isJson()) {
+        out.object({{QStringLiteral("progress"), percent}});
+    } else if (live.onTerminal()) {
+        constexpr int kWidth = 40;
+        const int filled = percent * kWidth / 100;
+        live.show(QStringLiteral("%1 [%2%3] %4 %")
+                      .arg(phase.leftJustified(13))
+                      .arg(QString(filled, QLatin1Char('#')))
+                      .arg(QString(kWidth - filled, QLatin1Char('-')))
+                      .arg(percent, 3));
+    } else {
+        live.show(QStringLiteral("%1 %").arg(percent));
+    }
+}
+
 int update(const Output &out, const QString &path)
 {
     // The file is read once, here: the bytes checked are the bytes sent.
@@ -150,25 +170,7 @@ int update(const Output &out, const QString &path)
     });
     QObject::connect(
         &upload, &KestUpgrade::progress, &upload,
-        [&](int percent) {
-            const QString phase = percent >= kest::FIRMWARE_WRITING_FROM
-                ? devicePageText("Writing ...")
-                : devicePageText("Uploading ...");
-            if (out.isJson()) {
-                out.object({{QStringLiteral("progress"), percent}});
-            } else if (live.onTerminal()) {
-                constexpr int kWidth = 40;
-                const int filled = percent * kWidth / 100;
-                live.show(QStringLiteral("%1 [%2%3] %4 %")
-                              .arg(phase.leftJustified(13))
-                              .arg(QString(filled, QLatin1Char('#')))
-                              .arg(QString(kWidth - filled, QLatin1Char('-')))
-                              .arg(percent, 3));
-            } else {
-                live.show(QStringLiteral("%1 %").arg(percent));
-            }
-        },
-        Qt::QueuedConnection);
+        [&](int percent) { showProgress(out, live, percent); }, Qt::QueuedConnection);
     QObject::connect(
         &upload, &KestUpgrade::ended, &upload,
         [&](const kest::Outcome &end) {

@@ -144,26 +144,7 @@ kest::Outcome KestUpgrade::upload()
         }
         image = std::move(file.bytes);
     }
-    const qint64 size = image.size();
-
-    kest::Report report = kest::emptyReport();
-    int last = -1;
-    for (qint64 offset = 0; offset < size; offset += kest::FIRMWARE_CHUNK) {
-        kest::fillFirmwareData(report, image, offset);
-        // Stopped at the first report that does not go out: the unit must not be told to
-        // write a partial image. A file of the user's stays for another try.
-        if (lostSinceStart() || kest::deviceSendInOpening(report, opening) < 0)
-            return failed(kNotTaken);
-        const int p = kest::firmwareProgress(offset, size);
-        if (p != last) {
-            Q_EMIT progress(p);
-            last = p;
-        }
-    }
-
-    kest::fillFirmwareEnd(report);
-    // Without its end report the unit never writes the image: not a success.
-    if (lostSinceStart() || kest::deviceSendInOpening(report, opening) < 0)
+    if (!sendImage(image, opening))
         return failed(kNotTaken);
     for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
         switch (writingStep(opening)) {
@@ -178,4 +159,26 @@ kest::Outcome KestUpgrade::upload()
         Q_EMIT progress(p);
     }
     return kest::Outcome::ok();
+}
+
+bool KestUpgrade::sendImage(const QByteArray &image, std::uint64_t opening)
+{
+    const qint64 size = image.size();
+    kest::Report report = kest::emptyReport();
+    int last = -1;
+    for (qint64 offset = 0; offset < size; offset += kest::FIRMWARE_CHUNK) {
+        kest::fillFirmwareData(report, image, offset);
+        // Stopped at the first report that does not go out: the unit must not be told to
+        // write a partial image. A file of the user's stays for another try.
+        if (lostSinceStart() || kest::deviceSendInOpening(report, opening) < 0)
+            return false;
+        const int p = kest::firmwareProgress(offset, size);
+        if (p != last) {
+            Q_EMIT progress(p);
+            last = p;
+        }
+    }
+    kest::fillFirmwareEnd(report);
+    // Without its end report the unit never writes the image: not a success.
+    return !lostSinceStart() && kest::deviceSendInOpening(report, opening) >= 0;
 }

@@ -79,6 +79,9 @@ private:
     Step writingStep(std::uint64_t opening);
     /// The outcome of a run from its start to its last report; emits the progress.
     kest::Outcome upload();
+    /// Sends the image's data reports and its end report, all to the opening
+    /// `opening`; whether every one went out.
+    bool sendImage(const QByteArray &image, std::uint64_t opening);
     /// Whether the unit was reported lost since the start.
     bool lostSinceStart();
 
