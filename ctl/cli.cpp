@@ -1,7 +1,7 @@
 #include "cli.h"
 
-#include "attachhints.h"
 #include "kestdevice.h"
+#include "unitsession.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -152,21 +152,23 @@ QString pedalKey(int pedal)
 std::optional<QString> attach()
 {
     kest::deviceInit();
-    switch (kest::deviceOpen()) {
-    case kest::DeviceOpenResult::Opened:
-        return std::nullopt;
-    case kest::DeviceOpenResult::NoAccess:
-        return kest::attachHint(kest::NO_ACCESS_HINT).arg(kest::linuxNotesPath());
-    case kest::DeviceOpenResult::NotFound:
-        break;
-    }
-    return kest::attachHint(kest::NOT_FOUND_HINT);
+    if (const auto absent = kest::UnitSession::openOnce())
+        return kest::UnitSession::hintFor(*absent);
+    return std::nullopt;
 }
 
 std::optional<int> attachOrFail(const Output &out)
 {
     if (const auto hint = attach())
         return out.fail(ExitNoUnit, *hint);
+    return std::nullopt;
+}
+
+std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session)
+{
+    kest::deviceInit();
+    if (!session.attach())
+        return out.fail(ExitNoUnit, session.waitingHint());
     return std::nullopt;
 }
 

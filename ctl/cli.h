@@ -14,6 +14,10 @@
 
 #include <optional>
 
+namespace kest {
+class UnitSession;
+}
+
 namespace kestctl {
 
 /// The exit codes, as the manual page lists them.
@@ -88,10 +92,14 @@ QString pedalColumn(int pedal);
 /// "clutch", "brake", "throttle": the JSON values.
 QString pedalKey(int pedal);
 
-/// Opens the unit. Without one, the window's waiting text (std::nullopt: opened).
+/// Opens the unit, for a command that is over before it could go. Without one, the
+/// window's waiting text (std::nullopt: opened).
 std::optional<QString> attach();
 /// attach(), and on failure the command's end: ExitNoUnit with the hint.
 std::optional<int> attachOrFail(const Output &out);
+/// Attaches the unit through a session, for a command that follows it (the reader runs,
+/// and a pull is noticed); on failure the command's end: ExitNoUnit with the hint.
+std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session);
 
 /// Saves the unit's settings before an operation that changes them for good, as the
 /// window does, and says where: a line, and "backup" in the JSON end. When no backup

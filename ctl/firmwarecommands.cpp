@@ -7,6 +7,7 @@
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestupgrade.h"
+#include "unitsession.h"
 #include "updateclient.h"
 
 #include <QCoreApplication>
@@ -64,6 +65,26 @@ int check(const Output &out)
     return out.done(o);
 }
 
+/// One progress value of the upload: a JSON object, a bar on a terminal, else a line.
+void showProgress(const Output &out, LiveLine &live, int percent)
+{
+    const QString phase = percent >= kest::FIRMWARE_WRITING_FROM ? devicePageText("Writing ...")
+                                                                 : devicePageText("Uploading ...");
+    if (out.isJson()) {
+        out.object({{QStringLiteral("progress"), percent}});
+    } else if (live.onTerminal()) {
+        constexpr int kWidth = 40;
+        const int filled = percent * kWidth / 100;
+        live.show(QStringLiteral("%1 [%2%3] %4 %")
+                      .arg(phase.leftJustified(13))
+                      .arg(QString(filled, QLatin1Char('#')))
+                      .arg(QString(kWidth - filled, QLatin1Char('-')))
+                      .arg(percent, 3));
+    } else {
+        live.show(QStringLiteral("%1 %").arg(percent));
+    }
+}
+
 int update(const Output &out, const QString &path)
 {
     // The file is read once, here: the bytes checked are the bytes sent.
@@ -80,22 +101,24 @@ int update(const Output &out, const QString &path)
                         devicePageText("Not a valid firmware.") + QLatin1Char(' ')
                             + tr("(a .bin file of 1 to %1 bytes)").arg(kest::FIRMWARE_MAX_SIZE));
     }
-    if (const auto ended = attachOrFail(out))
+    // Attached once, with the reader running: a pull while the image goes out or while
+    // the unit writes it ends the upload as failed.
+    kest::UnitSession session(nullptr, kest::UnitSession::Policy::Once);
+    if (const auto ended = attachOrFail(out, session))
         return *ended;
     {
         kest::KestUnit unit;
-        if (const auto ended = backUpOrFail(out, unit)) {
-            kest::deviceClose();
+        if (const auto ended = backUpOrFail(out, unit))
             return *ended;
-        }
     }
 
     Interrupts interrupts;
     LiveLine live;
     KestUpgrade upload;
+    upload.watch(session);
     upload.firmwarePath = path;
     upload.verifiedImage = image;
-    int last = -1;
+    kest::Outcome outcome = kest::Outcome::failed(QString());
     QObject::connect(&interrupts, &Interrupts::interrupted, &upload, [&] {
         live.finish();
         Output::message(QCoreApplication::translate(
@@ -104,50 +127,30 @@ int update(const Output &out, const QString &path)
     });
     QObject::connect(
         &upload, &KestUpgrade::progress, &upload,
-        [&](int percent) {
-            last = percent;
-            if (percent < 0)
-                return;
-            const QString phase = percent >= kest::FIRMWARE_WRITING_FROM
-                ? devicePageText("Writing ...")
-                : devicePageText("Uploading ...");
-            if (out.isJson()) {
-                out.object({{QStringLiteral("progress"), percent}});
-            } else if (live.onTerminal()) {
-                constexpr int kWidth = 40;
-                const int filled = percent * kWidth / 100;
-                live.show(QStringLiteral("%1 [%2%3] %4 %")
-                              .arg(phase.leftJustified(13))
-                              .arg(QString(filled, QLatin1Char('#')))
-                              .arg(QString(kWidth - filled, QLatin1Char('-')))
-                              .arg(percent, 3));
-            } else {
-                live.show(QStringLiteral("%1 %").arg(percent));
-            }
+        [&](int percent) { showProgress(out, live, percent); }, Qt::QueuedConnection);
+    QObject::connect(
+        &upload, &KestUpgrade::ended, &upload,
+        [&](const kest::Outcome &end) {
+            outcome = end;
+            QCoreApplication::quit();
         },
         Qt::QueuedConnection);
-    QObject::connect(&upload, &QThread::finished, QCoreApplication::instance(),
-                     &QCoreApplication::quit, Qt::QueuedConnection);
-    upload.start();
+    upload.startUpload();
     QCoreApplication::exec();
     upload.wait();
-    // Progress reports still queued when the thread ended.
-    QCoreApplication::sendPostedEvents(&upload);
     live.finish();
-    kest::deviceClose();
-    if (last == 100) {
-        const QString done = devicePageText("Firmware updated successfully.");
-        out.line(done);
-        return out.done({{QStringLiteral("message"), done}});
+    session.stop();
+    switch (outcome.status) {
+    case kest::Outcome::Done:
+        break;
+    case kest::Outcome::Refused: // nothing was sent: the unit went before the first report
+        return out.fail(ExitNoUnit, outcome.message);
+    case kest::Outcome::Failed:
+        return out.fail(ExitFailed, outcome.message);
     }
-    if (last == kest::FIRMWARE_LOST_WHILE_WRITING)
-        return out.fail(ExitFailed,
-                        devicePageText("Firmware update failed: the pedal unit was unplugged "
-                                       "while it wrote its firmware. Please plug it in again and "
-                                       "run the update again."));
-    return out.fail(ExitFailed,
-                    devicePageText("Firmware update failed: the unit did not take the "
-                                   "whole image. Please try again."));
+    const QString done = devicePageText("Firmware updated successfully.");
+    out.line(done);
+    return out.done({{QStringLiteral("message"), done}});
 }
 
 } // namespace

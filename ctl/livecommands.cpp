@@ -2,10 +2,8 @@
 // ends them.
 
 #include "cli.h"
-#include "kestdevice.h"
-#include "kestevent.h"
 #include "pedalmath.h"
-#include "plugmonitor.h"
+#include "unitsession.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -20,9 +18,6 @@ namespace kestctl {
 
 namespace {
 
-constexpr int kRetryMs = 3000; ///< between looks for a unit that is not there
-constexpr int kPlugTries = 10; ///< quick attempts after a plug-in, until udev gives access
-constexpr int kPlugRetryMs = 100;
 constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
 constexpr int kTerminalFrameMs = 33; ///< a redrawn line at most 30 times a second
 constexpr int kLineMs = 100; ///< plain lines at most 10 a second
@@ -31,21 +26,6 @@ int percentOf(std::uint16_t raw)
 {
     return int(raw * 100.0 / kest::RAW_MAX + 0.5);
 }
-
-/// The input reader, stopped and the handle closed when it goes.
-class Reader
-{
-public:
-    KestEvent thread;
-    ~Reader() { stop(); }
-    void stop()
-    {
-        if (thread.isRunning()) {
-            thread.requestInterruption();
-            thread.wait();
-        }
-    }
-};
 
 /// Cancels the calibration under way the window's way: a save that finds no travel (it
 /// reads both tables as the unit has them now), then the cancel, which puts the start's
@@ -67,15 +47,12 @@ int runWatch(const Invocation &in)
     const Output out(in.json);
     if (in.words.size() != 1)
         return out.fail(ExitRefused, tr("watch takes no arguments"));
-    if (const auto ended = attachOrFail(out))
+    // The unit is looked for again while it is gone, as the window does.
+    kest::UnitSession session(nullptr, kest::UnitSession::Policy::KeepLooking);
+    if (const auto ended = attachOrFail(out, session))
         return *ended;
 
     Interrupts interrupts;
-    Reader reader;
-    PlugMonitor plugs;
-    QTimer retry;
-    retry.setSingleShot(true);
-    int plugTries = 0;
     LiveLine live;
     QElapsedTimer shown;
     const int frameMs = live.onTerminal() && !out.isJson() ? kTerminalFrameMs : kLineMs;
@@ -98,57 +75,19 @@ int runWatch(const Invocation &in)
         else
             live.show(text.join(QStringLiteral("   ")));
     };
-    const auto tryAttach = [&] {
-        retry.stop();
-        reader.stop();
-        const auto hint = attach();
-        if (hint) {
-            if (plugTries > 0) {
-                --plugTries;
-                retry.start(kPlugRetryMs);
-                return;
-            }
-            retry.start(kRetryMs);
-            return;
-        }
-        plugTries = 0;
-        live.finish();
-        Output::message(tr("the pedal unit is back"));
-        reader.thread.start();
-    };
-    QObject::connect(&reader.thread, &KestEvent::eventTrigger, &reader.thread, show,
-                     Qt::QueuedConnection);
-    QObject::connect(
-        &reader.thread, &KestEvent::deviceDisconnect, &retry,
-        [&] {
-            if (kest::deviceIsOpen() || retry.isActive())
-                return;
-            live.finish();
-            Output::message(tr("the pedal unit was unplugged; waiting for it (Ctrl-C ends)"));
-            tryAttach();
-        },
-        Qt::QueuedConnection);
-    QObject::connect(&retry, &QTimer::timeout, &retry, tryAttach);
-    QObject::connect(&plugs, &PlugMonitor::unitAdded, &retry, [&](const QString &) {
-        if (kest::deviceIsOpen())
-            return;
-        plugTries = kPlugTries;
-        tryAttach();
-    });
-    QObject::connect(&plugs, &PlugMonitor::unitRemoved, &retry, [&](const QString &node) {
-        if (!kest::deviceIsOpen() || node != kest::deviceNode())
-            return;
-        reader.stop(); // its end reports the loss
+    QObject::connect(&session, &kest::UnitSession::positions, &session, show);
+    QObject::connect(&session, &kest::UnitSession::lost, &session, [&] {
         live.finish();
         Output::message(tr("the pedal unit was unplugged; waiting for it (Ctrl-C ends)"));
-        tryAttach();
+    });
+    QObject::connect(&session, &kest::UnitSession::attached, &session, [&] {
+        live.finish();
+        Output::message(tr("the pedal unit is back"));
     });
     QObject::connect(&interrupts, &Interrupts::interrupted, QCoreApplication::instance(),
                      &QCoreApplication::quit);
-    reader.thread.start();
     QCoreApplication::exec();
-    reader.stop();
-    kest::deviceClose();
+    session.stop();
     // The last positions, drawn at once rather than dropped by the frame limit.
     if (!latest.isEmpty() && !out.isJson()) {
         shown.invalidate();
@@ -167,9 +106,11 @@ int runCalibrate(const Invocation &in)
     if (pedal < 0)
         return out.fail(ExitRefused,
                         tr("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
-    if (const auto ended = attachOrFail(out))
-        return *ended;
     kest::KestUnit unit;
+    // Attached once: a pull ends the calibration. The reader runs from here on.
+    kest::UnitSession session(&unit, kest::UnitSession::Policy::Once);
+    if (const auto ended = attachOrFail(out, session))
+        return *ended;
     if (!unit.readClutchMode())
         return out.fail(ExitFailed,
                         tr("The pedal unit did not answer. It keeps the calibration it had."));
@@ -182,7 +123,6 @@ int runCalibrate(const Invocation &in)
         return outcomeExit(out, started, QString());
 
     Interrupts interrupts;
-    Reader reader;
     LiveLine live;
     QTimer watch;
     watch.setSingleShot(true);
@@ -227,22 +167,17 @@ int runCalibrate(const Invocation &in)
                        "Enter to save (Ctrl-C cancels; the pedal then keeps the calibration "
                        "it had).")
                         .arg(pedalName(pedal)));
-    QObject::connect(
-        &reader.thread, &KestEvent::eventTrigger, &watch,
-        [&](const QByteArray &values) {
-            if (unit.calibratingPedal() == pedal && unit.observe(values))
-                showTravel(false);
-        },
-        Qt::QueuedConnection);
-    QObject::connect(
-        &reader.thread, &KestEvent::deviceDisconnect, &watch,
-        [&] {
-            unit.abandonCalibration();
-            end(ExitFailed,
-                tr("The pedal unit was unplugged during the calibration. It keeps the "
-                   "calibration it had."));
-        },
-        Qt::QueuedConnection);
+    QObject::connect(&session, &kest::UnitSession::positions, &watch,
+                     [&](const QByteArray &values) {
+                         if (unit.calibratingPedal() == pedal && unit.observe(values))
+                             showTravel(false);
+                     });
+    // The session has closed the unit and abandoned the calibration.
+    QObject::connect(&session, &kest::UnitSession::lost, &watch, [&] {
+        end(ExitFailed,
+            tr("The pedal unit was unplugged during the calibration. It keeps the "
+               "calibration it had."));
+    });
     QObject::connect(&watch, &QTimer::timeout, &watch, [&] {
         unit.startWatch();
         showTravel(true);
@@ -298,13 +233,11 @@ int runCalibrate(const Invocation &in)
                              : cancelled.message);
     });
 
-    reader.thread.start();
     watch.start(kWatchDelayMs);
     showTravel(true);
     QCoreApplication::exec();
-    reader.stop();
+    session.stop();
     live.finish();
-    kest::deviceClose();
     if (exitCode == ExitDone) {
         out.line(result);
         return out.done({{QStringLiteral("pedal"), pedalKey(pedal)},

@@ -25,6 +25,7 @@
 using namespace testsupport;
 
 Q_DECLARE_METATYPE(KestMessage::Kind)
+Q_DECLARE_METATYPE(kest::Outcome)
 
 namespace {
 
@@ -59,8 +60,6 @@ private Q_SLOTS:
     void failedUploadStopsAndNeverCompletes();
     void uploadDoesNotCarryOnIntoANewOpening();
     void uploadWithoutUnitDoesNothing();
-    void unitLostWhileWritingIsNoSuccess_data();
-    void unitLostWhileWritingIsNoSuccess();
     void manualUpdateThroughThePage_data();
     void manualUpdateThroughThePage();
     void progressDisplay_data();
@@ -79,20 +78,25 @@ private Q_SLOTS:
     void clearFlash();
 
 private:
-    QList<int> runUpload(const QString &path);
+    QList<int> runUpload(const QString &path, kest::Outcome *end = nullptr);
 };
 
 namespace {
 
 /// Runs an upload until it ends or the unit has taken a whole image; the four seconds of
-/// the unit's writing are not waited out (manualUpdateThroughThePage watches them).
-QList<int> finishUpload(KestUpgrade &upload)
+/// the unit's writing are not waited out (manualUpdateThroughThePage watches them). The
+/// progress values, and the end in `end`.
+QList<int> finishUpload(KestUpgrade &upload, kest::Outcome *end = nullptr)
 {
     QList<int> values;
     QObject receiver;
     QObject::connect(&upload, &KestUpgrade::progress, &receiver, [&](int p) { values << p; });
+    QObject::connect(&upload, &KestUpgrade::ended, &receiver, [&](const kest::Outcome &o) {
+        if (end)
+            *end = o;
+    });
     const int ends = kestsim::unit().firmwareEndCount();
-    upload.start();
+    upload.startUpload();
     if (!waitFor([&] { return upload.isFinished() || kestsim::unit().firmwareEndCount() > ends; },
                  15000))
         qFatal("upload did not end");
@@ -102,13 +106,16 @@ QList<int> finishUpload(KestUpgrade &upload)
     return values;
 }
 
+const QString kNotTaken = QStringLiteral(
+    "Firmware update failed: the unit did not take the whole image. Please try again.");
+
 } // namespace
 
-QList<int> TestDevicePage::runUpload(const QString &path)
+QList<int> TestDevicePage::runUpload(const QString &path, kest::Outcome *end)
 {
     KestUpgrade upload;
     upload.firmwarePath = path;
-    return finishUpload(upload);
+    return finishUpload(upload, end);
 }
 
 void TestDevicePage::uploadSendsTheImageAsChunks()
@@ -180,7 +187,9 @@ void TestDevicePage::checkedBytesAreSentAndOnlyTheOwnCopyGoes()
     upload.temporaryCopy = ownCopy;
     if (failAfter >= 0)
         kestsim::faults().failNextSends(1, failAfter);
-    QCOMPARE(finishUpload(upload).contains(-1), failAfter >= 0);
+    kest::Outcome end;
+    finishUpload(upload, &end);
+    QCOMPARE(end.message == kNotTaken, failAfter >= 0);
     if (failAfter < 0)
         QCOMPARE(kestsim::unit().firmwareImage(), kestsim::Bytes(checked.begin(), checked.end()));
     QCOMPARE(QFile::exists(path), !ownCopy);
@@ -193,9 +202,9 @@ void TestDevicePage::failedUploadStopsAndNeverCompletes_data()
     QTest::addColumn<QList<int>>("progress");
     QTest::addColumn<int>("dataReports"); // that the unit got
     // 100 bytes: seven data reports, then the end report
-    QTest::newRow("first data report") << 0 << QList<int> {-1} << 0;
-    QTest::newRow("a data report half-way") << 3 << QList<int> {0, 15, 30, -1} << 3;
-    QTest::newRow("the end report") << 7 << QList<int> {0, 15, 30, 46, 61, 76, 92, -1} << 7;
+    QTest::newRow("first data report") << 0 << QList<int> {} << 0;
+    QTest::newRow("a data report half-way") << 3 << QList<int> {0, 15, 30} << 3;
+    QTest::newRow("the end report") << 7 << QList<int> {0, 15, 30, 46, 61, 76, 92} << 7;
 }
 
 void TestDevicePage::failedUploadStopsAndNeverCompletes()
@@ -206,7 +215,10 @@ void TestDevicePage::failedUploadStopsAndNeverCompletes()
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-fail-test.bin"), pattern(100));
     const int ends = kestsim::unit().firmwareEndCount();
     kestsim::faults().failNextSends(1, sentBefore);
-    QTEST(runUpload(path), "progress");
+    kest::Outcome end;
+    QTEST(runUpload(path, &end), "progress");
+    QCOMPARE(end.status, kest::Outcome::Failed);
+    QCOMPARE(end.message, kNotTaken);
     // nothing after the failed report, and no end report that went through
     QCOMPARE(wire("set").size(), dataReports);
     QCOMPARE(kestsim::unit().firmwareEndCount(), ends);
@@ -223,17 +235,19 @@ void TestDevicePage::uploadDoesNotCarryOnIntoANewOpening()
     kestsim::faults().setExchangeDelay(std::chrono::milliseconds(2)); // 200 reports: 0.4 s
     KestUpgrade upload;
     QList<int> values;
+    kest::Outcome end;
     connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
+    connect(&upload, &KestUpgrade::ended, this, [&](const kest::Outcome &o) { end = o; });
     upload.firmwarePath = path;
-    upload.start();
+    upload.startUpload();
     TRY_VERIFY(!kestsim::wireLog().reports("set").empty());
     kest::deviceClose();
     QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
     QVERIFY(upload.wait(15000));
     QCoreApplication::processEvents();
     QVERIFY(!values.isEmpty());
-    QCOMPARE(values.last(), -1);
     QVERIFY(!values.contains(100));
+    QCOMPARE(end.message, kNotTaken);
     QCOMPARE(kestsim::unit().firmwareEndCount(), ends);
     QVERIFY(wire("set").size() < 200);
     QVERIFY(QFile::remove(path)); // kept for another try
@@ -245,51 +259,11 @@ void TestDevicePage::uploadWithoutUnitDoesNothing()
     kestsim::wireLog().clear();
     const QString path
         = writeFile(QDir::tempPath() + QStringLiteral("/kest-none-test.bin"), pattern(20));
-    QCOMPARE(runUpload(path), QList<int> {});
+    kest::Outcome end;
+    QCOMPARE(runUpload(path, &end), QList<int> {});
+    QCOMPARE(end.status, kest::Outcome::Refused);
     QVERIFY(kestsim::wireLog().entries().empty());
     QVERIFY(QFile::remove(path));
-}
-
-void TestDevicePage::unitLostWhileWritingIsNoSuccess_data()
-{
-    QTest::addColumn<bool>("replug"); // opened again at once, as after a quick re-plug
-    QTest::newRow("pulled") << false;
-    QTest::newRow("pulled and plugged in again") << true;
-}
-
-void TestDevicePage::unitLostWhileWritingIsNoSuccess()
-{
-    // The unit takes the whole image and its end report, then goes away during its
-    // writing seconds: the count stops there, with the value that says so.
-    QFETCH(bool, replug);
-    const QString path
-        = writeFile(QDir::tempPath() + QStringLiteral("/kest-lost-test.bin"), pattern(64));
-    const auto removeFile = qScopeGuard([&] { QFile::remove(path); });
-    KestUpgrade upload;
-    QList<int> values;
-    connect(&upload, &KestUpgrade::progress, this, [&](int p) { values << p; });
-    upload.firmwarePath = path;
-    const int ends = kestsim::unit().firmwareEndCount();
-    upload.start();
-    TRY_VERIFY(kestsim::unit().firmwareEndCount() > ends);
-    kest::deviceClose(); // as the reader does when its read fails
-    if (replug)
-        QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
-    QVERIFY(upload.wait(15000));
-    QCoreApplication::processEvents();
-    QCOMPARE(values.last(), kest::FIRMWARE_LOST_WHILE_WRITING);
-    QVERIFY(!values.contains(100));
-
-    // The page says so in an Error box, and no success.
-    kest::deviceClose();
-    DialogCatcher dialogs;
-    auto w = openWindow();
-    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, 98));
-    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, kest::FIRMWARE_LOST_WHILE_WRITING));
-    QCOMPARE(dialogs.requests.size(), std::size_t(1));
-    QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
-    QVERIFY(dialogs.texts().first().contains("unplugged while it wrote its firmware"));
-    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
 }
 
 void TestDevicePage::manualUpdateThroughThePage_data()
@@ -381,30 +355,52 @@ void TestDevicePage::progressDisplay()
 
 void TestDevicePage::pageIsIdleBeforeTheClosingBox_data()
 {
-    QTest::addColumn<int>("percent");
-    QTest::addColumn<KestMessage::Kind>("kind");
-    QTest::newRow("done") << 100 << KestMessage::Kind::Information;
-    QTest::newRow("failed") << -1 << KestMessage::Kind::Critical;
+    QTest::addColumn<kest::Outcome>("end");
+    QTest::addColumn<QList<KestMessage::Kind>>("kinds");
+    QTest::addColumn<QString>("text");
+    using K = KestMessage::Kind;
+    QTest::newRow("done") << kest::Outcome::ok() << QList<K> {K::Information}
+                          << "Firmware updated successfully.";
+    QTest::newRow("a report not sent")
+        << kest::Outcome::failed(kNotTaken) << QList<K> {K::Critical} << kNotTaken;
+    const QString lost = QStringLiteral(
+        "Firmware update failed: the pedal unit was unplugged while it wrote its firmware. "
+        "Please plug it in again and run the update again.");
+    QTest::newRow("pulled while writing")
+        << kest::Outcome::failed(lost) << QList<K> {K::Critical} << lost;
+    // Nothing was sent (no unit at the start, a file that cannot be read): no box.
+    QTest::newRow("nothing sent") << kest::Outcome::refused(QStringLiteral("no unit"))
+                                  << QList<K> {} << QString();
 }
 
 void TestDevicePage::pageIsIdleBeforeTheClosingBox()
 {
-    QFETCH(int, percent);
+    QFETCH(kest::Outcome, end);
     kest::deviceClose();
     auto w = openWindow();
     QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, 98));
+    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, 100)); // a bar, not the end
+    QCOMPARE(child<QProgressBar>(w.get(), "pgUpgrade")->value(), 100);
     QList<KestMessage::Kind> kinds;
+    QStringList texts;
     QList<bool> idle; // what the page showed while each box was up
     KestMessage::setHandler([&](const KestMessage::Request &r) {
         kinds << r.kind;
+        texts << r.text;
         idle << (child(w.get(), "pgUpgrade")->isHidden() && child(w.get(), "lbUpgrade")->isHidden()
                  && child(w.get(), "pbAutoUpgrade")->isEnabled());
         return KestMessage::Answer();
     });
     const auto restore = qScopeGuard([] { KestMessage::setHandler(unexpectedDialog); });
-    QMetaObject::invokeMethod(w.get(), "onProgress", Q_ARG(int, percent));
-    QTEST(kinds.value(0), "kind");
-    QCOMPARE(idle, QList<bool> {true});
+    auto *page = w->findChild<DevicePage *>();
+    QVERIFY(page);
+    page->uploadEnded(end);
+    QTEST(kinds, "kinds");
+    if (!kinds.isEmpty()) {
+        QTEST(texts.value(0), "text");
+        QCOMPARE(idle, QList<bool> {true});
+    }
+    QVERIFY(child(w.get(), "pgUpgrade")->isHidden());
 }
 
 void TestDevicePage::closingWaitsForTheUpload()

@@ -5,9 +5,6 @@
 #include "windowsupport.h"
 
 #include <QCheckBox>
-#include <QDeadlineTimer>
-#include <QSignalSpy>
-#include <QThread>
 
 #include <atomic>
 
@@ -32,11 +29,6 @@ private Q_SLOTS:
     void clutchModeIsReadAtAttach();
     void noAccessShowsAHint();
     void plugInAttachesAtOnce();
-    void nodeOpensLateAfterPlugIn_data();
-    void nodeOpensLateAfterPlugIn();
-    void pullingOutWaitsOnce_data();
-    void pullingOutWaitsOnce();
-    void lateLossReportKeepsTheNewAttach();
     void dragStartsOnlyInTheTopBand_data();
     void dragStartsOnlyInTheTopBand();
     void dragAcrossTheScreenEdge();
@@ -200,19 +192,6 @@ void TestMainWindow::noAccessShowsAHint()
 
 namespace {
 
-/// Waits for `done` without handling events, so that what other threads post stays
-/// queued; false when it still does not hold after five seconds.
-template<typename Predicate> bool waitWithoutEvents(Predicate done)
-{
-    QDeadlineTimer deadline(5000);
-    while (!done()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::yieldCurrentThread();
-    }
-    return true;
-}
-
 /// How often the unit was opened since the wire log was cleared.
 int opens()
 {
@@ -243,107 +222,6 @@ void TestMainWindow::plugInAttachesAtOnce()
     Q_EMIT monitor->unitAdded(QStringLiteral("/dev/hidraw5"));
     QCOMPARE(opens(), 1);
     QVERIFY(!retry->isActive());
-}
-
-void TestMainWindow::nodeOpensLateAfterPlugIn_data()
-{
-    QTest::addColumn<bool>("granted");
-    QTest::newRow("access comes a moment later") << true;
-    QTest::newRow("access never comes") << false;
-}
-
-void TestMainWindow::nodeOpensLateAfterPlugIn()
-{
-    QFETCH(bool, granted);
-    kestsim::unit().unplug();
-    auto w = openWindow(false);
-    auto *monitor = child<PlugMonitor>(w.get(), "plugMonitor");
-    auto *retry = child<QTimer>(w.get(), "retryTimer");
-    auto *hint = child<QLabel>(w.get(), "lbWaitHint");
-    const QString notFound = hint->text();
-    kestsim::unit().setOpenDenied(true);
-    kestsim::unit().plug();
-    QSignalSpy tries(retry, &QTimer::timeout);
-    Q_EMIT monitor->unitAdded(QStringLiteral("/dev/hidraw4"));
-    // Tried again shortly, on the one chain of attempts; the waiting text stays until
-    // the tries are over.
-    QVERIFY(retry->isActive());
-    QCOMPARE(retry->interval(), 100);
-    QCOMPARE(hint->text(), notFound);
-    if (granted) {
-        TRY_VERIFY(tries.count() >= 2);
-        QCOMPARE(hint->text(), notFound);
-        kestsim::unit().setOpenDenied(false);
-        TRY_COMPARE(currentPage(w.get()), 0);
-        QVERIFY(!retry->isActive());
-        QVERIFY(tries.count() < 10);
-    } else {
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("cannot be opened.*udev rule"));
-        TRY_COMPARE(retry->interval(), 3000);
-        QCOMPARE(tries.count(), 10); // a second at most
-        QVERIFY(hint->text().contains(QLatin1String("udev rule")));
-        QVERIFY(retry->isActive());
-    }
-    QCOMPARE(opens(), granted ? 1 : 0);
-}
-
-void TestMainWindow::pullingOutWaitsOnce_data()
-{
-    QTest::addColumn<bool>("eventFirst");
-    QTest::newRow("the system tells first") << true;
-    QTest::newRow("the reader tells first") << false;
-}
-
-void TestMainWindow::pullingOutWaitsOnce()
-{
-    QFETCH(bool, eventFirst);
-    auto w = openWindow();
-    auto *monitor = child<PlugMonitor>(w.get(), "plugMonitor");
-    auto *retry = child<QTimer>(w.get(), "retryTimer");
-    QSignalSpy waits(child<QPushButton>(w.get(), "pbS5"), &QPushButton::clicked);
-    const QString node = kest::deviceNode();
-    QVERIFY(!node.isEmpty());
-
-    // Another unit's node going changes nothing.
-    Q_EMIT monitor->unitRemoved(QStringLiteral("/dev/hidraw9"));
-    QVERIFY(kest::deviceIsOpen());
-
-    kestsim::unit().unplug();
-    if (eventFirst) {
-        Q_EMIT monitor->unitRemoved(node);
-        QVERIFY(!kest::deviceIsOpen());
-    } else {
-        TRY_COMPARE(headText(w.get()), QStringLiteral("WAITING FOR DEVICE..."));
-        Q_EMIT monitor->unitRemoved(node);
-    }
-    // Whatever the reader reported on its way out has arrived by now: it has ended.
-    TRY_COMPARE(currentPage(w.get()), 4);
-    processPosted();
-    processPosted();
-    QCOMPARE(waits.count(), 1);
-    QCOMPARE(headText(w.get()), QStringLiteral("WAITING FOR DEVICE..."));
-    QVERIFY(retry->isActive());
-    QCOMPARE(retry->interval(), 3000);
-}
-
-void TestMainWindow::lateLossReportKeepsTheNewAttach()
-{
-    auto w = openWindow();
-    auto *monitor = child<PlugMonitor>(w.get(), "plugMonitor");
-    kestsim::unit().unplug();
-    // The reader meets the dead handle, closes it and reports the loss; before the
-    // report is handled the unit is back and announced.
-    QVERIFY(waitWithoutEvents([] { return !kest::deviceIsOpen(); }));
-    kestsim::unit().plug();
-    kestsim::wireLog().clear();
-    Q_EMIT monitor->unitAdded(QStringLiteral("/dev/hidraw5"));
-    QVERIFY(kest::deviceIsOpen());
-    // The report, queued before the attach, arrives after it and is out of date.
-    processPosted();
-    processPosted();
-    QCOMPARE(opens(), 1);
-    QVERIFY(kest::deviceIsOpen());
-    TRY_COMPARE(currentPage(w.get()), 0);
 }
 
 void TestMainWindow::dragStartsOnlyInTheTopBand_data()

@@ -112,6 +112,10 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Die Firmware-Datei %1 (%2 Byte) auf die Einheit übertragen?</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Firmware-Update abgebrochen: Das Programm wurde beendet, während die Pedaleinheit ihre Firmware schrieb. Bitte das Update erneut ausführen.</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

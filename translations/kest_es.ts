@@ -112,6 +112,10 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>¿Enviar el archivo de firmware %1 (%2 bytes) a la unidad?</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Actualización del firmware detenida: el programa se cerró mientras la unidad de pedales escribía su firmware. Repite la actualización.</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

@@ -112,6 +112,10 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Envoyer le fichier de firmware %1 (%2 octets) au pédalier ?</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Mise à jour du firmware interrompue : le programme s’est fermé pendant que le pédalier écrivait son firmware. Relancez la mise à jour.</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

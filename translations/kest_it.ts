@@ -112,6 +112,10 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Caricare il file firmware %1 (%2 byte) sulla pedaliera?</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Aggiornamento del firmware interrotto: il programma è stato chiuso mentre la pedaliera scriveva il firmware. Esegui di nuovo l’aggiornamento.</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

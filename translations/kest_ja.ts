@@ -112,6 +112,10 @@ This operation will delete all the settings stored in the device flash memory.</
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>ファームウェアファイル %1（%2 バイト）をユニットに書き込みますか？</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>ファームウェアの更新を中断しました：ペダルユニットの書き込み中にプログラムが終了しました。もう一度更新してください。</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

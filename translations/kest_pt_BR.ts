@@ -112,6 +112,10 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Enviar o arquivo de firmware %1 (%2 bytes) para a unidade?</translation>
     </message>
+    <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Atualização do firmware interrompida: o programa foi encerrado enquanto a unidade de pedais gravava o firmware. Repita a atualização.</translation>
+    </message>
 </context>
 <context>
     <name>InputsPage</name>

@@ -14,9 +14,6 @@ constexpr qint64 FIRMWARE_MAX_SIZE = 0x38000;
 /// steps report 97, 98, 99 and 100 while the data phase reaches at most 96.
 constexpr int FIRMWARE_WRITING_FROM = 97;
 constexpr int FIRMWARE_CHUNK = 16;
-/// Progress value of an upload whose unit went away (or was opened anew) after the end
-/// report, while it wrote the image: the image may be half written.
-constexpr int FIRMWARE_LOST_WHILE_WRITING = -2;
 
 /// Fills `report` as the data report for the chunk at `offset` of `image`. Only bytes
 /// 1..3+n are set: the rest keep what the previous report left, as the unit expects.

@@ -1,10 +1,13 @@
 #include "kestupgrade.h"
 
+#include "attachhints.h"
 #include "boundedfile.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestdevice.h"
+#include "unitsession.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QFile>
@@ -17,6 +20,27 @@ namespace {
 constexpr int kWritingStepMs = 1000; ///< each of the unit's four writing steps
 constexpr int kWatchMs = 20; ///< how often the writing steps look whether the unit is there
 
+// What the user is told of an upload's end, as the DEVICE page has always said it.
+constexpr char kNotTaken[]
+    = QT_TRANSLATE_NOOP("DevicePage",
+                        "Firmware update failed: the unit did not take the whole "
+                        "image. Please try again.");
+constexpr char kLostWhileWriting[]
+    = QT_TRANSLATE_NOOP("DevicePage",
+                        "Firmware update failed: the pedal unit was unplugged while it wrote its "
+                        "firmware. Please plug it in again and run the update again.");
+constexpr char kStopped[]
+    = QT_TRANSLATE_NOOP("DevicePage",
+                        "Firmware update stopped: the program ended while the pedal unit wrote its "
+                        "firmware. Please run the update again.");
+constexpr char kUnreadable[] = QT_TRANSLATE_NOOP(
+    "DevicePage", "The firmware file could not be read. Nothing was sent to the unit.");
+
+kest::Outcome failed(const char *text)
+{
+    return kest::Outcome::failed(QCoreApplication::translate("DevicePage", text));
+}
+
 } // namespace
 
 KestUpgrade::KestUpgrade(QObject *parent) : QThread(parent) { }
@@ -27,6 +51,25 @@ KestUpgrade::~KestUpgrade()
     wait();
 }
 
+void KestUpgrade::watch(const kest::UnitSession &session)
+{
+    connect(&session, &kest::UnitSession::lost, this, &KestUpgrade::unitLost, Qt::DirectConnection);
+}
+
+void KestUpgrade::startUpload(QThread::Priority priority)
+{
+    if (isRunning())
+        return;
+    {
+        // Cleared here, not by the run: a stop that comes right after this call, before
+        // the thread runs, still counts.
+        QMutexLocker lock(&stopMutex);
+        stopping = false;
+        lost = false;
+    }
+    start(priority);
+}
+
 void KestUpgrade::stop()
 {
     QMutexLocker lock(&stopMutex);
@@ -34,18 +77,34 @@ void KestUpgrade::stop()
     stopCondition.wakeAll();
 }
 
+void KestUpgrade::unitLost()
+{
+    QMutexLocker lock(&stopMutex);
+    lost = true;
+    stopCondition.wakeAll();
+}
+
+bool KestUpgrade::lostSinceStart()
+{
+    QMutexLocker lock(&stopMutex);
+    return lost;
+}
+
 KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
 {
     QMutexLocker lock(&stopMutex);
     const QDeadlineTimer step(kWritingStepMs);
     while (!stopping && !step.hasExpired()) {
-        // The reader closes the handle as soon as it notices the unit gone; the window
-        // may have opened it again since, as a new opening.
-        if (kest::deviceOpening() != opening)
+        // The session tells of a loss; the reader also closes the handle as soon as it
+        // notices the unit gone, and the unit may have been opened again since, as a new
+        // opening.
+        if (lost || kest::deviceOpening() != opening)
             return Step::UnitLost;
         stopCondition.wait(&stopMutex,
                            QDeadlineTimer(qMin<qint64>(kWatchMs, step.remainingTime())));
     }
+    if (lost)
+        return Step::UnitLost;
     if (stopping)
         return Step::Stopped;
     return kest::deviceOpening() == opening ? Step::Done : Step::UnitLost;
@@ -53,11 +112,11 @@ KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
 
 void KestUpgrade::run()
 {
-    {
-        // A stop belongs to the upload it was meant for, not to the next one.
-        QMutexLocker lock(&stopMutex);
-        stopping = false;
-    }
+    Q_EMIT ended(upload());
+}
+
+kest::Outcome KestUpgrade::upload()
+{
     const std::optional<QByteArray> verified = verifiedImage;
     // The copy of a download is of no use after this upload, whether it went through or
     // not; found by its exact path, so that a file the user picked stays wherever it lies.
@@ -70,8 +129,8 @@ void KestUpgrade::run()
     // Every report of the image goes to this one opening of the unit: after a lost
     // link and a re-attach the unit would get an image with chunks missing.
     const std::uint64_t opening = kest::deviceOpening();
-    if (opening == 0)
-        return;
+    if (opening == 0 || lostSinceStart())
+        return kest::Outcome::refused(kest::attachHint(kest::NOT_FOUND_HINT));
     qDebug().noquote() << QStringLiteral("Upgrading...") + firmwarePath;
     QByteArray image;
     if (verified) {
@@ -81,45 +140,45 @@ void KestUpgrade::run()
         kest::FileBytes file = kest::readBoundedFile(path, kest::FIRMWARE_MAX_SIZE);
         if (file.result != kest::FileRead::Ok) {
             qDebug("Can not open upgrade firmware file.");
-            return;
+            return kest::Outcome::refused(QCoreApplication::translate("DevicePage", kUnreadable));
         }
         image = std::move(file.bytes);
     }
-    const qint64 size = image.size();
+    if (!sendImage(image, opening))
+        return failed(kNotTaken);
+    for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
+        switch (writingStep(opening)) {
+        case Step::Stopped:
+            return failed(kStopped);
+        case Step::UnitLost:
+            // Pulled while writing: whatever the unit holds now, it is not this image.
+            return failed(kLostWhileWriting);
+        case Step::Done:
+            break;
+        }
+        Q_EMIT progress(p);
+    }
+    return kest::Outcome::ok();
+}
 
+bool KestUpgrade::sendImage(const QByteArray &image, std::uint64_t opening)
+{
+    const qint64 size = image.size();
     kest::Report report = kest::emptyReport();
     int last = -1;
     for (qint64 offset = 0; offset < size; offset += kest::FIRMWARE_CHUNK) {
         kest::fillFirmwareData(report, image, offset);
-        const int sent = kest::deviceSendInOpening(report, opening);
-        if (sent < 0) {
-            // Stop here: the unit must not be told to write a partial image. A file of
-            // the user's stays for another try.
-            Q_EMIT progress(sent);
-            return;
-        }
+        // Stopped at the first report that does not go out: the unit must not be told to
+        // write a partial image. A file of the user's stays for another try.
+        if (lostSinceStart() || kest::deviceSendInOpening(report, opening) < 0)
+            return false;
         const int p = kest::firmwareProgress(offset, size);
         if (p != last) {
             Q_EMIT progress(p);
             last = p;
         }
     }
-
     kest::fillFirmwareEnd(report);
-    if (kest::deviceSendInOpening(report, opening) < 0) {
-        // Without its end report the unit never writes the image: not a success.
-        Q_EMIT progress(-1);
-        return;
-    }
-    for (int p = kest::FIRMWARE_WRITING_FROM; p <= 100; ++p) {
-        const Step step = writingStep(opening);
-        if (step == Step::Stopped)
-            break;
-        if (step == Step::UnitLost) {
-            // Pulled while writing: whatever the unit holds now, it is not this image.
-            Q_EMIT progress(kest::FIRMWARE_LOST_WHILE_WRITING);
-            return;
-        }
-        Q_EMIT progress(p);
-    }
+    // Without its end report the unit never writes the image: not a success.
+    return !lostSinceStart() && kest::deviceSendInOpening(report, opening) >= 0;
 }

@@ -10,9 +10,9 @@
 #include "kestmessage.h"
 #include "kestunit.h"
 #include "keyboardlook.h"
-#include "plugmonitor.h"
 #include "profilespage.h"
 #include "ui_mainwindow.h"
+#include "unitsession.h"
 #include "updatecheck.h"
 
 #include <QCoreApplication>
@@ -21,7 +21,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLoggingCategory>
 #include <QMouseEvent>
 #include <QNetworkReply>
 #include <QPixmapCache>
@@ -30,10 +29,6 @@
 
 #include <functional>
 #include <utility>
-
-// What started each attach attempt, one line per attempt; shown with
-// QT_LOGGING_RULES="kest.attach.debug=true".
-Q_LOGGING_CATEGORY(lcAttach, "kest.attach", QtInfoMsg)
 
 namespace {
 
@@ -45,11 +40,6 @@ enum class Page { Inputs, Calibration, Profiles, Device, About };
 
 constexpr int kTopBand = 49; ///< a press at or above this y moves the window
 constexpr int kFrameMs = 16; ///< the screen's frame, at about 60 Hz
-constexpr int kRetryMs = 3000; ///< between attach attempts while no unit is attached
-// After a plug-in the node can refuse to open for a moment, until udev has given this
-// user access to it: quick attempts, 1 s at most, before the waiting state says why.
-constexpr int kPlugTries = 10;
-constexpr int kPlugRetryMs = 100;
 // The longest the first attach attempt waits for the window's first frame: a window that
 // is never drawn (opened minimised, say) still attaches.
 constexpr int kFirstFrameWaitMs = 1000;
@@ -93,7 +83,6 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent),
       ui(new Ui_MainWindow),
       dragPosition(-1, -1),
-      eventThread(nullptr),
       upgradeThread(nullptr),
       networkManager(nullptr)
 {
@@ -134,15 +123,16 @@ MainWindow::MainWindow(QWidget *parent)
     waitHint->hide();
 
     createPages();
+    createSession();
 
     kest::deviceInit();
 
     ui->stackedWidget->setCurrentIndex(int(Page::About));
     device->reset();
 
-    // The first attempt once the event loop runs, as the start of the one chain of
-    // attempts: a plug-in announced before it takes its place rather than adding one.
-    retryTimer.start(0);
+    // The first attempt once the event loop runs: a plug-in announced before it takes
+    // its place rather than adding one.
+    QTimer::singleShot(0, this, &MainWindow::firstAttach);
 }
 
 void MainWindow::connectForm()
@@ -168,8 +158,6 @@ void MainWindow::connectForm()
     connect(ui->pbUpgrade, &QPushButton::clicked, this, &MainWindow::onUpgrade);
     connect(ui->pbAutoUpgrade, &QPushButton::clicked, this, &MainWindow::onAutoUpgrade);
     connect(ui->pbClearFlash, &QPushButton::clicked, this, &MainWindow::onClearFlash);
-    connect(&eventThread, &KestEvent::eventTrigger, this, &MainWindow::onJoystickEvent);
-    connect(&eventThread, &KestEvent::deviceDisconnect, this, &MainWindow::onInit);
 }
 
 void MainWindow::nameControls()
@@ -191,19 +179,6 @@ void MainWindow::nameControls()
 
 void MainWindow::setUpTimers()
 {
-    retryTimer.setObjectName(QStringLiteral("retryTimer"));
-    retryTimer.setParent(this);
-    // One timer for the retries: an attach that failed half-way and the reader's own
-    // report of the lost unit must not start two chains of attempts.
-    retryTimer.setSingleShot(true);
-    retryTimer.setInterval(kRetryMs);
-    connect(&retryTimer, &QTimer::timeout, this, &MainWindow::onInit);
-    // Where the system announces plug-ins the unit is attached the moment it appears; the
-    // retries stay for systems without the announcements, and as a safety net.
-    plugMonitor = new PlugMonitor(this);
-    plugMonitor->setObjectName(QStringLiteral("plugMonitor"));
-    connect(plugMonitor, &PlugMonitor::unitAdded, this, &MainWindow::unitPlugged);
-    connect(plugMonitor, &PlugMonitor::unitRemoved, this, &MainWindow::unitUnplugged);
     frameTimer.setObjectName(QStringLiteral("frameTimer"));
     frameTimer.setParent(this);
     frameTimer.setSingleShot(true);
@@ -312,102 +287,70 @@ void MainWindow::createPages()
             Qt::QueuedConnection);
 }
 
+void MainWindow::createSession()
+{
+    // The attach, its retries and the plug-in watch (their timer is "retryTimer", the
+    // monitor "plugMonitor", both children of the session).
+    session = new kest::UnitSession(unit, kest::UnitSession::Policy::KeepLooking, this);
+    session->setAttachReads([this] { return readUnitState(); });
+    connect(session, &kest::UnitSession::positions, this, &MainWindow::onJoystickEvent);
+    connect(session, &kest::UnitSession::detached, calibration, &CalibrationPage::abandon);
+    connect(session, &kest::UnitSession::waiting, this,
+            [this](kest::UnitSession::Absence, const QString &hint) { showWaiting(hint); });
+    connect(session, &kest::UnitSession::attached, this, &MainWindow::showAttached);
+    upgradeThread.watch(*session);
+}
+
 MainWindow::~MainWindow()
 {
     // Stopped gently: a thread killed inside a device call would leave the device lock
     // held. Neither thread may outlive the objects it uses.
-    // The upload goes first: stopping the reader closes the device handle, which would
+    // The upload goes first: ending the session closes the device handle, which would
     // cut the image off half-way. The image goes out whole; the unit's writing time
     // after it is not waited out.
     if (upgradeThread.isRunning()) {
         upgradeThread.stop();
         upgradeThread.wait();
     }
-    if (eventThread.isRunning()) {
-        eventThread.requestInterruption();
-        eventThread.wait();
-    }
-    kest::deviceClose();
+    session->stop();
     delete ui;
+}
+
+void MainWindow::firstAttach()
+{
+    // The first attempt waits for the window's first frame: the unit's exchanges and the
+    // pedal pictures' decoding would otherwise come between the show and the first paint.
+    if (!isVisible() || !windowHandle() || windowHandle()->isExposed()) {
+        session->start();
+        return;
+    }
+    new AfterFirstFrame(windowHandle(), [this] {
+        if (!session->start())
+            return; // an attempt since (a plug-in) took the first one's place
+        // After the attach's exchanges, which need not share the machine with it.
+        KestBackdrops::instance().decode();
+        // The header band and the about picture, loaded whole for the first frame,
+        // are kept at their labels' size from now on (1.4 MB of pixels less).
+        const std::pair<QLabel *, QString> shown[] = {
+            {ui->lbSplit, QStringLiteral(":/img/head.png")},
+            {ui->label_2, QStringLiteral(":/img/about.png")},
+        };
+        for (const auto &[label, path] : shown)
+            if (KestBackdrops::keepDrawn(path, label->size()))
+                label->setStyleSheet(label->styleSheet());
+    });
 }
 
 void MainWindow::onInit()
 {
-    // The reader closes the handle before it reports a lost unit. A unit open now was
-    // opened after the report, and attempts under way already stand for the loss (the
-    // plug monitor told of it first): either way the report is out of date.
-    if (sender() == &eventThread && (kest::deviceIsOpen() || retryTimer.isActive()))
-        return;
-    // The first attempt waits for the window's first frame: the unit's exchanges and the
-    // pedal pictures' decoding would otherwise come between the show and the first paint.
-    if (sender() == &retryTimer && retryTimer.interval() == 0 && isVisible() && windowHandle()
-        && !windowHandle()->isExposed()) {
-        new AfterFirstFrame(windowHandle(), [this] {
-            if (kest::deviceIsOpen() || retryTimer.isActive())
-                return; // an attempt since (a plug-in) took the first one's place
-            qCDebug(lcAttach, "start");
-            onInit();
-            // After the attach's exchanges, which need not share the machine with it.
-            KestBackdrops::instance().decode();
-            // The header band and the about picture, loaded whole for the first frame,
-            // are kept at their labels' size from now on (1.4 MB of pixels less).
-            const std::pair<QLabel *, QString> shown[] = {
-                {ui->lbSplit, QStringLiteral(":/img/head.png")},
-                {ui->label_2, QStringLiteral(":/img/about.png")},
-            };
-            for (const auto &[label, path] : shown)
-                if (KestBackdrops::keepDrawn(path, label->size()))
-                    label->setStyleSheet(label->styleSheet());
-        });
-        return;
-    }
-    if (sender() == &retryTimer)
-        qCDebug(lcAttach, "%s",
-                retryTimer.interval() == 0                  ? "start"
-                    : retryTimer.interval() == kPlugRetryMs ? "quick retry after a plug-in"
-                                                            : "retry");
-    else if (sender() == &eventThread)
-        qCDebug(lcAttach, "the reader lost the unit");
-    retryTimer.stop();
-    if (closing)
-        return;
-    detachUnit();
-    calibration->abandon();
+    // Attached anew: the unit is closed, opened and read again, or the window waits.
+    session->attach();
+}
 
-    const kest::DeviceOpenResult opened = kest::deviceOpen();
-    if (opened != kest::DeviceOpenResult::Opened) {
-        if (plugTries > 0) {
-            --plugTries;
-            retryTimer.start(kPlugRetryMs);
-            return;
-        }
-        if (opened == kest::DeviceOpenResult::NoAccess) {
-            const QString hint = kest::attachHint(kest::NO_ACCESS_HINT).arg(kest::linuxNotesPath());
-            qDebug().noquote() << hint;
-            showWaiting(hint);
-        } else {
-            showWaiting(kest::attachHint(kest::NOT_FOUND_HINT));
-        }
-        retryTimer.start(kRetryMs);
-        return;
-    }
-    plugTries = 0;
-
+void MainWindow::showAttached()
+{
     ui->pbStatus->setToolTip(QString());
     waitHint->hide();
-    eventThread.start(QThread::InheritPriority);
-
-    // Every value the window shows must come from the unit: a read that failed would
-    // leave zeros (a clutch shown as disabled, handles at the ends) that the next
-    // release or close would commit. Such an attach counts as failed and is tried again.
-    if (!readUnitState()) {
-        qDebug().noquote() << kest::NO_ANSWER_HINT;
-        detachUnit();
-        showWaiting(kest::attachHint(kest::NO_ANSWER_HINT));
-        retryTimer.start(kRetryMs);
-        return;
-    }
-
     ui->pbStatus->hide();
     ui->lbHead->setText(tr("KEST LABS RM25"));
     updateBaseUrl = kUpdateBase + QStringLiteral("pedal/");
@@ -416,37 +359,6 @@ void MainWindow::onInit()
         b->setEnabled(true);
     QTimer::singleShot(0, ui->pbS1, &QPushButton::click);
     profiles->reportStraySlots(); // once per attach
-}
-
-void MainWindow::unitPlugged(const QString &node)
-{
-    // An attached unit stays: the event is of a second unit.
-    if (kest::deviceIsOpen())
-        return;
-    qCDebug(lcAttach, "unit plugged in on %s", qUtf8Printable(node));
-    plugTries = kPlugTries;
-    onInit();
-}
-
-void MainWindow::unitUnplugged(const QString &node)
-{
-    // Whichever tells first, this or the reader's failing read, goes the lost unit's way;
-    // the other then finds nothing to do.
-    if (!kest::deviceIsOpen() || node != kest::deviceNode())
-        return;
-    qCDebug(lcAttach, "unit pulled out of %s", qUtf8Printable(node));
-    onInit();
-}
-
-void MainWindow::detachUnit()
-{
-    // The reader closes the handle as it ends; a handle it never had is closed here.
-    if (eventThread.isRunning()) {
-        eventThread.requestInterruption();
-        eventThread.wait();
-    }
-    kest::deviceClose();
-    unit->forgetProfiles();
 }
 
 bool MainWindow::readUnitState()
@@ -490,16 +402,14 @@ void MainWindow::onClose()
     }
     // Curves edited and not saved are the user's to keep or let go; without a unit there
     // is nothing they could be saved to.
-    if (kest::deviceIsOpen() && !profiles->settleUnsavedCurves())
+    if (session->isAttached() && !profiles->settleUnsavedCurves())
         return;
     // The choice of active profiles is stored as the window closes.
     const kest::Outcome stored = unit->storeActiveProfiles();
     if (!stored.done())
         KestMessage::critical(this, tr("Error"), stored.message);
     closing = true;
-    retryTimer.stop();
-    eventThread.requestInterruption();
-    eventThread.wait();
+    session->stop();
     close();
 }
 
@@ -629,7 +539,7 @@ void MainWindow::onClearFlash()
     // the settings that were erased, and the next release would commit them again. All
     // of it is read anew; without an answer the window attaches again.
     // The box that says so let events through: a close meanwhile has ended the window.
-    if (device->clearFlash() && !closing && (!kest::deviceIsOpen() || !readUnitState()))
+    if (device->clearFlash() && !closing && (!session->isAttached() || !readUnitState()))
         onInit();
 }
 

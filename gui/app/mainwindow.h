@@ -1,6 +1,5 @@
 #pragma once
 
-#include "kestevent.h"
 #include "kestupgrade.h"
 
 #include <QMainWindow>
@@ -14,12 +13,12 @@
 class CalibrationPage;
 class DevicePage;
 class InputsPage;
-class PlugMonitor;
 class ProfilesPage;
 class UpdateCheck;
 namespace kest {
 class KestUnit;
-}
+class UnitSession;
+} // namespace kest
 QT_BEGIN_NAMESPACE
 class QLabel;
 class Ui_MainWindow;
@@ -71,7 +70,7 @@ private:
     void connectForm();
     /// Which handle is which, and names for screen readers.
     void nameControls();
-    /// The attach retries, the plug-in watch and the frame timer of the live positions.
+    /// The frame timer of the live positions.
     void setUpTimers();
     /// Additions that say what the pages show: the pedal names above the columns, the
     /// handles' tooltips, ABOUT's program version and report line. Returns the CLUTCH
@@ -79,23 +78,22 @@ private:
     std::array<QLabel *, 2> addExplanations();
     /// The model and the page controllers over the form's widgets.
     void createPages();
+    /// The unit's session: its attach, loss and positions to the window and the pages.
+    void createSession();
+    /// The first attach attempt, once the window has drawn its first frame.
+    void firstAttach();
     void showWaiting(const QString &hint);
-    /// Stops the reader and closes the unit; the lists no longer stand for it.
-    void detachUnit();
+    /// The session attached the unit: the pages show it.
+    void showAttached();
     /// Reads everything the pages show of the unit; false when a read failed.
     bool readUnitState();
     /// Shows the newest positions on every page that follows them.
     void showNewestPositions();
     /// The pedal of a sender from the last character of its object name, or -1.
     static int pedalOf(const QObject *sender);
-    /// The system announced a node of the unit: attached at once, if none is.
-    void unitPlugged(const QString &node);
-    /// The system announced that a node of the unit went away.
-    void unitUnplugged(const QString &node);
 
     Ui_MainWindow *ui;
     QPointF dragPosition;
-    KestEvent eventThread;
     KestUpgrade upgradeThread;
     QNetworkAccessManager networkManager;
     QString updateBaseUrl;
@@ -104,9 +102,6 @@ private:
     /// Set once the close button ended the window: from then on nothing opens the unit,
     /// whatever was still queued or waiting behind a message box.
     bool closing = false;
-    QTimer retryTimer; ///< the next attach attempt while no unit is attached
-    PlugMonitor *plugMonitor = nullptr; ///< the system's plug-in events, where it has them
-    int plugTries = 0; ///< quick attempts left after a plug-in, while the node opens
     /// Live positions reach the screen at most once a frame: reports come up to 1,000
     /// times a second, the screen shows some 60 frames.
     QTimer frameTimer;
@@ -115,6 +110,8 @@ private:
     QLabel *waitHint = nullptr; ///< why the window waits, on the ABOUT page
     // The page controllers, children of the window.
     kest::KestUnit *unit = nullptr; ///< what the window knows of the unit
+    /// Opens the unit, follows it and looks for it while it is absent.
+    kest::UnitSession *session = nullptr;
     InputsPage *inputs = nullptr;
     CalibrationPage *calibration = nullptr;
     ProfilesPage *profiles = nullptr;

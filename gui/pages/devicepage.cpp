@@ -28,6 +28,7 @@ DevicePage::DevicePage(const Widgets &widgets, kest::KestUnit &unit, KestUpgrade
     // Queued: the download's reply finishes its own work before the upload starts.
     connect(&check, &UpdateCheck::imageReady, this, &DevicePage::uploadDownload,
             Qt::QueuedConnection);
+    connect(&upload, &KestUpgrade::ended, this, &DevicePage::uploadEnded);
 }
 
 void DevicePage::reset()
@@ -159,35 +160,28 @@ void DevicePage::startUpload(const QString &path, QByteArray image, bool downloa
     upload.verifiedImage = std::move(image);
     upload.temporaryCopy = downloaded;
     w.check->setEnabled(false); // no check while an image is on its way
-    // An upload can also end without a word (the unit gone before the first report, a
-    // file that cannot be read): the page must not wait for a value that never comes.
-    connect(
-        &upload, &QThread::finished, this, [this] { settle(true); }, Qt::SingleShotConnection);
-    upload.start(QThread::InheritPriority);
+    upload.startUpload(QThread::InheritPriority);
+}
+
+void DevicePage::uploadEnded(const kest::Outcome &outcome)
+{
+    settle(true);
+    switch (outcome.status) {
+    case kest::Outcome::Done:
+        KestMessage::information(w.boxParent, tr("Notify"), tr("Firmware updated successfully."));
+        break;
+    case kest::Outcome::Failed:
+        KestMessage::critical(w.boxParent, tr("Error"), outcome.message);
+        break;
+    case kest::Outcome::Refused:
+        // Nothing was sent (the unit went before the first report, a file that cannot be
+        // read): the page is as it was before the start.
+        break;
+    }
 }
 
 void DevicePage::progress(int percent)
 {
-    if (percent == 100) {
-        settle(true);
-        KestMessage::information(w.boxParent, tr("Notify"), tr("Firmware updated successfully."));
-        return;
-    }
-    if (percent == kest::FIRMWARE_LOST_WHILE_WRITING) {
-        settle(true);
-        KestMessage::critical(w.boxParent, tr("Error"),
-                              tr("Firmware update failed: the pedal unit was unplugged while it "
-                                 "wrote its firmware. Please plug it in again and run the "
-                                 "update again."));
-        return;
-    }
-    if (percent < 0) {
-        settle(true);
-        KestMessage::critical(w.boxParent, tr("Error"),
-                              tr("Firmware update failed: the unit did not take the whole image. "
-                                 "Please try again."));
-        return;
-    }
     // From 97 on the unit writes the image it received (the upload's closing steps).
     w.phase->setText(percent >= kest::FIRMWARE_WRITING_FROM ? tr("Writing ...")
                                                             : tr("Uploading ..."));

@@ -8,7 +8,8 @@ class KestUpgrade;
 class UpdateCheck;
 namespace kest {
 class KestUnit;
-}
+struct Outcome;
+} // namespace kest
 
 /// The DEVICE page: firmware update from a file or an address with its progress, and
 /// erasing the unit's flash. One image goes to the unit at a time.
@@ -32,8 +33,11 @@ public:
     void upgrade();
     /// Uploads a download whose digest was checked, written to `path`.
     void uploadDownload(const QString &path, const QByteArray &image);
-    /// The upload's progress in percent: 100 done, negative failed.
+    /// The upload's progress in percent, 0 to 100.
     void progress(int percent);
+    /// The upload ended: success, the Error box with what failed, or nothing when
+    /// nothing was sent.
+    void uploadEnded(const kest::Outcome &outcome);
     /// Asks, then erases the unit's flash. True when the unit took the command: what the
     /// window shows of the unit's settings is then out of date.
     bool clearFlash();

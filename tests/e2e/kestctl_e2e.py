@@ -273,6 +273,7 @@ def case_firmware():
                 len(chunks), len(ends), len(data)))
         if run.out.splitlines()[-2:] != ["100 %", "Firmware updated successfully."]:
             fail("progress lines: %s" % run.out.splitlines()[-3:])
+        pulled_while_writing(image.name)
     run = ctl(["firmware", "update", "/nonexistent.bin"]).expect(1, "Not a valid firmware.")
     if run.opened():
         fail("a missing image opened the unit")
@@ -290,6 +291,28 @@ def case_firmware():
         fail("an unreachable update server: %s" % run.out)
     if run.writes():
         fail("the update check wrote to the unit: %s" % run.writes())
+
+
+def pulled_while_writing(image):
+    """The unit is pulled out once it has the whole image and its end report, during its
+    writing seconds: no success, exit 2, and the JSON end says so."""
+    run = Run(["--json", "firmware", "update", image], unit_state())
+    try:
+        end = time.monotonic() + 20
+        while not any(kind == "set" and d[1] == 0x10 for kind, d in read_trace(run.trace_path)):
+            if run.proc.poll() is not None or time.monotonic() > end:
+                fail("no end report before the pull")
+            time.sleep(0.01)
+        run.proc.send_signal(signal.SIGUSR1)
+        run.finish()
+    finally:
+        run.close()
+    run.expect(2, "unplugged while it wrote its firmware")
+    last = json.loads(run.out.splitlines()[-1])
+    if last.get("ok") is not False or last.get("exit") != 2:
+        fail("the JSON end of an upload pulled while writing: %s" % last)
+    if "Firmware updated successfully." in run.out + run.err:
+        fail("an upload pulled while writing was reported done")
 
 
 def case_profiles():
