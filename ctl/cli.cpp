@@ -184,6 +184,22 @@ std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit)
     return std::nullopt;
 }
 
+std::optional<int> confirmOrEnd(const Invocation &in, const Output &out, const QString &question,
+                                const QString &offTerminal, const QString &declined)
+{
+    if (in.yes)
+        return std::nullopt;
+    if (!stdinIsTerminal())
+        return out.fail(ExitRefused, offTerminal);
+    // The answer stays y or n in every language, as the command words do.
+    std::fputs((question + QStringLiteral(" [y/N] ")).toLocal8Bit().constData(), stderr);
+    std::fflush(stderr);
+    char answer[16] = {};
+    if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 'y' && answer[0] != 'Y'))
+        return out.fail(ExitRefused, declined);
+    return std::nullopt;
+}
+
 int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText)
 {
     switch (outcome.status) {

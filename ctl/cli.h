@@ -106,6 +106,13 @@ std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session);
 /// could be made, the command's end: ExitFailed, and nothing was changed.
 std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit);
 
+/// The window's question before an operation that cannot be undone: on a terminal it is
+/// asked, with "[y/N]"; elsewhere only --yes answers it. Nothing when the operation may go
+/// on; otherwise the command's end, ExitRefused: `offTerminal` (which names --yes) when
+/// nobody could be asked, `declined` when the answer was no.
+std::optional<int> confirmOrEnd(const Invocation &in, const Output &out, const QString &question,
+                                const QString &offTerminal, const QString &declined);
+
 /// An operation's outcome as the command's end: Done 0, Refused 1, Failed 2, each with
 /// the model's message.
 int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText);

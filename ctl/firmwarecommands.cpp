@@ -85,22 +85,20 @@ void showProgress(const Output &out, LiveLine &live, int percent)
     }
 }
 
-int update(const Output &out, const QString &path)
+int update(const Invocation &in, const Output &out, const QString &path)
 {
     // The file is read once, here: the bytes checked are the bytes sent.
     QByteArray image;
-    switch (kest::readFirmwareFile(path, image)) {
-    case kest::FirmwareFile::Ok:
-        break;
-    case kest::FirmwareFile::Unreadable:
-        return out.fail(ExitRefused,
-                        devicePageText("The firmware file could not be read. Nothing "
-                                       "was sent to the unit."));
-    case kest::FirmwareFile::NotFirmware:
-        return out.fail(ExitRefused,
-                        devicePageText("Not a valid firmware.") + QLatin1Char(' ')
-                            + tr("(a .bin file of 1 to %1 bytes)").arg(kest::FIRMWARE_MAX_SIZE));
-    }
+    const kest::FirmwareFile file = kest::readFirmwareFile(path, image);
+    if (file != kest::FirmwareFile::Ok)
+        return out.fail(ExitRefused, kest::firmwareFileRefusal(file));
+    // The window's question, with its size and MD5, and what it says of the file.
+    if (const auto ended = confirmOrEnd(
+            in, out, kest::firmwareUploadQuestion(path, image),
+            tr("firmware update sends the file to the unit, which cannot check it: confirm "
+               "with --yes when not asked on a terminal"),
+            tr("Nothing was sent to the unit.")))
+        return *ended;
     // Attached once, with the reader running: a pull while the image goes out or while
     // the unit writes it ends the upload as failed.
     kest::UnitSession session(nullptr, kest::UnitSession::Policy::Once);
@@ -162,7 +160,7 @@ int runFirmware(const Invocation &in)
     if (what == QLatin1String("check") && in.words.size() == 2)
         return check(out);
     if (what == QLatin1String("update") && in.words.size() == 3)
-        return update(out, in.words.at(2));
+        return update(in, out, in.words.at(2));
     return out.fail(ExitRefused, tr("usage: kestctl firmware check | update FILE"));
 }
 

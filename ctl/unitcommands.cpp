@@ -210,22 +210,14 @@ int runClearFlash(const Invocation &in)
     const Output out(in.json);
     if (in.words.size() != 1)
         return out.fail(ExitRefused, tr("clear-flash takes no arguments"));
-    if (!in.yes) {
-        if (!stdinIsTerminal())
-            return out.fail(ExitRefused,
-                            tr("clear-flash deletes every setting the unit keeps: "
-                               "confirm with --yes when not asked on a terminal"));
-        // The answer stays y or n in every language, as the command words do.
-        std::fputs(tr("This operation will delete all the settings stored in the device flash "
-                      "memory. Continue? [y/N] ")
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
-        std::fflush(stderr);
-        char answer[16] = {};
-        if (!std::fgets(answer, sizeof answer, stdin) || (answer[0] != 'y' && answer[0] != 'Y'))
-            return out.fail(ExitRefused, tr("Nothing was cleared."));
-    }
+    if (const auto ended = confirmOrEnd(
+            in, out,
+            tr("This operation will delete all the settings stored in the device flash memory. "
+               "Continue?"),
+            tr("clear-flash deletes every setting the unit keeps: confirm with --yes when not "
+               "asked on a terminal"),
+            tr("Nothing was cleared.")))
+        return *ended;
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;

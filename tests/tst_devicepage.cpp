@@ -8,6 +8,7 @@
 #include "updatecheck.h"
 #include "windowsupport.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -558,16 +559,28 @@ void TestDevicePage::refusedFirmwareFiles_data()
     QTest::addColumn<int>("size"); // -1: the name as it is; -2: a folder; -3: a named pipe;
     // -4: a link to /dev/zero
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("upper-case extension") << "FIRMWARE.BIN" << 100 << false;
-    QTest::newRow("largest image") << "big.bin" << 229376 << true;
-    QTest::newRow("one byte too many") << "big.bin" << 229377 << false;
-    QTest::newRow("capital scheme is a path") << "HTTPS://x/fw" << -1 << false;
-    QTest::newRow("empty file") << "empty.bin" << 0 << false;
-    QTest::newRow("no such file") << "/no/such/folder/fw.bin" << -1 << false;
-    QTest::newRow("a folder") << "folder.bin" << -2 << false;
+    QTest::addColumn<QString>("why"); // the refusal's second line
+    QTest::newRow("upper-case extension")
+        << "FIRMWARE.BIN" << 100 << false << QString("A firmware file's name ends in .bin.");
+    QTest::newRow("largest image") << "big.bin" << 229376 << true << QString("");
+    QTest::newRow("one byte too many")
+        << "big.bin" << 229377 << false
+        << QString("The file is larger than 229,376 bytes, the most the unit takes.");
+    QTest::newRow("capital scheme is a path")
+        << "HTTPS://x/fw" << -1 << false << QString("A firmware file's name ends in .bin.");
+    QTest::newRow("empty file") << "empty.bin" << 0 << false << QString("The file is empty.");
+    QTest::newRow("no such file") << "/no/such/folder/fw.bin" << -1 << false
+                                  << QString("There is no file of that name.");
+    QTest::newRow("a folder") << "folder.bin" << -2 << false
+                              << QString(
+                                     "It is not a regular file, but a folder, a device or a pipe.");
 #ifdef Q_OS_UNIX
-    QTest::newRow("a named pipe") << "pipe.bin" << -3 << false;
-    QTest::newRow("a link to /dev/zero") << "zero.bin" << -4 << false;
+    QTest::newRow("a named pipe")
+        << "pipe.bin" << -3 << false
+        << QString("It is not a regular file, but a folder, a device or a pipe.");
+    QTest::newRow("a link to /dev/zero")
+        << "zero.bin" << -4 << false
+        << QString("It is not a regular file, but a folder, a device or a pipe.");
 #endif
 }
 
@@ -600,6 +613,15 @@ void TestDevicePage::refusedFirmwareFiles()
     if (accepted) {
         QCOMPARE(dialogs.requests.size(), std::size_t(1));
         QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Question);
+        // the question gives what the maker's published checksum can be compared with
+        QFile picked(path);
+        QVERIFY(picked.open(QIODevice::ReadOnly));
+        const QString question = dialogs.requests[0].text;
+        QVERIFY2(question.contains(
+                     "(229,376 bytes) to the unit?\nMD5: "
+                     + QCryptographicHash::hash(picked.readAll(), QCryptographicHash::Md5).toHex()
+                     + "\n\nThe unit cannot check what a file holds"),
+                 qPrintable(question));
         TRY_VERIFY(!child(w.get(), "pgUpgrade")->isHidden()); // the upload started
         kestsim::unit().unplug(); // end it early
         TRY_COMPARE(dialogs.requests.size(), std::size_t(2));
@@ -609,7 +631,8 @@ void TestDevicePage::refusedFirmwareFiles()
         QCOMPARE(dialogs.requests.size(), std::size_t(1));
         QCOMPARE(dialogs.requests[0].kind, KestMessage::Kind::Critical);
         QCOMPARE(dialogs.requests[0].title, QStringLiteral("Error"));
-        QCOMPARE(dialogs.texts(), QStringList {"Not a valid firmware."});
+        QFETCH(QString, why);
+        QCOMPARE(dialogs.texts(), QStringList {"Not a valid firmware.\n" + why});
         QVERIFY(child(w.get(), "pbAutoUpgrade")->isEnabled()); // nothing started
         processPosted();
         QVERIFY(writes().isEmpty());

@@ -109,12 +109,40 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <translation>Die Flash-Daten wurden gelöscht.</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Firmware-Update abgebrochen: Das Programm wurde beendet, während die Pedaleinheit ihre Firmware schrieb. Bitte das Update erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>Der Name einer Firmware-Datei endet auf .bin.</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>Es gibt keine Datei dieses Namens.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>Das ist keine gewöhnliche Datei, sondern ein Ordner, ein Gerät oder eine Pipe.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>Die Datei ist größer als %1 Byte, das Höchste, was die Einheit annimmt.</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Die Firmware-Datei %1 (%2 Byte) auf die Einheit übertragen?</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>Firmware-Update abgebrochen: Das Programm wurde beendet, während die Pedaleinheit ihre Firmware schrieb. Bitte das Update erneut ausführen.</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>Die Einheit kann den Inhalt einer Datei nicht prüfen und nimmt jede Datei als Firmware an. Übertragen Sie nur das Abbild des Herstellers für diese Einheit und vergleichen Sie die MD5 oben mit der, die der Hersteller veröffentlicht.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +912,6 @@ kestctl(1) tut dasselbe im Terminal.
         <translation>MD5:    %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>(eine .bin-Datei mit 1 bis %1 Bytes)</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>Aufruf: kestctl firmware check | update FILE</translation>
     </message>
@@ -1162,16 +1186,24 @@ Siehe kestctl(1).
         <translation>clear-flash löscht alle Einstellungen der Einheit: außerhalb eines Terminals mit --yes bestätigen</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gelöscht. Fortfahren? [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>Es wurde nichts gelöscht.</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Sicherung der Einstellungen der Einheit: %1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update sendet die Datei an die Einheit, die sie nicht prüfen kann: außerhalb eines Terminals mit --yes bestätigen</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>Es wurde nichts an die Einheit gesendet.</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gelöscht. Fortfahren?</translation>
     </message>
 </context>
 </TS>

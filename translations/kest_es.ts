@@ -109,12 +109,40 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <translation>Se han borrado los datos de la flash.</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Actualización del firmware detenida: el programa se cerró mientras la unidad de pedales escribía su firmware. Repite la actualización.</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>El nombre de un archivo de firmware termina en .bin.</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>No hay ningún archivo con ese nombre.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>No es un archivo normal, sino una carpeta, un dispositivo o una tubería.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>El archivo está vacío.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>El archivo supera los %1 bytes, lo máximo que admite la unidad.</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>¿Enviar el archivo de firmware %1 (%2 bytes) a la unidad?</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>Actualización del firmware detenida: el programa se cerró mientras la unidad de pedales escribía su firmware. Repite la actualización.</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>La unidad no puede comprobar el contenido de un archivo y acepta cualquier archivo como firmware. Envíe solo la imagen del fabricante para esta unidad y compare el MD5 de arriba con el que publica el fabricante.</translation>
     </message>
 </context>
 <context>
@@ -885,10 +913,6 @@ kestctl(1) hace lo mismo desde una terminal.
         <translation>MD5:    %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>(un archivo .bin de 1 a %1 bytes)</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>uso: kestctl firmware check | update FILE</translation>
     </message>
@@ -1163,16 +1187,24 @@ Ver kestctl(1).
         <translation>clear-flash borra todos los ajustes de la unidad: confírmalo con --yes si no se pregunta en un terminal</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>Esta operación borrará todos los ajustes guardados en la memoria flash del dispositivo. ¿Continuar? [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>No se borró nada.</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Copia de seguridad de los ajustes de la unidad: %1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update envía el archivo a la unidad, que no puede comprobarlo: confirme con --yes fuera de una terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>No se envió nada a la unidad.</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>Esta operación borrará todos los ajustes guardados en la memoria flash del dispositivo. ¿Continuar?</translation>
     </message>
 </context>
 </TS>

@@ -109,12 +109,40 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
         <translation>Les données flash ont été effacées.</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Mise à jour du firmware interrompue : le programme s’est fermé pendant que le pédalier écrivait son firmware. Relancez la mise à jour.</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>Le nom d’un fichier de firmware se termine par .bin.</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>Il n’y a pas de fichier de ce nom.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>Ce n’est pas un fichier ordinaire, mais un dossier, un périphérique ou un tube.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Le fichier est vide.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>Le fichier dépasse %1 octets, le maximum que le pédalier accepte.</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Envoyer le fichier de firmware %1 (%2 octets) au pédalier ?</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>Mise à jour du firmware interrompue : le programme s’est fermé pendant que le pédalier écrivait son firmware. Relancez la mise à jour.</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>Le pédalier ne peut pas vérifier le contenu d’un fichier et accepte n’importe quel fichier comme firmware. N’envoyez que l’image du fabricant pour ce pédalier, et comparez le MD5 ci-dessus avec celui que publie le fabricant.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +912,6 @@ kestctl(1) fait de même depuis un terminal.
         <translation>MD5 :   %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>(un fichier .bin de 1 à %1 octets)</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>usage : kestctl firmware check | update FILE</translation>
     </message>
@@ -1162,16 +1186,24 @@ Voir kestctl(1).
         <translation>clear-flash efface tous les réglages du pédalier : confirmez avec --yes hors d’un terminal</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>Cette opération efface tous les réglages enregistrés dans la mémoire flash de l’appareil. Continuer ? [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>Rien n’a été effacé.</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Sauvegarde des réglages du pédalier : %1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update envoie le fichier au pédalier, qui ne peut pas le vérifier : confirmez avec --yes hors d’un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>Rien n’a été envoyé au pédalier.</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>Cette opération efface tous les réglages enregistrés dans la mémoire flash de l’appareil. Continuer ?</translation>
     </message>
 </context>
 </TS>

@@ -109,12 +109,40 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <translation>I dati flash sono stati cancellati.</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Aggiornamento del firmware interrotto: il programma è stato chiuso mentre la pedaliera scriveva il firmware. Esegui di nuovo l’aggiornamento.</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>Il nome di un file di firmware termina con .bin.</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>Non c’è nessun file con questo nome.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>Non è un file normale, ma una cartella, un dispositivo o una pipe.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Il file è vuoto.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>Il file supera i %1 byte, il massimo che la pedaliera accetta.</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Caricare il file firmware %1 (%2 byte) sulla pedaliera?</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>Aggiornamento del firmware interrotto: il programma è stato chiuso mentre la pedaliera scriveva il firmware. Esegui di nuovo l’aggiornamento.</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>La pedaliera non può verificare il contenuto di un file e accetta qualsiasi file come firmware. Caricate solo l’immagine del produttore per questa pedaliera e confrontate l’MD5 qui sopra con quello pubblicato dal produttore.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +912,6 @@ kestctl(1) fa lo stesso da un terminale.
         <translation>MD5:      %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>(un file .bin da 1 a %1 byte)</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>uso: kestctl firmware check | update FILE</translation>
     </message>
@@ -1162,16 +1186,24 @@ Vedi kestctl(1).
         <translation>clear-flash cancella tutte le impostazioni della pedaliera: conferma con --yes se non viene chiesto in un terminale</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>Questa operazione cancella tutte le impostazioni salvate nella memoria flash del dispositivo. Continuare? [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>Non è stato cancellato nulla.</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Backup delle impostazioni della pedaliera: %1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update invia il file alla pedaliera, che non può verificarlo: confermate con --yes fuori da un terminale</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>Non è stato inviato nulla alla pedaliera.</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>Questa operazione cancella tutte le impostazioni salvate nella memoria flash del dispositivo. Continuare?</translation>
     </message>
 </context>
 </TS>

@@ -109,12 +109,40 @@ This operation will delete all the settings stored in the device flash memory.</
         <translation>フラッシュデータを消去しました。</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>ファームウェアの更新を中断しました：ペダルユニットの書き込み中にプログラムが終了しました。もう一度更新してください。</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>ファームウェアファイルの名前は .bin で終わります。</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>その名前のファイルはありません。</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>通常のファイルではなく、フォルダー、デバイス、またはパイプです。</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>ファイルが空です。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>ファイルが %1 バイトを超えています。ユニットが受け付けるのはそこまでです。</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>ファームウェアファイル %1（%2 バイト）をユニットに書き込みますか？</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>ファームウェアの更新を中断しました：ペダルユニットの書き込み中にプログラムが終了しました。もう一度更新してください。</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>ユニットはファイルの中身を確認できず、どんなファイルもファームウェアとして受け付けます。このユニット用のメーカーのイメージだけを書き込み、上の MD5 をメーカーが公開しているものと照らし合わせてください。</translation>
     </message>
 </context>
 <context>
@@ -883,10 +911,6 @@ kestctl(1) は同じことをターミナルから行います。
         <translation>MD5：     %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>（1～%1 バイトの .bin ファイル）</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>使い方：kestctl firmware check | update FILE</translation>
     </message>
@@ -1160,16 +1184,24 @@ kestctl(1) を参照してください。
         <translation>clear-flash はユニットの設定をすべて削除します：端末で確認できないときは --yes で確定してください</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>この操作により、デバイスのフラッシュメモリに保存されたすべての設定が削除されます。続行しますか？ [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>何も消去していません。</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>ユニット設定のバックアップ：%1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update はファイルをユニットに送りますが、ユニットはそれを確認できません: ターミナル以外では --yes で確認してください</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>ユニットには何も送られていません。</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>この操作により、デバイスのフラッシュメモリに保存されたすべての設定が削除されます。続行しますか？</translation>
     </message>
 </context>
 </TS>

@@ -109,12 +109,40 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
         <translation>Os dados da flash foram apagados.</translation>
     </message>
     <message>
+        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
+        <translation>Atualização do firmware interrompida: o programa foi encerrado enquanto a unidade de pedais gravava o firmware. Repita a atualização.</translation>
+    </message>
+    <message>
+        <source>A firmware file&apos;s name ends in .bin.</source>
+        <translation>O nome de um arquivo de firmware termina em .bin.</translation>
+    </message>
+    <message>
+        <source>There is no file of that name.</source>
+        <translation>Não há arquivo com esse nome.</translation>
+    </message>
+    <message>
+        <source>It is not a regular file, but a folder, a device or a pipe.</source>
+        <translation>Não é um arquivo comum, mas uma pasta, um dispositivo ou um pipe.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>O arquivo está vazio.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 bytes, the most the unit takes.</source>
+        <translation>O arquivo tem mais de %1 bytes, o máximo que a unidade aceita.</translation>
+    </message>
+    <message>
         <source>Upload the firmware file %1 (%2 bytes) to the unit?</source>
         <translation>Enviar o arquivo de firmware %1 (%2 bytes) para a unidade?</translation>
     </message>
     <message>
-        <source>Firmware update stopped: the program ended while the pedal unit wrote its firmware. Please run the update again.</source>
-        <translation>Atualização do firmware interrompida: o programa foi encerrado enquanto a unidade de pedais gravava o firmware. Repita a atualização.</translation>
+        <source>MD5: %1</source>
+        <translation>MD5: %1</translation>
+    </message>
+    <message>
+        <source>The unit cannot check what a file holds and takes any file as its firmware. Upload only the maker&apos;s image for this unit, and compare the MD5 above with the one the maker publishes.</source>
+        <translation>A unidade não consegue verificar o conteúdo de um arquivo e aceita qualquer arquivo como firmware. Envie apenas a imagem do fabricante para esta unidade e compare o MD5 acima com o que o fabricante publica.</translation>
     </message>
 </context>
 <context>
@@ -884,10 +912,6 @@ kestctl(1) faz o mesmo em um terminal.
         <translation>MD5:    %1</translation>
     </message>
     <message>
-        <source>(a .bin file of 1 to %1 bytes)</source>
-        <translation>(um arquivo .bin de 1 a %1 bytes)</translation>
-    </message>
-    <message>
         <source>usage: kestctl firmware check | update FILE</source>
         <translation>uso: kestctl firmware check | update FILE</translation>
     </message>
@@ -1161,16 +1185,24 @@ Veja kestctl(1).
         <translation>clear-flash apaga todas as configurações da unidade: confirme com --yes quando não for perguntado num terminal</translation>
     </message>
     <message>
-        <source>This operation will delete all the settings stored in the device flash memory. Continue? [y/N] </source>
-        <translation>Esta operação apaga todas as configurações guardadas na memória flash do dispositivo. Continuar? [y/N] </translation>
-    </message>
-    <message>
         <source>Nothing was cleared.</source>
         <translation>Nada foi apagado.</translation>
     </message>
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Backup das configurações da unidade: %1</translation>
+    </message>
+    <message>
+        <source>firmware update sends the file to the unit, which cannot check it: confirm with --yes when not asked on a terminal</source>
+        <translation>firmware update envia o arquivo à unidade, que não pode verificá-lo: confirme com --yes fora de um terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was sent to the unit.</source>
+        <translation>Nada foi enviado à unidade.</translation>
+    </message>
+    <message>
+        <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
+        <translation>Esta operação apaga todas as configurações guardadas na memória flash do dispositivo. Continuar?</translation>
     </message>
 </context>
 </TS>

@@ -3,11 +3,13 @@
 #include "boundedfile.h"
 #include "firmwarechunks.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QLocale>
 
 #include <limits>
 #include <utility>
@@ -149,22 +151,73 @@ bool isFirmwareImage(const QByteArray &image)
 FirmwareFile readFirmwareFile(const QString &path, QByteArray &image)
 {
     if (!path.endsWith(QLatin1String(".bin")))
-        return FirmwareFile::NotFirmware;
+        return FirmwareFile::NotBin;
     FileBytes file = readBoundedFile(path, FIRMWARE_MAX_SIZE);
     switch (file.result) {
     case FileRead::Ok:
-        if (!isFirmwareImage(file.bytes))
-            return FirmwareFile::NotFirmware;
+        if (file.bytes.isEmpty())
+            return FirmwareFile::Empty;
         image = std::move(file.bytes);
         return FirmwareFile::Ok;
     case FileRead::Unreadable:
         return FirmwareFile::Unreadable;
     case FileRead::Missing:
+        return FirmwareFile::Missing;
     case FileRead::NotRegular:
+        return FirmwareFile::NotRegular;
     case FileRead::TooLarge:
         break;
     }
-    return FirmwareFile::NotFirmware;
+    return FirmwareFile::TooLarge;
+}
+
+// The texts are the DEVICE page's, in its translation context: kestctl says the same.
+QString firmwareFileRefusal(FirmwareFile result)
+{
+    QString why;
+    switch (result) {
+    case FirmwareFile::Ok:
+        return QString();
+    case FirmwareFile::Unreadable:
+        return QCoreApplication::translate(
+            "DevicePage", "The firmware file could not be read. Nothing was sent to the unit.");
+    case FirmwareFile::NotBin:
+        why = QCoreApplication::translate("DevicePage", "A firmware file's name ends in .bin.");
+        break;
+    case FirmwareFile::Missing:
+        why = QCoreApplication::translate("DevicePage", "There is no file of that name.");
+        break;
+    case FirmwareFile::NotRegular:
+        why = QCoreApplication::translate(
+            "DevicePage", "It is not a regular file, but a folder, a device or a pipe.");
+        break;
+    case FirmwareFile::Empty:
+        why = QCoreApplication::translate("DevicePage", "The file is empty.");
+        break;
+    case FirmwareFile::TooLarge:
+        why = QCoreApplication::translate(
+                  "DevicePage", "The file is larger than %1 bytes, the most the unit takes.")
+                  .arg(QLocale().toString(FIRMWARE_MAX_SIZE));
+        break;
+    }
+    return QCoreApplication::translate("DevicePage", "Not a valid firmware.") + QLatin1Char('\n')
+        + why;
+}
+
+QString firmwareUploadQuestion(const QString &path, const QByteArray &image)
+{
+    const QString md5
+        = QString::fromLatin1(QCryptographicHash::hash(image, QCryptographicHash::Md5).toHex());
+    return QCoreApplication::translate("DevicePage",
+                                       "Upload the firmware file %1 (%2 bytes) to the unit?")
+               .arg(QDir::toNativeSeparators(path), QLocale().toString(image.size()))
+        + QLatin1Char('\n') + QCoreApplication::translate("DevicePage", "MD5: %1").arg(md5)
+        + QStringLiteral("\n\n")
+        + QCoreApplication::translate(
+               "DevicePage",
+               "The unit cannot check what a file holds and takes any file as its "
+               "firmware. Upload only the maker's image for this unit, and compare "
+               "the MD5 above with the one the maker publishes.");
 }
 
 bool writeTemporaryImage(const QString &path, const QByteArray &image)

@@ -75,7 +75,11 @@ bool isFirmwareImage(const QByteArray &image);
 
 enum class FirmwareFile {
     Ok,
-    NotFirmware, ///< not "*.bin", no such file, not a regular file, empty or too large
+    NotBin, ///< the name does not end in ".bin"
+    Missing, ///< nothing at the path
+    NotRegular, ///< a folder, a named pipe, a device, a socket
+    Empty, ///< no byte to send
+    TooLarge, ///< more than FIRMWARE_MAX_SIZE bytes
     Unreadable, ///< a firmware file that could not be opened or read
 };
 
@@ -83,6 +87,16 @@ enum class FirmwareFile {
 /// "*.bin" (case-sensitive), a regular file or a link to one, 1..FIRMWARE_MAX_SIZE bytes
 /// as read. A file that is longer is not read beyond the limit.
 FirmwareFile readFirmwareFile(const QString &path, QByteArray &image);
+
+/// What the user is told when a picked file is refused: "Not a valid firmware." and on a
+/// line of its own why (the name, nothing there, not a regular file, empty, over the
+/// size limit), or that it could not be read and nothing was sent. Empty for Ok.
+QString firmwareFileRefusal(FirmwareFile result);
+
+/// The question before the upload of a picked file: its path, size and MD5, and that the
+/// unit cannot check what a file holds, so that only the maker's image should go and its
+/// MD5 can be compared with the one the maker publishes.
+QString firmwareUploadQuestion(const QString &path, const QByteArray &image);
 
 /// Stores a checked image at `path` (the temporary image). The file is always a new
 /// one, created by this call and readable by its owner only: a stale regular file of

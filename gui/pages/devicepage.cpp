@@ -85,26 +85,19 @@ void DevicePage::upgrade()
     // A file of the user's is read here, once: the bytes checked are the bytes sent,
     // whatever happens to the file meanwhile.
     QByteArray picked;
+    // A refused file of the user's changes nothing, and the box says why.
     const kest::FirmwareFile file = kest::readFirmwareFile(path, picked);
-    if (file == kest::FirmwareFile::Unreadable) {
-        KestMessage::critical(w.boxParent, tr("Error"),
-                              tr("The firmware file could not be read. Nothing was sent to "
-                                 "the unit."));
-        return;
-    }
-    // A refused file of the user's changes nothing.
     if (file != kest::FirmwareFile::Ok) {
-        KestMessage::critical(w.boxParent, tr("Error"), tr("Not a valid firmware."));
+        KestMessage::critical(w.boxParent, tr("Error"), kest::firmwareFileRefusal(file));
         return;
     }
     if (refuseWhileBusy())
         return;
     QString backup = kest::nextBackupPath();
-    const auto answer = KestMessage::question(
-        w.boxParent, tr("Notify"),
-        tr("Upload the firmware file %1 (%2 bytes) to the unit?")
-                .arg(QDir::toNativeSeparators(path), QLocale().toString(picked.size()))
-            + QStringLiteral("\n\n") + kest::KestUnit::backupNote(backup));
+    const auto answer
+        = KestMessage::question(w.boxParent, tr("Notify"),
+                                kest::firmwareUploadQuestion(path, picked) + QStringLiteral("\n\n")
+                                    + kest::KestUnit::backupNote(backup));
     if (answer != QMessageBox::Yes)
         return;
     startUpload(path, std::move(picked), false, backup);

@@ -251,9 +251,9 @@ def case_faults():
     with tempfile.NamedTemporaryFile(suffix=".bin") as image:
         image.write(bytes(range(256)) * 4)
         image.flush()
-        clean = ctl(["firmware", "update", image.name]).expect(0)
+        clean = ctl(["firmware", "update", "--yes", image.name]).expect(0)
         before = next(i for i, d in enumerate(clean.sets()) if d[1] & 0x80)
-        run = ctl(["firmware", "update", image.name],
+        run = ctl(["firmware", "update", "--yes", image.name],
                   sim_options=["--fault", "send@%d" % (before + 10)])
         run.expect(2, "did not take the whole image")
         if any(d[1] == 0x10 for d in run.writes()):
@@ -265,7 +265,8 @@ def case_firmware():
         data = bytes(range(256)) * 4 + b"tail"
         image.write(data)
         image.flush()
-        run = ctl(["firmware", "update", image.name]).expect(0, "Firmware updated successfully.")
+        run = ctl(["firmware", "update", "--yes", image.name]).expect(
+            0, "Firmware updated successfully.")
         chunks = [d for d in run.writes() if d[1] & 0x80]
         ends = [d for d in run.writes() if d[1] == 0x10]
         if len(chunks) != (len(data) + 15) // 16 or len(ends) != 1:
@@ -274,7 +275,13 @@ def case_firmware():
         if run.out.splitlines()[-2:] != ["100 %", "Firmware updated successfully."]:
             fail("progress lines: %s" % run.out.splitlines()[-3:])
         pulled_while_writing(image.name)
-    run = ctl(["firmware", "update", "/nonexistent.bin"]).expect(1, "Not a valid firmware.")
+        # The window's question, which says the unit cannot check the file, needs --yes
+        # off a terminal.
+        run = ctl(["firmware", "update", image.name]).expect(1, "--yes")
+        if run.opened():
+            fail("firmware update without --yes opened the unit off a terminal")
+    run = ctl(["firmware", "update", "/nonexistent.bin"]).expect(
+        1, "Not a valid firmware.\nThere is no file of that name.")
     if run.opened():
         fail("a missing image opened the unit")
     run = ctl(["clear-flash"]).expect(1, "--yes")
@@ -296,7 +303,7 @@ def case_firmware():
 def pulled_while_writing(image):
     """The unit is pulled out once it has the whole image and its end report, during its
     writing seconds: no success, exit 2, and the JSON end says so."""
-    run = Run(["--json", "firmware", "update", image], unit_state())
+    run = Run(["--json", "firmware", "update", "--yes", image], unit_state())
     try:
         end = time.monotonic() + 20
         while not any(kind == "set" and d[1] == 0x10 for kind, d in read_trace(run.trace_path)):
@@ -366,7 +373,7 @@ def case_backups():
             shared = os.path.join(scratch, "shared.ini")
             ctl(["profile", "export", shared], state).expect(0)
             commands = [["profile", "import", shared], ["profile", "remove", "Brake rally"],
-                        ["clear-flash", "--yes"], ["firmware", "update", image.name]]
+                        ["clear-flash", "--yes"], ["firmware", "update", "--yes", image.name]]
             for args in commands:
                 run = ctl(["--json"] + args, state).expect(0)
                 if len(run.backup_texts) != 1:
