@@ -56,13 +56,25 @@ struct Check
     QString fix;
 };
 
+/// A check's word at the start of its line: passed, failed or skipped.
+QString statusLabel(std::optional<bool> ok)
+{
+    return !ok ? tr("SKIP") : *ok ? tr("PASS") : tr("FAIL");
+}
+
+QString fixText(const QString &fix)
+{
+    return tr("Fix: %1").arg(fix);
+}
+
 class Report
 {
 public:
     explicit Report(const Output &out) : out(out)
     {
-        for (const QString &label : {tr("PASS"), tr("FAIL"), tr("SKIP")})
-            width = qMax(width, label.size());
+        for (const std::optional<bool> ok :
+             {std::optional<bool>(true), std::optional<bool>(false), std::optional<bool>()})
+            width = qMax(width, statusLabel(ok).size());
     }
 
     void add(const Check &c)
@@ -74,10 +86,9 @@ public:
                     {QStringLiteral("detail"), c.detail},
                     {QStringLiteral("fix"),
                      c.fix.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(c.fix)}});
-        const QString label = !c.ok ? tr("SKIP") : *c.ok ? tr("PASS") : tr("FAIL");
-        out.line(label.leftJustified(width + 2) + c.detail);
+        out.line(statusLabel(c.ok).leftJustified(width + 2) + c.detail);
         if (!c.fix.isEmpty())
-            out.line(QString(width + 2, QLatin1Char(' ')) + tr("Fix: %1").arg(c.fix));
+            out.line(QString(width + 2, QLatin1Char(' ')) + fixText(c.fix));
     }
     int failures() const { return failed; }
 

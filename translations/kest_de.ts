@@ -1242,9 +1242,10 @@ Einheit oder kein Zugriff darauf.
 Siehe kestctl(1).
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>OFFEN</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>OK</translation>
@@ -1252,10 +1253,6 @@ Siehe kestctl(1).
     <message>
         <source>FAIL</source>
         <translation>FEHLER</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>ÜBERSPRUNGEN</translation>
     </message>
     <message>
         <source>Fix: %1</source>

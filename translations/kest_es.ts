@@ -1242,9 +1242,10 @@ hay acceso a ella.
 Ver kestctl(1).
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>OMITIDO</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>OK</translation>
@@ -1252,10 +1253,6 @@ Ver kestctl(1).
     <message>
         <source>FAIL</source>
         <translation>FALLO</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>OMITIDO</translation>
     </message>
     <message>
         <source>Fix: %1</source>

@@ -1242,9 +1242,10 @@ pédalier, ou pas d’accès à celui-ci.
 Voir kestctl(1).
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>IGNORÉ</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>OK</translation>
@@ -1252,10 +1253,6 @@ Voir kestctl(1).
     <message>
         <source>FAIL</source>
         <translation>ÉCHEC</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>IGNORÉ</translation>
     </message>
     <message>
         <source>Fix: %1</source>

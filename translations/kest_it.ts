@@ -1242,9 +1242,10 @@ pedaliera, o nessun accesso a essa.
 Vedi kestctl(1).
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>SALTATO</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>OK</translation>
@@ -1252,10 +1253,6 @@ Vedi kestctl(1).
     <message>
         <source>FAIL</source>
         <translation>ERRORE</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>SALTATO</translation>
     </message>
     <message>
         <source>Fix: %1</source>

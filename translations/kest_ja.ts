@@ -1240,9 +1240,10 @@ PEDAL は clutch、brake、throttle のいずれかです。オプション：--
 kestctl(1) を参照してください。
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>省略</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>合格</translation>
@@ -1250,10 +1251,6 @@ kestctl(1) を参照してください。
     <message>
         <source>FAIL</source>
         <translation>失敗</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>省略</translation>
     </message>
     <message>
         <source>Fix: %1</source>

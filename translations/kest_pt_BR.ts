@@ -1241,9 +1241,10 @@ unidade, ou sem acesso a ela.
 Veja kestctl(1).
 </translation>
     </message>
-</context>
-<context>
-    <name>kestctl::Report</name>
+    <message>
+        <source>SKIP</source>
+        <translation>IGNORADO</translation>
+    </message>
     <message>
         <source>PASS</source>
         <translation>OK</translation>
@@ -1251,10 +1252,6 @@ Veja kestctl(1).
     <message>
         <source>FAIL</source>
         <translation>FALHA</translation>
-    </message>
-    <message>
-        <source>SKIP</source>
-        <translation>IGNORADO</translation>
     </message>
     <message>
         <source>Fix: %1</source>

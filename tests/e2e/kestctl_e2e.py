@@ -13,6 +13,7 @@ Exit status: 0 passed, 1 failed.
 import argparse
 import json
 import os
+import re
 import signal
 import subprocess
 import sys
@@ -559,8 +560,14 @@ def case_doctor():
     Doctor(["--deny-open"], ['"$CTL" --json doctor']).expect(
         0, 1, ["hidraw"], "cannot open the unit's hidraw node /dev/hidraw0", *RULE_FIX,
         "The firmware was not checked")
-    Doctor(["--no-joystick"], ['"$CTL" --json doctor']).expect(
-        0, 1, ["joystick"], "/dev/input/event0 is not marked as a joystick", *RULE_FIX)
+    no_joystick = Doctor(["--no-joystick"], ['"$CTL" --json doctor', '"$CTL" --lang de doctor'])
+    no_joystick.expect(0, 1, ["joystick"], "/dev/input/event0 is not marked as a joystick",
+                       *RULE_FIX)
+    # Every word of the text output in the language asked for, the labels too.
+    german = no_joystick.runs[1][1]
+    if not re.search(r"^FEHLER +/dev/input/event0 ist nicht als Joystick", german, re.M) \
+            or "Abhilfe: " not in german:
+        fail("doctor in German:\n%s" % german)
     Doctor(["--deny-event"], ['"$CTL" --json doctor']).expect(
         0, 1, ["event"], "cannot read /dev/input/event0", "/dev/input/js0", *RULE_FIX)
     unplugged = Doctor(["--unplugged"], ['"$CTL" --json doctor', '"$CTL" doctor'])
