@@ -33,6 +33,7 @@ struct Invocation
     QStringList words; ///< the command and its arguments, options taken out
     bool json = false;
     bool yes = false;
+    bool printRules = false; ///< doctor --print-rules
     QString pedal; ///< --pedal
     QString curve; ///< --curve
     QString trace; ///< --trace: every exchange with the unit appended to this file
@@ -160,5 +161,6 @@ int runWatch(const Invocation &in);
 int runCalibrate(const Invocation &in);
 int runFirmware(const Invocation &in);
 int runProfile(const Invocation &in);
+int runDoctor(const Invocation &in);
 
 } // namespace kestctl

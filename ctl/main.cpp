@@ -30,6 +30,8 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  firmware check                ask the update server for newer firmware\n"
     "  firmware update FILE          write a firmware image (.bin) to the unit\n"
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
+    "  doctor [--print-rules]        check what keeps kestctl from the unit or games\n"
+    "                                from the pedals; --print-rules prints the udev rule\n"
     "\n"
     "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
     "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
@@ -90,6 +92,7 @@ int main(int argc, char *argv[])
         {"deadzone", kestctl::runDeadzone},   {"clutch", kestctl::runClutch},
         {"calibrate", kestctl::runCalibrate}, {"profile", kestctl::runProfile},
         {"firmware", kestctl::runFirmware},   {"clear-flash", kestctl::runClearFlash},
+        {"doctor", kestctl::runDoctor},
     };
     for (const auto &c : commands)
         if (command == QLatin1String(c.name))

@@ -336,7 +336,7 @@ void TestTranslations::everyTextFits()
                         "The pedal unit is connected but cannot be opened: this user "
                         "has no access to it. Install the kest-setting package or its "
                         "udev rule (70-kest-pedals.rules), then unplug the unit and "
-                        "plug it in again. More in %1.")
+                        "plug it in again. kestctl doctor says what is missing; more in %1.")
                  .arg(QStringLiteral("/usr/share/doc/kest-setting/linux.md"))});
     }
 

@@ -333,10 +333,6 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>Die Pedaleinheit ist angeschlossen, lässt sich aber nicht öffnen: Dieser Benutzer hat keinen Zugriff darauf. Installieren Sie das Paket kest-setting oder seine udev-Regel (70-kest-pedals.rules), ziehen Sie die Einheit dann ab und stecken Sie sie wieder ein. Mehr in %1.</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>Keine Pedaleinheit gefunden. Prüfen Sie, ob das USB-Kabel eingesteckt ist, am besten direkt am Computer statt an einem Hub. Unter Linux zeigt lsusb die Einheit als e5b7:6a1c.</translation>
     </message>
@@ -391,6 +387,10 @@ Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gel�
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>Ein Problem melden: siehe „How to report a problem“ in %1</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>Die Pedaleinheit ist angeschlossen, lässt sich aber nicht öffnen: Dieser Benutzer hat keinen Zugriff darauf. Installieren Sie das Paket kest-setting oder seine udev-Regel (70-kest-pedals.rules), ziehen Sie die Einheit dann ab und stecken Sie sie wieder ein. kestctl doctor zeigt, was fehlt; mehr in %1.</translation>
     </message>
 </context>
 <context>
@@ -980,60 +980,6 @@ kestctl(1) tut dasselbe im Terminal.
         <translation>Kalibrierung abgebrochen: %1 behält die bisherige Kalibrierung.</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>Aufruf: kestctl [--json] BEFEHL [ARGUMENTE...]
-
-Befehle:
-  info                          Firmware, Kupplung, Kalibrierung, Totzonen, Profile
-  watch                         Pedalstellungen live bis Strg-C
-  deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
-  clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
-  calibrate PEDAL               den Pedalweg einlernen (Enter speichert)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes ersetzt eine vorhandene Datei
-  profile import FILE
-  firmware check                beim Update-Server nach neuerer Firmware fragen
-  firmware update FILE          ein Firmware-Abbild (.bin) auf die Einheit schreiben
-  clear-flash [--yes]           alle Einstellungen der Einheit löschen
-
-PEDAL ist clutch, brake oder throttle. Optionen: --json (maschinenlesbare Ausgabe
-auf stdout), --trace FILE (jeder Austausch mit der Einheit, für einen
-Fehlerbericht), --lang CODE (de, fr, es, it, pt_BR, ja; en für Englisch), --help,
---version.
-Exit-Status: 0 erledigt; 1 falsche Eingabe oder abgelehnt, nichts gesendet; 2 die
-Einheit ist mittendrin gescheitert (die Meldung sagt, was sie behält); 3 keine
-Einheit oder kein Zugriff darauf.
-Siehe kestctl(1).
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 braucht einen Wert (kestctl --help)</translation>
     </message>
@@ -1204,6 +1150,197 @@ Siehe kestctl(1).
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>Dabei werden alle im Flash-Speicher des Geräts gespeicherten Einstellungen gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>OFFEN</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FEHLER</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Abhilfe: %1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>Installieren Sie das Paket kest-setting oder, wo /usr schreibgeschützt ist, die Regel von Hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; laden Sie sie dann mit sudo udevadm control --reload &amp;&amp; sudo udevadm trigger oder stecken Sie die Einheit neu ein. Die Regel gibt nur dem am Platz angemeldeten Benutzer Zugriff (mehr in %2).</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 ist die Regel dieser Version.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 weicht von der Regel dieser Version ab.</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>Die udev-Regel %1 ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>Ziehen Sie die Einheit ab und stecken Sie sie wieder ein.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>Die Firmware ist %1. Ob sie die neueste ist, wurde nicht geprüft: Der Update-Server war nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>Die Firmware ist %1; %2 ist verfügbar.</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>Aktualisieren Sie sie auf der Seite GERÄT oder mit kestctl firmware update DATEI (kestctl firmware check nennt den Ort des Abbilds).</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>Die Firmware %1 ist die neueste.</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>Keine Pedaleinheit am USB.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1 (%2:%3) ist an USB %4.</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>Der Kernel hat für die Einheit keinen hidraw-Knoten angelegt.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>Ziehen Sie die Einheit ab und stecken Sie sie wieder ein; sudo dmesg sagt, warum der Knoten fehlt.</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>Dieser Benutzer kann den hidraw-Knoten %1 der Einheit nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>Dieser Benutzer kann den hidraw-Knoten %1 der Einheit öffnen.</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>Nur die Programme dieses Benutzers konnten geprüft werden.</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>Kein anderes Programm hat %1 geöffnet.</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 ist geöffnet in: %2.</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>Schließen Sie diese Programme, während kestctl oder das Fenster mit der Einheit spricht: Tauschen zwei Programme zugleich Berichte mit ihr aus, geraten ihre Antworten durcheinander.</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>Die Einheit hat kein Eingabegerät: Spiele finden keine Pedale.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>Ziehen Sie die Einheit ab und stecken Sie sie wieder ein; fehlt es weiter, sagt sudo dmesg, warum (die Module usbhid und hid-generic müssen geladen sein).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>Das Eingabegerät der Einheit ist %1.</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 ist als Joystick gekennzeichnet (ID_INPUT_JOYSTICK=1).</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 ist nicht als Joystick gekennzeichnet (ID_INPUT_JOYSTICK): Spiele und Steam sehen die Pedale nicht.</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>Dieser Benutzer kann %1 lesen.</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>Dieser Benutzer kann %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>Die Firmware wurde nicht geprüft: Die Einheit lässt sich nicht öffnen.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>Aufruf: kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor prüft ein Linux-System mit udev.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>Aufruf: kestctl [--json] BEFEHL [ARGUMENTE...]
+
+Befehle:
+  info                          Firmware, Kupplung, Kalibrierung, Totzonen, Profile
+  watch                         Pedalstellungen live bis Strg-C
+  deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
+  clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
+  calibrate PEDAL               den Pedalweg einlernen (Enter speichert)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes ersetzt eine vorhandene Datei
+  profile import FILE
+  firmware check                beim Update-Server nach neuerer Firmware fragen
+  firmware update FILE          ein Firmware-Abbild (.bin) auf die Einheit schreiben
+  clear-flash [--yes]           alle Einstellungen der Einheit löschen
+  doctor [--print-rules]        prüfen, was kestctl von der Einheit oder Spiele von
+                                den Pedalen fernhält; --print-rules gibt die
+                                udev-Regel aus
+
+PEDAL ist clutch, brake oder throttle. Optionen: --json (maschinenlesbare Ausgabe
+auf stdout), --trace FILE (jeder Austausch mit der Einheit, für einen
+Fehlerbericht), --lang CODE (de, fr, es, it, pt_BR, ja; en für Englisch), --help,
+--version.
+Exit-Status: 0 erledigt; 1 falsche Eingabe oder abgelehnt, nichts gesendet; 2 die
+Einheit ist mittendrin gescheitert (die Meldung sagt, was sie behält); 3 keine
+Einheit oder kein Zugriff darauf.
+Siehe kestctl(1).
+</translation>
     </message>
 </context>
 </TS>

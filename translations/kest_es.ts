@@ -333,10 +333,6 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>La unidad de pedales está conectada pero no se puede abrir: este usuario no tiene acceso a ella. Instala el paquete kest-setting o su regla udev (70-kest-pedals.rules), luego desconecta la unidad y vuelve a conectarla. Más información en %1.</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>No se encontró ninguna unidad de pedales. Comprueba que su cable USB esté conectado, mejor directamente al ordenador que a un hub. En Linux, lsusb muestra la unidad como e5b7:6a1c.</translation>
     </message>
@@ -391,6 +387,10 @@ Esta operación borrará todos los ajustes guardados en la memoria flash del dis
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>Informar de un problema: ver «How to report a problem» en %1</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>La unidad de pedales está conectada pero no se puede abrir: este usuario no tiene acceso a ella. Instala el paquete kest-setting o su regla udev (70-kest-pedals.rules), luego desconecta la unidad y vuelve a conectarla. kestctl doctor indica qué falta; más información en %1.</translation>
     </message>
 </context>
 <context>
@@ -981,60 +981,6 @@ kestctl(1) hace lo mismo desde una terminal.
         <translation>Calibración cancelada: %1 conserva la calibración que tenía.</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
-
-Comandos:
-  info                          firmware, embrague, calibración, zonas muertas, perfiles
-  watch                         posiciones de los pedales en vivo hasta Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
-  clutch [on|off]               mostrar, o activar/desactivar el embrague
-  calibrate PEDAL               enseñar el recorrido de un pedal (Intro guarda)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes reemplaza un archivo existente
-  profile import FILE
-  firmware check                buscar un firmware más nuevo en el servidor
-  firmware update FILE          escribir una imagen de firmware (.bin) en la unidad
-  clear-flash [--yes]           borrar todos los ajustes de la unidad
-
-PEDAL es clutch, brake o throttle. Opciones: --json (salida legible por máquina
-en stdout), --trace FILE (cada intercambio con la unidad, para informar de un
-problema), --lang CODE (de, fr, es, it, pt_BR, ja; en para inglés), --help,
---version.
-Estado de salida: 0 hecho; 1 entrada incorrecta o rechazada, no se envió nada;
-2 la unidad falló a medias (el mensaje dice qué conserva); 3 no hay unidad o no
-hay acceso a ella.
-Ver kestctl(1).
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 necesita un valor (kestctl --help)</translation>
     </message>
@@ -1205,6 +1151,197 @@ Ver kestctl(1).
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>Esta operación borrará todos los ajustes guardados en la memoria flash del dispositivo. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>OMITIDO</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FALLO</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Solución: %1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>Instala el paquete kest-setting o, donde /usr es de solo lectura, la regla a mano: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; luego cárgala con sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, o vuelve a conectar la unidad. La regla da acceso solo al usuario con sesión en el puesto (más información en %2).</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 es la regla de esta versión.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 difiere de la regla de esta versión.</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>La regla udev %1 no está instalada.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>Desconecta la unidad y vuelve a conectarla.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>El firmware es %1. No se comprobó si es el más reciente: no se pudo contactar con el servidor de actualizaciones.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>El firmware es %1; está disponible %2.</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>Actualízalo en la página DISPOSITIVO, o con kestctl firmware update ARCHIVO (kestctl firmware check dice dónde está la imagen).</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>El firmware %1 es el más reciente.</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>No hay ninguna unidad de pedales en el USB.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1 (%2:%3) está en el USB %4.</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>El kernel no creó ningún nodo hidraw para la unidad.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>Desconecta la unidad y vuelve a conectarla; sudo dmesg dice por qué falta el nodo.</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>Este usuario no puede abrir el nodo hidraw %1 de la unidad: %2.</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>Este usuario puede abrir el nodo hidraw %1 de la unidad.</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>Solo se pudieron examinar los programas de este usuario.</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>Ningún otro programa tiene %1 abierto.</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 está abierto en: %2.</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>Cierra estos programas mientras kestctl o la ventana hablan con la unidad: dos programas que intercambian informes con ella a la vez mezclan sus respuestas.</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>La unidad no tiene dispositivo de entrada: los juegos no encuentran pedales.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>Desconecta la unidad y vuelve a conectarla; si sigue faltando, sudo dmesg dice por qué (los módulos usbhid y hid-generic deben estar cargados).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>El dispositivo de entrada de la unidad es %1.</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 está marcado como joystick (ID_INPUT_JOYSTICK=1).</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 no está marcado como joystick (ID_INPUT_JOYSTICK): los juegos y Steam no ven los pedales.</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>Este usuario puede leer %1.</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>Este usuario no puede leer %1.</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>No se comprobó el firmware: la unidad no se puede abrir.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>uso: kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor comprueba un sistema Linux con udev.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
+
+Comandos:
+  info                          firmware, embrague, calibración, zonas muertas, perfiles
+  watch                         posiciones de los pedales en vivo hasta Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
+  clutch [on|off]               mostrar, o activar/desactivar el embrague
+  calibrate PEDAL               enseñar el recorrido de un pedal (Intro guarda)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes reemplaza un archivo existente
+  profile import FILE
+  firmware check                buscar un firmware más nuevo en el servidor
+  firmware update FILE          escribir una imagen de firmware (.bin) en la unidad
+  clear-flash [--yes]           borrar todos los ajustes de la unidad
+  doctor [--print-rules]        comprobar qué impide a kestctl llegar a la unidad o
+                                a los juegos ver los pedales; --print-rules muestra
+                                la regla udev
+
+PEDAL es clutch, brake o throttle. Opciones: --json (salida legible por máquina
+en stdout), --trace FILE (cada intercambio con la unidad, para informar de un
+problema), --lang CODE (de, fr, es, it, pt_BR, ja; en para inglés), --help,
+--version.
+Estado de salida: 0 hecho; 1 entrada incorrecta o rechazada, no se envió nada;
+2 la unidad falló a medias (el mensaje dice qué conserva); 3 no hay unidad o no
+hay acceso a ella.
+Ver kestctl(1).
+</translation>
     </message>
 </context>
 </TS>

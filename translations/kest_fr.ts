@@ -333,10 +333,6 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>Le pédalier est branché mais ne peut pas être ouvert : cet utilisateur n’y a pas accès. Installez le paquet kest-setting ou sa règle udev (70-kest-pedals.rules), puis débranchez le pédalier et rebranchez-le. Plus d’informations dans %1.</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>Aucun pédalier trouvé. Vérifiez que son câble USB est branché, de préférence directement sur l’ordinateur plutôt que sur un hub. Sous Linux, lsusb affiche le pédalier comme e5b7:6a1c.</translation>
     </message>
@@ -391,6 +387,10 @@ Cette opération efface tous les réglages enregistrés dans la mémoire flash d
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>Signaler un problème : « How to report a problem » dans %1</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>Le pédalier est branché mais ne peut pas être ouvert : cet utilisateur n’y a pas accès. Installez le paquet kest-setting ou sa règle udev (70-kest-pedals.rules), puis débranchez le pédalier et rebranchez-le. kestctl doctor indique ce qui manque ; plus d’informations dans %1.</translation>
     </message>
 </context>
 <context>
@@ -980,60 +980,6 @@ kestctl(1) fait de même depuis un terminal.
         <translation>Calibrage annulé : %1 garde le calibrage qu’il avait.</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>usage : kestctl [--json] COMMANDE [ARGUMENTS...]
-
-Commandes :
-  info                          firmware, embrayage, calibrage, zones mortes, profils
-  watch                         positions des pédales en direct jusqu’à Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
-  clutch [on|off]               afficher, ou activer/désactiver l’embrayage
-  calibrate PEDAL               apprendre la course d’une pédale (Entrée enregistre)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes remplace un fichier existant
-  profile import FILE
-  firmware check                chercher un firmware plus récent sur le serveur
-  firmware update FILE          écrire une image de firmware (.bin) dans le pédalier
-  clear-flash [--yes]           effacer tous les réglages du pédalier
-
-PEDAL vaut clutch, brake ou throttle. Options : --json (sortie lisible par une
-machine sur stdout), --trace FILE (chaque échange avec le pédalier, pour signaler
-un problème), --lang CODE (de, fr, es, it, pt_BR, ja ; en pour l’anglais), --help,
---version.
-Code de sortie : 0 fait ; 1 saisie incorrecte ou refusée, rien n’a été envoyé ;
-2 le pédalier a échoué en cours de route (le message dit ce qu’il garde) ; 3 pas de
-pédalier, ou pas d’accès à celui-ci.
-Voir kestctl(1).
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 demande une valeur (kestctl --help)</translation>
     </message>
@@ -1204,6 +1150,197 @@ Voir kestctl(1).
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>Cette opération efface tous les réglages enregistrés dans la mémoire flash de l’appareil. Continuer ?</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>IGNORÉ</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Solution : %1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>Installez le paquet kest-setting ou, là où /usr est en lecture seule, la règle à la main : kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1 ; puis chargez-la avec sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, ou rebranchez le pédalier. La règle donne accès au seul utilisateur connecté au poste (plus d’informations dans %2).</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 est la règle de cette version.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 diffère de la règle de cette version.</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>La règle udev %1 n’est pas installée.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>Débranchez le pédalier et rebranchez-le.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>Le firmware est %1. Il n’a pas été vérifié s’il est le plus récent : le serveur de mises à jour est injoignable.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>Le firmware est %1 ; %2 est disponible.</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>Mettez-le à jour sur la page APPAREIL, ou avec kestctl firmware update FICHIER (kestctl firmware check indique où se trouve l’image).</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>Le firmware %1 est le plus récent.</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>Aucun pédalier sur l’USB.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1 (%2:%3) est sur l’USB %4.</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>Le noyau n’a créé aucun nœud hidraw pour le pédalier.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>Débranchez le pédalier et rebranchez-le ; sudo dmesg indique pourquoi le nœud manque.</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>Cet utilisateur ne peut pas ouvrir le nœud hidraw %1 du pédalier : %2.</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>Cet utilisateur peut ouvrir le nœud hidraw %1 du pédalier.</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>Seuls les programmes de cet utilisateur ont pu être examinés.</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>Aucun autre programme n’a ouvert %1.</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 est ouvert dans : %2.</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>Fermez ces programmes pendant que kestctl ou la fenêtre dialogue avec le pédalier : deux programmes qui échangent des rapports avec lui en même temps mélangent ses réponses.</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>Le pédalier n’a pas de périphérique d’entrée : les jeux ne trouvent aucune pédale.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>Débranchez le pédalier et rebranchez-le ; s’il manque toujours, sudo dmesg indique pourquoi (les modules usbhid et hid-generic doivent être chargés).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>Le périphérique d’entrée du pédalier est %1.</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 est marqué comme joystick (ID_INPUT_JOYSTICK=1).</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 n’est pas marqué comme joystick (ID_INPUT_JOYSTICK) : les jeux et Steam ne voient pas les pédales.</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>Cet utilisateur peut lire %1.</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>Cet utilisateur ne peut pas lire %1.</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>Le firmware n’a pas été vérifié : le pédalier ne peut pas être ouvert.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>usage : kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor vérifie un système Linux avec udev.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>usage : kestctl [--json] COMMANDE [ARGUMENTS...]
+
+Commandes :
+  info                          firmware, embrayage, calibrage, zones mortes, profils
+  watch                         positions des pédales en direct jusqu’à Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
+  clutch [on|off]               afficher, ou activer/désactiver l’embrayage
+  calibrate PEDAL               apprendre la course d’une pédale (Entrée enregistre)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes remplace un fichier existant
+  profile import FILE
+  firmware check                chercher un firmware plus récent sur le serveur
+  firmware update FILE          écrire une image de firmware (.bin) dans le pédalier
+  clear-flash [--yes]           effacer tous les réglages du pédalier
+  doctor [--print-rules]        chercher ce qui empêche kestctl d’atteindre le
+                                pédalier ou les jeux de voir les pédales ;
+                                --print-rules affiche la règle udev
+
+PEDAL vaut clutch, brake ou throttle. Options : --json (sortie lisible par une
+machine sur stdout), --trace FILE (chaque échange avec le pédalier, pour signaler
+un problème), --lang CODE (de, fr, es, it, pt_BR, ja ; en pour l’anglais), --help,
+--version.
+Code de sortie : 0 fait ; 1 saisie incorrecte ou refusée, rien n’a été envoyé ;
+2 le pédalier a échoué en cours de route (le message dit ce qu’il garde) ; 3 pas de
+pédalier, ou pas d’accès à celui-ci.
+Voir kestctl(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -333,10 +333,6 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>La pedaliera è collegata ma non può essere aperta: questo utente non ha accesso. Installa il pacchetto kest-setting o la sua regola udev (70-kest-pedals.rules), poi scollega la pedaliera e ricollegala. Maggiori dettagli in %1.</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>Nessuna pedaliera trovata. Controlla che il cavo USB sia collegato, preferibilmente direttamente al computer anziché a un hub. Su Linux, lsusb mostra la pedaliera come e5b7:6a1c.</translation>
     </message>
@@ -391,6 +387,10 @@ Questa operazione cancella tutte le impostazioni salvate nella memoria flash del
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>Segnalare un problema: vedi «How to report a problem» in %1</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>La pedaliera è collegata ma non può essere aperta: questo utente non ha accesso. Installa il pacchetto kest-setting o la sua regola udev (70-kest-pedals.rules), poi scollega la pedaliera e ricollegala. kestctl doctor indica cosa manca; maggiori dettagli in %1.</translation>
     </message>
 </context>
 <context>
@@ -980,60 +980,6 @@ kestctl(1) fa lo stesso da un terminale.
         <translation>Calibrazione annullata: %1 mantiene la calibrazione che aveva.</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>uso: kestctl [--json] COMANDO [ARGOMENTI...]
-
-Comandi:
-  info                          firmware, frizione, calibrazione, zone morte, profili
-  watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
-  clutch [on|off]               mostra, o attiva/disattiva la frizione
-  calibrate PEDAL               insegna la corsa di un pedale (Invio salva)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes sostituisce un file esistente
-  profile import FILE
-  firmware check                cerca un firmware più recente sul server
-  firmware update FILE          scrive un’immagine del firmware (.bin) nella pedaliera
-  clear-flash [--yes]           cancella tutte le impostazioni della pedaliera
-
-PEDAL è clutch, brake o throttle. Opzioni: --json (output leggibile dalle
-macchine su stdout), --trace FILE (ogni scambio con la pedaliera, per segnalare un
-problema), --lang CODE (de, fr, es, it, pt_BR, ja; en per l’inglese), --help,
---version.
-Stato di uscita: 0 fatto; 1 input errato o rifiutato, non è stato inviato nulla;
-2 la pedaliera ha fallito a metà (il messaggio dice cosa mantiene); 3 nessuna
-pedaliera, o nessun accesso a essa.
-Vedi kestctl(1).
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 richiede un valore (kestctl --help)</translation>
     </message>
@@ -1204,6 +1150,197 @@ Vedi kestctl(1).
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>Questa operazione cancella tutte le impostazioni salvate nella memoria flash del dispositivo. Continuare?</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>SALTATO</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ERRORE</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Rimedio: %1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>Installa il pacchetto kest-setting oppure, dove /usr è in sola lettura, la regola a mano: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; poi caricala con sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, o ricollega la pedaliera. La regola dà accesso solo all’utente connesso alla postazione (maggiori dettagli in %2).</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 è la regola di questa versione.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 è diverso dalla regola di questa versione.</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>La regola udev %1 non è installata.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>Scollega la pedaliera e ricollegala.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>Il firmware è %1. Non è stato verificato se è il più recente: il server degli aggiornamenti non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>Il firmware è %1; è disponibile %2.</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>Aggiornalo nella pagina DISPOSITIVO, o con kestctl firmware update FILE (kestctl firmware check indica dove si trova l’immagine).</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>Il firmware %1 è il più recente.</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>Nessuna pedaliera sull’USB.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1 (%2:%3) è sull’USB %4.</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>Il kernel non ha creato alcun nodo hidraw per la pedaliera.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>Scollega la pedaliera e ricollegala; sudo dmesg dice perché il nodo manca.</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>Questo utente non può aprire il nodo hidraw %1 della pedaliera: %2.</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>Questo utente può aprire il nodo hidraw %1 della pedaliera.</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>Si sono potuti esaminare solo i programmi di questo utente.</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>Nessun altro programma ha aperto %1.</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 è aperto in: %2.</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>Chiudi questi programmi mentre kestctl o la finestra comunicano con la pedaliera: due programmi che scambiano report con essa insieme ne confondono le risposte.</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>La pedaliera non ha un dispositivo di input: i giochi non trovano pedali.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>Scollega la pedaliera e ricollegala; se manca ancora, sudo dmesg dice perché (i moduli usbhid e hid-generic devono essere caricati).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>Il dispositivo di input della pedaliera è %1.</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 è contrassegnato come joystick (ID_INPUT_JOYSTICK=1).</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 non è contrassegnato come joystick (ID_INPUT_JOYSTICK): i giochi e Steam non vedono i pedali.</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>Questo utente può leggere %1.</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>Questo utente non può leggere %1.</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>Il firmware non è stato verificato: la pedaliera non si può aprire.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>uso: kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor verifica un sistema Linux con udev.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGOMENTI...]
+
+Comandi:
+  info                          firmware, frizione, calibrazione, zone morte, profili
+  watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
+  clutch [on|off]               mostra, o attiva/disattiva la frizione
+  calibrate PEDAL               insegna la corsa di un pedale (Invio salva)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes sostituisce un file esistente
+  profile import FILE
+  firmware check                cerca un firmware più recente sul server
+  firmware update FILE          scrive un’immagine del firmware (.bin) nella pedaliera
+  clear-flash [--yes]           cancella tutte le impostazioni della pedaliera
+  doctor [--print-rules]        verificare cosa impedisce a kestctl di raggiungere
+                                la pedaliera o ai giochi di vedere i pedali;
+                                --print-rules stampa la regola udev
+
+PEDAL è clutch, brake o throttle. Opzioni: --json (output leggibile dalle
+macchine su stdout), --trace FILE (ogni scambio con la pedaliera, per segnalare un
+problema), --lang CODE (de, fr, es, it, pt_BR, ja; en per l’inglese), --help,
+--version.
+Stato di uscita: 0 fatto; 1 input errato o rifiutato, non è stato inviato nulla;
+2 la pedaliera ha fallito a metà (il messaggio dice cosa mantiene); 3 nessuna
+pedaliera, o nessun accesso a essa.
+Vedi kestctl(1).
+</translation>
     </message>
 </context>
 </TS>

@@ -333,10 +333,6 @@ This operation will delete all the settings stored in the device flash memory.</
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>ペダルユニットは接続されていますが開けません：このユーザーにはアクセス権がありません。kest-setting パッケージまたはその udev ルール（70-kest-pedals.rules）をインストールし、ユニットを抜き差ししてください。詳しくは %1 を参照してください。</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>ペダルユニットが見つかりません。USB ケーブルが接続されているか確認してください。ハブではなくコンピューターに直接接続することをお勧めします。Linux では lsusb にユニットが e5b7:6a1c と表示されます。</translation>
     </message>
@@ -391,6 +387,10 @@ This operation will delete all the settings stored in the device flash memory.</
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>問題の報告：%1 の「How to report a problem」を参照</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>ペダルユニットは接続されていますが開けません：このユーザーにはアクセス権がありません。kest-setting パッケージまたはその udev ルール（70-kest-pedals.rules）をインストールし、ユニットを抜き差ししてください。kestctl doctor で何が足りないか分かります。詳しくは %1 を参照してください。</translation>
     </message>
 </context>
 <context>
@@ -979,59 +979,6 @@ kestctl(1) は同じことをターミナルから行います。
         <translation>校正を中止しました：%1 の校正は以前のままです。</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>使い方：kestctl [--json] COMMAND [ARGS...]
-
-コマンド：
-  info                          ファームウェア、クラッチ、校正、デッドゾーン、プロファイル
-  watch                         Ctrl-C まで各ペダルの位置を表示
-  deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
-  clutch [on|off]               表示、またはクラッチペダルのオン／オフ
-  calibrate PEDAL               ペダルのストロークをユニットに覚えさせる（Enter で保存）
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes で既存のファイルを置き換え
-  profile import FILE
-  firmware check                アップデートサーバーに新しいファームウェアを問い合わせる
-  firmware update FILE          ファームウェアイメージ（.bin）をユニットに書き込む
-  clear-flash [--yes]           ユニットに保存された設定をすべて削除
-
-PEDAL は clutch、brake、throttle のいずれかです。オプション：--json（機械可読
-な出力を stdout に）、--trace FILE（ユニットとのやり取りをすべて記録、問題の報
-告用）、--lang CODE（de、fr、es、it、pt_BR、ja。英語は en）、--help、--version。
-終了ステータス：0 完了、1 入力が不正または拒否（何も送信していません）、2 ユ
-ニットが途中で失敗（何が残っているかはメッセージに表示）、3 ユニットがない、
-またはアクセスできない。
-kestctl(1) を参照してください。
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 には値が必要です（kestctl --help）</translation>
     </message>
@@ -1202,6 +1149,195 @@ kestctl(1) を参照してください。
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>この操作により、デバイスのフラッシュメモリに保存されたすべての設定が削除されます。続行しますか？</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>省略</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>対処：%1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>kest-setting パッケージをインストールしてください。/usr が読み取り専用の場合はルールを手動で入れます：kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1。その後 sudo udevadm control --reload &amp;&amp; sudo udevadm trigger で読み込むか、ユニットを接続し直してください。このルールはシートにログインしているユーザーにだけアクセスを与えます（詳しくは %2）。</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 はこのバージョンのルールです。</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 はこのバージョンのルールと異なります。</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>udev ルール %1 がインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>ユニットを抜いて、もう一度接続してください。</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>ファームウェアは %1 です。最新かどうかは確認していません：アップデートサーバーに接続できませんでした。</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>ファームウェアは %1 です。%2 が利用できます。</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>デバイスページで、または kestctl firmware update FILE で更新してください（イメージの場所は kestctl firmware check で分かります）。</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>ファームウェア %1 は最新です。</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>USB にペダルユニットがありません。</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1（%2:%3）は USB %4 にあります。</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>カーネルがユニットの hidraw ノードを作成しませんでした。</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>ユニットを抜いて、もう一度接続してください。ノードがない理由は sudo dmesg で分かります。</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>このユーザーはユニットの hidraw ノード %1 を開けません：%2。</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>このユーザーはユニットの hidraw ノード %1 を開けます。</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>調べられたのはこのユーザーのプログラムだけです。</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>%1 を開いている他のプログラムはありません。</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 を開いているプログラム：%2。</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>kestctl またはウィンドウがユニットと通信している間は、これらのプログラムを閉じてください。2 つのプログラムが同時にレポートをやり取りすると、応答が混ざります。</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>ユニットに入力デバイスがありません：ゲームはペダルを見つけられません。</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>ユニットを抜いて、もう一度接続してください。それでもない場合は sudo dmesg で理由が分かります（usbhid と hid-generic モジュールが読み込まれている必要があります）。</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>ユニットの入力デバイスは %1 です。</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 はジョイスティックとして登録されています（ID_INPUT_JOYSTICK=1）。</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 はジョイスティックとして登録されていません（ID_INPUT_JOYSTICK）：ゲームと Steam にペダルが見えません。</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>このユーザーは %1 を読み取れます。</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>このユーザーは %1 を読み取れません。</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>ファームウェアは確認していません：ユニットを開けません。</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>使い方: kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor は udev のある Linux システムを調べます。</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>使い方：kestctl [--json] COMMAND [ARGS...]
+
+コマンド：
+  info                          ファームウェア、クラッチ、校正、デッドゾーン、プロファイル
+  watch                         Ctrl-C まで各ペダルの位置を表示
+  deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
+  clutch [on|off]               表示、またはクラッチペダルのオン／オフ
+  calibrate PEDAL               ペダルのストロークをユニットに覚えさせる（Enter で保存）
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes で既存のファイルを置き換え
+  profile import FILE
+  firmware check                アップデートサーバーに新しいファームウェアを問い合わせる
+  firmware update FILE          ファームウェアイメージ（.bin）をユニットに書き込む
+  clear-flash [--yes]           ユニットに保存された設定をすべて削除
+  doctor [--print-rules]        kestctl がユニットに、ゲームがペダルに届かない
+                                原因を調べる（--print-rules で udev ルールを表示）
+
+PEDAL は clutch、brake、throttle のいずれかです。オプション：--json（機械可読
+な出力を stdout に）、--trace FILE（ユニットとのやり取りをすべて記録、問題の報
+告用）、--lang CODE（de、fr、es、it、pt_BR、ja。英語は en）、--help、--version。
+終了ステータス：0 完了、1 入力が不正または拒否（何も送信していません）、2 ユ
+ニットが途中で失敗（何が残っているかはメッセージに表示）、3 ユニットがない、
+またはアクセスできない。
+kestctl(1) を参照してください。
+</translation>
     </message>
 </context>
 </TS>

@@ -333,10 +333,6 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
         <translation>www.kestlabs.com</translation>
     </message>
     <message>
-        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. More in %1.</source>
-        <translation>A unidade de pedais está conectada, mas não pode ser aberta: este usuário não tem acesso a ela. Instale o pacote kest-setting ou sua regra udev (70-kest-pedals.rules), depois desconecte a unidade e conecte-a novamente. Mais em %1.</translation>
-    </message>
-    <message>
         <source>No pedal unit found. Check that its USB cable is plugged in, preferably straight into the computer rather than into a hub. On Linux, lsusb lists the unit as e5b7:6a1c.</source>
         <translation>Nenhuma unidade de pedais encontrada. Verifique se o cabo USB está conectado, de preferência direto no computador em vez de em um hub. No Linux, o lsusb mostra a unidade como e5b7:6a1c.</translation>
     </message>
@@ -391,6 +387,10 @@ Esta operação apaga todas as configurações guardadas na memória flash do di
     <message>
         <source>Report a problem: see &quot;How to report a problem&quot; in %1</source>
         <translation>Relatar um problema: veja &quot;How to report a problem&quot; em %1</translation>
+    </message>
+    <message>
+        <source>The pedal unit is connected but cannot be opened: this user has no access to it. Install the kest-setting package or its udev rule (70-kest-pedals.rules), then unplug the unit and plug it in again. kestctl doctor says what is missing; more in %1.</source>
+        <translation>A unidade de pedais está conectada, mas não pode ser aberta: este usuário não tem acesso a ela. Instale o pacote kest-setting ou sua regra udev (70-kest-pedals.rules), depois desconecte a unidade e conecte-a novamente. kestctl doctor mostra o que falta; mais em %1.</translation>
     </message>
 </context>
 <context>
@@ -980,59 +980,6 @@ kestctl(1) faz o mesmo em um terminal.
         <translation>Calibração cancelada: %1 mantém a calibração que tinha.</translation>
     </message>
     <message>
-        <source>usage: kestctl [--json] COMMAND [ARGS...]
-
-Commands:
-  info                          firmware, clutch, calibration, deadzones, profiles
-  watch                         live pedal positions until Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
-  clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes replaces an existing file
-  profile import FILE
-  firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
-  clear-flash [--yes]           delete every setting the unit keeps
-
-PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
-stdout), --trace FILE (every exchange with the unit, for a problem report),
---lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
-Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
-part-way (the message says what it keeps); 3 no unit, or no access to it.
-See kestctl(1).
-</source>
-        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
-
-Comandos:
-  info                          firmware, embreagem, calibração, zonas mortas, perfis
-  watch                         posições dos pedais ao vivo até Ctrl-C
-  deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
-  clutch [on|off]               mostrar, ou ativar/desativar a embreagem
-  calibrate PEDAL               ensinar o curso de um pedal (Enter salva)
-  profile list
-  profile apply NAME [--pedal P]
-  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
-  profile remove NAME [--pedal P]
-  profile export FILE [--yes]   --yes substitui um arquivo existente
-  profile import FILE
-  firmware check                procurar um firmware mais novo no servidor
-  firmware update FILE          gravar uma imagem de firmware (.bin) na unidade
-  clear-flash [--yes]           apagar todas as configurações da unidade
-
-PEDAL é clutch, brake ou throttle. Opções: --json (saída legível por máquina no
-stdout), --trace FILE (cada troca com a unidade, para relatar um problema),
---lang CODE (de, fr, es, it, pt_BR, ja; en para inglês), --help, --version.
-Status de saída: 0 feito; 1 entrada inválida ou recusada, nada enviado; 2 a
-unidade falhou no meio do caminho (a mensagem diz o que ela mantém); 3 nenhuma
-unidade, ou sem acesso a ela.
-Veja kestctl(1).
-</translation>
-    </message>
-    <message>
         <source>%1 needs a value (kestctl --help)</source>
         <translation>%1 precisa de um valor (kestctl --help)</translation>
     </message>
@@ -1203,6 +1150,196 @@ Veja kestctl(1).
     <message>
         <source>This operation will delete all the settings stored in the device flash memory. Continue?</source>
         <translation>Esta operação apaga todas as configurações guardadas na memória flash do dispositivo. Continuar?</translation>
+    </message>
+    <message>
+        <source>SKIP</source>
+        <translation>IGNORADO</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FALHA</translation>
+    </message>
+    <message>
+        <source>Fix: %1</source>
+        <translation>Solução: %1</translation>
+    </message>
+    <message>
+        <source>Install the kest-setting package, or where /usr is read-only the rule by hand: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; then load it with sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, or plug the unit in again. The rule gives access to the user logged in at the seat only (more in %2).</source>
+        <translation>Instale o pacote kest-setting ou, onde /usr é somente leitura, a regra à mão: kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/%1; depois carregue-a com sudo udevadm control --reload &amp;&amp; sudo udevadm trigger, ou conecte a unidade novamente. A regra dá acesso apenas ao usuário com sessão no posto (mais em %2).</translation>
+    </message>
+    <message>
+        <source>%1 is this version&apos;s rule.</source>
+        <translation>%1 é a regra desta versão.</translation>
+    </message>
+    <message>
+        <source>%1 differs from this version&apos;s rule.</source>
+        <translation>%1 difere da regra desta versão.</translation>
+    </message>
+    <message>
+        <source>The udev rule %1 is not installed.</source>
+        <translation>A regra udev %1 não está instalada.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again.</source>
+        <translation>Desconecte a unidade e conecte-a novamente.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1. Whether it is the newest was not checked: the update server could not be reached.</source>
+        <translation>O firmware é %1. Não foi verificado se é o mais recente: o servidor de atualizações não pôde ser contatado.</translation>
+    </message>
+    <message>
+        <source>The firmware is %1; %2 is available.</source>
+        <translation>O firmware é %1; %2 está disponível.</translation>
+    </message>
+    <message>
+        <source>Update it on the DEVICE page, or with kestctl firmware update FILE (kestctl firmware check says where the image is).</source>
+        <translation>Atualize-o na página DISPOSITIVO, ou com kestctl firmware update ARQUIVO (kestctl firmware check diz onde está a imagem).</translation>
+    </message>
+    <message>
+        <source>The firmware %1 is the newest.</source>
+        <translation>O firmware %1 é o mais recente.</translation>
+    </message>
+    <message>
+        <source>No pedal unit on USB.</source>
+        <translation>Nenhuma unidade de pedais no USB.</translation>
+    </message>
+    <message>
+        <source>%1 (%2:%3) is on USB %4.</source>
+        <translation>%1 (%2:%3) está no USB %4.</translation>
+    </message>
+    <message>
+        <source>The kernel made no hidraw node for the unit.</source>
+        <translation>O kernel não criou nenhum nó hidraw para a unidade.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; sudo dmesg says why the node is missing.</source>
+        <translation>Desconecte a unidade e conecte-a novamente; sudo dmesg diz por que o nó está faltando.</translation>
+    </message>
+    <message>
+        <source>This user cannot open the unit&apos;s hidraw node %1: %2.</source>
+        <translation>Este usuário não pode abrir o nó hidraw %1 da unidade: %2.</translation>
+    </message>
+    <message>
+        <source>This user can open the unit&apos;s hidraw node %1.</source>
+        <translation>Este usuário pode abrir o nó hidraw %1 da unidade.</translation>
+    </message>
+    <message>
+        <source>Only this user&apos;s programs could be looked at.</source>
+        <translation>Só os programas deste usuário puderam ser examinados.</translation>
+    </message>
+    <message>
+        <source>No other program has %1 open.</source>
+        <translation>Nenhum outro programa tem %1 aberto.</translation>
+    </message>
+    <message>
+        <source>%1 is open in: %2.</source>
+        <translation>%1 está aberto em: %2.</translation>
+    </message>
+    <message>
+        <source>Close these programs while kestctl or the window talks to the unit: two programs exchanging reports with it at once mix up its replies.</source>
+        <translation>Feche esses programas enquanto o kestctl ou a janela conversam com a unidade: dois programas trocando relatórios com ela ao mesmo tempo misturam as respostas.</translation>
+    </message>
+    <message>
+        <source>The unit has no input device: games find no pedals.</source>
+        <translation>A unidade não tem dispositivo de entrada: os jogos não encontram pedais.</translation>
+    </message>
+    <message>
+        <source>Unplug the unit and plug it in again; if it stays missing, sudo dmesg says why (the usbhid and hid-generic modules must be loaded).</source>
+        <translation>Desconecte a unidade e conecte-a novamente; se continuar faltando, sudo dmesg diz por quê (os módulos usbhid e hid-generic devem estar carregados).</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s input device is %1.</source>
+        <translation>O dispositivo de entrada da unidade é %1.</translation>
+    </message>
+    <message>
+        <source>%1 is marked as a joystick (ID_INPUT_JOYSTICK=1).</source>
+        <translation>%1 está marcado como joystick (ID_INPUT_JOYSTICK=1).</translation>
+    </message>
+    <message>
+        <source>%1 is not marked as a joystick (ID_INPUT_JOYSTICK): games and Steam do not see the pedals.</source>
+        <translation>%1 não está marcado como joystick (ID_INPUT_JOYSTICK): os jogos e o Steam não veem os pedais.</translation>
+    </message>
+    <message>
+        <source>This user can read %1.</source>
+        <translation>Este usuário pode ler %1.</translation>
+    </message>
+    <message>
+        <source>This user cannot read %1.</source>
+        <translation>Este usuário não pode ler %1.</translation>
+    </message>
+    <message>
+        <source>The firmware was not checked: the unit cannot be opened.</source>
+        <translation>O firmware não foi verificado: a unidade não pode ser aberta.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl doctor [--print-rules]</source>
+        <translation>uso: kestctl doctor [--print-rules]</translation>
+    </message>
+    <message>
+        <source>doctor checks a Linux system with udev.</source>
+        <translation>doctor verifica um sistema Linux com udev.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl [--json] COMMAND [ARGS...]
+
+Commands:
+  info                          firmware, clutch, calibration, deadzones, profiles
+  watch                         live pedal positions until Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
+  clutch [on|off]               show, or switch the clutch pedal on or off
+  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes replaces an existing file
+  profile import FILE
+  firmware check                ask the update server for newer firmware
+  firmware update FILE          write a firmware image (.bin) to the unit
+  clear-flash [--yes]           delete every setting the unit keeps
+  doctor [--print-rules]        check what keeps kestctl from the unit or games
+                                from the pedals; --print-rules prints the udev rule
+
+PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
+stdout), --trace FILE (every exchange with the unit, for a problem report),
+--lang CODE (de, fr, es, it, pt_BR, ja; en for English), --help, --version.
+Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed
+part-way (the message says what it keeps); 3 no unit, or no access to it.
+See kestctl(1).
+</source>
+        <translation>uso: kestctl [--json] COMANDO [ARGUMENTOS...]
+
+Comandos:
+  info                          firmware, embreagem, calibração, zonas mortas, perfis
+  watch                         posições dos pedais ao vivo até Ctrl-C
+  deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
+  clutch [on|off]               mostrar, ou ativar/desativar a embreagem
+  calibrate PEDAL               ensinar o curso de um pedal (Enter salva)
+  profile list
+  profile apply NAME [--pedal P]
+  profile save PEDAL NAME --curve C1,C2,C3,C4,C5
+  profile remove NAME [--pedal P]
+  profile export FILE [--yes]   --yes substitui um arquivo existente
+  profile import FILE
+  firmware check                procurar um firmware mais novo no servidor
+  firmware update FILE          gravar uma imagem de firmware (.bin) na unidade
+  clear-flash [--yes]           apagar todas as configurações da unidade
+  doctor [--print-rules]        verificar o que impede o kestctl de alcançar a
+                                unidade ou os jogos de ver os pedais;
+                                --print-rules mostra a regra udev
+
+PEDAL é clutch, brake ou throttle. Opções: --json (saída legível por máquina no
+stdout), --trace FILE (cada troca com a unidade, para relatar um problema),
+--lang CODE (de, fr, es, it, pt_BR, ja; en para inglês), --help, --version.
+Status de saída: 0 feito; 1 entrada inválida ou recusada, nada enviado; 2 a
+unidade falhou no meio do caminho (a mensagem diz o que ela mantém); 3 nenhuma
+unidade, ou sem acesso a ela.
+Veja kestctl(1).
+</translation>
     </message>
 </context>
 </TS>

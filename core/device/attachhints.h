@@ -17,7 +17,7 @@ inline constexpr char NO_ACCESS_HINT[]
                         "The pedal unit is connected but cannot be opened: this user has no "
                         "access to it. Install the kest-setting package or its udev rule "
                         "(70-kest-pedals.rules), then unplug the unit and plug it in again. "
-                        "More in %1.");
+                        "kestctl doctor says what is missing; more in %1.");
 
 /// When no unit is plugged in.
 inline constexpr char NOT_FOUND_HINT[]

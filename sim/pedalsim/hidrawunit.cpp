@@ -5,8 +5,10 @@
 #include <linux/hidraw.h>
 #include <linux/input.h>
 #include <sys/ioctl.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <termios.h>
 
 #include <cerrno>
@@ -79,6 +81,45 @@ void sleepMs(int ms)
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+/// The unit's input device below its HID device, with its event and js nodes, as the
+/// kernel announces them and udev adds its properties: ID_INPUT always, and
+/// ID_INPUT_JOYSTICK when `joystick` (udev's own guess does not give it for three axes
+/// without a button; the package's rule does). `denied` leaves the nodes to stand-ins.
+std::string inputDescription(const std::string &inputPath, int n, bool joystick, bool denied)
+{
+    const std::string udev = std::string("E: ID_INPUT=1\n")
+        + (joystick ? "E: ID_INPUT_JOYSTICK=1\n" : "")
+        + "E: ID_BUS=usb\nE: ID_VENDOR_ID=e5b7\nE: ID_MODEL_ID=6a1c\n";
+    const auto node = [&](const std::string &name, int minor) {
+        return "P: " + inputPath + "/" + name + (denied ? "" : "\nN: input/" + name)
+            + "\nE: SUBSYSTEM=input\nE: DEVNAME=input/" + name
+            + "\nE: MAJOR=13\nE: MINOR=" + std::to_string(minor) + "\n" + udev;
+    };
+    return "P: " + inputPath + "\nE: SUBSYSTEM=input\nE: PRODUCT=3/e5b7/6a1c/100\nE: NAME=\""
+        + kProductName + "\"\nE: PHYS=\"" + kPhys + "\"\nE: UNIQ=\"" + kSerial
+        + "\"\nE: PROP=0\nE: EV=9\nE: ABS=7\n"
+          "E: MODALIAS=input:b0003ve5b7p6a1ce0100-e0,3,kra0,1,2,mlsfw\nA: name="
+        + kProductName + "\n" + udev + "\n" + node("event" + std::to_string(n), 64 + n) + "\n"
+        + node("js" + std::to_string(n), n);
+}
+
+/// A socket file at `path`, which open() refuses (ENXIO).
+bool bindSocket(const std::string &path)
+{
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return (errno = ENAMETOOLONG, false);
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return false;
+    const bool bound
+        = ::bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 /// A string ioctl (name, phys, uniq): as the kernel, copies at most `size` bytes of the
 /// text with its terminator and returns how many.
 long copyText(UMockdevIoctlData *buffer, const char *text)
@@ -112,7 +153,11 @@ struct HidrawUnit::Node
     std::string devnode; // "/dev/hidrawN"
     std::vector<std::string> syspaths; // children first, the order of removal
     int master = -1; // the testbed's side of the pty; it owns it
-    int slave = -1; // ours: to set raw mode and to take marks out of the node
+    // The node's side of the pty, which the program opens. This process opens it only
+    // for a moment, to take marks out: a unit's node is held by its readers alone, and
+    // who holds it is what `kestctl doctor` looks at.
+    std::string pts;
+    std::vector<std::string> deniedNodes; // stand-ins of nodes that cannot be opened
     bool ready = false; // set up completely: its calls are answered from then on
     // Reports the unit sent and the reader has not read yet, oldest first. For each one
     // a mark byte waits in the pty, so that poll() on the reader's handle says readable
@@ -171,8 +216,6 @@ HidrawUnit::~HidrawUnit()
         umockdev_ioctl_client_complete(m_node->waitingRead, -1, ENODEV);
         g_object_unref(m_node->waitingRead);
     }
-    if (m_node && m_node->slave >= 0)
-        ::close(m_node->slave);
     m_node.reset();
     // The testbed goes first: it stops its worker thread, so no handler runs after it.
     g_object_unref(m_testbed);
@@ -244,10 +287,22 @@ bool HidrawUnit::plug(std::string &error)
     const std::string hidraw = "hidraw" + std::to_string(n);
     const std::string hidPath = std::string(kUsbInterface) + "/" + hidName;
     const std::string rawPath = hidPath + "/hidraw/" + hidraw;
+    // The input device the kernel's HID driver makes for the joystick collection, with
+    // its event node and, as joydev adds one for X, Y and Z, a js node.
+    const std::string inputPath = hidPath + "/input/input" + std::to_string(n + 1);
+    const std::string eventName = "event" + std::to_string(n);
+    const std::string jsName = "js" + std::to_string(n);
+    const std::string eventPath = inputPath + "/" + eventName;
+    const std::string jsPath = inputPath + "/" + jsName;
 
     auto node = std::make_unique<Node>();
     node->devnode = "/dev/" + hidraw;
-    node->syspaths = {"/sys" + rawPath, "/sys" + hidPath, std::string("/sys") + kUsbInterface,
+    node->syspaths = {"/sys" + jsPath,
+                      "/sys" + eventPath,
+                      "/sys" + inputPath,
+                      "/sys" + rawPath,
+                      "/sys" + hidPath,
+                      std::string("/sys") + kUsbInterface,
                       std::string("/sys") + kUsbDevice};
 
     {
@@ -258,13 +313,25 @@ bool HidrawUnit::plug(std::string &error)
     const bool openDenied = m_unit.openDenied(); // for this whole plug
     if (!openDenied && !attachHandler(*current, error))
         return false;
+    // A stand-in where a node that cannot be opened should be, which fails also for
+    // root, whom file modes would not stop: a directory for the hidraw node (opened for
+    // writing: EISDIR), a socket for the input nodes (opened for reading: ENXIO). Where
+    // the testbed has no node the preload library would fall through to the real /dev
+    // instead. They are there before the unit is announced, so that nobody meets the
+    // real ones.
     if (openDenied) {
-        // A directory where the node should be: opening it fails (EISDIR), also for
-        // root, whom file modes would not stop. Where the testbed has no node the
-        // preload library would fall through to the real /dev instead. It is there
-        // before the unit is announced, so that nobody meets the real one.
-        const std::string denied = m_root + current->devnode;
-        g_mkdir_with_parents(denied.c_str(), 0755);
+        current->deniedNodes.push_back(current->devnode);
+        g_mkdir_with_parents((m_root + current->devnode).c_str(), 0755);
+    }
+    if (m_eventDenied) {
+        g_mkdir_with_parents((m_root + "/dev/input").c_str(), 0755);
+        for (const std::string &name : {eventName, jsName}) {
+            current->deniedNodes.push_back("/dev/input/" + name);
+            if (!bindSocket(m_root + current->deniedNodes.back())) {
+                error = current->deniedNodes.back() + ": " + std::strerror(errno);
+                return false;
+            }
+        }
     }
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -286,7 +353,8 @@ bool HidrawUnit::plug(std::string &error)
         + kProductName + "\nE: HID_PHYS=" + kPhys + "\nE: HID_UNIQ=" + kSerial
         + "\nH: report_descriptor=" + hex(kReportDescriptor, sizeof kReportDescriptor)
         + "\n\nP: " + rawPath + (openDenied ? "" : "\nN: " + hidraw)
-        + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + hidraw + "\nL: device=../../../" + hidName + "\n";
+        + "\nE: SUBSYSTEM=hidraw\nE: DEVNAME=" + hidraw + "\nL: device=../../../" + hidName + "\n\n"
+        + inputDescription(inputPath, n, m_joystick, m_eventDenied);
     // The testbed announces each device with a udev "add" as it adds it, parents first,
     // as udev does for a plug-in: a program watching for them opens the node at once, and
     // its first call waits (waitAlive) until the node below is set up.
@@ -320,6 +388,7 @@ bool HidrawUnit::plug(std::string &error)
     // string getters of hidapi need.
     struct stat st = {};
     fstat(slave, &st);
+    ::close(slave);
     const std::string sysRaw = "/sys" + rawPath;
     const std::string devnum
         = std::to_string(major(st.st_rdev)) + ":" + std::to_string(minor(st.st_rdev));
@@ -336,7 +405,7 @@ bool HidrawUnit::plug(std::string &error)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         current->master = master;
-        current->slave = slave;
+        current->pts = pts;
         current->ready = true;
     }
     m_ready.notify_all();
@@ -382,9 +451,9 @@ void HidrawUnit::unplug()
         g_object_unref(node->waitingRead);
         node->waitingRead = nullptr;
     }
-    if (node->master < 0)
-        ::rmdir((m_root + node->devnode).c_str()); // the stand-in of a denied node
-    if (node->slave >= 0) {
+    for (const std::string &denied : node->deniedNodes)
+        std::remove((m_root + denied).c_str());
+    if (node->master >= 0) {
         // A program polling the node must wake up to meet the error: leave a report in the
         // node. Its read reaches the handler, which fails it. Always, even when marks seem
         // to wait: one may be on its way out of the node as it is looked at, and a poller
@@ -395,7 +464,6 @@ void HidrawUnit::unplug()
         if (::write(node->master, wake.data(), wake.size()) < 0)
             std::fprintf(stderr, "kest-pedal-sim: %s: %s\n", node->devnode.c_str(),
                          std::strerror(errno));
-        ::close(node->slave);
     }
 }
 
@@ -526,19 +594,25 @@ bool HidrawUnit::takeMarksLocked(std::size_t count)
     // The pty passes bytes on with a delay: a mark written a moment ago may not have
     // arrived yet, so wait for it (briefly) rather than leave it to wake the reader for
     // a report that is gone.
+    if (count == 0 || m_node->pts.empty())
+        return count == 0;
+    const int slave = ::open(m_node->pts.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (slave < 0)
+        return false;
     std::uint8_t marks[QUEUE_CAPACITY];
-    while (count > 0 && m_node->slave >= 0) {
-        const ssize_t n = ::read(m_node->slave, marks, std::min(count, sizeof marks));
+    while (count > 0) {
+        const ssize_t n = ::read(slave, marks, std::min(count, sizeof marks));
         if (n > 0) {
             count -= std::size_t(n);
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR)
-            return false;
-        pollfd p {m_node->slave, POLLIN, 0};
+            break;
+        pollfd p {slave, POLLIN, 0};
         if (::poll(&p, 1, 1000) <= 0)
-            return false;
+            break;
     }
+    ::close(slave);
     return count == 0;
 }
 
@@ -572,7 +646,7 @@ void HidrawUnit::feedInputs()
         std::uint64_t generation = 0;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_node && m_node->ready && m_node->slave >= 0)
+            if (m_node && m_node->ready && m_node->master >= 0)
                 generation = m_node->generation;
         }
         if (generation == 0) {

@@ -53,6 +53,12 @@ public:
     /// system with udev does). Only a testbed in a process under umockdev's preload
     /// library can send them; without it there are no "add" events either.
     void setAnnounced(bool announced) { m_announced = announced; }
+    /// From the next plug on, whether the unit's input device carries the joystick
+    /// class (ID_INPUT_JOYSTICK=1), as udev gives it with the package's rule.
+    void setJoystickClass(bool joystick) { m_joystick = joystick; }
+    /// From the next plug on, the input device's event and js nodes cannot be opened, as
+    /// for a user without access to them.
+    void setEventDenied(bool denied) { m_eventDenied = denied; }
 
     /// For the ioctl handlers, which umockdev calls on its own thread.
     struct Handler;
@@ -86,6 +92,8 @@ private:
     std::uint64_t m_generation = 0; // of the current plug; older handles are dead
     int m_plugCount = 0;
     bool m_announced = true;
+    bool m_joystick = true;
+    bool m_eventDenied = false;
     // Handlers stay attached for the testbed's life: a program may still hold a node of
     // an earlier plug, and its calls must fail rather than reach nothing.
     std::vector<std::unique_ptr<Handler>> m_handlers;

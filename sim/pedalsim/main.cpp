@@ -3,7 +3,7 @@
 // hardware.
 //
 //   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open] [--no-udev]
-//                  [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
+//                  [--no-joystick] [--deny-event] [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
 //
 // SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in; udev's "remove" and "add" tell
 // the program, as they would for a real unit. SIGINT, SIGTERM and SIGHUP are passed on to
@@ -33,6 +33,7 @@ namespace {
 
 const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
                       "                      [--deny-open] [--no-udev] [--fault KIND@AFTER]...\n"
+                      "                      [--no-joystick] [--deny-event]\n"
                       "                      -- PROGRAM [ARGS...]\n"
                       "\n"
                       "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
@@ -45,6 +46,9 @@ const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--un
                       "                user without access to its hidraw node\n"
                       "  --no-udev     no udev events: as on a system without udev, PROGRAM\n"
                       "                hears nothing of plugging in and pulling out\n"
+                      "  --no-joystick the unit's input device is not marked as a joystick\n"
+                      "                (no ID_INPUT_JOYSTICK), as without the package's rule\n"
+                      "  --deny-event  its event and js nodes cannot be opened\n"
                       "  --fault KIND@AFTER  one exchange goes wrong after AFTER others of its\n"
                       "                kind went through: send (a send fails), reply (a reply\n"
                       "                read fails), short (a reply of 5 bytes), misdirect (the\n"
@@ -61,6 +65,8 @@ struct Options
     bool unplugged = false;
     bool denyOpen = false;
     bool udev = true;
+    bool joystick = true;
+    bool denyEvent = false;
     std::vector<std::pair<std::string, int>> faults; ///< kind, after
     std::vector<std::string> command;
 };
@@ -124,6 +130,10 @@ int parse(int argc, char **argv, Options &o)
             o.denyOpen = true;
         } else if (a == "--no-udev") {
             o.udev = false;
+        } else if (a == "--no-joystick") {
+            o.joystick = false;
+        } else if (a == "--deny-event") {
+            o.denyEvent = true;
         } else if (a == "--fault" && i + 1 < argc) {
             if (!parseFault(argv[++i], o)) {
                 std::fprintf(stderr, "kest-pedal-sim: bad fault '%s'\n%s", argv[i], kUsage);
@@ -271,6 +281,8 @@ int main(int argc, char **argv)
 
     kestsim::HidrawUnit unit(model); // sets UMOCKDEV_DIR for the program
     unit.setOpenDenied(options.denyOpen);
+    unit.setJoystickClass(options.joystick);
+    unit.setEventDenied(options.denyEvent);
     unit.setAnnounced(options.udev && underPreload());
     if (!options.unplugged) {
         std::string error;

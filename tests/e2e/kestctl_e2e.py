@@ -13,6 +13,7 @@ Exit status: 0 passed, 1 failed.
 import argparse
 import json
 import os
+import re
 import signal
 import socket
 import subprocess
@@ -501,6 +502,122 @@ def case_language():
     ctl(["--lang", "de", "--help"]).expect(0, "Befehle:", "profile apply NAME")
 
 
+DOCTOR_CHECKS = ["usb", "hidraw", "holders", "input", "joystick", "event", "rules", "firmware"]
+RULE_FIX = ("kestctl doctor --print-rules | sudo tee /etc/udev/rules.d/70-kest-pedals.rules",
+            "sudo udevadm control --reload")
+RULE_FILE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "packaging",
+                         "linux", "70-kest-pedals.rules")
+# The rule folders udev reads, for a user namespace of the test's own: the rule in
+# /usr/lib's is the one the test puts there, the others are empty.
+RULE_DIRS = ("mount --bind \"$RULES\" /usr/lib/udev/rules.d || exit 125; "
+             "for d in /etc/udev/rules.d /run/udev/rules.d /lib/udev/rules.d; do "
+             "if [ -d $d ] && ! [ $d -ef /usr/lib/udev/rules.d ]; then "
+             "mount --bind \"$EMPTY\" $d || exit 125; fi; done; exec \"$@\"")
+
+
+class Doctor:
+    """kestctl doctor run several times under one simulator, in a mount namespace where
+    the installed rule is the test's (where the system allows one)."""
+
+    def __init__(self, sim_options, runs):
+        with tempfile.TemporaryDirectory(prefix="kestctl-doctor-") as d:
+            rules, empty = os.path.join(d, "rules"), os.path.join(d, "empty")
+            os.mkdir(rules)
+            os.mkdir(empty)
+            with open(RULE_FILE, "rb") as src, open(os.path.join(rules, "70-kest-pedals.rules"),
+                                                    "wb") as dst:
+                dst.write(src.read())
+            script = "".join('%s >"$OUT/%d.out" 2>"$OUT/%d.err"; echo $? >"$OUT/%d.rc"\n'
+                             % (command, i, i, i) for i, command in enumerate(runs))
+            command = [OPTIONS.sim] + sim_options + ["--", "sh", "-c", script]
+            env = {**os.environ, **ENGLISH, "CTL": OPTIONS.ctl, "OUT": d, "RULES": rules,
+                   "EMPTY": empty, "RULE": os.path.join(rules, "70-kest-pedals.rules")}
+            self.namespace = NAMESPACE
+            if self.namespace:
+                command = ["unshare", "-rm", "sh", "-c", RULE_DIRS, "sh"] + command
+            code = subprocess.run(command, env=env, timeout=60, cwd=d).returncode
+            if code != 0:
+                fail("the doctor's runs under %s ended with %d" % (" ".join(command), code))
+            self.runs = []
+            for i in range(len(runs)):
+                read = lambda ext: open(os.path.join(d, "%d.%s" % (i, ext)), encoding="utf-8").read()
+                self.runs.append((int(read("rc")), read("out"), read("err")))
+
+    def checks(self, i, code):
+        """Run i's --json checks by id, after its exit status was checked (unless None)."""
+        rc, out, err = self.runs[i]
+        if code is not None and rc != code:
+            fail("doctor run %d: exit %d, expected %d\n%s%s" % (i, rc, code, out, err))
+        checks = [json.loads(line) for line in out.splitlines()]
+        for c in checks:
+            if sorted(c) != ["detail", "fix", "id", "ok"] or (c["ok"] is False) != bool(c["fix"]):
+                fail("doctor: a check without its fix, or a fix without a failure: %s" % c)
+        return {c["id"]: c for c in checks}, [c["id"] for c in checks]
+
+    def expect(self, i, code, failing, *words):
+        """Run i's exit status, the checks that fail (the rule's own when the test could not
+        choose it) and the words its failures say."""
+        by_id, ids = self.checks(i, code)
+        failed = {k for k, c in by_id.items() if c["ok"] is False and k != "firmware"}
+        if not self.namespace:
+            failed.discard("rules")
+        if failed != set(failing):
+            fail("doctor run %d: failing %s, expected %s\n%s" % (i, failed, failing,
+                                                                  self.runs[i][1]))
+        said = " ".join(c["detail"] + " " + (c["fix"] or "") for c in by_id.values())
+        for word in words:
+            if word not in said:
+                fail("doctor run %d does not say %r:\n%s" % (i, word, self.runs[i][1]))
+        return by_id, ids
+
+
+def case_doctor():
+    global NAMESPACE
+    NAMESPACE = subprocess.run(["unshare", "-rm", "true"], stderr=subprocess.DEVNULL).returncode == 0
+    old_rule = "grep hidraw \"$RULE\" >\"$RULE.old\"; mv \"$RULE.old\" \"$RULE\"; "
+    doctor = Doctor([], ['"$CTL" doctor', '"$CTL" --json doctor', '"$CTL" doctor --print-rules',
+                         'sh -c \'exec 3</dev/hidraw0; "$CTL" --json doctor\'',
+                         old_rule + '"$CTL" --json doctor',
+                         'rm "$RULE"; "$CTL" --json doctor'])
+    # A sound setup: every check passes. The firmware's is skipped offline (online it may
+    # find newer firmware), the rule's is the test's own only in a namespace.
+    by_id, ids = doctor.expect(1, None, [], "/dev/hidraw0", "/dev/input/event0, /dev/input/js0",
+                               "The firmware is V1.0.0")
+    code = 1 if any(c["ok"] is False for c in by_id.values()) else 0
+    labels = ["SKIP" if c["ok"] is None else "PASS" if c["ok"] else "FAIL" for c in by_id.values()]
+    rc, text, _ = doctor.runs[0]
+    if ids != DOCTOR_CHECKS or doctor.runs[1][0] != code or rc != code or \
+            [line.split()[0] for line in text.splitlines() if not line.startswith(" ")] != labels:
+        fail("doctor on a sound setup: exit %d\n%s\n--json: %s" % (rc, text, doctor.runs[1][1]))
+    with open(RULE_FILE, encoding="utf-8") as f:
+        if doctor.runs[2][1] != f.read():
+            fail("--print-rules is not the package's rule:\n%s" % doctor.runs[2][1])
+    doctor.expect(3, 1, ["holders"], "/dev/hidraw0 is open in: sh (", "Close these programs")
+    if doctor.namespace:
+        doctor.expect(4, 1, ["rules"], "differs from this version's rule", *RULE_FIX)
+        doctor.expect(5, 1, ["rules"], "70-kest-pedals.rules is not installed", *RULE_FIX)
+
+    # Each of the system's faults under a simulator of its own: the failing check, its
+    # fix, and the checks that cannot run without what failed.
+    Doctor(["--deny-open"], ['"$CTL" --json doctor']).expect(
+        0, 1, ["hidraw"], "cannot open the unit's hidraw node /dev/hidraw0", *RULE_FIX,
+        "The firmware was not checked")
+    no_joystick = Doctor(["--no-joystick"], ['"$CTL" --json doctor', '"$CTL" --lang de doctor'])
+    no_joystick.expect(0, 1, ["joystick"], "/dev/input/event0 is not marked as a joystick",
+                       *RULE_FIX)
+    # Every word of the text output in the language asked for, the labels too.
+    german = no_joystick.runs[1][1]
+    if not re.search(r"^FEHLER +/dev/input/event0 ist nicht als Joystick", german, re.M) \
+            or "Abhilfe: " not in german:
+        fail("doctor in German:\n%s" % german)
+    Doctor(["--deny-event"], ['"$CTL" --json doctor']).expect(
+        0, 1, ["event"], "cannot read /dev/input/event0", "/dev/input/js0", *RULE_FIX)
+    unplugged = Doctor(["--unplugged"], ['"$CTL" --json doctor', '"$CTL" doctor'])
+    _, ids = unplugged.expect(0, 3, ["usb"], "No pedal unit on USB", NOT_FOUND)
+    if ids != ["usb", "rules"] or unplugged.runs[1][0] != 3:
+        fail("doctor without a unit: %s" % ids)
+
+
 CASES = {
     "backups": case_backups,
     "info": case_info,
@@ -512,8 +629,10 @@ CASES = {
     "watch": case_watch,
     "calibrate": case_calibrate,
     "language": case_language,
+    "doctor": case_doctor,
 }
 OPTIONS = None
+NAMESPACE = False
 
 
 def main():
