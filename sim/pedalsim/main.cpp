@@ -3,7 +3,7 @@
 // hardware.
 //
 //   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open] [--no-udev]
-//                  [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
+//                  [--no-echo] [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
 //
 // SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in; udev's "remove" and "add" tell
 // the program, as they would for a real unit. SIGINT, SIGTERM and SIGHUP are passed on to
@@ -32,7 +32,8 @@ extern char **environ;
 namespace {
 
 const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
-                      "                      [--deny-open] [--no-udev] [--fault KIND@AFTER]...\n"
+                      "                      [--deny-open] [--no-udev] [--no-echo]\n"
+                      "                      [--fault KIND@AFTER]...\n"
                       "                      -- PROGRAM [ARGS...]\n"
                       "\n"
                       "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
@@ -45,6 +46,9 @@ const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--un
                       "                user without access to its hidraw node\n"
                       "  --no-udev     no udev events: as on a system without udev, PROGRAM\n"
                       "                hears nothing of plugging in and pulling out\n"
+                      "  --no-echo     replies do not echo their read: byte 1, and byte 2 of\n"
+                      "                name and setting replies, are zero (a range reply\n"
+                      "                keeps 05 01 table)\n"
                       "  --fault KIND@AFTER  one exchange goes wrong after AFTER others of its\n"
                       "                kind went through: send (a send fails), reply (a reply\n"
                       "                read fails), short (a reply of 5 bytes), misdirect (the\n"
@@ -61,6 +65,7 @@ struct Options
     bool unplugged = false;
     bool denyOpen = false;
     bool udev = true;
+    bool echo = true;
     std::vector<std::pair<std::string, int>> faults; ///< kind, after
     std::vector<std::string> command;
 };
@@ -124,6 +129,8 @@ int parse(int argc, char **argv, Options &o)
             o.denyOpen = true;
         } else if (a == "--no-udev") {
             o.udev = false;
+        } else if (a == "--no-echo") {
+            o.echo = false;
         } else if (a == "--fault" && i + 1 < argc) {
             if (!parseFault(argv[++i], o)) {
                 std::fprintf(stderr, "kest-pedal-sim: bad fault '%s'\n%s", argv[i], kUsage);
@@ -260,6 +267,7 @@ int main(int argc, char **argv)
     kestsim::FaultPlan plan;
     armFaults(options, plan);
     kestsim::PedalUnit model(&plan);
+    model.setEchoing(options.echo);
     std::string configError;
     const bool configured = kestsim::configureFromEnvironment(model, configError);
     unsetenv("KEST_SIM_STATE");
