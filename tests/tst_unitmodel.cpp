@@ -70,6 +70,8 @@ private Q_SLOTS:
     void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
     void nothingWithoutAUnit();
+    void unitThatDoesNotEcho_data();
+    void unitThatDoesNotEcho();
 };
 
 void TestUnitModel::deadzoneWrite_data()
@@ -411,6 +413,56 @@ void TestUnitModel::nothingWithoutAUnit()
     QVERIFY(unit.writeDeadzones({0, 65535, 0, 65535, 0, 65535}).done()); // nothing to do
     QCOMPARE(unit.startCalibration(0).status, Outcome::Failed);
     QVERIFY(kestsim::wireLog().entries().empty());
+}
+
+void TestUnitModel::unitThatDoesNotEcho_data()
+{
+    QTest::addColumn<bool>("echoing");
+    QTest::newRow("echoing") << true;
+    // Byte 1 and byte 2 of name and setting replies zero: only the range reply's bytes
+    // 1-3 say what they answer. Such a unit is attached and fully usable.
+    QTest::newRow("not echoing") << false;
+}
+
+void TestUnitModel::unitThatDoesNotEcho()
+{
+    QFETCH(bool, echoing);
+    kestsim::unit().setEchoing(echoing);
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened); // a new opening learns
+    kest::KestUnit unit;
+    // The attach's reads.
+    QVERIFY(unit.readVersion());
+    QCOMPARE(unit.firmwareVersion(), QStringLiteral("V1.0.0"));
+    QVERIFY(unit.readClutchMode());
+    QVERIFY(unit.clutchEnabled());
+    QVERIFY(unit.readDeadzones());
+    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), std::uint16_t(3277));
+    QVERIFY(unit.readProfiles());
+    QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake A"));
+
+    // A profile saved, exported, removed and imported back.
+    QVERIFY(unit.saveProfile(1, QStringLiteral("Brake C"), QByteArray("\x05\x0a\x14\x28\x50", 5))
+                .done());
+    QCOMPARE(kestsim::unit().state().kept.slots[4],
+             testsupport::slot(4, "Brake C", 2, {5, 10, 20, 40, 80}));
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("profiles.ini"));
+    QVERIFY(unit.exportProfiles(file).done());
+    QVERIFY(unit.removeProfile(1, QStringLiteral("Brake C")).done());
+    QVERIFY(kestsim::unit().state().kept.slots[4].isFree());
+    const Outcome imported = unit.importProfiles(file);
+    QVERIFY2(imported.done(), qPrintable(imported.message));
+    QCOMPARE(kestsim::unit().state().kept.slots[4].name,
+             kestsim::Bytes({'B', 'r', 'a', 'k', 'e', ' ', 'C'}));
+
+    // BRAKE calibrated.
+    QVERIFY(unit.startCalibration(1).done());
+    unit.startWatch();
+    for (std::uint16_t brake : {30000, 9000, 52000})
+        QVERIFY(unit.observe(positions(100, brake, 300)));
+    QVERIFY(unit.saveCalibration().done());
+    QCOMPARE(kestsim::unit().state().kept.calibration[2], std::uint16_t(9000));
+    QCOMPARE(kestsim::unit().state().kept.calibration[0], std::uint16_t(100)); // CLUTCH kept
 }
 
 QTEST_GUILESS_MAIN(TestUnitModel)

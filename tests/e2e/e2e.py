@@ -88,7 +88,7 @@ def read_trace(path):
         return entries
     for line in text.split("\n")[:-1]:
         fields = line.split()
-        if len(fields) >= 2:
+        if len(fields) >= 2 and fields[1] != "#":  # "#": a remark of the program's own
             entries.append((fields[1], bytes(int(h, 16) for h in fields[2:])))
     return entries
 
