@@ -32,9 +32,14 @@ std::string UnitLock::fileFor(const std::string &node)
     const char *runtime = std::getenv("XDG_RUNTIME_DIR");
     const char *tmp = std::getenv("TMPDIR");
     const std::string dir = runtime && *runtime ? runtime : tmp && *tmp ? tmp : "/tmp";
-    char name[64];
-    std::snprintf(name, sizeof name, "/kest-unit-%u-%u.lock", unsigned(major(st.st_rdev)),
-                  unsigned(minor(st.st_rdev)));
+    char name[96];
+    if (st.st_rdev != 0) // the device itself: every node of it, by any name
+        std::snprintf(name, sizeof name, "/kest-unit-%u-%u.lock", unsigned(major(st.st_rdev)),
+                      unsigned(minor(st.st_rdev)));
+    else // a node without a number (a stand-in, as umockdev's): the file itself
+        std::snprintf(name, sizeof name, "/kest-node-%llx-%llx.lock",
+                      static_cast<unsigned long long>(st.st_dev),
+                      static_cast<unsigned long long>(st.st_ino));
     return dir + name;
 #else
     (void)node;

@@ -24,9 +24,11 @@ public:
     UnitLock(const UnitLock &) = delete;
     UnitLock &operator=(const UnitLock &) = delete;
 
-    /// The lock file of the unit behind `node` ("/dev/hidraw3"): in $XDG_RUNTIME_DIR (the
-    /// temporary directory without it), named by the node's device number. Empty when
-    /// `node` is no device node, as for a unit that is not a hidraw node.
+    /// The lock file of the unit behind `node` ("/dev/hidraw3"): in $XDG_RUNTIME_DIR
+    /// ($TMPDIR or /tmp without it), named by the node's device number
+    /// ("kest-unit-MAJOR-MINOR.lock"), or by the node file itself where it has none
+    /// ("kest-node-DEV-INODE.lock", in hex). Empty when `node` is no character device, as
+    /// for a unit that is not a hidraw node.
     static std::string fileFor(const std::string &node);
 
     /// Opens (creating) the lock file; false, with `error` saying why, when it cannot.
