@@ -219,6 +219,11 @@ PedalUnit::Reply PedalUnit::replyLocked(std::uint8_t code, std::uint8_t index) c
     default:
         break;
     }
+    if (!m_echoing && code != kPedalRange) {
+        reply[1] = 0;
+        if (code == kSlotName || code == kSetting)
+            reply[2] = 0;
+    }
     return reply;
 }
 
@@ -517,6 +522,18 @@ void PedalUnit::setStreaming(bool on, double rate, Motion motion)
         m_nextDue = Clock::now();
     }
     m_inputReady.notify_all();
+}
+
+void PedalUnit::setEchoing(bool echoing)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_echoing = echoing;
+}
+
+bool PedalUnit::echoing() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_echoing;
 }
 
 void PedalUnit::setOpenDenied(bool denied)

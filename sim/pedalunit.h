@@ -126,6 +126,14 @@ public:
     void setOpenDenied(bool denied);
     bool openDenied() const;
 
+    /// Whether replies echo the read they answer (true, the default): the command code in
+    /// byte 1 and the slot or setting in byte 2 of name and setting replies. A unit that
+    /// does not echo keeps bytes 1 and 2 of those replies zero, and byte 1 of the record
+    /// and version replies; a range reply always has bytes 1-3 as the range write (05 01
+    /// table), and every content stays where it is.
+    void setEchoing(bool echoing);
+    bool echoing() const;
+
     /// From now on the observer is told what the unit does; the unit keeps it alive.
     void watch(std::shared_ptr<UnitObserver> observer);
     void unwatch(const UnitObserver *observer);
@@ -177,6 +185,7 @@ private:
     bool m_plugged = true;
     std::uint64_t m_generation = 1;
     bool m_openDenied = false;
+    bool m_echoing = true;
 
     std::deque<Bytes> m_inputs;
     bool m_streaming = false;

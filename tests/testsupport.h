@@ -173,6 +173,7 @@ inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
     auto &u = kestsim::unit();
     u.setStreaming(false, 250);
     u.setOpenDenied(false);
+    u.setEchoing(true);
     u.plug();
     u.setState(state);
     kestsim::wireLog().clear();

@@ -3,7 +3,10 @@
 #include "kestdevice.h"
 #include "plugmonitor.h"
 #include "testsupport.h"
+#include "unitlock.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <atomic>
@@ -11,6 +14,7 @@
 
 using namespace kest;
 using testsupport::freshUnit;
+using testsupport::hexOf;
 using testsupport::report;
 using testsupport::wire;
 
@@ -35,6 +39,8 @@ private Q_SLOTS:
     void queriesStayPairedAcrossThreads();
     void sendsStayWithinTheirOpening();
     void nodeIsKnownWhileOpen();
+    void echoesAreLearnedPerOpening();
+    void sharedLockBoundsTheWait();
     void plugEventsOfTheUnitOnly_data();
     void plugEventsOfTheUnitOnly();
 };
@@ -258,6 +264,97 @@ void TestDeviceLink::nodeIsKnownWhileOpen()
     kestsim::unit().unplug();
     QCOMPARE(deviceOpen(), DeviceOpenResult::NotFound);
     QVERIFY(deviceNode().isEmpty());
+}
+
+void TestDeviceLink::echoesAreLearnedPerOpening()
+{
+    QTemporaryDir dir;
+    const QString tracePath = dir.filePath(QStringLiteral("trace.txt"));
+    QVERIFY(deviceTrace(tracePath));
+    const auto attachReads = [] {
+        Report version {};
+        return deviceQuery(CMD_FIRMWARE_VERSION, 0, version)
+            && versionText(version) == QLatin1String("V1.0.0")
+            && deviceSettingRead(KESTIE_PEDAL_MODE) == 1
+            && deviceSettingRead(KESTIE_ACTIVE_PROFILE) == 0xEF020100;
+    };
+    const auto nameRead = [](int slot) {
+        Report reply {};
+        return deviceQuery(CMD_PROFILE_NAME, std::uint8_t(slot), reply) ? slotName(reply)
+                                                                        : QStringLiteral("!");
+    };
+
+    // An echoing unit: learned from the attach, every read asked once.
+    freshUnit(testsupport::unitInUse());
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    QVERIFY(attachReads());
+    QCOMPARE(wire("set").size(), 3);
+    // Another read's reply is refused now: another slot's name, a record for a name.
+    kestsim::faults().misdirectNextReply();
+    QCOMPARE(nameRead(1), QStringLiteral("!"));
+    kestsim::faults().crossNextReply();
+    QCOMPARE(nameRead(1), QStringLiteral("!"));
+    QCOMPARE(nameRead(1), QStringLiteral("Brake A"));
+
+    // The same unit no longer echoing: the new opening learns anew. The version and
+    // the first setting read are asked twice, and then nothing more.
+    kestsim::unit().setEchoing(false);
+    QCOMPARE(deviceOpen(), DeviceOpenResult::Opened);
+    kestsim::wireLog().clear();
+    QVERIFY(attachReads());
+    QCOMPARE(wire("set"),
+             (QStringList {hexOf(report("02 0b 09 00")), hexOf(report("02 0b 09 00")),
+                           hexOf(report("02 0b 0c 07")), hexOf(report("02 0b 0c 07")),
+                           hexOf(report("02 0b 0c 0f"))}));
+    QCOMPARE(nameRead(3), QStringLiteral("Brake B"));
+    // A range reply still says which table it is.
+    kestsim::faults().misdirectNextReply();
+    Report table {};
+    QVERIFY(!deviceQuery(CMD_PEDAL_RANGE, RANGE_DEADZONE, table));
+    QVERIFY(deviceQuery(CMD_PEDAL_RANGE, RANGE_DEADZONE, table));
+    QCOMPARE(rangeValue(table, 0), std::uint16_t(6554));
+    QVERIFY(deviceTrace(QString()));
+
+    // The trace says what was checked, at each open and as it was learned.
+    QFile file(tracePath);
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    QStringList notes;
+    for (const QByteArray &line : file.readAll().split('\n'))
+        if (line.contains(" # reply checks"))
+            notes << QString::fromLatin1(line.mid(line.indexOf("command echo")));
+    QCOMPARE(notes,
+             (QStringList {"command echo (unknown), index echo (unknown)",
+                           "command echo (required), index echo (unknown)",
+                           "command echo (required), index echo (required)",
+                           "command echo (unknown), index echo (unknown)",
+                           "command echo (absent), index echo (unknown)",
+                           "command echo (absent), index echo (absent)"}));
+}
+
+void TestDeviceLink::sharedLockBoundsTheWait()
+{
+    // Two opens of one lock file stand for two programs: flock() keeps them apart.
+    QTemporaryDir dir;
+    const std::string file = dir.filePath(QStringLiteral("unit.lock")).toStdString();
+    UnitLock mine, theirs;
+    QVERIFY(mine.open(file));
+    QVERIFY(theirs.open(file));
+    QVERIFY(theirs.lock(std::chrono::milliseconds(0)));
+    QVERIFY(!mine.lock(std::chrono::milliseconds(30))); // held: given up after the bound
+    theirs.unlock();
+    QVERIFY(mine.lock(std::chrono::milliseconds(30)));
+    QVERIFY(!theirs.lock(std::chrono::milliseconds(0)));
+    mine.close(); // closing lets go too
+    QVERIFY(theirs.lock(std::chrono::milliseconds(0)));
+
+    // Named by the node's device number; nothing for what is no device node.
+    QVERIFY(QString::fromStdString(UnitLock::fileFor("/dev/null")).endsWith("/kest-unit-1-3.lock"));
+    QVERIFY(UnitLock::fileFor("sim:kest-pedal").empty());
+    QVERIFY(UnitLock::fileFor(dir.path().toStdString()).empty());
+    std::string error;
+    QVERIFY(!mine.open("/nonexistent-dir/unit.lock", &error));
+    QVERIFY(error.find("/nonexistent-dir/unit.lock") == 0);
+    QVERIFY(!mine.lock(std::chrono::milliseconds(0)));
 }
 
 void TestDeviceLink::plugEventsOfTheUnitOnly_data()

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void settingReplies();
     void replyForm_data();
     void replyForm();
+    void echoesLearned_data();
+    void echoesLearned();
     void rangeValuesRoundTrip();
     void versionText_data();
     void versionText();
@@ -102,29 +104,54 @@ void TestReports::replyForm_data()
     QTest::addColumn<QString>("reply");
     QTest::addColumn<int>("length"); // what hid_get_feature_report returned
     QTest::addColumn<bool>("matches");
+    QTest::addColumn<unsigned>("echoes"); // required of the reply
+    const unsigned all = ECHO_ALL, none = ECHO_NONE;
     //                                                       id cmd b2 b3
-    QTest::newRow("calibration table") << 0x05 << 0 << "02 05 01 00 00 64 00" << 20 << true;
-    QTest::newRow("deadzone table") << 0x05 << 1 << "02 05 01 01 00 9a 19" << 20 << true;
-    QTest::newRow("the other table") << 0x05 << 1 << "02 05 01 00 00 9a 19" << 20 << false;
-    QTest::newRow("a name reply for a table") << 0x05 << 0 << "02 03 00 42 72" << 20 << false;
-    QTest::newRow("byte 2 not 01") << 0x05 << 0 << "02 05 00 00" << 20 << false;
-    QTest::newRow("nothing came (zeros)") << 0x05 << 0 << "00" << 20 << false;
-    QTest::newRow("all 0xFF") << 0x0c << 0x07 << "ff ff ff ff ff ff ff" << 20 << false;
-    QTest::newRow("setting") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 20 << true;
-    QTest::newRow("another setting") << 0x0c << 0x07 << "02 0c 0f 01 02 03 ef" << 20 << false;
-    QTest::newRow("version for a setting") << 0x0c << 0x07 << "02 09 56 31 2e 30" << 20 << false;
-    QTest::newRow("slot name") << 0x03 << 4 << "02 03 04 42 72" << 20 << true;
-    QTest::newRow("another slot's name") << 0x03 << 4 << "02 03 05 42 72" << 20 << false;
-    QTest::newRow("record") << 0x04 << 4 << "02 04 04 02 0a 14 1e 28 32" << 20 << true;
+    QTest::newRow("calibration table") << 0x05 << 0 << "02 05 01 00 00 64 00" << 20 << true << all;
+    QTest::newRow("deadzone table") << 0x05 << 1 << "02 05 01 01 00 9a 19" << 20 << true << all;
+    QTest::newRow("the other table") << 0x05 << 1 << "02 05 01 00 00 9a 19" << 20 << false << all;
+    QTest::newRow("a name reply for a table")
+        << 0x05 << 0 << "02 03 00 42 72" << 20 << false << all;
+    QTest::newRow("byte 2 not 01") << 0x05 << 0 << "02 05 00 00" << 20 << false << all;
+    QTest::newRow("nothing came (zeros)") << 0x05 << 0 << "00" << 20 << false << all;
+    QTest::newRow("all 0xFF") << 0x0c << 0x07 << "ff ff ff ff ff ff ff" << 20 << false << all;
+    QTest::newRow("setting") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 20 << true << all;
+    QTest::newRow("another setting")
+        << 0x0c << 0x07 << "02 0c 0f 01 02 03 ef" << 20 << false << all;
+    QTest::newRow("version for a setting")
+        << 0x0c << 0x07 << "02 09 56 31 2e 30" << 20 << false << all;
+    QTest::newRow("slot name") << 0x03 << 4 << "02 03 04 42 72" << 20 << true << all;
+    QTest::newRow("another slot's name") << 0x03 << 4 << "02 03 05 42 72" << 20 << false << all;
+    QTest::newRow("record") << 0x04 << 4 << "02 04 04 02 0a 14 1e 28 32" << 20 << true << all;
     // A record may name another slot than the one it is kept in.
-    QTest::newRow("record of another number") << 0x04 << 4 << "02 04 09 02 0a 14" << 20 << true;
-    QTest::newRow("name reply for a record") << 0x04 << 4 << "02 03 04 42 72" << 20 << false;
-    QTest::newRow("version") << 0x09 << 0 << "02 09 56 31 2e 30" << 20 << true;
-    QTest::newRow("version without byte 1") << 0x09 << 0 << "02 00 56 31" << 20 << false;
-    QTest::newRow("setting reply for the version") << 0x09 << 0 << "02 0c 07 01" << 20 << false;
-    QTest::newRow("short: 5 bytes") << 0x05 << 1 << "02 05 01 01 00" << 5 << false;
-    QTest::newRow("short: 19 bytes") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 19 << false;
-    QTest::newRow("failed read") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << -1 << false;
+    QTest::newRow("record of another number")
+        << 0x04 << 4 << "02 04 09 02 0a 14" << 20 << true << all;
+    QTest::newRow("name reply for a record") << 0x04 << 4 << "02 03 04 42 72" << 20 << false << all;
+    QTest::newRow("version") << 0x09 << 0 << "02 09 56 31 2e 30" << 20 << true << all;
+    QTest::newRow("version without byte 1") << 0x09 << 0 << "02 00 56 31" << 20 << false << all;
+    QTest::newRow("setting reply for the version")
+        << 0x09 << 0 << "02 0c 07 01" << 20 << false << all;
+    QTest::newRow("short: 5 bytes") << 0x05 << 1 << "02 05 01 01 00" << 5 << false << all;
+    QTest::newRow("short: 19 bytes")
+        << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << 19 << false << all;
+    QTest::newRow("failed read") << 0x0c << 0x07 << "02 0c 07 01 00 00 00" << -1 << false << all;
+    // Without the echoes: bytes 1-2 are content the protocol does not give; the range
+    // reply's bytes 1-3 and the length and report ID are still required.
+    //                                                          id cmd b2 b3
+    QTest::newRow("no echo: version") << 0x09 << 0 << "02 00 56 31 2e 30" << 20 << true << none;
+    QTest::newRow("no echo: setting")
+        << 0x0c << 0x07 << "02 00 00 01 00 00 00" << 20 << true << none;
+    QTest::newRow("no echo: slot name") << 0x03 << 4 << "02 00 00 42 72" << 20 << true << none;
+    QTest::newRow("no echo: range byte 1 still 05")
+        << 0x05 << 0 << "02 00 01 00" << 20 << false << none;
+    QTest::newRow("no echo: the other table") << 0x05 << 1 << "02 05 01 00" << 20 << false << none;
+    QTest::newRow("no echo: short") << 0x09 << 0 << "02 00 56 31" << 19 << false << none;
+    QTest::newRow("no echo: no report ID") << 0x09 << 0 << "00 09 56 31" << 20 << false << none;
+    // The command echo alone: the index may be anything.
+    QTest::newRow("command only: another setting")
+        << 0x0c << 0x07 << "02 0c 0f 01" << 20 << true << unsigned(ECHO_COMMAND);
+    QTest::newRow("command only: version for a setting")
+        << 0x0c << 0x07 << "02 09 56 31" << 20 << false << unsigned(ECHO_COMMAND);
 }
 
 void TestReports::replyForm()
@@ -134,9 +161,92 @@ void TestReports::replyForm()
     QFETCH(QString, reply);
     QFETCH(int, length);
     QFETCH(bool, matches);
-    QCOMPARE(
-        replyMatches(std::uint8_t(code), std::uint8_t(index), testsupport::toReport(reply), length),
-        matches);
+    QFETCH(unsigned, echoes);
+    QCOMPARE(replyMatches(std::uint8_t(code), std::uint8_t(index), testsupport::toReport(reply),
+                          length, echoes),
+             matches);
+}
+
+void TestReports::echoesLearned_data()
+{
+    // Replies of one opening in order, each "code index | reply | verdict" with the verdict
+    // A accept, R refuse, ? ask again; a reply marked "again" answers the read asked once
+    // more. Then what the opening has learned: command echo, index echo (u unknown,
+    // r required, a absent).
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("learned");
+    // An echoing unit's attach: version, pedal mode, active profile. Two codes, two ids.
+    QTest::newRow("echoing: learned from the attach")
+        << QStringList {"09 00 | 02 09 56 31 2e 30 | A", "0c 07 | 02 0c 07 01 | A",
+                        "0c 0f | 02 0c 0f 00 01 02 ef | A"}
+        << "r r";
+    // Once learned, another read's reply is refused at once, without asking again.
+    QTest::newRow("echoing: another read's reply refused")
+        << QStringList {"09 00 | 02 09 56 31 | A",    "0c 07 | 02 0c 07 01 | A",
+                        "0c 0f | 02 0c 0f 00 | A",    "03 04 | 02 03 05 42 72 | R",
+                        "03 04 | 02 04 04 02 0a | R", "03 04 | 02 03 04 42 72 | A"}
+        << "r r";
+    // A stale reply first (the version read answered with a setting): asked again, the
+    // fresh reply echoes. Nothing is switched off.
+    QTest::newRow("echoing: a stale reply while learning")
+        << QStringList {"09 00 | 02 0c 07 01 | ?", "09 00 again | 02 09 56 31 | A",
+                        "0c 07 | 02 0c 07 01 | A", "0c 0f | 02 0c 0f 00 | A"}
+        << "r r";
+    // A unit that never echoes: each lack seen twice in a row, then never asked again.
+    QTest::newRow("not echoing: zeros")
+        << QStringList {"09 00 | 02 00 56 31 | ?",          "09 00 again | 02 00 56 31 | A",
+                        "0c 07 | 02 00 00 01 | ?",          "0c 07 again | 02 00 00 01 | A",
+                        "0c 0f | 02 00 00 00 01 02 ef | A", "03 00 | 02 00 00 42 | A",
+                        "03 05 | 02 00 00 42 | A"}
+        << "a a";
+    // A constant in byte 1 that happens to be one command's code: one match, then a lack.
+    QTest::newRow("not echoing: byte 1 constant 0c")
+        << QStringList {"0c 07 | 02 0c 07 01 | A", "09 00 | 02 0c 56 31 | ?",
+                        "09 00 again | 02 0c 56 31 | A", "04 03 | 02 0c 03 02 | A"}
+        << "a u";
+    // Slot 0's name read matches a zero byte 2 by chance: one value is not enough.
+    QTest::newRow("index: one value proves nothing")
+        << QStringList {"03 00 | 02 03 00 42 | A", "03 00 | 02 03 00 42 | A"} << "u u";
+    // The command echo and the index echo are learned apart.
+    QTest::newRow("command echoed, index not")
+        << QStringList {"09 00 | 02 09 56 | A", "0c 07 | 02 0c 00 01 | ?",
+                        "0c 07 again | 02 0c 00 01 | A", "03 02 | 02 03 00 41 | A",
+                        "04 02 | 02 03 02 41 | R"}
+        << "r a";
+    // Range replies show nothing of byte 1 elsewhere: their 05 is fixed.
+    QTest::newRow("range replies teach nothing")
+        << QStringList {"05 00 | 02 05 01 00 | A", "05 01 | 02 05 01 01 | A"} << "u u";
+}
+
+void TestReports::echoesLearned()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, learned);
+    ReplyEchoes echoes;
+    for (const QString &step : steps) {
+        const QStringList parts = step.split(QLatin1Char('|'));
+        const QStringList read = parts[0].simplified().split(QLatin1Char(' '));
+        const auto code = std::uint8_t(read[0].toUInt(nullptr, 16));
+        const auto index = std::uint8_t(read[1].toUInt(nullptr, 16));
+        const Report reply = testsupport::toReport(parts[1].simplified());
+        QVERIFY2(replyMatches(code, index, reply, int(REPORT_SIZE), ECHO_NONE), qPrintable(step));
+        const auto verdict = echoes.judge(code, index, reply, read.size() > 2);
+        const char expected = parts[2].simplified().at(0).toLatin1();
+        const char got = verdict == ReplyEchoes::Verdict::Accept ? 'A'
+            : verdict == ReplyEchoes::Verdict::Refuse            ? 'R'
+                                                                 : '?';
+        QVERIFY2(got == expected, qPrintable(step + QStringLiteral(" gave ") + QChar(got)));
+    }
+    auto letter = [](ReplyEchoes::State s) {
+        return s == ReplyEchoes::State::Required ? 'r'
+            : s == ReplyEchoes::State::Absent    ? 'a'
+                                                 : 'u';
+    };
+    QCOMPARE(QStringLiteral("%1 %2").arg(letter(echoes.command())).arg(letter(echoes.index())),
+             learned);
+    const unsigned required = (echoes.command() == ReplyEchoes::State::Required ? 1u : 0u)
+        | (echoes.index() == ReplyEchoes::State::Required ? 2u : 0u);
+    QCOMPARE(echoes.required(), required);
 }
 
 void TestReports::rangeValuesRoundTrip()

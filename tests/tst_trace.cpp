@@ -29,6 +29,8 @@ QList<Line> readTrace(const QString &path)
         fields.value(0).toDouble(&ok);
         if (fields.size() < 2 || !ok || fields[0].section(QLatin1Char('.'), 1).size() != 6)
             return {}; // not a trace line: the test fails on the count
+        if (fields[1] == QLatin1String("#"))
+            continue; // a remark of the program's: what it checks, not an exchange
         Line line {fields[1], {}};
         for (int i = 2; i < fields.size(); ++i)
             line.bytes.push_back(std::uint8_t(fields[i].toUInt(&ok, 16)));

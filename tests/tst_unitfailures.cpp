@@ -85,6 +85,7 @@ private Q_SLOTS:
     void importCutOffTwiceStoresNoChoice();
     void closingDuringTheClearedBoxOpensNothing();
     void slotOfNoPedalBlocksNothing();
+    void unitThatDoesNotEchoInTheWindow();
 };
 
 void TestUnitFailures::calibrationSaveWithALostReply()
@@ -536,6 +537,29 @@ void TestUnitFailures::slotOfNoPedalBlocksNothing()
     QVERIFY(dialogs.requests.empty());
     QCOMPARE(kest::activeWordSlot(u.state().kept.activeProfile, 1), 1); // Brake A, first again
     QCOMPARE(u.state().kept.slots[5], state.kept.slots[5]);
+}
+
+void TestUnitFailures::unitThatDoesNotEchoInTheWindow()
+{
+    // Replies with bytes 1-2 zero but in range replies: attached, and a profile saved
+    // and a pedal calibrated from the window as on any unit.
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    auto &u = kestsim::unit();
+    u.setEchoing(false);
+    auto w = openWindow();
+    QCOMPARE(child<QLabel>(w.get(), "lbVersion")->text(),
+             QStringLiteral("Firmware Version:\tV1.0.0"));
+    QCOMPARE(items(w.get(), "cbPro1"), (QStringList {"Brake A", "Brake B"}));
+    child<QComboBox>(w.get(), "cbPro1")->setEditText("Brake C");
+    child<QPushButton>(w.get(), "pbSavePro1")->click();
+    QVERIFY(dialogs.texts().contains("Profile is saved"));
+    QCOMPARE(u.state().kept.slots[4].name, kestsim::Bytes({'B', 'r', 'a', 'k', 'e', ' ', 'C'}));
+    calibrate(w.get(), 2, {2000, 61000});
+    child<QPushButton>(w.get(), "pbSave2")->click();
+    QVERIFY(!hasError(dialogs));
+    QCOMPARE(u.state().kept.calibration[4], 3000); // the window's margin above the lowest
+    QCOMPARE(u.state().kept.calibration[5], 61000);
 }
 
 QTEST_MAIN(TestUnitFailures)

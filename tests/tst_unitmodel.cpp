@@ -70,6 +70,7 @@ private Q_SLOTS:
     void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
     void nothingWithoutAUnit();
+    void unitThatDoesNotEcho();
 };
 
 void TestUnitModel::deadzoneWrite_data()
@@ -411,6 +412,44 @@ void TestUnitModel::nothingWithoutAUnit()
     QVERIFY(unit.writeDeadzones({0, 65535, 0, 65535, 0, 65535}).done()); // nothing to do
     QCOMPARE(unit.startCalibration(0).status, Outcome::Failed);
     QVERIFY(kestsim::wireLog().entries().empty());
+}
+
+void TestUnitModel::unitThatDoesNotEcho()
+{
+    // Byte 1 and byte 2 of name and setting replies zero: only the range reply's bytes
+    // 1-3 say what they answer. The attach's reads work, and the profile table goes out
+    // and comes back in (the window's save and calibration: tst_unitfailures).
+    kestsim::unit().setEchoing(false);
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened); // a new opening learns
+    kest::KestUnit unit;
+    QVERIFY(unit.readVersion());
+    QCOMPARE(unit.firmwareVersion(), QStringLiteral("V1.0.0"));
+    QVERIFY(unit.readClutchMode());
+    QVERIFY(unit.clutchEnabled());
+    QVERIFY(unit.readDeadzones());
+    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), std::uint16_t(3277));
+    QVERIFY(unit.readProfiles());
+    QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake A"));
+
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("profiles.ini"));
+    QVERIFY(unit.exportProfiles(file).done());
+    QVERIFY(unit.removeProfile(1, QStringLiteral("Brake B")).done());
+    QVERIFY(kestsim::unit().state().kept.slots[3].isFree());
+    const Outcome imported = unit.importProfiles(file);
+    QVERIFY2(imported.done(), qPrintable(imported.message));
+    // Every profile back, each with its pedal and curve (its slot is the import's).
+    const auto profiles = [](const kestsim::Settings &kept) {
+        QStringList out;
+        for (const kestsim::Slot &slot : kept.slots)
+            if (!slot.isFree())
+                out << QString::fromLatin1(reinterpret_cast<const char *>(slot.name.data()),
+                                           qsizetype(slot.name.size()))
+                        + hexText(slot.record.data() + 1, slot.record.size() - 1);
+        out.sort();
+        return out;
+    };
+    QCOMPARE(profiles(kestsim::unit().state().kept), profiles(unitInUse().kept));
 }
 
 QTEST_GUILESS_MAIN(TestUnitModel)

@@ -5,7 +5,8 @@
 //
 // Every hidapi call on the handle, and closing and clearing it, happens under one lock,
 // and a read request and its reply form a single critical section, so no other thread's
-// command can fall between them. Every operation does nothing while no unit is open:
+// command can fall between them; a lock file shared with the other programs on the unit
+// (unitlock.h) keeps their commands out too. Every operation does nothing while no unit is open:
 // nothing is sent and a reply buffer keeps what the caller put in it.
 
 #include "kestreport.h"
@@ -29,9 +30,11 @@ void deviceInit();
 /// From now on writes every exchange with the unit to the file at `path` (appended), one
 /// line each, as the simulated unit writes its trace: seconds since tracing began (six
 /// decimals), the kind ("open", "close", "set" for a report sent, "get" for a reply
-/// read, "in" for an input report), then the bytes in two-digit lower-case hex. Every
-/// line is flushed. Off unless called; an empty path ends tracing. Returns false, with
-/// `error` naming the file, when it cannot be opened.
+/// read, "in" for an input report), then the bytes in two-digit lower-case hex. Lines
+/// whose kind is "#" are remarks: which reply checks are in force (at each open and
+/// whenever the unit has shown more of its replies), the lock shared with other
+/// programs, an exchange that waited too long for it. Every line is flushed. Off unless called; an
+/// empty path ends tracing. Returns false, with `error` naming the file, when it cannot be opened.
 bool deviceTrace(const QString &path, QString *error = nullptr);
 
 /// Opens the unit (vendor KEST_VENDOR_ID, product KEST_PRODUCT_ID). A handle that is
@@ -52,9 +55,15 @@ QString deviceNode();
 /// buffer, whose byte 0 is set to the report ID first. The caller clears the buffer.
 ///
 /// Returns whether the read worked: the request went out and the whole reply came back
-/// as the answer to this read (replyMatches). A unit keeps its latest reply, so after a
-/// lost request the reply would be another read's answer; a read that fails therefore
-/// leaves the caller's buffer as it was passed in, never with another read's bytes.
+/// as the answer to this read (replyMatches, with the echoes that this opening of the unit
+/// has shown it carries: ReplyEchoes; a reply that lacks an echo not yet known is asked
+/// for once more). A unit keeps its latest reply, so after a lost request the reply would
+/// be another read's answer; a read that fails therefore leaves the caller's buffer as it
+/// was passed in, never with another read's bytes.
+///
+/// The request and its reply, like every write, also hold the lock that every program on
+/// the unit shares (unitlock.h); one that another program keeps for over two seconds
+/// fails the exchange, with a warning in the log and the trace.
 bool deviceQuery(std::uint8_t code, std::uint8_t index, Report &reply);
 
 /// Reads a device setting; 0 when no unit is open or the read failed.

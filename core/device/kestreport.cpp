@@ -67,25 +67,92 @@ Report profileCurveWrite(std::uint8_t slot, std::uint8_t pedalCode, const QByteA
     return r;
 }
 
-bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply, int length)
+unsigned replyEchoes(std::uint8_t code, std::uint8_t index, const Report &reply,
+                     unsigned *applicable)
+{
+    unsigned can = ECHO_NONE, carried = ECHO_NONE;
+    // The range reply's byte 1 is fixed (0x05) and checked as such; it shows nothing of
+    // what the unit puts in byte 1 of its other replies.
+    if (code != CMD_PEDAL_RANGE) {
+        can |= ECHO_COMMAND;
+        if (reply[1] == code)
+            carried |= ECHO_COMMAND;
+    }
+    // Byte 2 names the slot or the setting, as in the write. A record reply's byte 2 is
+    // the record's own slot number, which may differ from the slot it was read from; the
+    // version text starts at byte 2.
+    if (code == CMD_PROFILE_NAME || code == CMD_DEVICE_SETTING) {
+        can |= ECHO_INDEX;
+        if (reply[2] == index)
+            carried |= ECHO_INDEX;
+    }
+    if (applicable)
+        *applicable = can;
+    return carried;
+}
+
+bool replyMatches(std::uint8_t code, std::uint8_t index, const Report &reply, int length,
+                  unsigned echoes)
 {
     // A short reply leaves the rest of the buffer as it was, and those bytes would be
     // read as values.
-    if (length != int(REPORT_SIZE) || reply[0] != REPORT_ID || reply[1] != code)
+    if (length != int(REPORT_SIZE) || reply[0] != REPORT_ID)
         return false;
-    switch (code) {
-    case CMD_PEDAL_RANGE:
-        // In the form of the range write, which the calibration sends back.
-        return reply[2] == RANGE_WRITE_BYTE2 && reply[3] == index;
-    case CMD_PROFILE_NAME:
-    case CMD_DEVICE_SETTING:
-        // Byte 2 names the slot or the setting, as in the write.
-        return reply[2] == index;
-    default:
-        // A record reply's byte 2 is the record's own slot number, which may differ from
-        // the slot it was read from; the version text starts at byte 2.
-        return true;
+    // In the form of the range write, which the calibration sends back.
+    if (code == CMD_PEDAL_RANGE
+        && (reply[1] != CMD_PEDAL_RANGE || reply[2] != RANGE_WRITE_BYTE2 || reply[3] != index))
+        return false;
+    unsigned applicable = ECHO_NONE;
+    const unsigned carried = replyEchoes(code, index, reply, &applicable);
+    const unsigned wanted = echoes & applicable;
+    return (carried & wanted) == wanted;
+}
+
+ReplyEchoes::Verdict ReplyEchoes::judge(std::uint8_t code, std::uint8_t index, const Report &reply,
+                                        bool again)
+{
+    unsigned applicable = ECHO_NONE;
+    const unsigned carried = replyEchoes(code, index, reply, &applicable);
+    struct Echo
+    {
+        Learned &learned;
+        unsigned bit;
+        int value;
+    };
+    const Echo echoes[] = {{m_command, ECHO_COMMAND, code}, {m_index, ECHO_INDEX, index}};
+    const unsigned lacking = applicable & ~carried;
+    for (const Echo &e : echoes)
+        if ((lacking & e.bit) && e.learned.state == State::Required)
+            return Verdict::Refuse;
+    for (const Echo &e : echoes)
+        if ((lacking & e.bit) && e.learned.state == State::Unknown && !again)
+            return Verdict::AskAgain;
+    for (const Echo &e : echoes) {
+        if (!(applicable & e.bit) || e.learned.state != State::Unknown)
+            continue;
+        if (!(carried & e.bit))
+            e.learned.state = State::Absent; // twice in a row, fresh: the unit's way
+        else if (e.learned.seen < 0)
+            e.learned.seen = e.value;
+        else if (e.learned.seen != e.value)
+            e.learned.state = State::Required;
     }
+    return Verdict::Accept;
+}
+
+unsigned ReplyEchoes::required() const
+{
+    return (m_command.state == State::Required ? unsigned(ECHO_COMMAND) : 0u)
+        | (m_index.state == State::Required ? unsigned(ECHO_INDEX) : 0u);
+}
+
+std::string ReplyEchoes::describe() const
+{
+    auto word = [](State s) {
+        return s == State::Required ? "required" : s == State::Absent ? "absent" : "unknown";
+    };
+    return std::string("reply checks: length, id, range 05 01 t, command echo (")
+        + word(m_command.state) + "), index echo (" + word(m_index.state) + ")";
 }
 
 std::uint32_t settingValue(const Report &reply)

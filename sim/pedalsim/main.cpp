@@ -3,7 +3,8 @@
 // hardware.
 //
 //   kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged] [--deny-open] [--no-udev]
-//                  [--no-joystick] [--deny-event] [--fault KIND@AFTER]... -- PROGRAM [ARGS...]
+//                  [--no-joystick] [--deny-event] [--no-echo] [--fault KIND@AFTER]...
+//                  -- PROGRAM [ARGS...]
 //
 // SIGUSR1 pulls the unit out, SIGUSR2 plugs it back in; udev's "remove" and "add" tell
 // the program, as they would for a real unit. SIGINT, SIGTERM and SIGHUP are passed on to
@@ -32,8 +33,9 @@ extern char **environ;
 namespace {
 
 const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--unplugged]\n"
-                      "                      [--deny-open] [--no-udev] [--fault KIND@AFTER]...\n"
+                      "                      [--deny-open] [--no-udev] [--no-echo]\n"
                       "                      [--no-joystick] [--deny-event]\n"
+                      "                      [--fault KIND@AFTER]...\n"
                       "                      -- PROGRAM [ARGS...]\n"
                       "\n"
                       "Runs PROGRAM under umockdev with the simulated pedal unit on a fake\n"
@@ -49,6 +51,9 @@ const char kUsage[] = "usage: kest-pedal-sim [--state FILE] [--trace FILE] [--un
                       "  --no-joystick the unit's input device is not marked as a joystick\n"
                       "                (no ID_INPUT_JOYSTICK), as without the package's rule\n"
                       "  --deny-event  its event and js nodes cannot be opened\n"
+                      "  --no-echo     replies do not echo their read: byte 1, and byte 2 of\n"
+                      "                name and setting replies, are zero (a range reply\n"
+                      "                keeps 05 01 table)\n"
                       "  --fault KIND@AFTER  one exchange goes wrong after AFTER others of its\n"
                       "                kind went through: send (a send fails), reply (a reply\n"
                       "                read fails), short (a reply of 5 bytes), misdirect (the\n"
@@ -67,6 +72,7 @@ struct Options
     bool udev = true;
     bool joystick = true;
     bool denyEvent = false;
+    bool echo = true;
     std::vector<std::pair<std::string, int>> faults; ///< kind, after
     std::vector<std::string> command;
 };
@@ -134,6 +140,8 @@ int parse(int argc, char **argv, Options &o)
             o.joystick = false;
         } else if (a == "--deny-event") {
             o.denyEvent = true;
+        } else if (a == "--no-echo") {
+            o.echo = false;
         } else if (a == "--fault" && i + 1 < argc) {
             if (!parseFault(argv[++i], o)) {
                 std::fprintf(stderr, "kest-pedal-sim: bad fault '%s'\n%s", argv[i], kUsage);
@@ -270,6 +278,7 @@ int main(int argc, char **argv)
     kestsim::FaultPlan plan;
     armFaults(options, plan);
     kestsim::PedalUnit model(&plan);
+    model.setEchoing(options.echo);
     std::string configError;
     const bool configured = kestsim::configureFromEnvironment(model, configError);
     unsetenv("KEST_SIM_STATE");

@@ -88,7 +88,7 @@ def read_trace(path):
         return entries
     for line in text.split("\n")[:-1]:
         fields = line.split()
-        if len(fields) >= 2:
+        if len(fields) >= 2 and fields[1] != "#":  # "#": a remark of the program's own
             entries.append((fields[1], bytes(int(h, 16) for h in fields[2:])))
     return entries
 
@@ -155,8 +155,10 @@ class Session:
         with open(self.state, "w", encoding="utf-8") as f:
             json.dump(state, f)
         command = [sim, "--state", self.state, "--trace", self.trace] + list(options)
+        # XDG_RUNTIME_DIR: the unit's lock file (shared with other programs) goes here.
         env = dict(os.environ, **(env or {"QT_QPA_PLATFORM": "offscreen"}),
-                   QT_LOGGING_RULES="kest.attach.debug=true;kest.plug.debug=true")
+                   QT_LOGGING_RULES="kest.attach.debug=true;kest.plug.debug=true",
+                   XDG_RUNTIME_DIR=self.dir.name)
         self.started = time.monotonic()
         self.proc = subprocess.Popen(command + ["--", program] + list(program_args(program, self)),
                                      stdin=subprocess.DEVNULL, stdout=self.log,

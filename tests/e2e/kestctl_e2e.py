@@ -2,7 +2,7 @@
 """End-to-end checks of kestctl: the real binary and hidapi under kest-pedal-sim, its
 output and exit status, and the unit's wire log and state file afterwards.
 
-    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL CASE
+    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL [--setting KEST_SETTING] CASE
 
 The parity case holds the window's bytes for each operation as the window tests assert
 them (tst_inputspage, tst_unitmodel, tst_devicepage and e2e.py's close case): kestctl
@@ -22,7 +22,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e import MARK, Failure, fail, read_trace, unit_state  # noqa: E402
+from e2e import MARK, Failure, check_attach, fail, read_trace, unit_state  # noqa: E402
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -56,7 +56,8 @@ class Run:
         self.proc = subprocess.Popen(command, stdin=stdin, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE, cwd=self.dir.name,
                                      env={**os.environ, **ENGLISH,
-                                          "XDG_DATA_HOME": self.data_home, **(env or {})},
+                                          "XDG_DATA_HOME": self.data_home,
+                                          "XDG_RUNTIME_DIR": self.dir.name, **(env or {})},
                                      start_new_session=True)
 
     def finish(self, timeout=30):
@@ -141,6 +142,10 @@ def case_info():
         fail("info: active %s" % info["active"])
     if run.writes():
         fail("info wrote %s" % hexes(run.writes()))
+    # A unit whose replies do not echo their read: the same answer.
+    quiet = ctl(["--json", "info"], sim_options=["--no-echo"]).expect(0)
+    if quiet.json() != info:
+        fail("info of a unit that does not echo: %s" % quiet.out)
     text = ctl(["info"]).expect(0, "Firmware version: V1.2.0", "Clutch pedal:     on",
                                 "*  5 BRAKE     Brake rally")
     if text.err:
@@ -235,11 +240,17 @@ def case_faults():
     run.expect(2, "It keeps the setting it had.")
     if run.writes() or run.kept["pedalMode"] != 1:
         fail("a clutch switch after a lost read wrote %s" % hexes(run.writes()))
-    # Replies that are not whole, or answer another read, count as none.
-    for fault in ("short@3", "misdirect@1", "cross@2"):
+    # Replies that are not whole, or answer another read, count as none. Reply 6 is slot
+    # 1's name, once the attach's first replies have shown that the unit echoes.
+    for fault in ("short@3", "misdirect@6", "cross@2"):
         run = ctl(["info"], sim_options=["--fault", fault]).expect(2, "did not answer")
         if run.out:
             fail("info printed a result after a bad reply (%s): %s" % (fault, run.out))
+    # Before that (reply 1, the pedal mode answered with the active profile) a reply
+    # without the echo is asked for once more, and the fresh reply is the answer.
+    run = ctl(["--json", "info"], sim_options=["--fault", "misdirect@1"]).expect(0)
+    if run.json()["clutch"] is not True or len(run.sets()) != len(ctl(["info"]).sets()) + 1:
+        fail("a misdirected reply while learning: %s" % run.out)
     run = ctl(["calibrate", "brake"], cal_state(), ["--fault", "reply@1"])
     run.expect(2, "The calibration did not start")
     # The store after the choice lost: the unit keeps the choice it had. Sends: 21 reads
@@ -616,10 +627,113 @@ def case_doctor():
     _, ids = unplugged.expect(0, 3, ["usb"], "No pedal unit on USB", NOT_FOUND)
     if ids != ["usb", "rules"] or unplugged.runs[1][0] != 3:
         fail("doctor without a unit: %s" % ids)
+SHARED_ROUNDS = 20
+# PROGRAM for the shared case: the window, and once it has attached ("go"), two loops of
+# kestctl info side by side; then kestctl once more while another program holds the
+# unit's lock, which it names in its trace.
+SHARED_SCRIPT = r"""
+"$KEST_SETTING" > window.log 2>&1 &
+window=$!
+while [ ! -e go ]; do sleep 0.02; done
+loop() {
+    i=0
+    while [ $i -lt $ROUNDS ]; do
+        "$KESTCTL" --json info > $1.$i.json 2> $1.$i.err
+        echo $? > $1.$i.code
+        i=$((i + 1))
+    done
+}
+loop a & a=$!
+loop b & b=$!
+wait $a $b
+kill -0 $window && touch window.alive
+"$KESTCTL" --trace own.txt info > /dev/null 2>&1
+lock=$(sed -n 's/.* # lock shared with other programs: //p' own.txt | head -n 1)
+if [ -n "$lock" ]; then
+    flock "$lock" -c 'touch held; while [ ! -e done ]; do sleep 0.02; done' &
+    holder=$!
+    while [ ! -e held ]; do sleep 0.02; done
+    "$KESTCTL" --trace held.txt --json info > held.json 2> held.err
+    echo $? > held.code
+    touch done
+    wait $holder
+fi
+kill $window
+wait $window
+"""
+
+
+def case_shared():
+    """The window attached and two loops of kestctl info at once on one unit: every read
+    answers its own request. A lock kept too long by another program fails the exchange."""
+    if not OPTIONS.setting:
+        fail("the shared case needs --setting")
+    with tempfile.TemporaryDirectory(prefix="kestctl-shared-") as d:
+        state_path = os.path.join(d, "state.json")
+        trace_path = os.path.join(d, "trace.txt")
+        with open(state_path, "w", encoding="utf-8") as f:
+            json.dump(unit_state(), f)
+        env = {**os.environ, **ENGLISH, "XDG_DATA_HOME": os.path.join(d, "data"),
+               "XDG_RUNTIME_DIR": d,
+               "QT_QPA_PLATFORM": "offscreen", "KEST_SETTING": OPTIONS.setting,
+               "KESTCTL": OPTIONS.ctl, "ROUNDS": str(SHARED_ROUNDS)}
+        proc = subprocess.Popen([OPTIONS.sim, "--state", state_path, "--trace", trace_path,
+                                 "--", "/bin/sh", "-c", SHARED_SCRIPT],
+                                cwd=d, env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                start_new_session=True)
+        try:
+            end = time.monotonic() + 20
+            while True:
+                entries = read_trace(trace_path)
+                opens = [i for i, (kind, _) in enumerate(entries) if kind == "open"]
+                if opens and check_attach(entries, opens[0]):
+                    break
+                if proc.poll() is not None or time.monotonic() > end:
+                    fail("the window did not attach")
+                time.sleep(0.02)
+            open(os.path.join(d, "go"), "w").close()
+            proc.wait(timeout=90)
+        except subprocess.TimeoutExpired:
+            fail("the loops did not end within 90 s")
+        finally:
+            if proc.poll() is None:
+                os.killpg(proc.pid, signal.SIGKILL)
+                proc.wait()
+
+        def read(name):
+            with open(os.path.join(d, name), encoding="utf-8") as f:
+                return f.read()
+
+        if not os.path.exists(os.path.join(d, "window.alive")):
+            fail("the window ended while kestctl ran")
+        first = None
+        for loop in "ab":
+            for i in range(SHARED_ROUNDS):
+                name = "%s.%d" % (loop, i)
+                if read(name + ".code").strip() != "0":
+                    fail("kestctl info %s failed: %s" % (name, read(name + ".err")))
+                info = json.loads(read(name + ".json"))
+                first = first or info
+                if info != first:
+                    fail("kestctl info %s read %s, an earlier one %s" % (name, info, first))
+        if first["firmware"] != "V1.2.0" or first["active"]["brake"]["slot"] != 5 \
+                or [p["slot"] for p in first["profiles"]] != [0, 1, 2, 5]:
+            fail("info: %s" % first)
+        # Held by another program beyond the bound: the read fails, and says why.
+        if read("held.code").strip() != "2":
+            fail("kestctl info with the lock held ended %s: %s" % (
+                read("held.code").strip(), read("held.err")))
+        for name in ("held.txt", "held.err"):  # the trace, and the warning on stderr
+            if "another program kept the pedal unit" not in read(name):
+                fail("%s does not say the lock was held:\n%s" % (name, read(name)))
+        if json.loads(read("held.json"))["exit"] != 2:
+            fail("held: %s" % read("held.json"))
 
 
 CASES = {
     "backups": case_backups,
+    "shared": case_shared,
     "info": case_info,
     "nounit": case_nounit,
     "parity": case_parity,
@@ -641,10 +755,13 @@ def main():
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
     parser.add_argument("--ctl", required=True)
+    parser.add_argument("--setting", help="kest-setting, for the shared case")
     parser.add_argument("case", choices=sorted(CASES))
     OPTIONS = parser.parse_args()
     OPTIONS.sim = os.path.abspath(OPTIONS.sim)
     OPTIONS.ctl = os.path.abspath(OPTIONS.ctl)
+    if OPTIONS.setting:
+        OPTIONS.setting = os.path.abspath(OPTIONS.setting)
     started = time.monotonic()
     try:
         CASES[OPTIONS.case]()
