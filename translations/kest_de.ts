@@ -12,10 +12,6 @@
         <translation>Hinweis</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Bitte zuerst die Kalibrierung des anderen Pedals speichern.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Diese Kalibrierung abbrechen? Das Pedal behält seine bisherige Kalibrierung.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Das Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>noch kein Pedalweg erfasst</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Das Speichern der Kalibrierung von %1 setzt auch die Totzonen zurück: unten %2 % und oben %3 % werden wieder 0 %, und der neue Pedalweg zählt von 0 bis 100 %. Sie können sie danach auf der Seite EINGABEN neu einstellen.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -812,6 +796,46 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
         <source>THROTTLE</source>
         <translation>GAS</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 unten %2 % und oben %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>Das Kupplungspedal ist ausgeschaltet: Es hat keine Totzonen zum Einstellen.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Eine Totzone ist ein ganzer Prozentwert von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Die Totzonen wurden nicht gespeichert: Die Pedaleinheit meldet weiter ihre bisherigen (%1). Sie behält ihre bisherigen Totzonen.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Bitte zuerst die Kalibrierung des anderen Pedals speichern.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>Das Kupplungspedal ist ausgeschaltet: Bitte erst einschalten.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>noch kein Pedalweg erfasst</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Das Speichern der Kalibrierung von %1 setzt auch die Totzonen zurück: unten %2 % und oben %3 % werden wieder 0 %, und der neue Pedalweg zählt von 0 bis 100 %. Sie können sie danach auf der Seite EINGABEN neu einstellen.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>Die Pedaleinheit hat die Totzonen von %1 nicht zurückgenommen: Sie meldet weiter keine und behält unten %2 % und oben %3 %; zum Wiederherstellen neu einstecken.</translation>
+    </message>
 </context>
 <context>
     <name>kestctl</name>
@@ -862,18 +886,6 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Kalibrierung.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>das Kupplungspedal ist ausgeschaltet: erst einschalten (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>noch kein Pedalweg erfasst</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1086,10 +1098,6 @@ Siehe kestctl(1).
         <translation>%1 muss eine ganze Prozentzahl von 0 bis %2 sein, nicht „%3“</translation>
     </message>
     <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>das Kupplungspedal ist ausgeschaltet: Es hat keine Totzonen zum Einstellen (kestctl clutch on)</translation>
-    </message>
-    <message>
         <source>(clutch off)</source>
         <translation>(Kupplung aus)</translation>
     </message>
@@ -1120,6 +1128,18 @@ Siehe kestctl(1).
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Sicherung der Einstellungen der Einheit: %1</translation>
+    </message>
+    <message>
+        <source>Calibrate and reset them? [y/N] </source>
+        <translation>Kalibrieren und sie zurücksetzen? [y/N] </translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate setzt die Totzonen von %1 zurück (unten %2 % und oben %3 %): außerhalb eines Terminals mit --yes bestätigen</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
     </message>
 </context>
 </TS>

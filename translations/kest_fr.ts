@@ -12,10 +12,6 @@
         <translation>Information</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Enregistrez d’abord le calibrage de l’autre pédale.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Annuler ce calibrage ? La pédale garde le calibrage qu’elle avait.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Enfoncez la pédale à fond, laissez-la remonter, puis cliquez sur ENREGISTRER.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>aucune course relevée</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>course relevée de %1 à %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1 : enfoncez à fond, relâchez, puis cliquez sur ENREGISTRER ; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Enregistrer le calibrage de %1 remet aussi ses zones mortes à zéro : basse %2 % et haute %3 % reviennent à 0 %, et la nouvelle course va de 0 à 100 %. Vous pourrez les régler de nouveau sur la page ENTRÉES.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -812,6 +796,46 @@ Cela remplace les 16 profils du pédalier.</translation>
         <source>THROTTLE</source>
         <translation>ACCÉLÉRATEUR</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 bas %2 % et haut %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>La pédale d’embrayage est désactivée : elle n’a pas de zones mortes à régler.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Une zone morte est un pourcentage entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Les zones mortes n’ont pas été enregistrées : le pédalier indique toujours celles qu’il avait (%1). Il garde les zones mortes qu’il avait.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Enregistrez d’abord le calibrage de l’autre pédale.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>La pédale d’embrayage est désactivée : activez-la d’abord.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aucune course relevée</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>course relevée de %1 à %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Enregistrer le calibrage de %1 remet aussi ses zones mortes à zéro : basse %2 % et haute %3 % reviennent à 0 %, et la nouvelle course va de 0 à 100 %. Vous pourrez les régler de nouveau sur la page ENTRÉES.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>Le pédalier n’a pas repris les zones mortes de %1 : il n’en indique toujours aucune, et garde bas %2 % et haut %3 % ; rebranchez-le pour les rétablir.</translation>
+    </message>
 </context>
 <context>
     <name>kestctl</name>
@@ -862,18 +886,6 @@ Cela remplace les 16 profils du pédalier.</translation>
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>Le pédalier n’a pas répondu. Il garde le calibrage qu’il avait.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>la pédale d’embrayage est désactivée : activez-la d’abord (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>aucune course relevée</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>course relevée de %1 à %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1086,10 +1098,6 @@ Voir kestctl(1).
         <translation>%1 doit être un pourcentage entier de 0 à %2, pas « %3 »</translation>
     </message>
     <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>la pédale d’embrayage est désactivée : elle n’a pas de zones mortes à régler (kestctl clutch on)</translation>
-    </message>
-    <message>
         <source>(clutch off)</source>
         <translation>(embrayage désactivé)</translation>
     </message>
@@ -1120,6 +1128,18 @@ Voir kestctl(1).
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Sauvegarde des réglages du pédalier : %1</translation>
+    </message>
+    <message>
+        <source>Calibrate and reset them? [y/N] </source>
+        <translation>Calibrer et les remettre à zéro ? [y/N] </translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate remet à zéro les zones mortes de %1 (bas %2 % et haut %3 %) : confirmez avec --yes hors d’un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n’a été modifié.</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>Avviso</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Salva prima la calibrazione dell’altro pedale.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Annullare questa calibrazione? Il pedale mantiene la calibrazione che aveva.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>nessuna corsa rilevata finora</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Salvare la calibrazione di %1 azzera anche le sue zone morte: inferiore %2 % e superiore %3 % tornano a 0 %, e la nuova corsa va da 0 a 100 %. Potrai impostarle di nuovo nella pagina INGRESSI.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -812,6 +796,46 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
         <source>THROTTLE</source>
         <translation>ACCELERATORE</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 inferiore %2 % e superiore %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>Il pedale della frizione è disattivato: non ha zone morte da impostare.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Una zona morta è una percentuale intera da 0 a %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Le zone morte non sono state salvate: la pedaliera indica ancora quelle che aveva (%1). Mantiene le zone morte che aveva.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Salva prima la calibrazione dell’altro pedale.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>Il pedale della frizione è disattivato: attivalo prima.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nessuna corsa rilevata finora</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Salvare la calibrazione di %1 azzera anche le sue zone morte: inferiore %2 % e superiore %3 % tornano a 0 %, e la nuova corsa va da 0 a 100 %. Potrai impostarle di nuovo nella pagina INGRESSI.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>La pedaliera non ha ripristinato le zone morte di %1: non ne indica ancora nessuna, e mantiene inferiore %2 % e superiore %3 %; ricollegala per recuperarle.</translation>
+    </message>
 </context>
 <context>
     <name>kestctl</name>
@@ -862,18 +886,6 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>La pedaliera non ha risposto. Mantiene la calibrazione che aveva.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>il pedale della frizione è disattivato: attivalo prima (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>nessuna corsa rilevata finora</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1086,10 +1098,6 @@ Vedi kestctl(1).
         <translation>%1 deve essere una percentuale intera da 0 a %2, non «%3»</translation>
     </message>
     <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>il pedale della frizione è disattivato: non ha zone morte da impostare (kestctl clutch on)</translation>
-    </message>
-    <message>
         <source>(clutch off)</source>
         <translation>(frizione disattivata)</translation>
     </message>
@@ -1120,6 +1128,18 @@ Vedi kestctl(1).
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>Backup delle impostazioni della pedaliera: %1</translation>
+    </message>
+    <message>
+        <source>Calibrate and reset them? [y/N] </source>
+        <translation>Calibrare e azzerarle? [y/N] </translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate azzera le zone morte di %1 (inferiore %2 % e superiore %3 %): conferma con --yes se non viene chiesto in un terminale</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Non è stato cambiato nulla.</translation>
     </message>
 </context>
 </TS>

@@ -12,10 +12,6 @@
         <translation>お知らせ</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>先に、もう一方のペダルの校正を保存してください。</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>この校正を中止しますか？ペダルは以前の校正のままです。</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>ストロークはまだ検出されていません</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>検出したストローク %1～%2（%3 %）</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1：ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。%2。</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>%1 の校正を保存すると、デッドゾーンもリセットされます：下側 %2 % と上側 %3 % は 0 % に戻り、新しいストロークは 0〜100 % で数えられます。後で「入力」ページで設定し直せます。</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -812,6 +796,46 @@ This replaces all 16 profiles on the unit.</source>
         <source>THROTTLE</source>
         <translation>アクセル</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 下側 %2 %・上側 %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>クラッチペダルがオフのため、設定するデッドゾーンはありません。</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>デッドゾーンは 0〜%1 の整数のパーセントで指定してください。</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>デッドゾーンは保存されませんでした：ペダルユニットは以前の値を報告したままです（%1）。デッドゾーンは以前のままです。</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>先に、もう一方のペダルの校正を保存してください。</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>クラッチペダルがオフです：先にオンにしてください。</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>ストロークはまだ検出されていません</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>検出したストローク %1～%2（%3 %）</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>%1 の校正を保存すると、デッドゾーンもリセットされます：下側 %2 % と上側 %3 % は 0 % に戻り、新しいストロークは 0〜100 % で数えられます。後で「入力」ページで設定し直せます。</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>ペダルユニットは %1 のデッドゾーンに戻りませんでした：なしと報告したままで、下側 %2 %・上側 %3 % を保持しています。接続し直すと元に戻ります。</translation>
+    </message>
 </context>
 <context>
     <name>kestctl</name>
@@ -862,18 +886,6 @@ This replaces all 16 profiles on the unit.</source>
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>ペダルユニットが応答しませんでした。校正は以前のままです。</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>クラッチペダルがオフです：先にオンにしてください（kestctl clutch on）</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>ストロークはまだ検出されていません</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>検出したストローク %1～%2（%3 %）</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1085,10 +1097,6 @@ kestctl(1) を参照してください。
         <translation>%1 は 0～%2 の整数のパーセントで指定してください（「%3」ではなく）</translation>
     </message>
     <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>クラッチペダルがオフのため、設定するデッドゾーンはありません（kestctl clutch on）</translation>
-    </message>
-    <message>
         <source>(clutch off)</source>
         <translation>（クラッチ オフ）</translation>
     </message>
@@ -1119,6 +1127,18 @@ kestctl(1) を参照してください。
     <message>
         <source>Backup of the unit&apos;s settings: %1</source>
         <translation>ユニット設定のバックアップ：%1</translation>
+    </message>
+    <message>
+        <source>Calibrate and reset them? [y/N] </source>
+        <translation>校正してリセットしますか？ [y/N] </translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate は %1 のデッドゾーン（下側 %2 %・上側 %3 %）をリセットします：端末で確認できないときは --yes で確定してください</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>何も変更していません。</translation>
     </message>
 </context>
 </TS>
