@@ -20,7 +20,7 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  watch                         live pedal positions until Ctrl-C\n"
     "  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)\n"
     "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
-    "  calibrate PEDAL               teach the unit a pedal's travel (Enter saves)\n"
+    "  calibrate PEDAL [--yes]       teach the unit a pedal's travel (Enter saves)\n"
     "  profile list\n"
     "  profile apply NAME [--pedal P]\n"
     "  profile save PEDAL NAME --curve C1,C2,C3,C4,C5\n"

@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ Befehle:
   watch                         Pedalstellungen live bis Strg-C
   deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
   clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
-  calibrate PEDAL               den Pedalweg einlernen (Enter speichert)
+  calibrate PEDAL [--yes]       den Pedalweg einlernen (Enter speichert)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5

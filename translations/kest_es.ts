@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ Comandos:
   watch                         posiciones de los pedales en vivo hasta Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
   clutch [on|off]               mostrar, o activar/desactivar el embrague
-  calibrate PEDAL               enseñar el recorrido de un pedal (Intro guarda)
+  calibrate PEDAL [--yes]       enseñar el recorrido de un pedal (Intro guarda)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5

@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ Commandes :
   watch                         positions des pédales en direct jusqu’à Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
   clutch [on|off]               afficher, ou activer/désactiver l’embrayage
-  calibrate PEDAL               apprendre la course d’une pédale (Entrée enregistre)
+  calibrate PEDAL [--yes]       apprendre la course d’une pédale (Entrée enregistre)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5

@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ Comandi:
   watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
   clutch [on|off]               mostra, o attiva/disattiva la frizione
-  calibrate PEDAL               insegna la corsa di un pedale (Invio salva)
+  calibrate PEDAL [--yes]       insegna la corsa di un pedale (Invio salva)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5

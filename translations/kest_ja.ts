@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ See kestctl(1).
   watch                         Ctrl-C まで各ペダルの位置を表示
   deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
   clutch [on|off]               表示、またはクラッチペダルのオン／オフ
-  calibrate PEDAL               ペダルのストロークをユニットに覚えさせる（Enter で保存）
+  calibrate PEDAL [--yes]       ペダルのストロークをユニットに覚えさせる（Enter で保存）
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5

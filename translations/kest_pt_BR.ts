@@ -923,7 +923,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -948,7 +948,7 @@ Comandos:
   watch                         posições dos pedais ao vivo até Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
   clutch [on|off]               mostrar, ou ativar/desativar a embreagem
-  calibrate PEDAL               ensinar o curso de um pedal (Enter salva)
+  calibrate PEDAL [--yes]       ensinar o curso de um pedal (Enter salva)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
