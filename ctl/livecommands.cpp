@@ -2,7 +2,7 @@
 // ends them.
 
 #include "cli.h"
-#include "pedalmath.h"
+#include "pedalrange.h"
 #include "unitsession.h"
 
 #include <QCoreApplication>
@@ -18,27 +18,8 @@ namespace kestctl {
 
 namespace {
 
-constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
 constexpr int kTerminalFrameMs = 33; ///< a redrawn line at most 30 times a second
 constexpr int kLineMs = 100; ///< plain lines at most 10 a second
-
-int percentOf(std::uint16_t raw)
-{
-    return int(raw * 100.0 / kest::RAW_MAX + 0.5);
-}
-
-/// Cancels the calibration under way the window's way: a save that finds no travel (it
-/// reads both tables as the unit has them now), then the cancel, which puts the start's
-/// bounds of this pedal back into those tables. The travel seen is let go first, so that
-/// the save cannot keep it.
-kest::Outcome cancel(kest::KestUnit &unit)
-{
-    unit.startWatch();
-    const kest::Outcome saved = unit.saveCalibration();
-    if (saved.status == kest::Outcome::Failed)
-        return saved;
-    return unit.cancelCalibration();
-}
 
 } // namespace
 
@@ -68,7 +49,10 @@ int runWatch(const Invocation &in)
         for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
             const std::uint16_t v = kest::pedalPosition(values, p);
             o.insert(pedalKey(p), v);
-            text << QStringLiteral("%1 %2 (%3 %)").arg(pedalName(p)).arg(v, 5).arg(percentOf(v), 3);
+            text << QStringLiteral("%1 %2 (%3 %)")
+                        .arg(pedalName(p))
+                        .arg(v, 5)
+                        .arg(kest::percentOfScale(v), 3);
         }
         if (out.isJson())
             out.object(o);
@@ -111,13 +95,27 @@ int runCalibrate(const Invocation &in)
     kest::UnitSession session(&unit, kest::UnitSession::Policy::Once);
     if (const auto ended = attachOrFail(out, session))
         return *ended;
-    if (!unit.readClutchMode())
+    if (!unit.readClutchMode() || !unit.readDeadzones())
         return out.fail(ExitFailed,
                         tr("The pedal unit did not answer. It keeps the calibration it had."));
-    if (pedal == 0 && !unit.clutchEnabled())
-        return out.fail(ExitRefused,
-                        tr("the clutch pedal is switched off: switch it on first (kestctl "
-                           "clutch on)"));
+    if (const auto refusal = unit.calibrationRefusal(pedal))
+        return outcomeExit(out, *refusal, QString());
+    // The save resets the pedal's deadzones: the window asks at SAVE, here consent is asked
+    // before anything is sent.
+    bool resetConfirmed = in.yes;
+    if (const auto reset = unit.deadzonesResetBySave(pedal)) {
+        if (const auto ended = confirmOrEnd(
+                in, out,
+                unit.deadzoneResetText(pedal) + QLatin1Char('\n') + tr("Calibrate and reset them?"),
+                tr("calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with "
+                   "--yes when not asked on a terminal")
+                    .arg(pedalName(pedal))
+                    .arg(reset->low)
+                    .arg(reset->high),
+                tr("Nothing was changed.")))
+            return *ended;
+        resetConfirmed = true;
+    }
     const kest::Outcome started = unit.startCalibration(pedal);
     if (!started.done())
         return outcomeExit(out, started, QString());
@@ -128,34 +126,24 @@ int runCalibrate(const Invocation &in)
     watch.setSingleShot(true);
     int exitCode = ExitDone;
     QString result;
+    kest::PedalRange kept; ///< what a save stored
 
-    const auto travel = [&]() -> QString {
-        const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
-        const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
-        if (watch.isActive() || low > high)
-            return tr("no travel seen yet");
-        return tr("travel seen %1 to %2 (%3 %)")
-            .arg(low)
-            .arg(high)
-            .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
-    };
     QElapsedTimer shown;
     const auto showTravel = [&](bool now) {
         if (!now && shown.isValid() && shown.elapsed() < kTerminalFrameMs * 3)
             return;
         shown.start();
         if (out.isJson()) {
-            const std::uint16_t low = unit.observed()[std::size_t(2 * pedal)];
-            const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
+            const kest::PedalRange seen = unit.observedRange(pedal);
             QJsonObject o {{QStringLiteral("pedal"), pedalKey(pedal)}};
-            if (!watch.isActive() && low <= high) {
-                o.insert(QStringLiteral("low"), low);
-                o.insert(QStringLiteral("high"), high);
+            if (unit.watching() && seen.low <= seen.high) {
+                o.insert(QStringLiteral("low"), seen.low);
+                o.insert(QStringLiteral("high"), seen.high);
             }
             out.object(o);
             return;
         }
-        live.show(QStringLiteral("%1: %2").arg(pedalName(pedal), travel()));
+        live.show(QStringLiteral("%1: %2").arg(pedalName(pedal), unit.travelText()));
     };
     const auto end = [&](int code, const QString &text) {
         exitCode = code;
@@ -189,7 +177,7 @@ int runCalibrate(const Invocation &in)
         if (n <= 0) {
             // No one left to press Enter: the calibration is cancelled.
             enter.setEnabled(false);
-            const kest::Outcome cancelled = cancel(unit);
+            const kest::Outcome cancelled = unit.cancelCalibration();
             end(cancelled.done() ? ExitRefused : ExitFailed,
                 cancelled.done() ? tr("Input ended before Enter: the calibration was "
                                       "cancelled. The pedal keeps the calibration it had.")
@@ -198,7 +186,10 @@ int runCalibrate(const Invocation &in)
         }
         if (std::memchr(buffer, '\n', std::size_t(n)) == nullptr)
             return;
-        const kest::Outcome saved = unit.saveCalibration();
+        // The travel saved, not the last one the frame limit let through.
+        showTravel(true);
+        const kest::PedalRange toSave = unit.calibrationToSave();
+        const kest::Outcome saved = unit.saveCalibration(resetConfirmed);
         if (saved.status == kest::Outcome::Refused) {
             live.finish();
             Output::message(saved.message + QLatin1Char(' ') + tr("(Enter saves, Ctrl-C cancels)"));
@@ -216,24 +207,24 @@ int runCalibrate(const Invocation &in)
             end(ExitFailed, saved.message);
             return;
         }
-        showTravel(true); // the travel saved, not the last one the frame limit let through
-        const std::uint16_t low
-            = kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)]);
-        const std::uint16_t high = unit.observed()[std::size_t(2 * pedal + 1)];
+        kept = toSave;
         end(ExitDone,
-            tr("%1 calibrated: the unit keeps %2 to %3.").arg(pedalName(pedal)).arg(low).arg(high));
+            tr("%1 calibrated: the unit keeps %2 to %3.")
+                .arg(pedalName(pedal))
+                .arg(kept.low)
+                .arg(kept.high));
     });
     QObject::connect(&interrupts, &Interrupts::interrupted, &watch, [&] {
         if (unit.calibratingPedal() != pedal)
             return;
-        const kest::Outcome cancelled = cancel(unit);
+        const kest::Outcome cancelled = unit.cancelCalibration();
         end(cancelled.done() ? ExitRefused : ExitFailed,
             cancelled.done() ? tr("Calibration cancelled: the %1 keeps the calibration it had.")
                                    .arg(pedalName(pedal))
                              : cancelled.message);
     });
 
-    watch.start(kWatchDelayMs);
+    watch.start(kest::CALIBRATION_WATCH_DELAY_MS);
     showTravel(true);
     QCoreApplication::exec();
     session.stop();
@@ -241,9 +232,8 @@ int runCalibrate(const Invocation &in)
     if (exitCode == ExitDone) {
         out.line(result);
         return out.done({{QStringLiteral("pedal"), pedalKey(pedal)},
-                         {QStringLiteral("low"),
-                          kest::calibratedLow(pedal, unit.observed()[std::size_t(2 * pedal)])},
-                         {QStringLiteral("high"), unit.observed()[std::size_t(2 * pedal + 1)]},
+                         {QStringLiteral("low"), kept.low},
+                         {QStringLiteral("high"), kept.high},
                          {QStringLiteral("message"), result}});
     }
     return out.fail(Exit(exitCode), result);

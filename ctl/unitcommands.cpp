@@ -2,8 +2,7 @@
 // window's own operation for a change.
 
 #include "cli.h"
-#include "kestdevice.h"
-#include "pedalmath.h"
+#include "pedalrange.h"
 
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -14,37 +13,30 @@ namespace kestctl {
 
 namespace {
 
-int percentOfTravel(std::uint16_t raw)
-{
-    return int(raw * 100.0 / kest::RAW_MAX + 0.5);
-}
-
 /// A read the answer needs went unanswered: the unit was left as it was.
 int readFailed(const Output &out)
 {
     return out.fail(ExitFailed, tr("The pedal unit was found but did not answer every read."));
 }
 
-QJsonObject deadzoneObject(const kest::Report &table, int p)
+QJsonObject deadzoneObject(const kest::PedalRange &range)
 {
-    const std::uint16_t low = kest::rangeValue(table, 2 * p);
-    const std::uint16_t high = kest::rangeValue(table, 2 * p + 1);
-    return {{QStringLiteral("low"), low},
-            {QStringLiteral("high"), high},
-            {QStringLiteral("lowPercent"), kest::lowPercentFromRaw(low)},
-            {QStringLiteral("highPercent"), kest::highPercentFromRaw(high)}};
+    const kest::DeadzonePercent d = range.deadzone();
+    return {{QStringLiteral("low"), range.low},
+            {QStringLiteral("high"), range.high},
+            {QStringLiteral("lowPercent"), d.low},
+            {QStringLiteral("highPercent"), d.high}};
 }
 
-QString deadzoneText(const kest::Report &table, int p)
+QString deadzoneText(const kest::PedalRange &range, int p)
 {
-    const std::uint16_t low = kest::rangeValue(table, 2 * p);
-    const std::uint16_t high = kest::rangeValue(table, 2 * p + 1);
+    const kest::DeadzonePercent d = range.deadzone();
     return tr("%1 low %2 % (%3)  high %4 % (%5)")
         .arg(pedalColumn(p))
-        .arg(kest::lowPercentFromRaw(low), 2)
-        .arg(low, 5)
-        .arg(kest::highPercentFromRaw(high), 2)
-        .arg(high, 5);
+        .arg(d.low, 2)
+        .arg(range.low, 5)
+        .arg(d.high, 2)
+        .arg(range.high, 5);
 }
 
 } // namespace
@@ -57,25 +49,23 @@ int runInfo(const Invocation &in)
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
-    kest::Report calibration {};
-    if (!unit.readVersion() || !unit.readClutchMode()
-        || !kest::deviceQuery(kest::CMD_PEDAL_RANGE, kest::RANGE_CALIBRATION, calibration)
+    if (!unit.readVersion() || !unit.readClutchMode() || !unit.readCalibration()
         || !unit.readDeadzones() || !unit.readProfiles())
         return readFailed(out);
-    const kest::Report &deadzones = unit.deadzones();
+    const kest::PedalRanges &calibration = unit.calibration();
+    const kest::PedalRanges &deadzones = unit.deadzones();
 
     QJsonArray pedals;
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        const std::uint16_t low = kest::rangeValue(calibration, 2 * p);
-        const std::uint16_t high = kest::rangeValue(calibration, 2 * p + 1);
+        const kest::PedalRange &c = calibration[std::size_t(p)];
         pedals.append(QJsonObject {
             {QStringLiteral("pedal"), pedalKey(p)},
             {QStringLiteral("calibration"),
-             QJsonObject {{QStringLiteral("low"), low},
-                          {QStringLiteral("high"), high},
-                          {QStringLiteral("lowPercent"), percentOfTravel(low)},
-                          {QStringLiteral("highPercent"), percentOfTravel(high)}}},
-            {QStringLiteral("deadzone"), deadzoneObject(deadzones, p)},
+             QJsonObject {{QStringLiteral("low"), c.low},
+                          {QStringLiteral("high"), c.high},
+                          {QStringLiteral("lowPercent"), c.lowPercent()},
+                          {QStringLiteral("highPercent"), c.highPercent()}}},
+            {QStringLiteral("deadzone"), deadzoneObject(deadzones[std::size_t(p)])},
         });
     }
     if (out.isJson())
@@ -90,19 +80,18 @@ int runInfo(const Invocation &in)
     out.line(QString());
     out.line(tr("Calibration (raw, % of travel)"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
-        const std::uint16_t low = kest::rangeValue(calibration, 2 * p);
-        const std::uint16_t high = kest::rangeValue(calibration, 2 * p + 1);
+        const kest::PedalRange &c = calibration[std::size_t(p)];
         out.line(QStringLiteral("  ")
                  + tr("%1 %2 (%3 %) to %4 (%5 %)")
                        .arg(pedalColumn(p))
-                       .arg(low, 5)
-                       .arg(percentOfTravel(low), 3)
-                       .arg(high, 5)
-                       .arg(percentOfTravel(high), 3));
+                       .arg(c.low, 5)
+                       .arg(c.lowPercent(), 3)
+                       .arg(c.high, 5)
+                       .arg(c.highPercent(), 3));
     }
     out.line(tr("Deadzones (% as the handles show them, raw)"));
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-        out.line(QStringLiteral("  ") + deadzoneText(deadzones, p));
+        out.line(QStringLiteral("  ") + deadzoneText(deadzones[std::size_t(p)], p));
     out.line(QString());
     out.line(tr("Profiles (* active)"));
     printProfileTable(out, unit, QStringLiteral("  "));
@@ -128,8 +117,8 @@ int runDeadzone(const Invocation &in)
     if (n > 1 && pedal < 0)
         return out.fail(ExitRefused,
                         tr("unknown pedal '%1': clutch, brake or throttle").arg(in.words.at(1)));
-    // The handles' travel: 0 to 21 % from each end.
-    constexpr int kMaxPercent = 21;
+    // The handles' travel, checked before the unit is opened.
+    constexpr int kMaxPercent = kest::DEADZONE_MAX_PERCENT;
     int wanted[2] = {0, 0};
     for (int k = 0; n == 4 && k < 2; ++k) {
         bool ok = false;
@@ -146,27 +135,10 @@ int runDeadzone(const Invocation &in)
     kest::KestUnit unit;
     if (!unit.readClutchMode() || !unit.readDeadzones())
         return readFailed(out);
-    const int first = unit.clutchEnabled() ? 0 : 1;
-
     if (n == 4) {
-        if (pedal < first)
-            return out.fail(ExitRefused,
-                            tr("the clutch pedal is switched off: it has no "
-                               "deadzones to set (kestctl clutch on)"));
-        // The handles as the window places them from the table it read, with this pedal's
-        // two moved: the window's release sends every handle's percent.
-        kest::RangeValues values {0, kest::RAW_MAX};
-        const kest::Report &table = unit.deadzones();
-        for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-            const int low
-                = p == pedal ? wanted[0] : kest::lowPercentFromRaw(kest::rangeValue(table, 2 * p));
-            const int high = p == pedal
-                ? wanted[1]
-                : kest::highPercentFromRaw(kest::rangeValue(table, 2 * p + 1));
-            values[std::size_t(2 * p)] = kest::rawFromLowPercent(low);
-            values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(high);
-        }
-        const kest::Outcome written = unit.writeDeadzones(values);
+        // The window's release of this pedal's handle, the others where the table places
+        // them.
+        const kest::Outcome written = unit.setDeadzone(pedal, {wanted[0], wanted[1]});
         if (!written.done())
             return outcomeExit(out, written, QString());
     }
@@ -175,11 +147,12 @@ int runDeadzone(const Invocation &in)
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         if (pedal >= 0 && p != pedal)
             continue;
-        QJsonObject o = deadzoneObject(unit.deadzones(), p);
+        QJsonObject o = deadzoneObject(unit.deadzones()[std::size_t(p)]);
         o.insert(QStringLiteral("pedal"), pedalKey(p));
         pedals.append(o);
-        out.line(deadzoneText(unit.deadzones(), p)
-                 + (p < first ? QStringLiteral("  ") + tr("(clutch off)") : QString()));
+        out.line(deadzoneText(unit.deadzones()[std::size_t(p)], p)
+                 + (p == 0 && !unit.clutchEnabled() ? QStringLiteral("  ") + tr("(clutch off)")
+                                                    : QString()));
     }
     return out.done({{QStringLiteral("deadzones"), pedals}, {QStringLiteral("saved"), n == 4}});
 }

@@ -31,6 +31,12 @@ void FaultPlan::failNextReplies(int count, int after)
     m_replies = {count, after};
 }
 
+void FaultPlan::ignoreNextSends(int count, int after)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_ignored = {count, after};
+}
+
 void FaultPlan::unplugBeforeExchange(int k)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -88,6 +94,7 @@ void FaultPlan::clear()
     std::lock_guard<std::mutex> lock(m_mutex);
     m_sends = {};
     m_replies = {};
+    m_ignored = {};
     m_unplugAt = 0;
     m_distortion = {};
     m_distortAfter = 0;
@@ -125,6 +132,12 @@ bool FaultPlan::fails(Exchange exchange)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return (exchange == Exchange::Send ? m_sends : m_replies).next();
+}
+
+bool FaultPlan::ignoresSend()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_ignored.next();
 }
 
 ReplyMode FaultPlan::replyMode() const

@@ -44,6 +44,10 @@ public:
     void failNextSends(int count, int after = 0);
     /// Lets the next `after` reply reads through, then fails `count` of them.
     void failNextReplies(int count, int after = 0);
+    /// Lets the next `after` sends through, then has the unit take `count` of them
+    /// without acting on them: hidapi reports them sent, a write changes nothing, and a
+    /// read request leaves the unit's reply to the read before (a stale reply).
+    void ignoreNextSends(int count, int after = 0);
     /// Pulls the unit out right before the k-th feature exchange from now (k >= 1; a
     /// send or a reply read counts as one exchange), as a cable pulled mid-operation.
     /// 0 cancels.
@@ -92,6 +96,8 @@ public:
     /// Whether this send or reply read fails (a report the unit refuses anyway is not
     /// asked about).
     bool fails(Exchange exchange);
+    /// Whether the unit leaves this send, which went through, without effect.
+    bool ignoresSend();
     ReplyMode replyMode() const;
     struct Distortion
     {
@@ -127,6 +133,7 @@ private:
     mutable std::mutex m_mutex;
     Countdown m_sends;
     Countdown m_replies;
+    Countdown m_ignored; // sends
     Distortion m_distortion;
     int m_distortAfter = 0;
     WritingPull m_writing;

@@ -280,6 +280,8 @@ int PedalUnit::setFeature(const std::uint8_t *data, std::size_t length)
     if (m_faults && m_faults->fails(FaultPlan::Exchange::Send))
         return -1;
     logLocked("set", data, length);
+    if (m_faults && m_faults->ignoresSend())
+        return int(length);
     std::array<std::uint8_t, kReportSize> r {};
     std::copy_n(data, std::min(length, kReportSize), r.begin());
     const std::uint8_t cmd = r[1];

@@ -163,8 +163,7 @@ void TestPages::calibrationSavesTheTravelSeen()
     for (std::uint16_t brake : {9000, 52000, 30000})
         calibration.showPositions(positions(100, brake, 300));
     QCOMPARE(widgets.bars[1]->value(), 30000);
-    QCOMPARE(f.unit.observed()[2], 9000);
-    QCOMPARE(f.unit.observed()[3], 52000);
+    QCOMPARE(f.unit.observedRange(1), (kest::PedalRange {9000, 52000}));
 
     DialogCatcher dialogs;
     dialogs.button = QMessageBox::Yes; // its deadzones of 5 % may go

@@ -1,8 +1,10 @@
-// Percent conversions, bar placement, calibration margin and the firmware stream.
+// Percent conversions and a pedal's range in a table, bar placement, calibration margin and the
+// firmware stream.
 
 #include "firmwarechunks.h"
 #include "pedalmath.h"
 #include "profileslots.h"
+#include "rangetable.h"
 #include "testsupport.h"
 
 #include <QTest>
@@ -18,6 +20,7 @@ private Q_SLOTS:
     void unitToHandle();
     void handleToUnit_data();
     void handleToUnit();
+    void rangeInATable();
     void liveBar_data();
     void liveBar();
     void calibrationMargin_data();
@@ -47,6 +50,11 @@ void TestPedalMath::unitToHandle()
     QFETCH(int, high);
     QCOMPARE(lowPercentFromRaw(std::uint16_t(raw)), low);
     QCOMPARE(highPercentFromRaw(std::uint16_t(raw)), high);
+    // A range of these bounds, as the handles show it, and as a calibration shows it.
+    const PedalRange range {std::uint16_t(raw), std::uint16_t(raw)};
+    QCOMPARE(range.deadzone(), (DeadzonePercent {low, high}));
+    QCOMPARE(range.lowPercent(), low);
+    QCOMPARE(percentOfScale(std::uint32_t(raw)), low);
 }
 
 void TestPedalMath::handleToUnit_data()
@@ -69,6 +77,28 @@ void TestPedalMath::handleToUnit()
     QFETCH(int, high);
     QCOMPARE(int(rawFromLowPercent(percent)), low);
     QCOMPARE(int(rawFromHighPercent(percent)), high);
+    const PedalRange range = PedalRange::fromDeadzone({percent, percent});
+    QCOMPARE(int(range.low), low);
+    QCOMPARE(int(range.high), high);
+}
+
+void TestPedalMath::rangeInATable()
+{
+    // A reply as the unit sends it, with bytes the program does not know: a pedal's
+    // range goes in and out of values 2p and 2p + 1, and every other byte stays.
+    const Report reply = testsupport::toReport(
+        QStringLiteral("02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff 11 22 33"));
+    QCOMPARE(pedalRange(reply, 0), (PedalRange {6554, 58982}));
+    QCOMPARE(pedalRanges(reply)[1].deadzone(), (DeadzonePercent {5, 5}));
+    QVERIFY(pedalRanges(reply)[2].isNeutral());
+    Report written = reply;
+    setPedalRange(written, 1, PedalRange());
+    QCOMPARE(testsupport::hexOf(written),
+             QStringLiteral("02 05 01 01 00 9a 19 66 e6 00 00 ff ff 00 00 ff ff 11 22 33"));
+    QCOMPARE(rangeValues(pedalRanges(written)), (RangeValues {6554, 58982, 0, 65535, 0, 65535}));
+    // The span of a calibration's travel; none while no position came (low above high).
+    QCOMPARE((PedalRange {3000, 60000}).spanPercent(), 87);
+    QCOMPARE((PedalRange {65535, 0}).spanPercent(), 0);
 }
 
 void TestPedalMath::liveBar_data()

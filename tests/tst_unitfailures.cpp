@@ -80,6 +80,8 @@ private Q_SLOTS:
     void clearFlashWithTheUnitPulledDuringTheQuestion();
     void clutchSwitchShowsWhatTheUnitKeeps();
     void cancelWithTheRestoreLostKeepsWhatTheUnitKeeps();
+    void deadzoneReadBackAsItWas_data();
+    void deadzoneReadBackAsItWas();
     void saveWithTheListsNotReadBack();
     void importCutOffTwiceStoresNoChoice_data();
     void importCutOffTwiceStoresNoChoice();
@@ -379,6 +381,42 @@ void TestUnitFailures::cancelWithTheRestoreLostKeepsWhatTheUnitKeeps()
     auto *other = child<KestSlider>(w.get(), "lbDzL2");
     Q_EMIT other->valueChanged();
     QCOMPARE(u.state().kept.deadzone, unitInUse().kept.deadzone);
+}
+
+void TestUnitFailures::deadzoneReadBackAsItWas_data()
+{
+    QTest::addColumn<int>("after"); // sends before the one the unit takes without effect
+    QTest::addColumn<bool>("taken");
+    // The read back's request ignored: its reply is the table as it was, read again.
+    QTest::newRow("a stale reply") << 1 << true;
+    // The write ignored: twice the table as it was.
+    QTest::newRow("the write not taken") << 0 << false;
+}
+
+void TestUnitFailures::deadzoneReadBackAsItWas()
+{
+    // BRAKE keeps 5 % and 5 %; its low handle goes to 10 %. A read back that repeats the
+    // old table must not place the handle at what the unit does not keep: the next
+    // release would commit that.
+    QFETCH(int, after);
+    QFETCH(bool, taken);
+    DialogCatcher dialogs;
+    auto w = openWindow();
+    auto &u = kestsim::unit();
+    auto *low = child<KestSlider>(w.get(), "lbDzL1");
+    QCOMPARE(low->value(), 5);
+    kestsim::faults().ignoreNextSends(1, after);
+    low->setValue(10);
+    Q_EMIT low->valueChanged();
+    QCOMPARE(hasError(dialogs), !taken);
+    const std::uint16_t kept = taken ? 6554 : 3277;
+    QCOMPARE(u.state().kept.deadzone[2], kept);
+    QCOMPARE(low->value(), taken ? 10 : 5);
+    if (!taken)
+        QVERIFY(dialogs.texts().join(' ').contains(QLatin1String("BRAKE low 5 % and high 5 %")));
+    auto *other = child<KestSlider>(w.get(), "lbDzL2");
+    Q_EMIT other->valueChanged();
+    QCOMPARE(u.state().kept.deadzone[2], kept);
 }
 
 void TestUnitFailures::saveWithTheListsNotReadBack()

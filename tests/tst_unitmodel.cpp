@@ -31,7 +31,9 @@ QByteArray positions(std::uint16_t clutch, std::uint16_t brake, std::uint16_t th
     return v;
 }
 
-enum class Fault { None, Send, Reply };
+// Ignored: the unit takes a send without acting on it. An ignored write leaves what it
+// had; an ignored read request leaves its reply to the read before, a stale reply.
+enum class Fault { None, Send, Reply, Ignored };
 
 void arm(Fault fault, int after)
 {
@@ -39,6 +41,14 @@ void arm(Fault fault, int after)
         kestsim::faults().failNextSends(1, after);
     else if (fault == Fault::Reply)
         kestsim::faults().failNextReplies(1, after);
+    else if (fault == Fault::Ignored)
+        kestsim::faults().ignoreNextSends(1, after);
+}
+
+kest::DeadzonePercents percents(std::array<int, 6> d)
+{
+    return {kest::DeadzonePercent {d[0], d[1]}, kest::DeadzonePercent {d[2], d[3]},
+            kest::DeadzonePercent {d[4], d[5]}};
 }
 
 } // namespace
@@ -64,6 +74,8 @@ private Q_SLOTS:
     void calibrationRoundTrip();
     void calibrationFailures_data();
     void calibrationFailures();
+    void calibrationRefusals_data();
+    void calibrationRefusals();
     void profileSave_data();
     void profileSave();
     void profileChoiceIsStoredOnce();
@@ -76,6 +88,7 @@ private Q_SLOTS:
 void TestUnitModel::deadzoneWrite_data()
 {
     QTest::addColumn<Fault>("fault");
+    QTest::addColumn<int>("after"); // sends that go through first
     QTest::addColumn<QStringList>("wire"); // every report the unit took, in order
     QTest::addColumn<int>("status");
     QTest::addColumn<int>("brakeLow"); // what the model then says the unit has
@@ -83,28 +96,41 @@ void TestUnitModel::deadzoneWrite_data()
     //                            table commit CLUTCH      BRAKE       THROTTLE
     const QString readBack = r("02 0b 05 01");
     QTest::newRow("committed, read back")
-        << Fault::None << QStringList {write, readBack} << int(Outcome::Done) << 0;
-    QTest::newRow("write lost") << Fault::Send << QStringList {readBack} << int(Outcome::Failed)
-                                << 3277;
+        << Fault::None << 0 << QStringList {write, readBack} << int(Outcome::Done) << 0;
+    QTest::newRow("write lost") << Fault::Send << 0 << QStringList {readBack}
+                                << int(Outcome::Failed) << 3277;
     // Written, but not read back: the model holds what the unit took.
     QTest::newRow("read back lost")
-        << Fault::Reply << QStringList {write, readBack} << int(Outcome::Done) << 0;
+        << Fault::Reply << 0 << QStringList {write, readBack} << int(Outcome::Done) << 0;
+    // The read back answered with the table as it was: read again, and believed then.
+    QTest::newRow("a stale read back")
+        << Fault::Ignored << 1 << QStringList {write, readBack, readBack} << int(Outcome::Done)
+        << 0;
+    // The unit did not act on the write: twice the old table. The handles show what it
+    // keeps, so that the next release does not commit values it never took.
+    QTest::newRow("the write not taken")
+        << Fault::Ignored << 0 << QStringList {write, readBack, readBack} << int(Outcome::Failed)
+        << 3277;
 }
 
 void TestUnitModel::deadzoneWrite()
 {
     QFETCH(Fault, fault);
+    QFETCH(int, after);
     QFETCH(int, brakeLow);
     kest::KestUnit unit;
     QVERIFY(unit.readDeadzones());
     kestsim::wireLog().clear();
-    arm(fault, 0);
-    const Outcome o = unit.writeDeadzones({0, 65535, 0, 65535, 6554, 65535});
+    arm(fault, after);
+    const Outcome o = unit.writeDeadzones(percents({0, 0, 0, 0, 10, 0}));
     QTEST(wire("set"), "wire");
     QTEST(int(o.status), "status");
     QCOMPARE(o.message.isEmpty(), o.done());
-    QCOMPARE(int(kest::rangeValue(unit.deadzones(), 2)), brakeLow);
+    QCOMPARE(int(unit.deadzones()[1].low), brakeLow);
     QCOMPARE(kestsim::unit().state().kept.deadzone[2], std::uint16_t(brakeLow));
+    if (fault == Fault::Ignored && !o.done()) // it names what the unit keeps
+        QVERIFY2(o.message.contains(QLatin1String("BRAKE low 5 % and high 5 %")),
+                 qPrintable(o.message));
 }
 
 void TestUnitModel::clutchSwitch_data()
@@ -148,28 +174,34 @@ void TestUnitModel::clutchSwitch()
 void TestUnitModel::calibrationRoundTrip_data()
 {
     QTest::addColumn<bool>("travel"); // the pedal moved: save; else the save is refused
+    QTest::addColumn<int>("ignored"); // a send of the save or cancel the unit ignores, -1: none
     QTest::addColumn<QStringList>("wire"); // from the save (or the cancel) on
     QTest::addColumn<std::uint16_t>("keptLow"); // BRAKE's calibration afterwards
     QTest::addColumn<std::uint16_t>("keptDeadzoneLow");
     // Saved: the travel seen, committed, BRAKE's deadzones cleared, then read back.
-    QTest::newRow("saved") << true
+    QTest::newRow("saved") << true << -1
                            << (QStringList {r("02 0b 05 00"), r("02 0b 05 01"),
                                             r("02 05 01 00 ef 64 00 e8 fd 28 23 20 cb 2c 01 18 f6"),
                                             r("02 05 01 01 ef 9a 19 66 e6 00 00 ff ff 00 00 ff ff"),
                                             r("02 0b 05 01")})
                            << std::uint16_t(9000) << std::uint16_t(0);
-    // Cancelled: BRAKE's bounds of the start back into effect only, then read back.
-    QTest::newRow("cancelled")
-        << false
-        << (QStringList {r("02 0b 05 00"), r("02 0b 05 01"),
-                         r("02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6"),
-                         r("02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff"), r("02 0b 05 01")})
-        << std::uint16_t(200) << std::uint16_t(3277);
+    // Cancelled: a save without travel sends nothing; the cancel reads both tables and
+    // puts BRAKE's bounds of the start back into effect only, then reads back.
+    const QStringList cancel {
+        r("02 0b 05 00"), r("02 0b 05 01"), r("02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6"),
+        r("02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff"), r("02 0b 05 01")};
+    QTest::newRow("cancelled") << false << -1 << cancel << std::uint16_t(200)
+                               << std::uint16_t(3277);
+    // The read back answered with the table as it was (BRAKE neutral): read again.
+    QTest::newRow("cancelled, a stale read back")
+        << false << 4 << (cancel + QStringList {r("02 0b 05 01")}) << std::uint16_t(200)
+        << std::uint16_t(3277);
 }
 
 void TestUnitModel::calibrationRoundTrip()
 {
     QFETCH(bool, travel);
+    QFETCH(int, ignored);
     QFETCH(std::uint16_t, keptLow);
     QFETCH(std::uint16_t, keptDeadzoneLow);
     kest::KestUnit unit;
@@ -189,10 +221,13 @@ void TestUnitModel::calibrationRoundTrip()
         QVERIFY(unit.travelSeen());
     }
     kestsim::wireLog().clear();
+    if (ignored >= 0)
+        arm(Fault::Ignored, ignored);
     Outcome o = unit.saveCalibration();
     if (!travel) {
         QCOMPARE(o.status, Outcome::Refused);
         QCOMPARE(unit.calibratingPedal(), 1); // goes on unless cancelled
+        QVERIFY(kestsim::wireLog().entries().empty());
         o = unit.cancelCalibration();
     }
     QVERIFY(o.done());
@@ -201,7 +236,8 @@ void TestUnitModel::calibrationRoundTrip()
     QCOMPARE(changes.size(), 2); // started, ended
     QCOMPARE(kestsim::unit().state().kept.calibration[2], keptLow);
     QCOMPARE(kestsim::unit().inEffect().calibration[2], keptLow);
-    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), keptDeadzoneLow);
+    QCOMPARE(unit.deadzones()[1].low, keptDeadzoneLow);
+    QCOMPARE(kestsim::unit().inEffect().deadzone[2], keptDeadzoneLow);
 }
 
 void TestUnitModel::calibrationFailures_data()
@@ -224,8 +260,13 @@ void TestUnitModel::calibrationFailures_data()
     QTest::newRow("save: the cleared deadzones not taken")
         << "save" << Fault::Send << 3 << -1 << std::uint16_t(3277);
     // The unit has BRAKE neutral in effect, but keeps 3277: the model says what it keeps.
+    QTest::newRow("cancel: a table not read")
+        << "cancel" << Fault::Reply << 1 << -1 << std::uint16_t(3277);
     QTest::newRow("cancel: the deadzones not restored")
-        << "cancel" << Fault::Send << 1 << -1 << std::uint16_t(3277);
+        << "cancel" << Fault::Send << 3 << -1 << std::uint16_t(3277);
+    // Sent, but twice read back as it was: the unit did not act on it.
+    QTest::newRow("cancel: the deadzones not taken back")
+        << "cancel" << Fault::Ignored << 3 << -1 << std::uint16_t(3277);
 }
 
 void TestUnitModel::calibrationFailures()
@@ -250,16 +291,61 @@ void TestUnitModel::calibrationFailures()
         if (step == QLatin1String("save"))
             for (std::uint16_t brake : {9000, 52000})
                 unit.observe(positions(100, brake, 300));
-        else
-            QCOMPARE(unit.saveCalibration().status, Outcome::Refused);
         arm(fault, after);
-        o = step == QLatin1String("save") ? unit.saveCalibration() : unit.cancelCalibration();
+        o = step == QLatin1String("save") ? unit.saveCalibration(true) : unit.cancelCalibration();
     }
     QCOMPARE(o.status, Outcome::Failed);
     QVERIFY(!o.message.isEmpty());
     QCOMPARE(unit.calibratingPedal(), calibrating);
-    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), brakeDeadzoneLow);
+    QCOMPARE(unit.deadzones()[1].low, brakeDeadzoneLow);
     QCOMPARE(kestsim::unit().state().kept.deadzone, kept.deadzone);
+}
+
+void TestUnitModel::calibrationRefusals_data()
+{
+    // What the model refuses without sending anything, as every front tells the user.
+    QTest::addColumn<QString>("step"); // "start" or "save"
+    QTest::addColumn<int>("pedal");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("one pedal at a time")
+        << "start" << 2 << "Please save other channel calibrate first.";
+    QTest::newRow("the clutch switched off")
+        << "start" << 0 << "The clutch pedal is switched off: switch it on first.";
+    // BRAKE keeps deadzones of 5 % and 5 %: its save resets them, and only with consent.
+    QTest::newRow("a reset of deadzones without consent")
+        << "save" << 1
+        << "Saving the BRAKE calibration also resets its deadzones: low 5 % and high 5 % go "
+           "back to 0 %, and the new travel counts from 0 to 100 %. You can set them again "
+           "on the INPUTS page afterwards.";
+}
+
+void TestUnitModel::calibrationRefusals()
+{
+    QFETCH(QString, step);
+    QFETCH(int, pedal);
+    QFETCH(QString, message);
+    kest::KestUnit unit;
+    QVERIFY(unit.readDeadzones());
+    if (pedal == 0)
+        QVERIFY(unit.setClutch(false).done());
+    else
+        QVERIFY(unit.startCalibration(1).done());
+    unit.startWatch();
+    for (std::uint16_t brake : {9000, 52000})
+        unit.observe(positions(100, brake, 300));
+    kestsim::wireLog().clear();
+    const Outcome o = step == QLatin1String("start") ? unit.startCalibration(pedal)
+                                                     : unit.saveCalibration(false);
+    QCOMPARE(o.status, Outcome::Refused);
+    QCOMPARE(o.message, message);
+    QVERIFY(kestsim::wireLog().entries().empty());
+    QCOMPARE(unit.calibratingPedal(), pedal == 0 ? -1 : 1); // the one under way goes on
+    // With consent the save goes to the unit; THROTTLE's deadzones are none: nothing to ask.
+    if (step == QLatin1String("save")) {
+        QVERIFY(unit.saveCalibration(true).done());
+        QCOMPARE(kestsim::unit().state().kept.deadzone[2], 0);
+        QVERIFY(!unit.deadzonesResetBySave(2));
+    }
 }
 
 void TestUnitModel::profileSave_data()
@@ -409,7 +495,7 @@ void TestUnitModel::nothingWithoutAUnit()
     kest::KestUnit unit;
     QVERIFY(!unit.readClutchMode());
     QVERIFY(!unit.readDeadzones());
-    QVERIFY(unit.writeDeadzones({0, 65535, 0, 65535, 0, 65535}).done()); // nothing to do
+    QVERIFY(unit.writeDeadzones(percents({0, 0, 0, 0, 0, 0})).done()); // nothing to do
     QCOMPARE(unit.startCalibration(0).status, Outcome::Failed);
     QVERIFY(kestsim::wireLog().entries().empty());
 }
@@ -427,7 +513,7 @@ void TestUnitModel::unitThatDoesNotEcho()
     QVERIFY(unit.readClutchMode());
     QVERIFY(unit.clutchEnabled());
     QVERIFY(unit.readDeadzones());
-    QCOMPARE(kest::rangeValue(unit.deadzones(), 2), std::uint16_t(3277));
+    QCOMPARE(unit.deadzones()[1].low, std::uint16_t(3277));
     QVERIFY(unit.readProfiles());
     QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake A"));
 

@@ -12,10 +12,6 @@
         <translation>Hinweis</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Bitte zuerst die Kalibrierung des anderen Pedals speichern.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Diese Kalibrierung abbrechen? Das Pedal behält seine bisherige Kalibrierung.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Das Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>noch kein Pedalweg erfasst</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: Pedal ganz durchtreten, zurückkommen lassen, dann SPEICHERN klicken; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Das Speichern der Kalibrierung von %1 setzt auch die Totzonen zurück: unten %2 % und oben %3 % werden wieder 0 %, und der neue Pedalweg zählt von 0 bis 100 %. Sie können sie danach auf der Seite EINGABEN neu einstellen.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -845,6 +829,46 @@ kestctl(1) tut dasselbe im Terminal.
         <source>THROTTLE</source>
         <translation>GAS</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 unten %2 % und oben %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>Das Kupplungspedal ist ausgeschaltet: Es hat keine Totzonen zum Einstellen.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Eine Totzone ist ein ganzer Prozentwert von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Die Totzonen wurden nicht gespeichert: Die Pedaleinheit meldet weiter ihre bisherigen (%1). Sie behält ihre bisherigen Totzonen.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Bitte zuerst die Kalibrierung des anderen Pedals speichern.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>Das Kupplungspedal ist ausgeschaltet: Bitte erst einschalten.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>noch kein Pedalweg erfasst</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Das Speichern der Kalibrierung von %1 setzt auch die Totzonen zurück: unten %2 % und oben %3 % werden wieder 0 %, und der neue Pedalweg zählt von 0 bis 100 %. Sie können sie danach auf der Seite EINGABEN neu einstellen.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>Die Pedaleinheit hat die Totzonen von %1 nicht zurückgenommen: Sie meldet weiter keine und behält unten %2 % und oben %3 %; zum Wiederherstellen neu einstecken.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -938,18 +962,6 @@ kestctl(1) tut dasselbe im Terminal.
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>Die Pedaleinheit hat nicht geantwortet. Sie behält ihre bisherige Kalibrierung.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>das Kupplungspedal ist ausgeschaltet: erst einschalten (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>noch kein Pedalweg erfasst</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>erfasster Weg %1 bis %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1106,10 +1118,6 @@ kestctl(1) tut dasselbe im Terminal.
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 muss eine ganze Prozentzahl von 0 bis %2 sein, nicht „%3“</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>das Kupplungspedal ist ausgeschaltet: Es hat keine Totzonen zum Einstellen (kestctl clutch on)</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1284,6 +1292,18 @@ kestctl(1) tut dasselbe im Terminal.
         <translation>doctor prüft ein Linux-System mit udev.</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>Kalibrieren und sie zurücksetzen?</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate setzt die Totzonen von %1 zurück (unten %2 % und oben %3 %): außerhalb eines Terminals mit --yes bestätigen</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Es wurde nichts geändert.</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1291,7 +1311,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1299,7 +1319,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1318,7 +1338,7 @@ Befehle:
   watch                         Pedalstellungen live bis Strg-C
   deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
   clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
-  calibrate PEDAL               den Pedalweg einlernen (Enter speichert)
+  calibrate PEDAL [--yes]       den Pedalweg einlernen (Enter speichert)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1326,7 +1346,7 @@ Befehle:
   profile export FILE [--yes]   --yes ersetzt eine vorhandene Datei
   profile import FILE
   firmware check                beim Update-Server nach neuerer Firmware fragen
-  firmware update FILE          ein Firmware-Abbild (.bin) auf die Einheit schreiben
+  firmware update FILE [--yes]  ein Firmware-Abbild (.bin) auf die Einheit schreiben
   clear-flash [--yes]           alle Einstellungen der Einheit löschen
   doctor [--print-rules]        prüfen, was kestctl von der Einheit oder Spiele von
                                 den Pedalen fernhält; --print-rules gibt die

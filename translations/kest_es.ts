@@ -12,10 +12,6 @@
         <translation>Aviso</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Guarda primero la calibración del otro pedal.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>¿Cancelar esta calibración? El pedal conserva la calibración que tenía.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>aún no se ha registrado recorrido</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>recorrido registrado de %1 a %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: pisa el pedal a fondo, déjalo volver y luego pulsa GUARDAR; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Guardar la calibración de %1 también restablece sus zonas muertas: inferior %2 % y superior %3 % vuelven a 0 %, y el nuevo recorrido cuenta de 0 a 100 %. Después puede ajustarlas de nuevo en la página ENTRADAS.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -846,6 +830,46 @@ kestctl(1) hace lo mismo desde una terminal.
         <source>THROTTLE</source>
         <translation>ACELERADOR</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 inferior %2 % y superior %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>El pedal de embrague está desactivado: no tiene zonas muertas que ajustar.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Una zona muerta es un porcentaje entero de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>No se guardaron las zonas muertas: la unidad de pedales sigue indicando las que tenía (%1). Conserva las zonas muertas que tenía.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Guarda primero la calibración del otro pedal.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>El pedal de embrague está desactivado: actívalo primero.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aún no se ha registrado recorrido</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>recorrido registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Guardar la calibración de %1 también restablece sus zonas muertas: inferior %2 % y superior %3 % vuelven a 0 %, y el nuevo recorrido cuenta de 0 a 100 %. Después puede ajustarlas de nuevo en la página ENTRADAS.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>La unidad de pedales no recuperó las zonas muertas de %1: sigue indicando ninguna y conserva inferior %2 % y superior %3 %; vuelve a conectarla para restaurarlas.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -939,18 +963,6 @@ kestctl(1) hace lo mismo desde una terminal.
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>La unidad de pedales no respondió. Conserva la calibración que tenía.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>el pedal de embrague está desactivado: actívalo primero (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>aún no se ha registrado recorrido</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>recorrido registrado de %1 a %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1107,10 +1119,6 @@ kestctl(1) hace lo mismo desde una terminal.
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 debe ser un porcentaje entero de 0 a %2, no «%3»</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>el pedal de embrague está desactivado: no tiene zonas muertas que ajustar (kestctl clutch on)</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1285,6 +1293,18 @@ kestctl(1) hace lo mismo desde una terminal.
         <translation>doctor comprueba un sistema Linux con udev.</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>¿Calibrar y restablecerlas?</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate restablece las zonas muertas de %1 (inferior %2 % y superior %3 %): confírmalo con --yes si no se pregunta en un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>No se cambió nada.</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1292,7 +1312,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1300,7 +1320,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1319,7 +1339,7 @@ Comandos:
   watch                         posiciones de los pedales en vivo hasta Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
   clutch [on|off]               mostrar, o activar/desactivar el embrague
-  calibrate PEDAL               enseñar el recorrido de un pedal (Intro guarda)
+  calibrate PEDAL [--yes]       enseñar el recorrido de un pedal (Intro guarda)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1327,7 +1347,7 @@ Comandos:
   profile export FILE [--yes]   --yes reemplaza un archivo existente
   profile import FILE
   firmware check                buscar un firmware más nuevo en el servidor
-  firmware update FILE          escribir una imagen de firmware (.bin) en la unidad
+  firmware update FILE [--yes]  escribir una imagen de firmware (.bin) en la unidad
   clear-flash [--yes]           borrar todos los ajustes de la unidad
   doctor [--print-rules]        comprobar qué impide a kestctl llegar a la unidad o
                                 a los juegos ver los pedales; --print-rules muestra

@@ -12,10 +12,6 @@
         <translation>Information</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Enregistrez d’abord le calibrage de l’autre pédale.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Annuler ce calibrage ? La pédale garde le calibrage qu’elle avait.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Enfoncez la pédale à fond, laissez-la remonter, puis cliquez sur ENREGISTRER.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>aucune course relevée</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>course relevée de %1 à %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1 : enfoncez à fond, relâchez, puis cliquez sur ENREGISTRER ; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Enregistrer le calibrage de %1 remet aussi ses zones mortes à zéro : basse %2 % et haute %3 % reviennent à 0 %, et la nouvelle course va de 0 à 100 %. Vous pourrez les régler de nouveau sur la page ENTRÉES.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -845,6 +829,46 @@ kestctl(1) fait de même depuis un terminal.
         <source>THROTTLE</source>
         <translation>ACCÉLÉRATEUR</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 bas %2 % et haut %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>La pédale d’embrayage est désactivée : elle n’a pas de zones mortes à régler.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Une zone morte est un pourcentage entier de 0 à %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Les zones mortes n’ont pas été enregistrées : le pédalier indique toujours celles qu’il avait (%1). Il garde les zones mortes qu’il avait.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Enregistrez d’abord le calibrage de l’autre pédale.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>La pédale d’embrayage est désactivée : activez-la d’abord.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>aucune course relevée</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>course relevée de %1 à %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Enregistrer le calibrage de %1 remet aussi ses zones mortes à zéro : basse %2 % et haute %3 % reviennent à 0 %, et la nouvelle course va de 0 à 100 %. Vous pourrez les régler de nouveau sur la page ENTRÉES.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>Le pédalier n’a pas repris les zones mortes de %1 : il n’en indique toujours aucune, et garde bas %2 % et haut %3 % ; rebranchez-le pour les rétablir.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -938,18 +962,6 @@ kestctl(1) fait de même depuis un terminal.
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>Le pédalier n’a pas répondu. Il garde le calibrage qu’il avait.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>la pédale d’embrayage est désactivée : activez-la d’abord (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>aucune course relevée</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>course relevée de %1 à %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1106,10 +1118,6 @@ kestctl(1) fait de même depuis un terminal.
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 doit être un pourcentage entier de 0 à %2, pas « %3 »</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>la pédale d’embrayage est désactivée : elle n’a pas de zones mortes à régler (kestctl clutch on)</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1284,6 +1292,18 @@ kestctl(1) fait de même depuis un terminal.
         <translation>doctor vérifie un système Linux avec udev.</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>Calibrer et les remettre à zéro ?</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate remet à zéro les zones mortes de %1 (bas %2 % et haut %3 %) : confirmez avec --yes hors d’un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Rien n’a été modifié.</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1291,7 +1311,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1299,7 +1319,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1318,7 +1338,7 @@ Commandes :
   watch                         positions des pédales en direct jusqu’à Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
   clutch [on|off]               afficher, ou activer/désactiver l’embrayage
-  calibrate PEDAL               apprendre la course d’une pédale (Entrée enregistre)
+  calibrate PEDAL [--yes]       apprendre la course d’une pédale (Entrée enregistre)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1326,7 +1346,7 @@ Commandes :
   profile export FILE [--yes]   --yes remplace un fichier existant
   profile import FILE
   firmware check                chercher un firmware plus récent sur le serveur
-  firmware update FILE          écrire une image de firmware (.bin) dans le pédalier
+  firmware update FILE [--yes]  écrire une image de firmware (.bin) dans le pédalier
   clear-flash [--yes]           effacer tous les réglages du pédalier
   doctor [--print-rules]        chercher ce qui empêche kestctl d’atteindre le
                                 pédalier ou les jeux de voir les pédales ;

@@ -12,10 +12,6 @@
         <translation>Avviso</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Salva prima la calibrazione dell’altro pedale.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Annullare questa calibrazione? Il pedale mantiene la calibrazione che aveva.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>nessuna corsa rilevata finora</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: premi il pedale fino in fondo, lascialo risalire, poi fai clic su SALVA; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Salvare la calibrazione di %1 azzera anche le sue zone morte: inferiore %2 % e superiore %3 % tornano a 0 %, e la nuova corsa va da 0 a 100 %. Potrai impostarle di nuovo nella pagina INGRESSI.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -845,6 +829,46 @@ kestctl(1) fa lo stesso da un terminale.
         <source>THROTTLE</source>
         <translation>ACCELERATORE</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 inferiore %2 % e superiore %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>Il pedale della frizione è disattivato: non ha zone morte da impostare.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Una zona morta è una percentuale intera da 0 a %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>Le zone morte non sono state salvate: la pedaliera indica ancora quelle che aveva (%1). Mantiene le zone morte che aveva.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Salva prima la calibrazione dell’altro pedale.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>Il pedale della frizione è disattivato: attivalo prima.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nessuna corsa rilevata finora</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Salvare la calibrazione di %1 azzera anche le sue zone morte: inferiore %2 % e superiore %3 % tornano a 0 %, e la nuova corsa va da 0 a 100 %. Potrai impostarle di nuovo nella pagina INGRESSI.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>La pedaliera non ha ripristinato le zone morte di %1: non ne indica ancora nessuna, e mantiene inferiore %2 % e superiore %3 %; ricollegala per recuperarle.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -938,18 +962,6 @@ kestctl(1) fa lo stesso da un terminale.
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>La pedaliera non ha risposto. Mantiene la calibrazione che aveva.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>il pedale della frizione è disattivato: attivalo prima (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>nessuna corsa rilevata finora</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>corsa rilevata da %1 a %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1106,10 +1118,6 @@ kestctl(1) fa lo stesso da un terminale.
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 deve essere una percentuale intera da 0 a %2, non «%3»</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>il pedale della frizione è disattivato: non ha zone morte da impostare (kestctl clutch on)</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1284,6 +1292,18 @@ kestctl(1) fa lo stesso da un terminale.
         <translation>doctor verifica un sistema Linux con udev.</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>Calibrare e azzerarle?</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate azzera le zone morte di %1 (inferiore %2 % e superiore %3 %): conferma con --yes se non viene chiesto in un terminale</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1291,7 +1311,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1299,7 +1319,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1318,7 +1338,7 @@ Comandi:
   watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
   clutch [on|off]               mostra, o attiva/disattiva la frizione
-  calibrate PEDAL               insegna la corsa di un pedale (Invio salva)
+  calibrate PEDAL [--yes]       insegna la corsa di un pedale (Invio salva)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1326,7 +1346,7 @@ Comandi:
   profile export FILE [--yes]   --yes sostituisce un file esistente
   profile import FILE
   firmware check                cerca un firmware più recente sul server
-  firmware update FILE          scrive un’immagine del firmware (.bin) nella pedaliera
+  firmware update FILE [--yes]  scrive un’immagine del firmware (.bin) nella pedaliera
   clear-flash [--yes]           cancella tutte le impostazioni della pedaliera
   doctor [--print-rules]        verificare cosa impedisce a kestctl di raggiungere
                                 la pedaliera o ai giochi di vedere i pedali;

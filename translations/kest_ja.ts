@@ -12,10 +12,6 @@
         <translation>お知らせ</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>先に、もう一方のペダルの校正を保存してください。</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>この校正を中止しますか？ペダルは以前の校正のままです。</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>ストロークはまだ検出されていません</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>検出したストローク %1～%2（%3 %）</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1：ペダルを奥まで踏み込み、戻してから「保存」をクリックしてください。%2。</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>%1 の校正を保存すると、デッドゾーンもリセットされます：下側 %2 % と上側 %3 % は 0 % に戻り、新しいストロークは 0〜100 % で数えられます。後で「入力」ページで設定し直せます。</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -844,6 +828,46 @@ kestctl(1) は同じことをターミナルから行います。
         <source>THROTTLE</source>
         <translation>アクセル</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 下側 %2 %・上側 %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>クラッチペダルがオフのため、設定するデッドゾーンはありません。</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>デッドゾーンは 0〜%1 の整数のパーセントで指定してください。</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>デッドゾーンは保存されませんでした：ペダルユニットは以前の値を報告したままです（%1）。デッドゾーンは以前のままです。</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>先に、もう一方のペダルの校正を保存してください。</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>クラッチペダルがオフです：先にオンにしてください。</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>ストロークはまだ検出されていません</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>検出したストローク %1～%2（%3 %）</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>%1 の校正を保存すると、デッドゾーンもリセットされます：下側 %2 % と上側 %3 % は 0 % に戻り、新しいストロークは 0〜100 % で数えられます。後で「入力」ページで設定し直せます。</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>ペダルユニットは %1 のデッドゾーンに戻りませんでした：なしと報告したままで、下側 %2 %・上側 %3 % を保持しています。接続し直すと元に戻ります。</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -937,18 +961,6 @@ kestctl(1) は同じことをターミナルから行います。
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>ペダルユニットが応答しませんでした。校正は以前のままです。</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>クラッチペダルがオフです：先にオンにしてください（kestctl clutch on）</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>ストロークはまだ検出されていません</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>検出したストローク %1～%2（%3 %）</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1105,10 +1117,6 @@ kestctl(1) は同じことをターミナルから行います。
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 は 0～%2 の整数のパーセントで指定してください（「%3」ではなく）</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>クラッチペダルがオフのため、設定するデッドゾーンはありません（kestctl clutch on）</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1283,6 +1291,18 @@ kestctl(1) は同じことをターミナルから行います。
         <translation>doctor は udev のある Linux システムを調べます。</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>校正してリセットしますか？</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate は %1 のデッドゾーン（下側 %2 %・上側 %3 %）をリセットします：端末で確認できないときは --yes で確定してください</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>何も変更していません。</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1290,7 +1310,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1298,7 +1318,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1317,7 +1337,7 @@ See kestctl(1).
   watch                         Ctrl-C まで各ペダルの位置を表示
   deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
   clutch [on|off]               表示、またはクラッチペダルのオン／オフ
-  calibrate PEDAL               ペダルのストロークをユニットに覚えさせる（Enter で保存）
+  calibrate PEDAL [--yes]       ペダルのストロークをユニットに覚えさせる（Enter で保存）
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1325,7 +1345,7 @@ See kestctl(1).
   profile export FILE [--yes]   --yes で既存のファイルを置き換え
   profile import FILE
   firmware check                アップデートサーバーに新しいファームウェアを問い合わせる
-  firmware update FILE          ファームウェアイメージ（.bin）をユニットに書き込む
+  firmware update FILE [--yes]  ファームウェアイメージ（.bin）をユニットに書き込む
   clear-flash [--yes]           ユニットに保存された設定をすべて削除
   doctor [--print-rules]        kestctl がユニットに、ゲームがペダルに届かない
                                 原因を調べる（--print-rules で udev ルールを表示）

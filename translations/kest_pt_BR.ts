@@ -12,10 +12,6 @@
         <translation>Aviso</translation>
     </message>
     <message>
-        <source>Please save other channel calibrate first.</source>
-        <translation>Salve primeiro a calibração do outro pedal.</translation>
-    </message>
-    <message>
         <source>Cancel this calibration? The pedal keeps the calibration it had.</source>
         <translation>Cancelar esta calibração? O pedal mantém a calibração que tinha.</translation>
     </message>
@@ -32,20 +28,8 @@
         <translation>Pise o pedal até o fim, deixe-o voltar e clique em SALVAR.</translation>
     </message>
     <message>
-        <source>no travel seen yet</source>
-        <translation>nenhum curso registrado ainda</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>curso registrado de %1 a %2 (%3 %)</translation>
-    </message>
-    <message>
         <source>%1: press the pedal all the way down, let it come back up, then click SAVE; %2.</source>
         <translation>%1: pise o pedal até o fim, deixe-o voltar e clique em SALVAR; %2.</translation>
-    </message>
-    <message>
-        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
-        <translation>Salvar a calibração do %1 também zera as zonas mortas: inferior %2 % e superior %3 % voltam a 0 %, e o novo curso conta de 0 a 100 %. Depois você pode ajustá-las de novo na página ENTRADAS.</translation>
     </message>
     <message>
         <source>Save the calibration?</source>
@@ -845,6 +829,46 @@ kestctl(1) faz o mesmo em um terminal.
         <source>THROTTLE</source>
         <translation>ACELERADOR</translation>
     </message>
+    <message>
+        <source>%1 low %2 % and high %3 %</source>
+        <translation>%1 inferior %2 % e superior %3 %</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: it has no deadzones to set.</source>
+        <translation>O pedal de embreagem está desativado: não tem zonas mortas para ajustar.</translation>
+    </message>
+    <message>
+        <source>A deadzone is a whole percent from 0 to %1.</source>
+        <translation>Uma zona morta é uma porcentagem inteira de 0 a %1.</translation>
+    </message>
+    <message>
+        <source>The deadzones were not saved: the pedal unit still reports the ones it had (%1). It keeps the deadzones it had.</source>
+        <translation>As zonas mortas não foram salvas: a unidade de pedais ainda informa as que tinha (%1). Ela mantém as zonas mortas que tinha.</translation>
+    </message>
+    <message>
+        <source>Please save other channel calibrate first.</source>
+        <translation>Salve primeiro a calibração do outro pedal.</translation>
+    </message>
+    <message>
+        <source>The clutch pedal is switched off: switch it on first.</source>
+        <translation>O pedal de embreagem está desativado: ative-o primeiro.</translation>
+    </message>
+    <message>
+        <source>no travel seen yet</source>
+        <translation>nenhum curso registrado ainda</translation>
+    </message>
+    <message>
+        <source>travel seen %1 to %2 (%3 %)</source>
+        <translation>curso registrado de %1 a %2 (%3 %)</translation>
+    </message>
+    <message>
+        <source>Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go back to 0 %, and the new travel counts from 0 to 100 %. You can set them again on the INPUTS page afterwards.</source>
+        <translation>Salvar a calibração do %1 também zera as zonas mortas: inferior %2 % e superior %3 % voltam a 0 %, e o novo curso conta de 0 a 100 %. Depois você pode ajustá-las de novo na página ENTRADAS.</translation>
+    </message>
+    <message>
+        <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
+        <translation>A unidade de pedais não retomou as zonas mortas de %1: ainda informa nenhuma e mantém inferior %2 % e superior %3 %; conecte-a novamente para recuperá-las.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -938,18 +962,6 @@ kestctl(1) faz o mesmo em um terminal.
     <message>
         <source>The pedal unit did not answer. It keeps the calibration it had.</source>
         <translation>A unidade de pedais não respondeu. Ela mantém a calibração que tinha.</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: switch it on first (kestctl clutch on)</source>
-        <translation>o pedal de embreagem está desativado: ative-o primeiro (kestctl clutch on)</translation>
-    </message>
-    <message>
-        <source>no travel seen yet</source>
-        <translation>nenhum curso registrado ainda</translation>
-    </message>
-    <message>
-        <source>travel seen %1 to %2 (%3 %)</source>
-        <translation>curso registrado de %1 a %2 (%3 %)</translation>
     </message>
     <message>
         <source>%1: press the pedal all the way down, let it come back up, then press Enter to save (Ctrl-C cancels; the pedal then keeps the calibration it had).</source>
@@ -1106,10 +1118,6 @@ kestctl(1) faz o mesmo em um terminal.
     <message>
         <source>%1 must be a whole percent from 0 to %2, not &apos;%3&apos;</source>
         <translation>%1 deve ser uma porcentagem inteira de 0 a %2, não “%3”</translation>
-    </message>
-    <message>
-        <source>the clutch pedal is switched off: it has no deadzones to set (kestctl clutch on)</source>
-        <translation>o pedal de embreagem está desativado: não tem zonas mortas para ajustar (kestctl clutch on)</translation>
     </message>
     <message>
         <source>(clutch off)</source>
@@ -1284,6 +1292,18 @@ kestctl(1) faz o mesmo em um terminal.
         <translation>doctor verifica um sistema Linux com udev.</translation>
     </message>
     <message>
+        <source>Calibrate and reset them?</source>
+        <translation>Calibrar e zerá-las?</translation>
+    </message>
+    <message>
+        <source>calibrate resets the %1 deadzones (low %2 % and high %3 %): confirm with --yes when not asked on a terminal</source>
+        <translation>calibrate zera as zonas mortas de %1 (inferior %2 % e superior %3 %): confirme com --yes quando não for perguntado num terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nada foi alterado.</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
@@ -1291,7 +1311,7 @@ Commands:
   watch                         live pedal positions until Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
-  calibrate PEDAL               teach the unit a pedal&apos;s travel (Enter saves)
+  calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1299,7 +1319,7 @@ Commands:
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
   firmware check                ask the update server for newer firmware
-  firmware update FILE          write a firmware image (.bin) to the unit
+  firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
@@ -1318,7 +1338,7 @@ Comandos:
   watch                         posições dos pedais ao vivo até Ctrl-C
   deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
   clutch [on|off]               mostrar, ou ativar/desativar a embreagem
-  calibrate PEDAL               ensinar o curso de um pedal (Enter salva)
+  calibrate PEDAL [--yes]       ensinar o curso de um pedal (Enter salva)
   profile list
   profile apply NAME [--pedal P]
   profile save PEDAL NAME --curve C1,C2,C3,C4,C5
@@ -1326,7 +1346,7 @@ Comandos:
   profile export FILE [--yes]   --yes substitui um arquivo existente
   profile import FILE
   firmware check                procurar um firmware mais novo no servidor
-  firmware update FILE          gravar uma imagem de firmware (.bin) na unidade
+  firmware update FILE [--yes]  gravar uma imagem de firmware (.bin) na unidade
   clear-flash [--yes]           apagar todas as configurações da unidade
   doctor [--print-rules]        verificar o que impede o kestctl de alcançar a
                                 unidade ou os jogos de ver os pedais;

@@ -6,6 +6,7 @@
 // exactly the exchanges the unit expects and says how it ended.
 
 #include "kestreport.h"
+#include "pedalrange.h"
 #include "profileini.h"
 #include "profileslots.h"
 
@@ -55,6 +56,16 @@ struct StraySlot
     QString name;
 };
 
+/// From a calibration's start to the watch of the pedal's travel: the time the unit
+/// takes to put the neutral range into effect, whose positions are not the pedal's.
+constexpr int CALIBRATION_WATCH_DELAY_MS = 500;
+
+/// How far each deadzone handle travels: 0 to 21 % from its end.
+constexpr int DEADZONE_MAX_PERCENT = 21;
+
+/// Each pedal's deadzones in percent, as the handles show them, in pedal order.
+using DeadzonePercents = std::array<DeadzonePercent, PEDAL_COUNT>;
+
 /// How many backups the backup folder keeps: the newest ones.
 constexpr int BACKUPS_KEPT = 20;
 
@@ -80,12 +91,18 @@ public:
 
     // --- the unit's state, as last read (or as written where a read back failed) -------
     bool clutchEnabled() const { return clutch; }
-    /// The deadzone table: the unit's reply, or the table it was last sent.
-    const Report &deadzones() const { return deadzoneTable; }
+    /// The deadzones the unit keeps, as it last reported them (or as it was last sent
+    /// them where a read back failed).
+    const PedalRanges &deadzones() const { return deadzoneRanges; }
+    /// The calibration the unit reported to the latest readCalibration().
+    const PedalRanges &calibration() const { return calibrationRanges; }
+    /// A pedal's deadzones in percent, as its handles show them.
+    DeadzonePercent deadzonePercent(int pedal) const;
     /// The pedal under calibration, -1 when none.
     int calibratingPedal() const { return calibrating; }
-    /// The lowest and highest position seen of each pedal (low, high per pedal).
-    const std::array<std::uint16_t, 6> &observed() const { return seen; }
+    /// The lowest and highest position of a pedal seen since its watch began (low above
+    /// high while none came).
+    PedalRange observedRange(int pedal) const;
 
     /// The firmware version text as the unit last reported it; empty before the first
     /// attach. It stays when the unit goes away.
@@ -98,11 +115,20 @@ public:
     bool readClutchMode();
     /// Reads the deadzone table; false (state unchanged) when the unit did not answer.
     bool readDeadzones();
+    /// Reads the calibration table; false (state unchanged) when the unit did not answer.
+    bool readCalibration();
 
     // --- the INPUTS page ----------------------------------------------------------------
-    /// Commits a whole deadzone table, then reads it back. A pedal left out by a disabled
-    /// clutch goes as the neutral range.
-    Outcome writeDeadzones(const RangeValues &values);
+    /// Commits every pedal's deadzones (what the handles show), then reads the table
+    /// back. The CLUTCH's go as none while the clutch is switched off. A read back that
+    /// repeats the table as it was before, where the write changed it, is read once more;
+    /// a second such reply means the unit did not take the write: failed, and the model
+    /// keeps what the unit reports.
+    Outcome writeDeadzones(const DeadzonePercents &percents);
+    /// Sets one pedal's deadzones, the others as the unit keeps them (as their handles
+    /// show them): the write of a release of that pedal's handle. Refused for the CLUTCH
+    /// while it is switched off, and beyond the handles' travel.
+    Outcome setDeadzone(int pedal, const DeadzonePercent &percent);
     /// Switches the clutch pedal on or off: read, compare, and commit only a change.
     Outcome setClutch(bool enabled);
 
@@ -114,18 +140,40 @@ public:
     /// Every input report: widens the travel seen. True when the calibrating pedal's
     /// travel grew.
     bool observe(const QByteArray &values);
-    /// Half a second after a start: the travel of the calibrating pedal is seen anew.
+    /// CALIBRATION_WATCH_DELAY_MS after a start: the travel of the calibrating pedal is
+    /// seen anew.
     void startWatch();
+    /// Whether the watch of the calibration under way has begun.
+    bool watching() const { return calibrating >= 0 && watchBegun; }
     /// Starts pedal p's calibration: both tables read, p's bounds neutral in effect.
+    /// Refused while another pedal calibrates (one at a time), and for the CLUTCH while
+    /// it is switched off.
     Outcome startCalibration(int pedal);
     /// Whether the travel seen gives the calibrating pedal a range to keep.
     bool travelSeen() const;
+    /// What the calibrating pedal's travel seen looks like to the user: none yet, or its
+    /// bounds and span.
+    QString travelText() const;
+    /// The bounds a save would store now for the calibrating pedal.
+    PedalRange calibrationToSave() const;
+    /// Why startCalibration(pedal) would refuse, without sending anything; nothing when
+    /// it would go to the unit.
+    std::optional<Outcome> calibrationRefusal(int pedal) const;
+    /// The deadzones in percent that saving pedal p's calibration would reset to none;
+    /// nothing when they are none already. A save that resets some needs the user's
+    /// consent, which a front asks for before the save (or before the start).
+    std::optional<DeadzonePercent> deadzonesResetBySave(int pedal) const;
+    /// What such a save resets, for the question that asks for consent; empty when it
+    /// resets nothing.
+    QString deadzoneResetText(int pedal) const;
     /// Saves the calibration under way: the bounds seen, committed, and p's deadzones
-    /// cleared. Refused (nothing sent, the calibration goes on) while no travel was seen:
-    /// the caller may then cancel.
-    Outcome saveCalibration();
-    /// Cancels the calibration under way: the pedal's bounds of the start go back into
-    /// effect (the unit kept them all along).
+    /// cleared. Refused (nothing sent, the calibration goes on) while no travel was seen
+    /// (the caller may then cancel), and when it would reset deadzones without
+    /// `resetConfirmed`.
+    Outcome saveCalibration(bool resetConfirmed = false);
+    /// Cancels the calibration under way: both tables read, and the pedal's bounds of the
+    /// start go back into effect (the unit kept them all along). The calibration ends in
+    /// any case.
     Outcome cancelCalibration();
     /// The unit was lost or attached anew: a calibration under way ends without a word.
     void abandonCalibration() { calibrating = -1; }
@@ -225,10 +273,17 @@ Q_SIGNALS:
 private:
     /// Reads both range tables; false when either read failed.
     bool readRanges(Report &calibration, Report &deadzone);
-    /// Puts the calibrating pedal's bounds of the start back into effect in the two tables
-    /// just read; `deadzone` becomes the deadzone table sent back. Whether both went out.
-    bool restoreStart(Report calibration, Report &deadzone);
-    void setDeadzones(const Report &table);
+    /// How the read back of a deadzone write went.
+    enum class ReadBack {
+        Believed, ///< the reply is the unit's table, now the model's
+        Unread, ///< no whole reply came
+        Stale, ///< twice the table as it was before, where the write changed it
+    };
+    /// Reads the deadzone table back after a write of `written` over `before`.
+    ReadBack readBackDeadzones(const PedalRanges &before, const PedalRanges &written);
+    /// Commits a whole deadzone table and reads it back.
+    Outcome commitDeadzones(const PedalRanges &ranges);
+    void setDeadzones(const PedalRanges &ranges);
     void endCalibration();
     bool applyActiveProfile();
     bool syncActiveProfile();
@@ -239,16 +294,17 @@ private:
 
     QString version;
     bool clutch = true;
-    Report deadzoneTable {};
+    PedalRanges deadzoneRanges {};
+    PedalRanges calibrationRanges {};
     int calibrating = -1;
-    std::array<std::uint16_t, 6> seen {65535, 0, 65535, 0, 65535, 0};
-    /// Both range tables as the unit reported them when the calibration under way
-    /// started: a cancel puts the pedal's bounds back into effect.
-    Report startCalibrationTable {};
-    Report startDeadzoneTable {};
-    /// The tables read by a save that found no travel, for the cancel that may follow.
-    Report pendingCalibration {};
-    Report pendingDeadzone {};
+    bool watchBegun = false;
+    /// The lowest and highest position seen of each pedal.
+    std::array<PedalRange, PEDAL_COUNT> seen {PedalRange {RAW_MAX, 0}, PedalRange {RAW_MAX, 0},
+                                              PedalRange {RAW_MAX, 0}};
+    /// The calibrating pedal's bounds in both tables when its calibration started: what
+    /// the unit keeps of it meanwhile, which a cancel puts back into effect.
+    PedalRange startCalibrationRange;
+    PedalRange startDeadzoneRange;
 
     std::array<QList<UnitProfile>, PEDAL_COUNT> lists;
     std::array<int, PEDAL_COUNT> chosen {-1, -1, -1};

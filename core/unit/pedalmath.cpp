@@ -6,38 +6,12 @@ namespace kest {
 
 namespace {
 
-// "Round" as the unit's tools do it: add 0.5 and truncate toward zero.
-int roundHalfUp(double v)
-{
-    return int(v + 0.5);
-}
-
 std::uint16_t toRaw(int v)
 {
     return std::uint16_t(std::clamp(v, 0, 65535));
 }
 
 } // namespace
-
-int lowPercentFromRaw(std::uint16_t v)
-{
-    return roundHalfUp(v * 100.0 / 65535.0);
-}
-
-int highPercentFromRaw(std::uint16_t v)
-{
-    return roundHalfUp(100.0 - v * 100.0 / 65535.0);
-}
-
-std::uint16_t rawFromLowPercent(int d)
-{
-    return toRaw(roundHalfUp(d * 65535 / 100.0));
-}
-
-std::uint16_t rawFromHighPercent(int d)
-{
-    return toRaw(roundHalfUp((100 - d) * 65535 / 100.0));
-}
 
 QRect liveBarGeometry(const QRect &plate, int low, int high)
 {

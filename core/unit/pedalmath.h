@@ -1,21 +1,15 @@
 #pragma once
 
-// Conversions between the unit's 16-bit bounds and what the pages show.
+// The live bar's place between a pedal's deadzones, and the calibration's margin. The
+// conversions between bounds and percents are pedalrange.h's.
+
+#include "pedalrange.h"
 
 #include <QRect>
 
 #include <cstdint>
 
 namespace kest {
-
-/// Percent shown by a left (low) deadzone handle for a unit low bound.
-int lowPercentFromRaw(std::uint16_t v);
-/// Percent shown by a right (high) deadzone handle for a unit high bound.
-int highPercentFromRaw(std::uint16_t v);
-/// Unit low bound for a left handle's percent.
-std::uint16_t rawFromLowPercent(int d);
-/// Unit high bound for a right handle's percent.
-std::uint16_t rawFromHighPercent(int d);
 
 /// The live bar between a pedal's two deadzones, on its plate.
 QRect liveBarGeometry(const QRect &plate, int lowPercent, int highPercent);

@@ -4,6 +4,7 @@
 // tables for the user to read back by hand.
 
 #include "kestunit.h"
+#include "rangetable.h"
 
 #include "kestdevice.h"
 
@@ -154,11 +155,10 @@ Outcome KestUnit::backUp(QString &path)
                                   "calibration and deadzones. Nothing was changed."));
     // During a calibration the unit has neutral bounds in effect for the pedal, but keeps
     // the ones it had at the start.
-    if (calibrating >= 0)
-        for (int k : {2 * calibrating, 2 * calibrating + 1}) {
-            setRangeValue(calibration, k, rangeValue(startCalibrationTable, k));
-            setRangeValue(deadzone, k, rangeValue(startDeadzoneTable, k));
-        }
+    if (calibrating >= 0) {
+        setPedalRange(calibration, calibrating, startCalibrationRange);
+        setPedalRange(deadzone, calibrating, startDeadzoneRange);
+    }
 
     QStringList left;
     const QByteArray text = profileFileText(exportTable(left))

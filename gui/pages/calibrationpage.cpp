@@ -4,17 +4,10 @@
 
 #include "kestmessage.h"
 #include "livebar.h"
-#include "pedalmath.h"
 
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-
-namespace {
-
-constexpr int kWatchDelayMs = 500; ///< from a calibration's start to its watch
-
-} // namespace
 
 CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
     : QObject(parent), w(widgets), unit(unit)
@@ -30,7 +23,7 @@ CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, Q
     watchTimer.setObjectName(QStringLiteral("calWaitTimer"));
     watchTimer.setParent(this);
     watchTimer.setSingleShot(true);
-    watchTimer.setInterval(kWatchDelayMs);
+    watchTimer.setInterval(kest::CALIBRATION_WATCH_DELAY_MS);
     connect(&watchTimer, &QTimer::timeout, this, &CalibrationPage::watchDue);
     connect(&unit, &kest::KestUnit::calibrationChanged, this, &CalibrationPage::showCalibrating);
 }
@@ -64,17 +57,16 @@ void CalibrationPage::calibrateClicked(int p)
 {
     if (p < 0 || p >= kest::PEDAL_COUNT)
         return;
-    const int running = unit.calibratingPedal();
-    if (running >= 0 && running != p) {
-        KestMessage::information(w.boxParent, tr("Notify"),
-                                 tr("Please save other channel calibrate first."));
-        return;
-    }
-    if (running == p) {
+    if (unit.calibratingPedal() == p) {
         save(p);
         return;
     }
     const kest::Outcome started = unit.startCalibration(p);
+    if (started.status == kest::Outcome::Refused) {
+        // Another pedal calibrates: one at a time.
+        KestMessage::information(w.boxParent, tr("Notify"), started.message);
+        return;
+    }
     if (!started.done()) {
         unitError(started.message);
         return;
@@ -84,22 +76,13 @@ void CalibrationPage::calibrateClicked(int p)
 
 bool CalibrationPage::deadzoneResetAccepted(int p)
 {
-    // The deadzones the unit keeps, as the INPUTS handles show them. The save clears them
-    // to the whole travel: where that is what they are, nothing is lost.
-    const kest::Report &table = unit.deadzones();
-    const int low = kest::lowPercentFromRaw(kest::rangeValue(table, 2 * p));
-    const int high = kest::highPercentFromRaw(kest::rangeValue(table, 2 * p + 1));
-    if (low == 0 && high == 0)
+    // The save clears the deadzones to the whole travel: where that is what they are,
+    // nothing is lost and nothing is asked.
+    const QString reset = unit.deadzoneResetText(p);
+    if (reset.isEmpty())
         return true;
     const auto answer = KestMessage::question(
-        w.boxParent, tr("Notify"),
-        tr("Saving the %1 calibration also resets its deadzones: low %2 % and high %3 % go "
-           "back to 0 %, and the new travel counts from 0 to 100 %. You can set them again "
-           "on the INPUTS page afterwards.")
-                .arg(kest::KestUnit::pedalName(p))
-                .arg(low)
-                .arg(high)
-            + QLatin1String("\n\n") + tr("Save the calibration?"));
+        w.boxParent, tr("Notify"), reset + QLatin1String("\n\n") + tr("Save the calibration?"));
     // The box let events through: a re-attach meanwhile has ended the calibration.
     return answer == QMessageBox::Yes && unit.calibratingPedal() == p;
 }
@@ -109,7 +92,8 @@ void CalibrationPage::save(int p)
     // Without travel seen the save is refused below and asks its own question.
     if (unit.travelSeen() && !deadzoneResetAccepted(p))
         return;
-    const kest::Outcome saved = unit.saveCalibration();
+    // Asked above; the model refuses a reset nobody agreed to.
+    const kest::Outcome saved = unit.saveCalibration(true);
     if (saved.status == kest::Outcome::Refused) {
         // No travel seen: the calibration goes on unless the user cancels it.
         const auto answer = KestMessage::question(
@@ -152,17 +136,7 @@ void CalibrationPage::updateTravel()
     const int calibrating = unit.calibratingPedal();
     if (calibrating < 0)
         return;
-    const std::uint16_t low = unit.observed()[std::size_t(2 * calibrating)];
-    const std::uint16_t high = unit.observed()[std::size_t(2 * calibrating + 1)];
-    // Before the first position of the watch, or during its first half second, there is
-    // no travel to show yet.
-    const QString travel = watchTimer.isActive() || low > high
-        ? tr("no travel seen yet")
-        : tr("travel seen %1 to %2 (%3 %)")
-              .arg(low)
-              .arg(high)
-              .arg(int((high - low) * 100.0 / kest::RAW_MAX + 0.5));
     hint->setText(tr("%1: press the pedal all the way down, let it come back up, then click "
                      "SAVE; %2.")
-                      .arg(kest::KestUnit::pedalName(calibrating), travel));
+                      .arg(kest::KestUnit::pedalName(calibrating), unit.travelText()));
 }

@@ -64,12 +64,12 @@ bool InputsPage::loadDeadzones()
 
 void InputsPage::placeDeadzones()
 {
-    const kest::Report &table = unit.deadzones();
+    // While the clutch is off its handles stay where they stood.
     const int first = unit.clutchEnabled() ? 0 : 1;
     for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-        w.lows[std::size_t(p)]->setValue(kest::lowPercentFromRaw(kest::rangeValue(table, 2 * p)));
-        w.highs[std::size_t(p)]->setValue(
-            kest::highPercentFromRaw(kest::rangeValue(table, 2 * p + 1)));
+        const kest::DeadzonePercent d = unit.deadzonePercent(p);
+        w.lows[std::size_t(p)]->setValue(d.low);
+        w.highs[std::size_t(p)]->setValue(d.high);
     }
     for (std::size_t p = 0; p < std::size_t(kest::PEDAL_COUNT); ++p)
         w.bars[p]->setGeometry(kest::liveBarGeometry(w.plates[p]->geometry(), w.lows[p]->value(),
@@ -78,21 +78,18 @@ void InputsPage::placeDeadzones()
 
 void InputsPage::deadzoneChanged()
 {
-    // The handles' places, as the user left them; a disabled clutch's pedal goes neutral.
-    kest::RangeValues values {0, kest::RAW_MAX};
-    const int first = unit.clutchEnabled() ? 0 : 1;
-    for (int p = first; p < kest::PEDAL_COUNT; ++p) {
-        values[std::size_t(2 * p)] = kest::rawFromLowPercent(w.lows[std::size_t(p)]->value());
-        values[std::size_t(2 * p + 1)] = kest::rawFromHighPercent(w.highs[std::size_t(p)]->value());
-    }
-    const kest::Outcome written = unit.writeDeadzones(values);
+    // Every handle's place, as the user left them.
+    kest::DeadzonePercents percents;
+    for (std::size_t p = 0; p < percents.size(); ++p)
+        percents[p] = {w.lows[p]->value(), w.highs[p]->value()};
+    const kest::Outcome written = unit.writeDeadzones(percents);
     if (!written.done())
         KestMessage::critical(w.boxParent, tr("Error"), written.message);
 }
 
 void InputsPage::updateClutchVisibility()
 {
-    const bool c = w.clutch->isChecked();
+    const bool c = unit.clutchEnabled();
     for (QWidget *widget : w.clutchOnly)
         widget->setVisible(c);
     installPictures(); // before a backdrop can show
@@ -106,13 +103,10 @@ void InputsPage::updateClutchVisibility()
 
 void InputsPage::clutchClicked()
 {
-    const bool wanted = w.clutch->isChecked();
-    updateClutchVisibility();
-    const kest::Outcome switched = unit.setClutch(wanted);
-    if (switched.done())
-        return;
+    const kest::Outcome switched = unit.setClutch(w.clutch->isChecked());
     // The switch shows what the unit keeps, not a wish it never received.
     w.clutch->setChecked(unit.clutchEnabled());
     updateClutchVisibility();
-    KestMessage::critical(w.boxParent, tr("Error"), switched.message);
+    if (!switched.done())
+        KestMessage::critical(w.boxParent, tr("Error"), switched.message);
 }

@@ -198,9 +198,9 @@ PARITY = [
     # tst_inputspage clutchSwitch, and its "already what the unit holds".
     (["clutch", "off"], unit_state(), [r("02 0c 07 00 00 00 00 ef")], ("pedalMode", 0)),
     (["clutch", "on"], unit_state(), [], ("pedalMode", 1)),
-    # tst_unitmodel calibrationRoundTrip: the start, then a save without travel and the
-    # cancel (the pedals stand still).
-    (["calibrate", "brake"], cal_state(),
+    # tst_unitmodel calibrationRoundTrip: the start, then the cancel (the pedals stand
+    # still, and the input ends). --yes lets the save reset BRAKE's deadzones.
+    (["calibrate", "brake", "--yes"], cal_state(),
      [r("02 05 01 00 00 64 00 e8 fd 00 00 ff ff 2c 01 18 f6"),
       r("02 05 01 01 00 9a 19 66 e6 00 00 ff ff 00 00 ff ff"),
       r("02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6"),
@@ -251,7 +251,8 @@ def case_faults():
     run = ctl(["--json", "info"], sim_options=["--fault", "misdirect@1"]).expect(0)
     if run.json()["clutch"] is not True or len(run.sets()) != len(ctl(["info"]).sets()) + 1:
         fail("a misdirected reply while learning: %s" % run.out)
-    run = ctl(["calibrate", "brake"], cal_state(), ["--fault", "reply@1"])
+    # Replies: the clutch mode, the deadzones, then the start's first table.
+    run = ctl(["calibrate", "brake", "--yes"], cal_state(), ["--fault", "reply@2"])
     run.expect(2, "The calibration did not start")
     # The store after the choice lost: the unit keeps the choice it had. Sends: 21 reads
     # of the lists, the choice, the read before the store, the store.
@@ -461,6 +462,11 @@ def case_watch():
 
 
 def case_calibrate():
+    # Off a terminal, a calibration whose save would reset the pedal's deadzones (BRAKE
+    # keeps 5 % and 5 %) needs --yes, as the window asks before its save: nothing is sent.
+    run = ctl(["calibrate", "brake"], cal_state()).expect(1, "confirm with --yes")
+    if run.writes():
+        fail("a calibration refused for want of --yes wrote %s" % hexes(run.writes()))
     state = cal_state(motion="sweep")
     read, write = os.pipe()
     run = Run(["calibrate", "throttle"], state, stdin=read)
@@ -483,7 +489,7 @@ def case_calibrate():
     # Ctrl-C cancels: the unit keeps what it had.
     read, write = os.pipe()
     try:
-        run = live(["calibrate", "brake"], state, [(1.5, signal.SIGINT)], stdin=read)
+        run = live(["calibrate", "brake", "--yes"], state, [(1.5, signal.SIGINT)], stdin=read)
     finally:
         os.close(read)
         os.close(write)
