@@ -219,9 +219,7 @@ int runCalibrate(const Invocation &in)
             return;
         const kest::Outcome cancelled = unit.cancelCalibration();
         end(cancelled.done() ? ExitRefused : ExitFailed,
-            cancelled.done() ? tr("Calibration cancelled: the %1 keeps the calibration it had.")
-                                   .arg(pedalName(pedal))
-                             : cancelled.message);
+            cancelled.done() ? kest::KestUnit::calibrationCancelledText(pedal) : cancelled.message);
     });
 
     watch.start(kest::CALIBRATION_WATCH_DELAY_MS);

@@ -222,16 +222,46 @@ void TestInputsPage::calibrationStoresWatchedBounds()
 
 void TestInputsPage::oneCalibrationAtATime()
 {
+    freshUnit(unitInUse());
     DialogCatcher dialogs;
     auto w = openWindow();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     QTest::mouseClick(child(w.get(), "pbS2"), Qt::LeftButton);
-    QTest::mouseClick(child(w.get(), "pbSave0"), Qt::LeftButton);
+    // CALIBRATE pressed from the keyboard: the focus stays on it.
+    auto *clutch = child<QPushButton>(w.get(), "pbSave0");
+    clutch->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(clutch, Qt::Key_Space);
+    QCOMPARE(clutch->text(), QStringLiteral("SAVE"));
+    QVERIFY(clutch->hasFocus());
+    // The other pedals wait, disabled: a click asks and sends nothing.
+    for (const char *other : {"pbSave1", "pbSave2"})
+        QVERIFY2(!child(w.get(), other)->isEnabled(), other);
     kestsim::wireLog().clear();
     QTest::mouseClick(child(w.get(), "pbSave1"), Qt::LeftButton);
-    QCOMPARE(dialogs.texts(), QStringList {"Please save other channel calibrate first."});
-    QCOMPARE(dialogs.requests[0].title, QStringLiteral("Notify"));
-    QCOMPARE(child<QPushButton>(w.get(), "pbSave1")->text(), QStringLiteral("CALIBRATE"));
+    QVERIFY(dialogs.requests.empty());
     QVERIFY(kestsim::wireLog().entries().empty());
+
+    // Escape cancels: both tables read, and the CLUTCH's bounds of the start back into
+    // effect, uncommitted; the hint line says so.
+    QTest::keyClick(clutch, Qt::Key_Escape);
+    //                                           table  CLUTCH       BRAKE        THROTTLE
+    QCOMPARE(writes(),
+             (QStringList {hexOf(report("02 05 01 00 00 64 00 e8 fd c8 00 00 fa 2c 01 18 f6")),
+                           hexOf(report("02 05 01 01 00 9a 19 66 e6 cd 0c 32 f3 00 00 ff ff"))}));
+    QCOMPARE(readRequests().mid(0, 2), (QStringList {"0500", "0501"}));
+    QCOMPARE(child<QLabel>(w.get(), "lbCalHint")->text(),
+             QStringLiteral("Calibration cancelled: the CLUTCH keeps the calibration it had."));
+    for (const char *button : {"pbSave0", "pbSave1", "pbSave2"}) {
+        QVERIFY2(child(w.get(), button)->isEnabled(), button);
+        QCOMPARE(child<QPushButton>(w.get(), button)->text(), QStringLiteral("CALIBRATE"));
+    }
+    QVERIFY(clutch->hasFocus());
+    // Without a calibration Escape sends nothing.
+    kestsim::wireLog().clear();
+    QTest::keyClick(clutch, Qt::Key_Escape);
+    QVERIFY(kestsim::wireLog().entries().empty());
+    QVERIFY(dialogs.requests.empty());
 }
 
 void TestInputsPage::calibrationWithoutTravelIsRefused_data()

@@ -869,6 +869,10 @@ kestctl(1) tut dasselbe im Terminal.
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>Die Pedaleinheit hat die Totzonen von %1 nicht zurückgenommen: Sie meldet weiter keine und behält unten %2 % und oben %3 %; zum Wiederherstellen neu einstecken.</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Kalibrierung abgebrochen: %1 behält die bisherige Kalibrierung.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -986,10 +990,6 @@ kestctl(1) tut dasselbe im Terminal.
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 kalibriert: Die Einheit speichert %2 bis %3.</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>Kalibrierung abgebrochen: %1 behält die bisherige Kalibrierung.</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

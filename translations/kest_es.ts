@@ -870,6 +870,10 @@ kestctl(1) hace lo mismo desde una terminal.
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>La unidad de pedales no recuperó las zonas muertas de %1: sigue indicando ninguna y conserva inferior %2 % y superior %3 %; vuelve a conectarla para restaurarlas.</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibración cancelada: %1 conserva la calibración que tenía.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -987,10 +991,6 @@ kestctl(1) hace lo mismo desde una terminal.
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 calibrado: la unidad guarda de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>Calibración cancelada: %1 conserva la calibración que tenía.</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

@@ -869,6 +869,10 @@ kestctl(1) fait de même depuis un terminal.
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>Le pédalier n’a pas repris les zones mortes de %1 : il n’en indique toujours aucune, et garde bas %2 % et haut %3 % ; rebranchez-le pour les rétablir.</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibrage annulé : %1 garde le calibrage qu’il avait.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -986,10 +990,6 @@ kestctl(1) fait de même depuis un terminal.
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 calibré : le pédalier garde %2 à %3.</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>Calibrage annulé : %1 garde le calibrage qu’il avait.</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

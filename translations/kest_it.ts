@@ -869,6 +869,10 @@ kestctl(1) fa lo stesso da un terminale.
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>La pedaliera non ha ripristinato le zone morte di %1: non ne indica ancora nessuna, e mantiene inferiore %2 % e superiore %3 %; ricollegala per recuperarle.</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibrazione annullata: %1 mantiene la calibrazione che aveva.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -986,10 +990,6 @@ kestctl(1) fa lo stesso da un terminale.
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 calibrato: la pedaliera memorizza da %2 a %3.</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>Calibrazione annullata: %1 mantiene la calibrazione che aveva.</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

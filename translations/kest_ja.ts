@@ -868,6 +868,10 @@ kestctl(1) は同じことをターミナルから行います。
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>ペダルユニットは %1 のデッドゾーンに戻りませんでした：なしと報告したままで、下側 %2 %・上側 %3 % を保持しています。接続し直すと元に戻ります。</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>校正を中止しました：%1 の校正は以前のままです。</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -985,10 +989,6 @@ kestctl(1) は同じことをターミナルから行います。
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 を校正しました：ユニットは %2～%3 を保存しています。</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>校正を中止しました：%1 の校正は以前のままです。</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

@@ -869,6 +869,10 @@ kestctl(1) faz o mesmo em um terminal.
         <source>The pedal unit did not take back the deadzones of the %1: it still reports none, and keeps low %2 % and high %3 %; plug it in again to bring them back.</source>
         <translation>A unidade de pedais não retomou as zonas mortas de %1: ainda informa nenhuma e mantém inferior %2 % e superior %3 %; conecte-a novamente para recuperá-las.</translation>
     </message>
+    <message>
+        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
+        <translation>Calibração cancelada: %1 mantém a calibração que tinha.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -986,10 +990,6 @@ kestctl(1) faz o mesmo em um terminal.
     <message>
         <source>%1 calibrated: the unit keeps %2 to %3.</source>
         <translation>%1 calibrado: a unidade guarda de %2 a %3.</translation>
-    </message>
-    <message>
-        <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
-        <translation>Calibração cancelada: %1 mantém a calibração que tinha.</translation>
     </message>
     <message>
         <source>%1 needs a value (kestctl --help)</source>

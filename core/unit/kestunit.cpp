@@ -297,6 +297,11 @@ QString KestUnit::travelText() const
         .arg(range.spanPercent());
 }
 
+QString KestUnit::calibrationCancelledText(int pedal)
+{
+    return tr("Calibration cancelled: the %1 keeps the calibration it had.").arg(pedalName(pedal));
+}
+
 PedalRange KestUnit::calibrationToSave() const
 {
     if (calibrating < 0)

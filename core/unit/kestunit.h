@@ -154,6 +154,8 @@ public:
     /// What the calibrating pedal's travel seen looks like to the user: none yet, or its
     /// bounds and span.
     QString travelText() const;
+    /// What a cancel that worked tells the user: the pedal keeps the calibration it had.
+    static QString calibrationCancelledText(int pedal);
     /// The bounds a save would store now for the calibrating pedal.
     PedalRange calibrationToSave() const;
     /// Why startCalibration(pedal) would refuse, without sending anything; nothing when

@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QShortcut>
 
 CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, QObject *parent)
     : QObject(parent), w(widgets), unit(unit)
@@ -26,6 +28,27 @@ CalibrationPage::CalibrationPage(const Widgets &widgets, kest::KestUnit &unit, Q
     watchTimer.setInterval(kest::CALIBRATION_WATCH_DELAY_MS);
     connect(&watchTimer, &QTimer::timeout, this, &CalibrationPage::watchDue);
     connect(&unit, &kest::KestUnit::calibrationChanged, this, &CalibrationPage::showCalibrating);
+    // An addition: Escape cancels the calibration under way, in the window, as closing
+    // it does. Only while one runs, so that Escape means nothing else otherwise.
+    escape = new QShortcut(QKeySequence(Qt::Key_Escape), w.boxParent ? w.boxParent : w.page);
+    escape->setContext(Qt::WindowShortcut);
+    escape->setEnabled(false);
+    connect(escape, &QShortcut::activated, this, &CalibrationPage::cancel);
+}
+
+void CalibrationPage::cancel()
+{
+    const int p = unit.calibratingPedal();
+    if (p < 0)
+        return;
+    watchTimer.stop();
+    const kest::Outcome cancelled = unit.cancelCalibration();
+    if (!cancelled.done()) {
+        unitError(cancelled.message);
+        return;
+    }
+    hint->setText(kest::KestUnit::calibrationCancelledText(p));
+    hint->show();
 }
 
 void CalibrationPage::showPositions(const QByteArray &values)
@@ -57,6 +80,14 @@ void CalibrationPage::calibrateClicked(int p)
 {
     if (p < 0 || p >= kest::PEDAL_COUNT)
         return;
+    // A button pressed from the keyboard keeps the focus through what follows: the other
+    // buttons go disabled and back, and a box may come and go.
+    QPushButton *const pressed = w.buttons[std::size_t(p)];
+    const bool focused = pressed->hasFocus();
+    const auto keepFocus = qScopeGuard([pressed, focused] {
+        if (focused && pressed->isVisible() && pressed->isEnabled())
+            pressed->setFocus(Qt::OtherFocusReason);
+    });
     if (unit.calibratingPedal() == p) {
         save(p);
         return;
@@ -122,12 +153,15 @@ void CalibrationPage::showCalibrating(int pedal)
 {
     for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
         QPushButton *b = w.buttons[std::size_t(p)];
+        // One pedal at a time: the others' buttons wait, in the disabled look.
+        b->setEnabled(pedal < 0 || p == pedal);
         b->setText(p == pedal ? tr("SAVE") : tr("CALIBRATE"));
         b->setToolTip(p == pedal ? tr("Press the pedal all the way down, let it come "
                                       "back up, then click SAVE.")
                                  : QString());
     }
     hint->setVisible(pedal >= 0);
+    escape->setEnabled(pedal >= 0);
     updateTravel();
 }
 

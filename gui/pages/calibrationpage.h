@@ -12,6 +12,7 @@ QT_BEGIN_NAMESPACE
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QShortcut;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -46,6 +47,8 @@ public:
     void startWatch();
     /// The unit was lost or attached anew: any calibration under way is abandoned.
     void abandon();
+    /// Escape: the calibration under way is cancelled, and the hint line says so.
+    void cancel();
 
 Q_SIGNALS:
     /// Half a second has passed since a start: the watch is to begin (startWatch).
@@ -65,4 +68,5 @@ private:
     kest::KestUnit &unit;
     QLabel *hint = nullptr; ///< what to do while a pedal calibrates
     QTimer watchTimer; ///< starts the watch 500 ms after a calibration starts
+    QShortcut *escape = nullptr; ///< cancels, while a calibration runs
 };
