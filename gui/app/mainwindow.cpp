@@ -369,6 +369,7 @@ void MainWindow::onInit()
         new AfterFirstFrame(windowHandle(), [this] {
             if (kest::deviceIsOpen() || retryTimer.isActive())
                 return; // an attempt since (a plug-in) took the first one's place
+            buildRemainingPages(); // before the attempt, not between its log line and it
             qCDebug(lcAttach, "start");
             onInit();
             // After the attach's exchanges, which need not share the machine with it.
