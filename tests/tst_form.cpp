@@ -126,6 +126,21 @@ QStringList pageNames(QWidget *window)
     return out;
 }
 
+/// Whether a window's first paint came before its pages other than ABOUT were built.
+struct FirstPaint : QObject
+{
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            otherPagesBuilt = watched->findChild<QWidget *>(QStringLiteral("page1"));
+        }
+        return false;
+    }
+    bool painted = false;
+    bool otherPagesBuilt = false;
+};
+
 /// The form as it was, one form for the whole window.
 struct Golden
 {
@@ -221,13 +236,18 @@ void TestForm::windowBuildsThePagesAfterItsFirstFrame()
     QVERIFY(!late->findChild<QWidget *>(QStringLiteral("page1")));
     QVERIFY(late->findChild<QLabel *>(QStringLiteral("lbProgramVersion")));
     QCOMPARE(currentPage(late.get()), 4);
+    FirstPaint first;
+    late->installEventFilter(&first);
     late->show();
     TRY_COMPARE(currentPage(late.get()), 0);
+    QVERIFY(first.painted);
+    QVERIFY(!first.otherPagesBuilt);
+    late->removeEventFilter(&first);
     QCOMPARE(headText(late.get()), QStringLiteral("KEST LABS RM25"));
 
-    // The form's widgets where the one form has them (parents, order, geometry), among
-    // the window's additions.
-    // A stack raises the page it shows: the one form after the same pages were shown.
+    // The form's widgets where the one form has them (parents and order), among the
+    // window's additions. A stack raises the page it shows: the one form after the same pages were
+    // shown.
     golden.form.stackedWidget->setCurrentIndex(4);
     golden.form.stackedWidget->setCurrentIndex(0);
     QStringList named;
