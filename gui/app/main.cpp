@@ -87,7 +87,8 @@ int main(int argc, char *argv[])
     kest::applyDarkLook();
     // The system's language, or the one --lang names (docs/translations.md).
     kest::installTranslators(kest::languageArgument(QApplication::arguments()));
-    MainWindow window;
+    // ABOUT alone before the first frame; the other pages follow it.
+    MainWindow window(nullptr, MainWindow::PageBuilding::AfterFirstFrame);
     // Frameless already (the window makes itself so before building its form): the same
     // flags again leave the finished form alone.
     window.setWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);

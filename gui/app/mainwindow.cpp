@@ -10,8 +10,8 @@
 #include "kestmessage.h"
 #include "kestunit.h"
 #include "keyboardlook.h"
+#include "pageforms.h"
 #include "profilespage.h"
-#include "ui_mainwindow.h"
 #include "unitsession.h"
 #include "updatecheck.h"
 
@@ -79,9 +79,9 @@ private:
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
+MainWindow::MainWindow(QWidget *parent, PageBuilding building)
     : QMainWindow(parent),
-      ui(new Ui_MainWindow),
+      ui(new Ui_MainWindow()),
       dragPosition(-1, -1),
       upgradeThread(nullptr),
       networkManager(nullptr)
@@ -97,23 +97,60 @@ MainWindow::MainWindow(QWidget *parent)
     // Frameless before the form is built: made so afterwards, the window would be styled
     // again widget by widget.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    ui->setupUi(this);
+    // The first frame shows ABOUT: the other pages' widgets and style sheets need not
+    // come before it. The attach needs them and builds them first.
+    if (building == PageBuilding::AllAtOnce)
+        ui->setupUi(this);
+    else
+        ui->setupFrame(this, Ui_MainWindow::About);
 
-    for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
-        combo->setEditable(true);
-        combo->lineEdit()->setAlignment(Qt::AlignCenter);
-    }
     // Focus marks and the disabled look; the Tab order comes with the form. Nothing is
     // focused at the start, so the window first shows as the form draws it: the first Tab
     // goes to INPUTS.
     kest::addKeyboardLook(this);
     ui->centralwidget->setFocus();
 
+    setUpTimers();
+    addAboutLines();
+    kest::deviceInit();
+    if (ui->allPagesBuilt())
+        finishForm();
+
+    ui->stackedWidget->setCurrentIndex(int(Page::About));
+
+    // The first attempt once the event loop runs: a plug-in announced before it takes
+    // its place rather than adding one.
+    QTimer::singleShot(0, this, &MainWindow::firstAttach);
+}
+
+void MainWindow::buildRemainingPages()
+{
+    if (ui->allPagesBuilt())
+        return;
+    ui->buildAllPages();
+    finishForm();
+}
+
+void MainWindow::finishForm()
+{
+    for (QComboBox *combo : {ui->cbPro0, ui->cbPro1, ui->cbPro2}) {
+        combo->setEditable(true);
+        combo->lineEdit()->setAlignment(Qt::AlignCenter);
+    }
+    kest::addKeyboardLook(this); // the pages built since (each widget once)
     connectForm();
     nameControls();
-    setUpTimers();
-    // An addition to the form, placed where it covers nothing of it: why the window waits
-    // (on the ABOUT page, below the web address).
+    createPages();
+    // The unit's life starts with every page there to show it.
+    createSession();
+    device->reset();
+}
+
+void MainWindow::addAboutLines()
+{
+    // Additions to the form, placed where they cover nothing of it: why the window waits
+    // (below the web address), this program's version beside the unit's, and where help
+    // is.
     waitHint = new QLabel(ui->page5);
     waitHint->setObjectName(QStringLiteral("lbWaitHint"));
     waitHint->setGeometry(110, 280, 540, 90);
@@ -121,18 +158,19 @@ MainWindow::MainWindow(QWidget *parent)
     waitHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     waitHint->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
     waitHint->hide();
-
-    createPages();
-    createSession();
-
-    kest::deviceInit();
-
-    ui->stackedWidget->setCurrentIndex(int(Page::About));
-    device->reset();
-
-    // The first attempt once the event loop runs: a plug-in announced before it takes
-    // its place rather than adding one.
-    QTimer::singleShot(0, this, &MainWindow::firstAttach);
+    auto *programVersion
+        = new QLabel(tr("Program Version:\t") + QLatin1String(KEST_VERSION), ui->page5);
+    programVersion->setObjectName(QStringLiteral("lbProgramVersion"));
+    programVersion->setGeometry(20, 380, 350, 21);
+    programVersion->setFont(ui->lbVersion->font());
+    programVersion->setStyleSheet(ui->lbVersion->styleSheet());
+    auto *report = new QLabel(tr("Report a problem: see \"How to report a problem\" in %1")
+                                  .arg(kest::installedDoc(QStringLiteral("guide.md"))),
+                              ui->page5);
+    report->setObjectName(QStringLiteral("lbReport"));
+    report->setGeometry(20, 262, 711, 18);
+    report->setAlignment(Qt::AlignCenter);
+    report->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
 }
 
 void MainWindow::connectForm()
@@ -224,20 +262,6 @@ std::array<QLabel *, 2> MainWindow::addExplanations()
                "as fully pressed. Drag it, or Tab to it and use Left and Right.")
                 .arg(kest::KestUnit::pedalName(p)));
     }
-    // On ABOUT: this program's version beside the unit's, and where help is.
-    auto *programVersion
-        = new QLabel(tr("Program Version:\t") + QLatin1String(KEST_VERSION), ui->page5);
-    programVersion->setObjectName(QStringLiteral("lbProgramVersion"));
-    programVersion->setGeometry(20, 380, 350, 21);
-    programVersion->setFont(ui->lbVersion->font());
-    programVersion->setStyleSheet(ui->lbVersion->styleSheet());
-    auto *report = new QLabel(tr("Report a problem: see \"How to report a problem\" in %1")
-                                  .arg(kest::installedDoc(QStringLiteral("guide.md"))),
-                              ui->page5);
-    report->setObjectName(QStringLiteral("lbReport"));
-    report->setGeometry(20, 262, 711, 18);
-    report->setAlignment(Qt::AlignCenter);
-    report->setStyleSheet(QStringLiteral("color: rgb(200, 200, 200); font-size: 13px;"));
     return {clutchTitles[0], clutchTitles[1]};
 }
 
@@ -312,7 +336,8 @@ MainWindow::~MainWindow()
         upgradeThread.stop();
         upgradeThread.wait();
     }
-    session->stop();
+    if (session)
+        session->stop();
     delete ui;
 }
 
@@ -321,10 +346,13 @@ void MainWindow::firstAttach()
     // The first attempt waits for the window's first frame: the unit's exchanges and the
     // pedal pictures' decoding would otherwise come between the show and the first paint.
     if (!isVisible() || !windowHandle() || windowHandle()->isExposed()) {
+        buildRemainingPages();
         session->start();
         return;
     }
     new AfterFirstFrame(windowHandle(), [this] {
+        // The other pages, then the session that shows the unit on them.
+        buildRemainingPages();
         if (!session->start())
             return; // an attempt since (a plug-in) took the first one's place
         // After the attach's exchanges, which need not share the machine with it.
@@ -344,6 +372,7 @@ void MainWindow::firstAttach()
 void MainWindow::onInit()
 {
     // Attached anew: the unit is closed, opened and read again, or the window waits.
+    buildRemainingPages();
     session->attach();
 }
 

@@ -33,7 +33,12 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    /// When the pages are built: all of them before the constructor returns (a window
+    /// that may never be shown), or ABOUT, the page shown at the start, before the first
+    /// frame and the others as soon as it is drawn.
+    enum class PageBuilding { AllAtOnce, AfterFirstFrame };
+
+    explicit MainWindow(QWidget *parent = nullptr, PageBuilding building = PageBuilding::AllAtOnce);
     ~MainWindow() override;
 
 public Q_SLOTS:
@@ -72,10 +77,16 @@ private:
     void nameControls();
     /// The frame timer of the live positions.
     void setUpTimers();
-    /// Additions that say what the pages show: the pedal names above the columns, the
-    /// handles' tooltips, ABOUT's program version and report line. Returns the CLUTCH
-    /// column's two names, which hide with the clutch.
+    /// Additions that say what the pages show: the pedal names above the columns and the
+    /// handles' tooltips. Returns the CLUTCH column's two names, which hide with the clutch.
     std::array<QLabel *, 2> addExplanations();
+    /// ABOUT's additions: why the window waits, the program version and the report line.
+    void addAboutLines();
+    /// The pages not built yet, and then what needs every page: the form's connections,
+    /// the controllers. Once only; the attach needs them.
+    void buildRemainingPages();
+    /// What follows the form's last page: the connections, the controllers and so on.
+    void finishForm();
     /// The model and the page controllers over the form's widgets.
     void createPages();
     /// The unit's session: its attach, loss and positions to the window and the pages.
