@@ -5,6 +5,7 @@
 // live commands.
 
 #include "kestunit.h"
+#include "updateclient.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -113,6 +114,10 @@ std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit);
 /// nobody could be asked, `declined` when the answer was no.
 std::optional<int> confirmOrEnd(const Invocation &in, const Output &out, const QString &question,
                                 const QString &offTerminal, const QString &declined);
+
+/// Asks the update server for the newest firmware and compares it with `unitVersion`, as
+/// the window's CHECK UPDATE does; runs the event loop until the answer.
+kest::CheckResult askUpdateServer(const QString &unitVersion);
 
 /// An operation's outcome as the command's end: Done 0, Refused 1, Failed 2, each with
 /// the model's message.

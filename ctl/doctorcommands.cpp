@@ -6,14 +6,11 @@
 #include "attachhints.h"
 #include "cli.h"
 #include "firmwareupdate.h"
-#include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestprotocol.h"
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QTimer>
 
 #include <cctype>
@@ -280,29 +277,6 @@ Check rulesCheck()
             ruleFix()};
 }
 
-/// The newest firmware's version from the update server, or nothing when it did not
-/// answer (offline) or its answer could not be read.
-std::optional<QString> newestFirmware()
-{
-    constexpr int kDeadlineMs = 15000;
-    QNetworkAccessManager network;
-    QNetworkRequest request(
-        QUrl(QStringLiteral("https://" KEST_WEB_HOST "/upgrade/pedal/version.json")));
-    request.setTransferTimeout(kDeadlineMs);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::SameOriginRedirectPolicy);
-    QNetworkReply *reply = network.get(request);
-    QObject::connect(reply, &QNetworkReply::finished, QCoreApplication::instance(),
-                     &QCoreApplication::quit);
-    QCoreApplication::exec();
-    const QByteArray body = reply->read(kest::VERSION_DOCUMENT_MAX_SIZE + 1);
-    reply->deleteLater();
-    const auto document = body.size() > kest::VERSION_DOCUMENT_MAX_SIZE
-        ? std::nullopt
-        : kest::parseVersionDocument(body);
-    return document ? std::optional<QString>(document->version) : std::nullopt;
-}
-
 Check firmwareCheck()
 {
     kest::deviceInit();
@@ -316,16 +290,17 @@ Check firmwareCheck()
     if (version.isEmpty())
         return {"firmware", false, tr("The pedal unit did not tell its firmware version."),
                 tr("Unplug the unit and plug it in again.")};
-    const std::optional<QString> newest = newestFirmware();
-    if (!newest)
+    const kest::CheckResult newest = askUpdateServer(version);
+    if (newest.end != kest::UpdateEnd::Done)
         return {"firmware",
                 std::nullopt,
                 tr("The firmware is %1. Whether it is the newest was not checked: the update "
                    "server could not be reached.")
                     .arg(version),
                 {}};
-    if (kest::compareFirmware(version, *newest) == kest::UpdateVerdict::UpdateAvailable)
-        return {"firmware", false, tr("The firmware is %1; %2 is available.").arg(version, *newest),
+    if (newest.verdict == kest::UpdateVerdict::UpdateAvailable)
+        return {"firmware", false,
+                tr("The firmware is %1; %2 is available.").arg(version, newest.newest.version),
                 tr("Update it on the DEVICE page, or with kestctl firmware update FILE "
                    "(kestctl firmware check says where the image is).")};
     return {"firmware", true, tr("The firmware %1 is the newest.").arg(version), {}};

@@ -4,7 +4,6 @@
 #include "cli.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
-#include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestupgrade.h"
 #include "unitsession.h"
@@ -16,10 +15,26 @@
 
 namespace kestctl {
 
+kest::CheckResult askUpdateServer(const QString &unitVersion)
+{
+    QNetworkAccessManager network;
+    kest::UpdateClient client(network);
+    kest::CheckResult result;
+    QObject::connect(&client, &kest::UpdateClient::checked, &client,
+                     [&result](const kest::CheckResult &checked) {
+                         result = checked;
+                         QCoreApplication::quit();
+                     });
+    QNetworkReply *reply = client.check(kest::UpdateClient::defaultBase());
+    QObject::connect(reply, &QNetworkReply::finished, &client,
+                     [&] { client.checkFinished(reply, unitVersion); });
+    QCoreApplication::exec();
+    return result;
+}
+
 namespace {
 
 /// Where firmware updates for this product are published, as the window asks.
-const char kUpdateBase[] = "https://" KEST_WEB_HOST "/upgrade/pedal/";
 
 QString devicePageText(const char *text)
 {
@@ -36,19 +51,7 @@ int check(const Output &out)
     if (!versionRead)
         return out.fail(ExitFailed, tr("The pedal unit did not tell its firmware version."));
 
-    QNetworkAccessManager network;
-    kest::UpdateClient client(network);
-    kest::CheckResult result;
-    QObject::connect(&client, &kest::UpdateClient::checked, &client,
-                     [&result](const kest::CheckResult &checked) {
-                         result = checked;
-                         QCoreApplication::quit();
-                     });
-    QNetworkReply *reply = client.check(QLatin1String(kUpdateBase));
-    QObject::connect(reply, &QNetworkReply::finished, &client,
-                     [&] { client.checkFinished(reply, unit.firmwareVersion()); });
-    QCoreApplication::exec();
-
+    const kest::CheckResult result = askUpdateServer(unit.firmwareVersion());
     if (result.end != kest::UpdateEnd::Done || result.verdict == kest::UpdateVerdict::NoValidDevice)
         return out.fail(ExitFailed, result.message);
     out.line(result.message);

@@ -3,6 +3,7 @@
 #include "updateclient.h"
 
 #include "firmwarechunks.h"
+#include "kestconfig.h"
 
 #include <QDebug>
 #include <QNetworkAccessManager>
@@ -85,6 +86,11 @@ bool overDeadline(const QNetworkReply *reply)
 }
 
 } // namespace
+
+QString UpdateClient::defaultBase()
+{
+    return QStringLiteral("https://" KEST_WEB_HOST "/upgrade/pedal/");
+}
 
 UpdateClient::UpdateClient(QNetworkAccessManager &network, QObject *parent)
     : QObject(parent), network(network)

@@ -71,6 +71,10 @@ class UpdateClient : public QObject
 public:
     explicit UpdateClient(QNetworkAccessManager &network, QObject *parent = nullptr);
 
+    /// Where this product's firmware is published: the maker's host (the build setting
+    /// KEST_WEB_HOST) and "/upgrade/pedal/", the base of every request.
+    static QString defaultBase();
+
     /// How long a check and a download may take in all, from the request to the last
     /// byte: a server that sends a byte now and then never trips the idle timeout.
     /// Applies to the next request.

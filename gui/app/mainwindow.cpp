@@ -14,6 +14,7 @@
 #include "profilespage.h"
 #include "unitsession.h"
 #include "updatecheck.h"
+#include "updateclient.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -33,7 +34,6 @@
 namespace {
 
 // Where firmware updates for this product are published.
-const QString kUpdateBase = QStringLiteral("https://" KEST_WEB_HOST "/upgrade/");
 
 // The stacked pages, in the order of the sidebar buttons.
 enum class Page { Inputs, Calibration, Profiles, Device, About };
@@ -382,7 +382,7 @@ void MainWindow::showAttached()
     waitHint->hide();
     ui->pbStatus->hide();
     ui->lbHead->setText(tr("KEST LABS RM25"));
-    updateBaseUrl = kUpdateBase + QStringLiteral("pedal/");
+    updateBaseUrl = kest::UpdateClient::defaultBase();
 
     for (QPushButton *b : {ui->pbS1, ui->pbS2, ui->pbS3, ui->pbS4})
         b->setEnabled(true);
