@@ -11,7 +11,6 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QTimer>
 
 #include <cctype>
 #include <cerrno>
@@ -213,9 +212,11 @@ int openError(const QString &node, int flags)
     return 0;
 }
 
-/// The other processes that have `node` open, as "name (pid)"; `hidden` tells whether
-/// some processes' handles could not be looked at (another user's, without root).
-QStringList holdersOf(const QString &node, bool &hidden)
+/// The other processes that have `node` open, as "name (pid)": this utility's own
+/// programs in `own` (they take turns through the unit's lock), the rest returned.
+/// `hidden` tells whether some processes' handles could not be looked at (another user's,
+/// without root).
+QStringList holdersOf(const QString &node, bool &hidden, QStringList &own)
 {
     QStringList holders;
     hidden = false;
@@ -252,7 +253,8 @@ QStringList holdersOf(const QString &node, bool &hidden)
         const QString name = comm.open(QIODevice::ReadOnly)
             ? QString::fromLocal8Bit(comm.readAll().trimmed())
             : QStringLiteral("?");
-        holders << QStringLiteral("%1 (%2)").arg(name, QLatin1String(pid));
+        const bool ours = name == QLatin1String("kest-setting") || name == QLatin1String("kestctl");
+        (ours ? own : holders) << QStringLiteral("%1 (%2)").arg(name, QLatin1String(pid));
     }
     ::closedir(proc);
     return holders;
@@ -345,13 +347,22 @@ int diagnose(const Output &out)
 
     if (!unit.hidraw.isEmpty()) {
         bool hidden = false;
-        const QStringList holders = holdersOf(unit.hidraw, hidden);
+        QStringList own;
+        const QStringList holders = holdersOf(unit.hidraw, hidden, own);
         const QString only = hidden
             ? QLatin1Char(' ') + tr("Only this user's programs could be looked at.")
             : QString();
-        if (holders.isEmpty())
+        if (holders.isEmpty() && own.isEmpty())
             report.add(
                 {"holders", true, tr("No other program has %1 open.").arg(unit.hidraw) + only, {}});
+        else if (holders.isEmpty())
+            report.add({"holders",
+                        true,
+                        tr("%1 is open in: %2, which take turns with kestctl through the "
+                           "unit's lock.")
+                                .arg(unit.hidraw, own.join(QStringLiteral(", ")))
+                            + only,
+                        {}});
         else
             report.add(
                 {"holders", false,

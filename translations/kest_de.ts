@@ -1362,5 +1362,9 @@ Einheit oder kein Zugriff darauf.
 Siehe kestctl(1).
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 ist geöffnet in: %2; diese wechseln sich über die Sperre der Einheit mit kestctl ab.</translation>
+    </message>
 </context>
 </TS>

@@ -1363,5 +1363,9 @@ hay acceso a ella.
 Ver kestctl(1).
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 está abierto en: %2, que se turnan con kestctl mediante el bloqueo de la unidad.</translation>
+    </message>
 </context>
 </TS>

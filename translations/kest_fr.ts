@@ -1362,5 +1362,9 @@ pédalier, ou pas d’accès à celui-ci.
 Voir kestctl(1).
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 est ouvert dans : %2, qui alternent avec kestctl grâce au verrou du pédalier.</translation>
+    </message>
 </context>
 </TS>

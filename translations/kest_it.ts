@@ -1362,5 +1362,9 @@ pedaliera, o nessun accesso a essa.
 Vedi kestctl(1).
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 è aperto in: %2, che si alternano con kestctl tramite il blocco della pedaliera.</translation>
+    </message>
 </context>
 </TS>

@@ -1359,5 +1359,9 @@ PEDAL は clutch、brake、throttle のいずれかです。オプション：--
 kestctl(1) を参照してください。
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 は %2 で開かれています。これらはユニットのロックで kestctl と順番に使います。</translation>
+    </message>
 </context>
 </TS>

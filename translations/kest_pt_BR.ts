@@ -1361,5 +1361,9 @@ unidade, ou sem acesso a ela.
 Veja kestctl(1).
 </translation>
     </message>
+    <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 está aberto em: %2, que se revezam com o kestctl pelo bloqueio da unidade.</translation>
+    </message>
 </context>
 </TS>
