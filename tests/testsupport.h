@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QString>
 #include <QStringList>
 #include <QTest>
@@ -19,6 +20,13 @@
 #include <vector>
 
 namespace testsupport {
+
+/// The program's diagnostic lines are off unless asked for; the tests ask for them, as
+/// some wait for one (QT_LOGGING_RULES in the environment still has the last word).
+inline const bool g_diagnosticsShown = [] {
+    QLoggingCategory::setFilterRules(QStringLiteral("kest.diagnostics.debug=true"));
+    return true;
+}();
 
 /// Runs the event loop until `done` holds (asked after every millisecond and at once
 /// when it already holds); false when it still does not after `timeoutMs`. Unlike

@@ -1,4 +1,6 @@
 #include "kestdevice.h"
+
+#include "diagnostics.h"
 #include "unitlock.h"
 
 #include <hidapi.h>
@@ -13,6 +15,8 @@
 #include <string>
 
 namespace kest {
+
+Q_LOGGING_CATEGORY(lcDiagnostics, "kest.diagnostics", QtInfoMsg)
 
 namespace {
 

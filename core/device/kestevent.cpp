@@ -1,5 +1,6 @@
 #include "kestevent.h"
 
+#include "diagnostics.h"
 #include "kestdevice.h"
 #include "kestreport.h"
 
@@ -35,5 +36,5 @@ void KestEvent::run()
     kest::deviceClose();
     if (!isInterruptionRequested())
         Q_EMIT deviceDisconnect();
-    qDebug("joystick event thread done.");
+    qCDebug(kest::lcDiagnostics, "joystick event thread done.");
 }

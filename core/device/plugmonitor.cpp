@@ -1,5 +1,6 @@
 #include "plugmonitor.h"
 
+#include "diagnostics.h"
 #include "kestprotocol.h"
 
 #include <QDebug>
@@ -75,7 +76,8 @@ PlugMonitor::PlugMonitor(QObject *parent) : QObject(parent)
     if (!u->monitor
         || udev_monitor_filter_add_match_subsystem_devtype(u->monitor, "hidraw", nullptr) < 0
         || udev_monitor_enable_receiving(u->monitor) < 0) {
-        qDebug("no udev monitor: the pedal unit is looked for every few seconds only.");
+        qCDebug(kest::lcDiagnostics,
+                "no udev monitor: the pedal unit is looked for every few seconds only.");
         return;
     }
     const int fd = udev_monitor_get_fd(u->monitor);

@@ -2,6 +2,7 @@
 
 #include "attachhints.h"
 #include "boundedfile.h"
+#include "diagnostics.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestdevice.h"
@@ -131,7 +132,7 @@ kest::Outcome KestUpgrade::upload()
     const std::uint64_t opening = kest::deviceOpening();
     if (opening == 0 || lostSinceStart())
         return kest::Outcome::refused(kest::attachHint(kest::NOT_FOUND_HINT));
-    qDebug().noquote() << QStringLiteral("Upgrading...") + firmwarePath;
+    qCDebug(kest::lcDiagnostics).noquote() << QStringLiteral("Upgrading...") + firmwarePath;
     QByteArray image;
     if (verified) {
         // The file may have been changed since its bytes were checked; they were not.
@@ -139,7 +140,7 @@ kest::Outcome KestUpgrade::upload()
     } else {
         kest::FileBytes file = kest::readBoundedFile(path, kest::FIRMWARE_MAX_SIZE);
         if (file.result != kest::FileRead::Ok) {
-            qDebug("Can not open upgrade firmware file.");
+            qCDebug(kest::lcDiagnostics, "Can not open upgrade firmware file.");
             return kest::Outcome::refused(QCoreApplication::translate("DevicePage", kUnreadable));
         }
         image = std::move(file.bytes);

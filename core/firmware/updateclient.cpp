@@ -2,6 +2,7 @@
 
 #include "updateclient.h"
 
+#include "diagnostics.h"
 #include "firmwarechunks.h"
 #include "kestconfig.h"
 
@@ -170,9 +171,10 @@ void UpdateClient::checkFinished(QNetworkReply *reply, const QString &unitVersio
         Q_EMIT checked(result);
         return;
     }
-    qDebug() << document->object;
+    qCDebug(kest::lcDiagnostics) << document->object;
     if (!unitVersion.isEmpty())
-        qDebug().noquote() << QStringLiteral("Firmware Version:\t") + unitVersion;
+        qCDebug(kest::lcDiagnostics).noquote()
+            << QStringLiteral("Firmware Version:\t") + unitVersion;
 
     result.end = UpdateEnd::Done;
     result.newest = {document->version, checkBase + document->name, document->md5};

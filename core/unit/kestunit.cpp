@@ -1,5 +1,6 @@
 #include "kestunit.h"
 
+#include "diagnostics.h"
 #include "kestdevice.h"
 #include "pedalmath.h"
 #include "rangetable.h"
@@ -171,7 +172,7 @@ Outcome KestUnit::setClutch(bool enabled)
         return Outcome::ok();
     }
     if (read && deviceSettingWrite(KESTIE_PEDAL_MODE, c)) {
-        qDebug("deviceSettingWrite KESTIE_PEDAL_MODE");
+        qCDebug(kest::lcDiagnostics, "deviceSettingWrite KESTIE_PEDAL_MODE");
         clutch = enabled;
         return Outcome::ok();
     }

@@ -3,6 +3,7 @@
 
 #include "kestunit.h"
 
+#include "diagnostics.h"
 #include "kestdevice.h"
 #include "profileini.h"
 #include "unitslots.h"
@@ -191,7 +192,7 @@ bool KestUnit::select(int pedal, int index, bool apply)
     current = index;
     Q_EMIT profilesChanged();
     if (apply && !applyActiveProfile()) {
-        qDebug("the pedal unit did not take the profile choice");
+        qCDebug(kest::lcDiagnostics, "the pedal unit did not take the profile choice");
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "unitsession.h"
 
 #include "attachhints.h"
+#include "diagnostics.h"
 #include "kestdevice.h"
 #include "kestunit.h"
 #include "plugmonitor.h"
@@ -114,7 +115,7 @@ bool UnitSession::attempt(const char *why)
     // zeros (a clutch shown as disabled, handles at the ends) that the next change would
     // commit. Such an attach counts as failed and is tried again.
     if (attachReads && !attachReads()) {
-        qDebug().noquote() << NO_ANSWER_HINT;
+        qCDebug(kest::lcDiagnostics).noquote() << NO_ANSWER_HINT;
         detach();
         wait(Absence::NoAnswer);
         return false;
@@ -172,7 +173,7 @@ void UnitSession::wait(Absence reason)
 {
     hint = hintFor(reason);
     if (reason == Absence::NoAccess)
-        qDebug().noquote() << hint;
+        qCDebug(kest::lcDiagnostics).noquote() << hint;
     if (policy == Policy::KeepLooking)
         retryTimer.start(kRetryMs);
     Q_EMIT waiting(reason, hint);

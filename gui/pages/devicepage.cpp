@@ -2,6 +2,7 @@
 
 #include "devicepage.h"
 
+#include "diagnostics.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestdevice.h"
@@ -148,7 +149,7 @@ void DevicePage::startUpload(const QString &path, QByteArray image, bool downloa
         settle();
         return;
     }
-    qDebug().noquote() << QStringLiteral("Start upgrade from ") + path;
+    qCDebug(kest::lcDiagnostics).noquote() << QStringLiteral("Start upgrade from ") + path;
     upload.firmwarePath = path;
     upload.verifiedImage = std::move(image);
     upload.temporaryCopy = downloaded;

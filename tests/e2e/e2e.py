@@ -157,7 +157,8 @@ class Session:
         command = [sim, "--state", self.state, "--trace", self.trace] + list(options)
         # XDG_RUNTIME_DIR: the unit's lock file (shared with other programs) goes here.
         env = dict(os.environ, **(env or {"QT_QPA_PLATFORM": "offscreen"}),
-                   QT_LOGGING_RULES="kest.attach.debug=true;kest.plug.debug=true",
+                   QT_LOGGING_RULES="kest.attach.debug=true;kest.plug.debug=true;"
+                                    "kest.diagnostics.debug=true",
                    XDG_RUNTIME_DIR=self.dir.name)
         self.started = time.monotonic()
         self.proc = subprocess.Popen(command + ["--", program] + list(program_args(program, self)),
