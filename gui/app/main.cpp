@@ -7,9 +7,15 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QScreen>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <optional>
+#include <vector>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -59,6 +65,30 @@ bool answeredOnTerminal(int argc, char *argv[])
     return true;
 }
 
+// The form's fixed size, in device-independent pixels.
+constexpr int kFormWidth = 900;
+constexpr int kFormHeight = 500;
+
+/// The scale at which the window's 900 x 500 form fits the primary screen's free area
+/// whole, when at the user's scale it would not: then its close button or its sidebar
+/// would be off the screen, and a window of fixed size cannot be made smaller. Nothing
+/// when it fits.
+std::optional<double> scaleThatFits()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return std::nullopt;
+    const QSize free = screen->availableGeometry().size(); // at the scale in force
+    const double fit
+        = std::min(free.width() / double(kFormWidth), free.height() / double(kFormHeight));
+    if (fit >= 1.0)
+        return std::nullopt;
+    bool set = false;
+    const double user = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&set);
+    // Down to the hundredth, so that rounding never leaves it a pixel too large.
+    return std::floor((set && user > 0 ? user : 1.0) * fit * 100) / 100;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -72,7 +102,17 @@ int main(int argc, char *argv[])
     // then stays in the heap for good, in use or not.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
-    QApplication app(argc, argv);
+    // Qt takes its own options out of the arguments: a second start needs them again.
+    std::vector<char *> arguments(argv, argv + argc);
+    arguments.push_back(nullptr);
+    auto app = std::make_unique<QApplication>(argc, argv);
+    if (const auto scale = scaleThatFits()) {
+        app.reset();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
+        argc = int(arguments.size()) - 1;
+        argv = arguments.data();
+        app = std::make_unique<QApplication>(argc, argv);
+    }
     // --trace FILE: every exchange with the unit is appended to FILE, for a problem report
     // that can be replayed against the simulated unit.
     for (int i = 1; i + 1 < argc; ++i) {
@@ -93,5 +133,5 @@ int main(int argc, char *argv[])
     // flags again leave the finished form alone.
     window.setWindowFlags(window.windowFlags() | Qt::FramelessWindowHint);
     window.show();
-    return app.exec();
+    return QApplication::exec();
 }
