@@ -173,6 +173,15 @@ inline kestsim::UnitState unitInUse()
     return s;
 }
 
+/// How often the unit was opened since the wire log was cleared.
+inline int opens()
+{
+    int n = 0;
+    for (const auto &e : kestsim::wireLog().entries())
+        n += e.kind == "open";
+    return n;
+}
+
 /// Closes any handle, plugs a factory-new unit in and empties its wire log.
 inline void freshUnit(const kestsim::UnitState &state = kestsim::UnitState())
 {

@@ -190,19 +190,6 @@ void TestMainWindow::noAccessShowsAHint()
     QVERIFY(child(w.get(), "pbStatus")->toolTip().isEmpty());
 }
 
-namespace {
-
-/// How often the unit was opened since the wire log was cleared.
-int opens()
-{
-    int n = 0;
-    for (const auto &e : kestsim::wireLog().entries())
-        n += e.kind == "open";
-    return n;
-}
-
-} // namespace
-
 void TestMainWindow::plugInAttachesAtOnce()
 {
     kestsim::unit().unplug();

@@ -23,15 +23,6 @@ using kest::UnitSession;
 
 namespace {
 
-/// How often the unit was opened since the wire log was cleared.
-int opens()
-{
-    int n = 0;
-    for (const auto &e : kestsim::wireLog().entries())
-        n += e.kind == "open";
-    return n;
-}
-
 /// Waits for `done` without handling events, so that what other threads post stays
 /// queued; false when it still does not hold after five seconds.
 template<typename Predicate> bool waitWithoutEvents(Predicate done)
