@@ -43,6 +43,10 @@ SIM = "kest-pedal-sim: "  # the simulator's lines
 ATTACH_LOG = "kest.attach: "
 LOST = ("the reader lost the unit", "unit pulled out of ")
 PLUG_LOG = "kest.plug: "  # and each udev event about the unit as it reads it
+# What a sanitizer prints when it finds something (a ThreadSanitizer build goes on after
+# its reports, and its program may still end as expected).
+SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
+                     "WARNING: ThreadSanitizer")
 
 # Slots 0-2 hold one profile per pedal; 5 holds a second BRAKE profile.
 PROFILE_SLOTS = [
@@ -235,7 +239,7 @@ class Session:
             fail("kest-pedal-sim and the program did not end within 5 s of SIGTERM")
         if ended_by_sigterm and status != 128 + signal.SIGTERM:
             fail("the program did not end by the SIGTERM (status %d)" % status)
-        for word in ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"):
+        for word in SANITIZER_REPORTS:
             if word in self.output():
                 fail("sanitizer report: %s" % word)
 

@@ -20,7 +20,7 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e import MARK, Failure, fail, read_trace, unit_state  # noqa: E402
+from e2e import MARK, SANITIZER_REPORTS, Failure, fail, read_trace, unit_state  # noqa: E402
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -68,7 +68,7 @@ class Run:
         self.out = out.decode("utf-8", "replace")
         self.err = "\n".join(line for line in err.decode("utf-8", "replace").splitlines()
                              if not line.startswith("kest-pedal-sim: "))
-        for word in ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"):
+        for word in SANITIZER_REPORTS:
             if word in self.err:
                 fail("sanitizer report in kestctl %s:\n%s" % (" ".join(self.args), self.err))
         self.entries = read_trace(self.trace_path)
