@@ -2,7 +2,10 @@
 """End-to-end checks of kestctl: the real binary and hidapi under kest-pedal-sim, its
 output and exit status, and the unit's wire log and state file afterwards.
 
-    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL CASE
+    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL CASE...
+
+The cases given run side by side, each with simulators of its own: nearly all their time
+is waiting, for the unit's seconds of writing after a firmware image or for a signal.
 
 The parity case holds the window's bytes for each operation as the window tests assert
 them (tst_inputspage, tst_unitmodel, tst_devicepage and e2e.py's close case): kestctl
@@ -11,6 +14,7 @@ Exit status: 0 passed, 1 failed.
 """
 
 import argparse
+import concurrent.futures
 import json
 import os
 import signal
@@ -474,21 +478,32 @@ CASES = {
 OPTIONS = None
 
 
+def run_case(name):
+    """Runs one case; returns what it printed: its time, or why it failed."""
+    started = time.monotonic()
+    try:
+        CASES[name]()
+    except Failure as e:
+        return False, "%s FAILED: %s" % (name, e)
+    return True, "%s passed in %.1f s" % (name, time.monotonic() - started)
+
+
 def main():
     global OPTIONS
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
     parser.add_argument("--ctl", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
+    parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
     OPTIONS = parser.parse_args()
     OPTIONS.sim = os.path.abspath(OPTIONS.sim)
     OPTIONS.ctl = os.path.abspath(OPTIONS.ctl)
     started = time.monotonic()
-    try:
-        CASES[OPTIONS.case]()
-    except Failure as e:
-        print("FAILED: %s" % e)
+    with concurrent.futures.ThreadPoolExecutor(max_workers=len(OPTIONS.cases)) as pool:
+        results = list(pool.map(run_case, OPTIONS.cases))
+    for _, text in results:
+        print(text)
+    if not all(passed for passed, _ in results):
         return 1
     print("passed in %.1f s" % (time.monotonic() - started))
     return 0
