@@ -268,7 +268,10 @@ def case_firmware():
         data = bytes(range(256)) * 4 + b"tail"
         image.write(data)
         image.flush()
-        run = ctl(["firmware", "update", image.name]).expect(0, "Firmware updated successfully.")
+        # Ctrl-C and SIGTERM only say that the update goes on: it ends whole.
+        run = live(["firmware", "update", image.name], unit_state(),
+                   [(1.0, signal.SIGINT), (0.2, signal.SIGTERM)])
+        run.expect(0, "Firmware updated successfully.", "The firmware update is still running.")
         chunks = [d for d in run.writes() if d[1] & 0x80]
         ends = [d for d in run.writes() if d[1] == 0x10]
         if len(chunks) != (len(data) + 15) // 16 or len(ends) != 1:
@@ -384,22 +387,60 @@ def case_backups():
 
 
 def live(args, state, steps, stdin=subprocess.DEVNULL):
-    """kestctl run while `steps` act on the simulator: (seconds to wait, signal)."""
+    """kestctl run while `steps` act on the simulator: (seconds to wait, a signal, or a
+    look at the running kestctl: a function of its process id)."""
     run = Run(args, state, stdin=stdin)
     try:
-        for delay, sig in steps:
+        for delay, step in steps:
             time.sleep(delay)
-            if sig:
-                run.proc.send_signal(sig)
+            if callable(step):
+                step(kestctl_pid(run.proc.pid))
+            elif step:
+                run.proc.send_signal(step)
         return run.finish()
     finally:
+        if run.proc.poll() is None:
+            os.killpg(run.proc.pid, signal.SIGKILL)
+            run.proc.communicate()
         run.close()
+
+
+def kestctl_pid(sim_pid):
+    with open("/proc/%d/task/%d/children" % (sim_pid, sim_pid), encoding="ascii") as f:
+        children = f.read().split()
+    if not children:
+        fail("kestctl is not running")
+    return int(children[0])
+
+
+def reader_blocks_interrupts(pid):
+    """SIGINT and SIGTERM never go to kestctl's input reader, where they would cut its
+    calls to the unit short: it has them blocked, at every look."""
+    wanted = 1 << signal.SIGINT - 1 | 1 << signal.SIGTERM - 1
+    seen = 0
+    for _ in range(20):
+        for task in os.listdir("/proc/%d/task" % pid):
+            try:
+                with open("/proc/%d/task/%s/comm" % (pid, task), encoding="ascii") as f:
+                    if f.read().strip() != "KestEvent":
+                        continue
+                with open("/proc/%d/task/%s/status" % (pid, task), encoding="ascii") as f:
+                    blocked = next(int(line.split()[1], 16) for line in f
+                                   if line.startswith("SigBlk:"))
+            except FileNotFoundError:
+                continue
+            seen += 1
+            if blocked & wanted != wanted:
+                fail("kestctl's input reader takes SIGINT or SIGTERM (blocked: %x)" % blocked)
+        time.sleep(0.01)
+    if not seen:
+        fail("kestctl watch has no input reader")
 
 
 def case_watch():
     state = unit_state(motion="sweep")
-    run = live(["watch"], state, [(1.5, signal.SIGUSR1), (0.7, signal.SIGUSR2),
-                                  (1.5, signal.SIGINT)])
+    run = live(["watch"], state, [(1.0, reader_blocks_interrupts), (0.3, signal.SIGUSR1),
+                                  (0.7, signal.SIGUSR2), (1.5, signal.SIGINT)])
     run.expect(0, "unplugged", "is back")
     lines = run.out.splitlines()
     if len(lines) < 10 or not all(line.startswith("CLUTCH ") for line in lines):
