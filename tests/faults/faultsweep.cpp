@@ -17,12 +17,12 @@
 // unit is back the window must attach again and show what the unit holds.
 //
 // Each operation is a row of its own. The runs with faults are dealt to groups in turn
-// (KEST_SWEEP_GROUPS, 8 unless set), so that every group gets an equal share of every
+// (KEST_SWEEP_GROUPS, 12 unless set), so that every group gets an equal share of every
 // operation. A run spends nearly all its time waiting for the window's reader, which
 // polls the unit every 10 ms, to stop; so the program runs the groups side by side, each
 // as a process of its own, and prints their outputs in turn. KEST_SWEEP_SHARD=I/N runs
 // only the groups whose number is I modulo N (the tests are such shards, side by side);
-// KEST_SWEEP_GROUP=1..8 runs one group in this process (as the side-by-side runs do),
+// KEST_SWEEP_GROUP=1..12 runs one group in this process (as the side-by-side runs do),
 // KEST_SWEEP_GROUP=0 all of them; a row name picks one operation, as in
 // `KEST_SWEEP_GROUP=0 faultsweep "sweep:firmware upload"`.
 
@@ -139,7 +139,7 @@ std::vector<std::uint16_t> keptByRelease(const kestsim::Settings &s, bool clutch
 constexpr char kGroupVariable[] = "KEST_SWEEP_GROUP";
 /// How many groups the runs with faults are dealt to; the same in every process of a sweep.
 constexpr char kGroupsVariable[] = "KEST_SWEEP_GROUPS";
-constexpr int kDefaultGroups = 8;
+constexpr int kDefaultGroups = 12;
 /// "I/N": of the groups, this process runs those whose number is I modulo N, side by
 /// side (the shards of the sweep are tests of their own); all of them when not set.
 constexpr char kShardVariable[] = "KEST_SWEEP_SHARD";
