@@ -8,9 +8,13 @@
 #include <QJsonDocument>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
+#include <iterator>
+#include <pthread.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 namespace kestctl {
@@ -218,46 +222,80 @@ int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &
 
 namespace {
 
+/// The signals a command that waits on the unit ends or cancels on.
+constexpr int kInterrupts[] = {SIGINT, SIGTERM};
+
+sigset_t interruptSet()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int s : kInterrupts)
+        sigaddset(&set, s);
+    return set;
+}
+
+/// Written to by the handler, read by the event loop. Made once and kept open until the
+/// process ends: a handler that runs as a command ends must never write to a descriptor
+/// that was closed, or that a file opened since has taken over.
 int g_signalPipe[2] = {-1, -1};
 
 void onSignal(int)
 {
+    const int saved = errno; // the code this handler interrupted may read it next
     const char byte = 1;
     // Nothing to do when the pipe is full: a wake-up is waiting already.
     [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &byte, 1);
+    errno = saved;
 }
 
 } // namespace
 
 Interrupts::Interrupts(QObject *parent) : QObject(parent)
 {
-    if (::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
+    // The signals are blocked in this thread, and so in every thread it starts while this
+    // watch lives (the input reader, the firmware upload): they come to the event loop
+    // through a signalfd, and never interrupt a worker's call to the unit. A thread that
+    // was running before still takes them, through the handler and the pipe.
+    const sigset_t set = interruptSet();
+    pthread_sigmask(SIG_BLOCK, &set, &blocked);
+    const auto wake = [this](int fd) {
+        auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this, fd] {
+            char buffer[sizeof(signalfd_siginfo)];
+            while (::read(fd, buffer, sizeof buffer) > 0) { }
+            Q_EMIT interrupted();
+        });
+    };
+    signalFd = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
+    if (signalFd >= 0)
+        wake(signalFd);
+    if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
-    connect(notifier, &QSocketNotifier::activated, this, [this] {
-        char buffer[16];
-        while (::read(g_signalPipe[0], buffer, sizeof buffer) > 0) { }
-        Q_EMIT interrupted();
-    });
+    wake(g_signalPipe[0]);
     struct sigaction action
     {
     };
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
+        sigaction(kInterrupts[i], &action, &previous[i]);
+    installed = true;
 }
 
 Interrupts::~Interrupts()
 {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
-    for (int &fd : g_signalPipe)
-        if (fd >= 0) {
-            ::close(fd);
-            fd = -1;
-        }
+    // A signal that came as the command ends has ended it already: taken here, it does not
+    // end the process once unblocked.
+    if (signalFd >= 0) {
+        signalfd_siginfo info;
+        while (::read(signalFd, &info, sizeof info) > 0) { }
+        ::close(signalFd);
+    }
+    if (installed)
+        for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
+            sigaction(kInterrupts[i], &previous[i], nullptr);
+    pthread_sigmask(SIG_SETMASK, &blocked, nullptr);
 }
 
 LiveLine::LiveLine() : terminal(stdoutIsTerminal()) { }

@@ -13,6 +13,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <csignal>
 #include <optional>
 
 namespace kest {
@@ -123,7 +124,9 @@ kest::CheckResult askUpdateServer(const QString &unitVersion);
 /// the model's message.
 int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText);
 
-/// Turns SIGINT and SIGTERM into a signal on the event loop while it lives.
+/// Turns SIGINT and SIGTERM into a signal on the event loop while it lives. Made in the
+/// main thread before the command starts its worker threads, which then never take them.
+/// One at a time.
 class Interrupts : public QObject
 {
     Q_OBJECT
@@ -133,6 +136,12 @@ public:
 
 Q_SIGNALS:
     void interrupted();
+
+private:
+    sigset_t blocked {}; ///< the thread's signal mask before
+    struct sigaction previous[2] {}; ///< the handlers before, in the order of kInterrupts
+    bool installed = false;
+    int signalFd = -1;
 };
 
 /// One line that redraws itself on a terminal; elsewhere each update is a line of its

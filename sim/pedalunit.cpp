@@ -72,6 +72,11 @@ PedalUnit::PedalUnit(FaultPlan *faults)
 
 PedalUnit::~PedalUnit()
 {
+    endWritingTimer();
+}
+
+void PedalUnit::endWritingTimer()
+{
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         m_closing = true;

@@ -95,6 +95,9 @@ public:
     explicit PedalUnit(FaultPlan *faults = nullptr);
     ~PedalUnit();
     PedalUnit(const PedalUnit &) = delete;
+    /// Ends the timer of the writing after a firmware end report at once, and joins it.
+    /// For the end of the unit: no later writing is timed.
+    void endWritingTimer();
     PedalUnit &operator=(const PedalUnit &) = delete;
 
     // --- the wire (called by the fronts) --------------------------------------------

@@ -41,6 +41,10 @@ InProcessUnit &inProcess()
         }
         return p;
     }();
+    // The unit lives on for threads that still use it at exit, but its writing timer, once
+    // started, is joined, not left to the end of the process.
+    static const bool joinsTimer = std::atexit([] { u->unit.endWritingTimer(); }) == 0;
+    (void)joinsTimer;
     return *u;
 }
 

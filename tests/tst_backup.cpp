@@ -64,10 +64,17 @@ Operation operation(const QString &name, const QTemporaryDir &dir)
                 }};
     return {4, [path = firmwareImage(dir)](MainWindow *w, DialogCatcher &) {
                 child<QLineEdit>(w, "lePath")->setText(path);
+                const int ends = kestsim::unit().firmwareEndCount();
                 child<QPushButton>(w, "pbUpgrade")->click();
-                // Done once the check button is back: the upload ended.
-                if (!waitFor([&] { return child<QPushButton>(w, "pbAutoUpgrade")->isEnabled(); },
-                             15000))
+                // Done once the image is out, with its end report (the unit's seconds of
+                // writing after it are not waited out: closing the window stops the count),
+                // or once the page is idle, nothing sent.
+                if (!waitFor(
+                        [w, ends] {
+                            return kestsim::unit().firmwareEndCount() > ends
+                                || child<QPushButton>(w, "pbAutoUpgrade")->isEnabled();
+                        },
+                        15000))
                     qWarning("the upload did not end");
             }};
 }

@@ -7,8 +7,9 @@
 #include <QDebug>
 
 #include <array>
+#include <utility>
 
-KestEvent::KestEvent(QObject *parent) : QThread(parent) { }
+KestEvent::KestEvent(QObject *parent) : WorkerThread(parent) { }
 
 void KestEvent::run()
 {
@@ -30,7 +31,8 @@ void KestEvent::run()
             QThread::msleep(10);
             continue;
         }
-        Q_EMIT eventTrigger(kest::pedalValues(buffer.data()));
+        QByteArray values = kest::pedalValues(buffer.data());
+        kest::emitShared([&] { Q_EMIT eventTrigger(std::move(values)); });
     }
 
     kest::deviceClose();

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "workerthread.h"
+
 #include <QByteArray>
-#include <QThread>
 
 /// The input reader: polls the unit's input reports without blocking and hands each
 /// report's pedal values to the GUI thread. It is the only part of the program that
 /// notices a lost unit.
-class KestEvent : public QThread
+class KestEvent : public kest::WorkerThread
 {
     Q_OBJECT
 

@@ -10,9 +10,11 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+
 #include <QDebug>
 #include <QFile>
 #include <QScopeGuard>
+#include <chrono>
 
 #include <utility>
 
@@ -44,7 +46,7 @@ kest::Outcome failed(const char *text)
 
 } // namespace
 
-KestUpgrade::KestUpgrade(QObject *parent) : QThread(parent) { }
+KestUpgrade::KestUpgrade(QObject *parent) : WorkerThread(parent) { }
 
 KestUpgrade::~KestUpgrade()
 {
@@ -64,7 +66,7 @@ void KestUpgrade::startUpload(QThread::Priority priority)
     {
         // Cleared here, not by the run: a stop that comes right after this call, before
         // the thread runs, still counts.
-        QMutexLocker lock(&stopMutex);
+        const std::lock_guard lock(stopMutex);
         stopping = false;
         lost = false;
     }
@@ -73,27 +75,27 @@ void KestUpgrade::startUpload(QThread::Priority priority)
 
 void KestUpgrade::stop()
 {
-    QMutexLocker lock(&stopMutex);
+    const std::lock_guard lock(stopMutex);
     stopping = true;
-    stopCondition.wakeAll();
+    stopCondition.notify_all();
 }
 
 void KestUpgrade::unitLost()
 {
-    QMutexLocker lock(&stopMutex);
+    const std::lock_guard lock(stopMutex);
     lost = true;
-    stopCondition.wakeAll();
+    stopCondition.notify_all();
 }
 
 bool KestUpgrade::lostSinceStart()
 {
-    QMutexLocker lock(&stopMutex);
+    const std::lock_guard lock(stopMutex);
     return lost;
 }
 
 KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
 {
-    QMutexLocker lock(&stopMutex);
+    std::unique_lock lock(stopMutex);
     const QDeadlineTimer step(kWritingStepMs);
     while (!stopping && !step.hasExpired()) {
         // The session tells of a loss; the reader also closes the handle as soon as it
@@ -101,8 +103,8 @@ KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
         // opening.
         if (lost || kest::deviceOpening() != opening)
             return Step::UnitLost;
-        stopCondition.wait(&stopMutex,
-                           QDeadlineTimer(qMin<qint64>(kWatchMs, step.remainingTime())));
+        stopCondition.wait_for(
+            lock, std::chrono::milliseconds(qMin<qint64>(kWatchMs, step.remainingTime())));
     }
     if (lost)
         return Step::UnitLost;

@@ -2,11 +2,13 @@
 
 #include "kestunit.h"
 
+#include "workerthread.h"
+
 #include <QByteArray>
-#include <QMutex>
 #include <QString>
-#include <QThread>
-#include <QWaitCondition>
+
+#include <condition_variable>
+#include <mutex>
 
 #include <cstdint>
 #include <optional>
@@ -20,7 +22,7 @@ class UnitSession;
 /// display). After the end report the unit writes the image for four seconds, counted as
 /// 97 to 100, while the upload watches that the unit stays. Every run ends in an
 /// outcome: done only when the unit took every report and stayed through its writing.
-class KestUpgrade : public QThread
+class KestUpgrade : public kest::WorkerThread
 {
     Q_OBJECT
 
@@ -85,8 +87,10 @@ private:
     /// Whether the unit was reported lost since the start.
     bool lostSinceStart();
 
-    QMutex stopMutex;
-    QWaitCondition stopCondition;
+    // A standard mutex and condition: the thread sanitizer sees what they order, which
+    // it cannot for a QWaitCondition's unlock inside Qt.
+    std::mutex stopMutex;
+    std::condition_variable stopCondition;
     bool stopping = false; // guarded by stopMutex
     bool lost = false; // guarded by stopMutex
 };

@@ -1,5 +1,7 @@
 #include "kestbackdrops.h"
 
+#include "workerthread.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
@@ -82,8 +84,8 @@ KestBackdrops &KestBackdrops::instance()
 
 KestBackdrops::~KestBackdrops()
 {
-    if (worker)
-        worker->wait();
+    if (worker && worker->wait())
+        kest::threadJoined(worker.get());
 }
 
 QString KestBackdrops::cacheKey(const QString &path)
@@ -144,6 +146,7 @@ void KestBackdrops::decode()
                               .read()
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         }
+        kest::threadEnded(QThread::currentThread());
     }));
     worker->setObjectName(QStringLiteral("backdrops"));
     connect(worker.get(), &QThread::finished, this, &KestBackdrops::decoded);
@@ -179,6 +182,7 @@ void KestBackdrops::install(QSize shown)
     }
 
     worker->wait();
+    kest::threadJoined(worker.get());
     drawnSize = shown;
     for (std::size_t i = 0; i < pictures.size(); ++i) {
         const QString key = cacheKey(paths()[i]);

@@ -2,12 +2,15 @@
 """End-to-end checks: a program runs under kest-pedal-sim, and what it did is read back
 from the unit's wire log (trace file) and state file.
 
-    e2e.py --sim KEST_PEDAL_SIM CASE PROGRAM
+    e2e.py --sim KEST_PEDAL_SIM [--probe KEST_SIM_PROBE] [--program KEST_SETTING] CASE...
+
+The cases given run side by side, each under a simulator of its own: nearly all their
+time is waiting for the program.
 
 Cases:
-  probe   PROGRAM is kest-sim-probe: the simulator checked through the real hidapi
-  attach  PROGRAM is kest-setting: it attaches, reading the unit in the order of the
-          attach, and then takes the input reports
+  probe   kest-sim-probe: the simulator checked through the real hidapi
+  attach  kest-setting attaches, reading the unit in the order of the attach, and then
+          takes the input reports
   replug  kest-setting started without a unit attaches as it is plugged in (udev's
           "add"), not with its next look 3 s on; pulled out, it lets go of the dead
           handle and goes to waiting once; plugged in again at once, it attaches to the
@@ -24,6 +27,7 @@ Exit status: 0 passed, 1 failed, 77 skipped.
 """
 
 import argparse
+import concurrent.futures
 import json
 import os
 import select
@@ -43,6 +47,10 @@ SIM = "kest-pedal-sim: "  # the simulator's lines
 ATTACH_LOG = "kest.attach: "
 LOST = ("the reader lost the unit", "unit pulled out of ")
 PLUG_LOG = "kest.plug: "  # and each udev event about the unit as it reads it
+# What a sanitizer prints when it finds something (a ThreadSanitizer build goes on after
+# its reports, and its program may still end as expected).
+SANITIZER_REPORTS = ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:",
+                     "WARNING: ThreadSanitizer")
 
 # Slots 0-2 hold one profile per pedal; 5 holds a second BRAKE profile.
 PROFILE_SLOTS = [
@@ -238,7 +246,7 @@ class Session:
             fail("kest-pedal-sim and the program did not end within 5 s of SIGTERM")
         if ended_by_sigterm and status != 128 + signal.SIGTERM:
             fail("the program did not end by the SIGTERM (status %d)" % status)
-        for word in ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"):
+        for word in SANITIZER_REPORTS:
             if word in self.output():
                 fail("sanitizer report: %s" % word)
 
@@ -483,50 +491,63 @@ CASES = {
 }
 
 
+def run_case(name, args):
+    """Runs one case. Returns its exit status and what it has to say."""
+    display = Display()
+    env = None
+    if name == "close":
+        missing = Display.missing()
+        if missing:
+            return SKIP, ("SKIP: the close test clicks the close button on a private X display "
+                          "and needs %s (Debian packages xvfb, xdotool)" % " and ".join(missing))
+        try:
+            env = {"QT_QPA_PLATFORM": "xcb", "DISPLAY": display.start()}
+        except Failure as e:
+            display.stop()
+            return 1, "%s FAILED: %s" % (name, e)
+
+    run, options, state = CASES[name]
+    program = args.probe if name == "probe" else args.program
+    if not program:
+        return 1, "%s: no program to run (--probe, --program)" % name
+    s = Session(args.sim, program, state(), options, env)
+    try:
+        run(s, display)
+        s.finish(ended_by_sigterm=name not in ("probe", "close"))
+        return 0, "%s passed in %.1f s" % (name, s.elapsed())
+    except Failure as e:
+        s.stop()
+        entries = s.entries()
+        text = ["%s FAILED: %s" % (name, e), "--- output of kest-pedal-sim and the program ---",
+                s.output()[-6000:],
+                "--- wire log: %d entries, %d input reports; the others: ---" % (
+                    len(entries), sum(1 for kind, _ in entries if kind == "in"))]
+        text += ["%s %s" % (kind, data.hex(" "))
+                 for kind, data in [e for e in entries if e[0] != "in"][:120]]
+        return 1, "\n".join(text)
+    finally:
+        s.close()
+        display.stop()
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
-    parser.add_argument("case", choices=sorted(CASES))
-    parser.add_argument("program")
+    parser.add_argument("--probe", help="kest-sim-probe, for the probe case")
+    parser.add_argument("--program", help="kest-setting, for the other cases")
+    parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
     args = parser.parse_args()
 
-    display = Display()
-    env = None
-    if args.case == "close":
-        missing = Display.missing()
-        if missing:
-            print("SKIP: the close test clicks the close button on a private X display "
-                  "and needs %s (Debian packages xvfb, xdotool)" % " and ".join(missing))
-            return SKIP
-        try:
-            env = {"QT_QPA_PLATFORM": "xcb", "DISPLAY": display.start()}
-        except Failure as e:
-            print("FAILED: %s" % e)
-            display.stop()
-            return 1
-
-    run, options, state = CASES[args.case]
-    s = Session(args.sim, args.program, state(), options, env)
-    try:
-        run(s, display)
-        s.finish(ended_by_sigterm=args.case not in ("probe", "close"))
-        print("passed in %.1f s" % s.elapsed())
-        return 0
-    except Failure as e:
-        print("FAILED: %s" % e)
-        s.stop()
-        entries = s.entries()
-        print("--- output of kest-pedal-sim and the program ---")
-        print(s.output()[-6000:])
-        print("--- wire log: %d entries, %d input reports; the others: ---" % (
-            len(entries), sum(1 for kind, _ in entries if kind == "in")))
-        for kind, data in [e for e in entries if e[0] != "in"][:120]:
-            print(kind, data.hex(" "))
+    with concurrent.futures.ThreadPoolExecutor(max_workers=len(args.cases)) as pool:
+        results = list(pool.map(lambda name: run_case(name, args), args.cases))
+    for _, text in results:
+        print(text)
+    statuses = {status for status, _ in results}
+    if 1 in statuses:
         return 1
-    finally:
-        s.close()
-        display.stop()
+    # Skipped only when every case was.
+    return SKIP if statuses == {SKIP} else 0
 
 
 if __name__ == "__main__":

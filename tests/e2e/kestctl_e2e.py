@@ -2,7 +2,11 @@
 """End-to-end checks of kestctl: the real binary and hidapi under kest-pedal-sim, its
 output and exit status, and the unit's wire log and state file afterwards.
 
-    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL [--setting KEST_SETTING] CASE
+    kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL [--setting KEST_SETTING] CASE...
+
+The cases given run side by side, each with simulators of its own: nearly all their time
+is waiting, for the unit's seconds of writing after a firmware image or for a signal.
+The shared case needs --setting: it runs the window beside two loops of kestctl.
 
 The parity case holds the window's bytes for each operation as the window tests assert
 them (tst_inputspage, tst_unitmodel, tst_devicepage and e2e.py's close case): kestctl
@@ -11,6 +15,7 @@ Exit status: 0 passed, 1 failed.
 """
 
 import argparse
+import concurrent.futures
 import json
 import os
 import re
@@ -22,7 +27,8 @@ import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from e2e import MARK, Failure, check_attach, fail, read_trace, unit_state  # noqa: E402
+from e2e import (  # noqa: E402
+    MARK, SANITIZER_REPORTS, Failure, check_attach, fail, read_trace, unit_state)
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -71,7 +77,7 @@ class Run:
         self.out = out.decode("utf-8", "replace")
         self.err = "\n".join(line for line in err.decode("utf-8", "replace").splitlines()
                              if not line.startswith("kest-pedal-sim: "))
-        for word in ("ERROR: AddressSanitizer", "ERROR: LeakSanitizer", "runtime error:"):
+        for word in SANITIZER_REPORTS:
             if word in self.err:
                 fail("sanitizer report in kestctl %s:\n%s" % (" ".join(self.args), self.err))
         self.entries = read_trace(self.trace_path)
@@ -278,8 +284,10 @@ def case_firmware():
         data = bytes(range(256)) * 4 + b"tail"
         image.write(data)
         image.flush()
-        run = ctl(["firmware", "update", "--yes", image.name]).expect(
-            0, "Firmware updated successfully.")
+        # Ctrl-C and SIGTERM only say that the update goes on: it ends whole.
+        run = live(["firmware", "update", "--yes", image.name], unit_state(),
+                   [(1.0, signal.SIGINT), (0.2, signal.SIGTERM)])
+        run.expect(0, "Firmware updated successfully.", "The firmware update is still running.")
         chunks = [d for d in run.writes() if d[1] & 0x80]
         ends = [d for d in run.writes() if d[1] == 0x10]
         if len(chunks) != (len(data) + 15) // 16 or len(ends) != 1:
@@ -435,22 +443,60 @@ def case_backups():
 
 
 def live(args, state, steps, stdin=subprocess.DEVNULL):
-    """kestctl run while `steps` act on the simulator: (seconds to wait, signal)."""
+    """kestctl run while `steps` act on the simulator: (seconds to wait, a signal, or a
+    look at the running kestctl: a function of its process id)."""
     run = Run(args, state, stdin=stdin)
     try:
-        for delay, sig in steps:
+        for delay, step in steps:
             time.sleep(delay)
-            if sig:
-                run.proc.send_signal(sig)
+            if callable(step):
+                step(kestctl_pid(run.proc.pid))
+            elif step:
+                run.proc.send_signal(step)
         return run.finish()
     finally:
+        if run.proc.poll() is None:
+            os.killpg(run.proc.pid, signal.SIGKILL)
+            run.proc.communicate()
         run.close()
+
+
+def kestctl_pid(sim_pid):
+    with open("/proc/%d/task/%d/children" % (sim_pid, sim_pid), encoding="ascii") as f:
+        children = f.read().split()
+    if not children:
+        fail("kestctl is not running")
+    return int(children[0])
+
+
+def reader_blocks_interrupts(pid):
+    """SIGINT and SIGTERM never go to kestctl's input reader, where they would cut its
+    calls to the unit short: it has them blocked, at every look."""
+    wanted = 1 << signal.SIGINT - 1 | 1 << signal.SIGTERM - 1
+    seen = 0
+    for _ in range(20):
+        for task in os.listdir("/proc/%d/task" % pid):
+            try:
+                with open("/proc/%d/task/%s/comm" % (pid, task), encoding="ascii") as f:
+                    if f.read().strip() != "KestEvent":
+                        continue
+                with open("/proc/%d/task/%s/status" % (pid, task), encoding="ascii") as f:
+                    blocked = next(int(line.split()[1], 16) for line in f
+                                   if line.startswith("SigBlk:"))
+            except FileNotFoundError:
+                continue
+            seen += 1
+            if blocked & wanted != wanted:
+                fail("kestctl's input reader takes SIGINT or SIGTERM (blocked: %x)" % blocked)
+        time.sleep(0.01)
+    if not seen:
+        fail("kestctl watch has no input reader")
 
 
 def case_watch():
     state = unit_state(motion="sweep")
-    run = live(["watch"], state, [(1.5, signal.SIGUSR1), (0.7, signal.SIGUSR2),
-                                  (1.5, signal.SIGINT)])
+    run = live(["watch"], state, [(1.0, reader_blocks_interrupts), (0.3, signal.SIGUSR1),
+                                  (0.7, signal.SIGUSR2), (1.5, signal.SIGINT)])
     run.expect(0, "unplugged", "is back")
     lines = run.out.splitlines()
     if len(lines) < 10 or not all(line.startswith("CLUTCH ") for line in lines):
@@ -755,6 +801,16 @@ OPTIONS = None
 NAMESPACE = False
 
 
+def run_case(name):
+    """Runs one case; returns what it printed: its time, or why it failed."""
+    started = time.monotonic()
+    try:
+        CASES[name]()
+    except Failure as e:
+        return False, "%s FAILED: %s" % (name, e)
+    return True, "%s passed in %.1f s" % (name, time.monotonic() - started)
+
+
 def main():
     global OPTIONS
     parser = argparse.ArgumentParser(description=__doc__,
@@ -762,17 +818,18 @@ def main():
     parser.add_argument("--sim", required=True)
     parser.add_argument("--ctl", required=True)
     parser.add_argument("--setting", help="kest-setting, for the shared case")
-    parser.add_argument("case", choices=sorted(CASES))
+    parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
     OPTIONS = parser.parse_args()
     OPTIONS.sim = os.path.abspath(OPTIONS.sim)
     OPTIONS.ctl = os.path.abspath(OPTIONS.ctl)
     if OPTIONS.setting:
         OPTIONS.setting = os.path.abspath(OPTIONS.setting)
     started = time.monotonic()
-    try:
-        CASES[OPTIONS.case]()
-    except Failure as e:
-        print("FAILED: %s" % e)
+    with concurrent.futures.ThreadPoolExecutor(max_workers=len(OPTIONS.cases)) as pool:
+        results = list(pool.map(run_case, OPTIONS.cases))
+    for _, text in results:
+        print(text)
+    if not all(passed for passed, _ in results):
         return 1
     print("passed in %.1f s" % (time.monotonic() - started))
     return 0

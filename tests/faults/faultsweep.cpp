@@ -16,13 +16,15 @@
 // only when the unit took the whole image and stayed through its writing); and once the
 // unit is back the window must attach again and show what the unit holds.
 //
-// Each operation is a row of its own. The runs with faults are dealt to four groups in
-// turn, so that every group gets an equal share of every operation. A run spends nearly
-// all its time waiting for the window's reader, which polls the unit every 10 ms, to
-// stop; so the program runs the groups side by side, each as a process of its own, and
-// prints their outputs in turn. KEST_SWEEP_GROUP=1..4 runs one group in this process (as
-// the side-by-side runs do), KEST_SWEEP_GROUP=0 all of them; a row name picks one
-// operation, as in `KEST_SWEEP_GROUP=0 faultsweep "sweep:firmware upload"`.
+// Each operation is a row of its own. The runs with faults are dealt to groups in turn
+// (KEST_SWEEP_GROUPS, 12 unless set), so that every group gets an equal share of every
+// operation. A run spends nearly all its time waiting for the window's reader, which
+// polls the unit every 10 ms, to stop; so the program runs the groups side by side, each
+// as a process of its own, and prints their outputs in turn. KEST_SWEEP_SHARD=I/N runs
+// only the groups whose number is I modulo N (the tests are such shards, side by side);
+// KEST_SWEEP_GROUP=1..12 runs one group in this process (as the side-by-side runs do),
+// KEST_SWEEP_GROUP=0 all of them; a row name picks one operation, as in
+// `KEST_SWEEP_GROUP=0 faultsweep "sweep:firmware upload"`.
 
 #include "kestaxis.h"
 #include "kestslider.h"
@@ -135,7 +137,18 @@ std::vector<std::uint16_t> keptByRelease(const kestsim::Settings &s, bool clutch
 }
 
 constexpr char kGroupVariable[] = "KEST_SWEEP_GROUP";
-constexpr int kGroups = 4;
+/// How many groups the runs with faults are dealt to; the same in every process of a sweep.
+constexpr char kGroupsVariable[] = "KEST_SWEEP_GROUPS";
+constexpr int kDefaultGroups = 12;
+/// "I/N": of the groups, this process runs those whose number is I modulo N, side by
+/// side (the shards of the sweep are tests of their own); all of them when not set.
+constexpr char kShardVariable[] = "KEST_SWEEP_SHARD";
+
+int groupCount()
+{
+    const int n = qEnvironmentVariableIntValue(kGroupsVariable);
+    return n > 0 ? n : kDefaultGroups;
+}
 
 template<typename T = QWidget> T *in(MainWindow *w, const char *name)
 {
@@ -360,6 +373,7 @@ void FaultSweep::sweep()
     QFETCH(int, operation);
     const Operation op = operations().at(operation);
     const int group = qEnvironmentVariableIntValue(kGroupVariable); // 0: every run
+    const int groups = groupCount();
     const kestsim::UnitState initial = unitInUse();
     auto &u = kestsim::unit();
     auto &faults = kestsim::faults();
@@ -413,7 +427,7 @@ void FaultSweep::sweep()
             : op.uploads                                      ? int(std::size(kWritingPulls))
                                                               : 0;
         for (int k = 1; k <= count; ++k) {
-            if (group != 0 && dealt++ % kGroups != group - 1)
+            if (group != 0 && dealt++ % groups != group - 1)
                 continue;
             const QByteArray where = QByteArray(op.name) + ", " + fault.name
                 + (fault.counted == Counted::WritingPulls
@@ -524,25 +538,42 @@ int runGroupsSideBySide(int argc, char *argv[])
     QTemporaryDir outputs;
     if (!outputs.isValid())
         qFatal("no folder for the groups' outputs");
-    std::vector<std::unique_ptr<QProcess>> groups;
-    for (int g = 1; g <= kGroups; ++g) {
+    const int groups = groupCount();
+    int shard = 1;
+    int shards = 1;
+    const QByteArray shardText = qgetenv(kShardVariable);
+    if (!shardText.isEmpty()) {
+        const QList<QByteArray> parts = shardText.split('/');
+        shard = parts.size() == 2 ? parts[0].toInt() : 0;
+        shards = parts.size() == 2 ? parts[1].toInt() : 0;
+        if (shards < 1 || shard < 1 || shard > shards)
+            qFatal("%s must be I/N with 1 <= I <= N", kShardVariable);
+    }
+    std::vector<int> mine;
+    for (int g = 1; g <= groups; ++g)
+        if ((g - 1) % shards == shard - 1)
+            mine.push_back(g);
+    std::vector<std::unique_ptr<QProcess>> runs;
+    for (const int g : mine) {
         auto run = std::make_unique<QProcess>();
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QLatin1String(kGroupVariable), QString::number(g));
+        environment.insert(QLatin1String(kGroupsVariable), QString::number(groups));
         run->setProcessEnvironment(environment);
         run->setProcessChannelMode(QProcess::MergedChannels);
         run->setStandardOutputFile(outputs.filePath(QString::number(g)));
         run->start(QCoreApplication::applicationFilePath(), app.arguments().mid(1));
-        groups.push_back(std::move(run));
+        runs.push_back(std::move(run));
     }
     int failed = 0;
-    for (int g = 1; g <= kGroups; ++g) {
-        QProcess &run = *groups[std::size_t(g - 1)];
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        const int g = mine[i];
+        QProcess &run = *runs[i];
         const bool ended = run.waitForFinished(-1);
         QFile output(outputs.filePath(QString::number(g)));
         if (output.open(QIODevice::ReadOnly)) {
             const QByteArray text = output.readAll();
-            std::printf("--- group %d of %d ---\n%s", g, kGroups, text.constData());
+            std::printf("--- group %d of %d ---\n%s", g, groups, text.constData());
         }
         if (!ended || run.exitStatus() != QProcess::NormalExit || run.exitCode() != 0) {
             std::printf("group %d failed: %s\n", g, qPrintable(run.errorString()));
