@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QScopeGuard>
 #include <chrono>
+#include <memory>
 
 #include <utility>
 
@@ -115,7 +116,13 @@ KestUpgrade::Step KestUpgrade::writingStep(std::uint64_t opening)
 
 void KestUpgrade::run()
 {
-    Q_EMIT ended(upload());
+    // The outcome's text is shared with the copy in the queued call, and let go where
+    // ThreadSanitizer cannot see it: handed over and dropped inside the emit.
+    auto end = std::make_unique<kest::Outcome>(upload());
+    kest::emitShared([this, &end] {
+        Q_EMIT ended(*end);
+        end.reset();
+    });
 }
 
 kest::Outcome KestUpgrade::upload()

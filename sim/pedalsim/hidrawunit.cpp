@@ -2,6 +2,17 @@
 
 #include <umockdev.h>
 
+#if defined(__SANITIZE_THREAD__)
+#define KEST_SIM_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define KEST_SIM_TSAN 1
+#endif
+#endif
+#ifdef KEST_SIM_TSAN
+#include <sanitizer/tsan_interface.h>
+#endif
+
 #include <linux/hidraw.h>
 #include <linux/input.h>
 #include <sys/ioctl.h>
@@ -169,16 +180,33 @@ struct HidrawUnit::Node
 
 namespace {
 
+/// A handler is made on the main thread and used by umockdev's socket thread, which gets
+/// it through GLib's signal machinery: an order ThreadSanitizer cannot see, marked here.
+void handedOver([[maybe_unused]] const void *handler)
+{
+#ifdef KEST_SIM_TSAN
+    __tsan_release(const_cast<void *>(handler));
+#endif
+}
+
+HidrawUnit::Handler *takenOver(gpointer data)
+{
+#ifdef KEST_SIM_TSAN
+    __tsan_acquire(data);
+#endif
+    return static_cast<HidrawUnit::Handler *>(data);
+}
+
 gboolean onIoctl(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
-    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    auto *h = takenOver(data);
     h->owner->answerIoctl(*h, client);
     return TRUE;
 }
 
 gboolean onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
-    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    auto *h = takenOver(data);
     bool handled = false;
     h->owner->answerRead(*h, client, handled);
     return handled ? TRUE : FALSE;
@@ -186,14 +214,14 @@ gboolean onRead(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 
 gboolean onWrite(UMockdevIoctlBase *, UMockdevIoctlClient *client, gpointer data)
 {
-    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    auto *h = takenOver(data);
     h->owner->answerWrite(*h, client);
     return TRUE;
 }
 
 void onConnected(UMockdevIoctlBase *, UMockdevIoctlClient *, gpointer data)
 {
-    auto *h = static_cast<HidrawUnit::Handler *>(data);
+    auto *h = takenOver(data);
     h->owner->clientConnected(*h);
 }
 
@@ -258,6 +286,7 @@ bool HidrawUnit::attachHandler(const Node &node, std::string &error)
     handler->owner = this;
     handler->generation = node.generation;
     handler->base = umockdev_ioctl_base_new();
+    handedOver(handler.get());
     g_signal_connect(handler->base, "handle-ioctl", G_CALLBACK(onIoctl), handler.get());
     g_signal_connect(handler->base, "handle-read", G_CALLBACK(onRead), handler.get());
     g_signal_connect(handler->base, "handle-write", G_CALLBACK(onWrite), handler.get());
