@@ -281,9 +281,8 @@ Check rulesCheck()
 
 Check firmwareCheck()
 {
-    kest::deviceInit();
     QString version;
-    if (kest::deviceOpen() == kest::DeviceOpenResult::Opened) {
+    if (!attach()) {
         kest::KestUnit unit;
         if (unit.readVersion())
             version = unit.firmwareVersion();
