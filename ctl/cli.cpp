@@ -12,7 +12,6 @@
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
-#include <iterator>
 #include <pthread.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -23,6 +22,19 @@ QString tr(const char *text)
 {
     return QCoreApplication::translate("kestctl", text);
 }
+
+namespace {
+
+/// The pedal of an option --clutch, --brake or --throttle; -1 for any other word.
+int pedalOption(const QString &option)
+{
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p)
+        if (option == QLatin1String("--") + pedalKey(p))
+            return p;
+    return -1;
+}
+
+} // namespace
 
 bool parseArguments(const QStringList &arguments, Invocation &out)
 {
@@ -41,12 +53,24 @@ bool parseArguments(const QStringList &arguments, Invocation &out)
         }
         if (a == QLatin1String("--")) {
             onlyWords = true;
+            out.afterDashes = int(out.words.size());
         } else if (a == QLatin1String("--json")) {
             out.json = true;
         } else if (a == QLatin1String("--yes") || a == QLatin1String("-y")) {
             out.yes = true;
         } else if (a == QLatin1String("--print-rules")) {
             out.printRules = true;
+        } else if (a == QLatin1String("--for-now")) {
+            out.forNow = true;
+        } else if (const int p = pedalOption(a); p >= 0) {
+            if (i + 1 >= arguments.size()) {
+                bad(a, true);
+                continue;
+            }
+            out.profiles[std::size_t(p)] = arguments.at(++i);
+        } else if (const int p = pedalOption(a.section(QLatin1Char('='), 0, 0));
+                   p >= 0 && a.contains(QLatin1Char('='))) {
+            out.profiles[std::size_t(p)] = a.section(QLatin1Char('='), 1);
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             out.words.prepend(QStringLiteral("--help"));
         } else if (a == QLatin1String("--version")) {
@@ -222,64 +246,62 @@ int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &
 
 namespace {
 
-/// The signals a command that waits on the unit ends or cancels on.
-constexpr int kInterrupts[] = {SIGINT, SIGTERM};
-
-sigset_t interruptSet()
-{
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int s : kInterrupts)
-        sigaddset(&set, s);
-    return set;
-}
-
-/// Written to by the handler, read by the event loop. Made once and kept open until the
+/// Written to by the handler, read by the event loop: the signal's number and whether the
+/// kernel sent it (a terminal's Ctrl-C or hang-up). Made once and kept open until the
 /// process ends: a handler that runs as a command ends must never write to a descriptor
 /// that was closed, or that a file opened since has taken over.
 int g_signalPipe[2] = {-1, -1};
 
-void onSignal(int)
+void onSignal(int signal, siginfo_t *info, void *)
 {
     const int saved = errno; // the code this handler interrupted may read it next
-    const char byte = 1;
+    const char bytes[2] = {char(signal), char(info && info->si_code == SI_KERNEL)};
     // Nothing to do when the pipe is full: a wake-up is waiting already.
-    [[maybe_unused]] const auto n = ::write(g_signalPipe[1], &byte, 1);
+    [[maybe_unused]] const auto n = ::write(g_signalPipe[1], bytes, sizeof bytes);
     errno = saved;
 }
 
 } // namespace
 
-Interrupts::Interrupts(QObject *parent) : QObject(parent)
+Interrupts::Interrupts(QObject *parent) : Interrupts({SIGINT, SIGTERM}, parent) { }
+
+Interrupts::Interrupts(std::initializer_list<int> signals, QObject *parent)
+    : QObject(parent), watched(signals), previous(signals.size())
 {
     // The signals are blocked in this thread, and so in every thread it starts while this
     // watch lives (the input reader, the firmware upload): they come to the event loop
     // through a signalfd, and never interrupt a worker's call to the unit. A thread that
     // was running before still takes them, through the handler and the pipe.
-    const sigset_t set = interruptSet();
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int s : this->watched)
+        sigaddset(&set, s);
     pthread_sigmask(SIG_BLOCK, &set, &blocked);
-    const auto wake = [this](int fd) {
-        auto *notifier = new QSocketNotifier(fd, QSocketNotifier::Read, this);
-        connect(notifier, &QSocketNotifier::activated, this, [this, fd] {
-            char buffer[sizeof(signalfd_siginfo)];
-            while (::read(fd, buffer, sizeof buffer) > 0) { }
-            Q_EMIT interrupted();
-        });
-    };
     signalFd = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
-    if (signalFd >= 0)
-        wake(signalFd);
+    if (signalFd >= 0) {
+        auto *notifier = new QSocketNotifier(signalFd, QSocketNotifier::Read, this);
+        connect(notifier, &QSocketNotifier::activated, this, [this] {
+            signalfd_siginfo info;
+            while (::read(signalFd, &info, sizeof info) == sizeof info)
+                Q_EMIT interrupted(int(info.ssi_signo), info.ssi_code == SI_KERNEL);
+        });
+    }
     if (g_signalPipe[0] < 0 && ::pipe2(g_signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    wake(g_signalPipe[0]);
+    auto *notifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this] {
+        char bytes[2];
+        while (::read(g_signalPipe[0], bytes, sizeof bytes) == sizeof bytes)
+            Q_EMIT interrupted(bytes[0], bytes[1] != 0);
+    });
     struct sigaction action
     {
     };
-    action.sa_handler = onSignal;
+    action.sa_sigaction = onSignal;
     sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
-        sigaction(kInterrupts[i], &action, &previous[i]);
+    action.sa_flags = SA_RESTART | SA_SIGINFO;
+    for (std::size_t i = 0; i < this->watched.size(); ++i)
+        sigaction(this->watched[i], &action, &previous[i]);
     installed = true;
 }
 
@@ -293,8 +315,8 @@ Interrupts::~Interrupts()
         ::close(signalFd);
     }
     if (installed)
-        for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
-            sigaction(kInterrupts[i], &previous[i], nullptr);
+        for (std::size_t i = 0; i < watched.size(); ++i)
+            sigaction(watched[i], &previous[i], nullptr);
     pthread_sigmask(SIG_SETMASK, &blocked, nullptr);
 }
 

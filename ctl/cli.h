@@ -13,8 +13,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <csignal>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 namespace kest {
 class UnitSession;
@@ -40,6 +43,12 @@ struct Invocation
     QString curve; ///< --curve
     QString trace; ///< --trace: every exchange with the unit appended to this file
     QString lang; ///< --lang: the language of the texts; the system's when empty
+    bool forNow = false; ///< profile apply --for-now
+    /// launch --clutch, --brake, --throttle: each pedal's profile by name
+    kest::ProfileNames profiles;
+    /// Where "--" ended the options: the index in `words` of the first word after it, -1
+    /// without one.
+    int afterDashes = -1;
     QString badOption; ///< the first option not understood, for main to name
     bool badOptionValue = false; ///< that option is known but its value is missing
 };
@@ -124,22 +133,26 @@ kest::CheckResult askUpdateServer(const QString &unitVersion);
 /// the model's message.
 int outcomeExit(const Output &out, const kest::Outcome &outcome, const QString &doneText);
 
-/// Turns SIGINT and SIGTERM into a signal on the event loop while it lives. Made in the
-/// main thread before the command starts its worker threads, which then never take them.
-/// One at a time.
+/// Turns SIGINT and SIGTERM (or the signals given) into a signal on the event loop while
+/// it lives. Made in the main thread before the command starts its worker threads, which
+/// then never take them. One at a time.
 class Interrupts : public QObject
 {
     Q_OBJECT
 public:
     explicit Interrupts(QObject *parent = nullptr);
+    Interrupts(std::initializer_list<int> signals, QObject *parent = nullptr);
     ~Interrupts() override;
 
 Q_SIGNALS:
-    void interrupted();
+    /// `signal` came; `fromKernel` when the kernel sent it, as a terminal's Ctrl-C and
+    /// hang-up are sent, to every process of the terminal's foreground group.
+    void interrupted(int signal, bool fromKernel);
 
 private:
+    const std::vector<int> watched;
     sigset_t blocked {}; ///< the thread's signal mask before
-    struct sigaction previous[2] {}; ///< the handlers before, in the order of kInterrupts
+    std::vector<struct sigaction> previous; ///< the handlers before, in the order of `watched`
     bool installed = false;
     int signalFd = -1;
 };
@@ -176,5 +189,6 @@ int runCalibrate(const Invocation &in);
 int runFirmware(const Invocation &in);
 int runProfile(const Invocation &in);
 int runDoctor(const Invocation &in);
+int runLaunch(const Invocation &in);
 
 } // namespace kestctl

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -22,7 +23,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
     "  calibrate PEDAL [--yes]       teach the unit a pedal's travel (Enter saves)\n"
     "  profile list\n"
-    "  profile apply NAME [--pedal P]\n"
+    "  profile apply NAME [--pedal P] [--for-now]\n"
+    "                                --for-now: in effect, not stored; prints the choice\n"
+    "                                that was in effect before\n"
     "  profile save PEDAL NAME --curve C1,C2,C3,C4,C5\n"
     "  profile remove NAME [--pedal P]\n"
     "  profile export FILE [--yes]   --yes replaces an existing file\n"
@@ -32,6 +35,10 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
     "  doctor [--print-rules]        check what keeps kestctl from the unit or games\n"
     "                                from the pedals; --print-rules prints the udev rule\n"
+    "  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]\n"
+    "                                run COMMAND with these profiles in effect, then put\n"
+    "                                back the ones before; nothing is stored. As a Steam\n"
+    "                                launch option: kestctl launch --brake NAME -- %command%\n"
     "\n"
     "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
     "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
@@ -92,8 +99,19 @@ int main(int argc, char *argv[])
         {"deadzone", kestctl::runDeadzone},   {"clutch", kestctl::runClutch},
         {"calibrate", kestctl::runCalibrate}, {"profile", kestctl::runProfile},
         {"firmware", kestctl::runFirmware},   {"clear-flash", kestctl::runClearFlash},
-        {"doctor", kestctl::runDoctor},
+        {"doctor", kestctl::runDoctor},       {"launch", kestctl::runLaunch},
     };
+    // Options of one command only, so that a mistyped command line is not half obeyed.
+    const bool pedalProfiles = std::any_of(in.profiles.begin(), in.profiles.end(),
+                                           [](const QString &name) { return !name.isEmpty(); });
+    if (pedalProfiles && command != QLatin1String("launch"))
+        return kestctl::Output(in.json).fail(
+            kestctl::ExitRefused,
+            kestctl::tr("--clutch, --brake and --throttle are for launch (kestctl --help)"));
+    if (in.forNow
+        && (command != QLatin1String("profile") || in.words.value(1) != QLatin1String("apply")))
+        return kestctl::Output(in.json).fail(
+            kestctl::ExitRefused, kestctl::tr("--for-now is for profile apply (kestctl --help)"));
     for (const auto &c : commands)
         if (command == QLatin1String(c.name))
             return c.run(in);

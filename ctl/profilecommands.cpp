@@ -12,11 +12,11 @@ namespace kestctl {
 
 namespace {
 
-const char kUsage[]
-    = QT_TRANSLATE_NOOP("kestctl",
-                        "usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME "
-                        "--curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | "
-                        "import FILE");
+const char kUsage[] = QT_TRANSLATE_NOOP(
+    "kestctl",
+    "usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME "
+    "--curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | "
+    "import FILE");
 
 /// The five curve points of --curve, each 0 to 100; empty when it is not that.
 QByteArray parseCurve(const QString &text)
@@ -78,6 +78,19 @@ Found findOne(const Output &out, const kest::KestUnit &unit, const QString &name
                         : tr("no profile called \"%1\" for the %2 (kestctl profile list)")
                               .arg(name, pedalName(pedal)));
     return {};
+}
+
+/// The choice in effect, as a line: each pedal's name and its profile.
+QString choiceText(const kest::KestUnit &unit)
+{
+    QStringList parts;
+    for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+        const int i = unit.currentProfile(p);
+        parts << QStringLiteral("%1 %2").arg(
+            pedalName(p),
+            i < 0 ? tr("(none)") : QLatin1Char('"') + unit.profiles(p)[i].name + QLatin1Char('"'));
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 } // namespace
@@ -198,6 +211,21 @@ int runProfile(const Invocation &in)
         const Found found = findOne(out, unit, in.words.at(2), pedal, code);
         if (found.pedal < 0)
             return code;
+        if (in.forNow) {
+            // In effect until the unit restarts, or another choice: the unit keeps what it
+            // kept. The choice before is what a script needs to put it back.
+            const QString before = choiceText(unit);
+            out.keep(QStringLiteral("before"), activeProfiles(unit));
+            kest::ProfileNames names;
+            names[std::size_t(found.pedal)] = found.name;
+            const kest::Outcome applied = unit.applyForNow(names);
+            if (applied.done())
+                out.line(tr("Before: %1").arg(before));
+            return outcomeExit(out, applied,
+                               tr("%1: \"%2\" is in effect for now; the unit keeps its stored "
+                                  "choice.")
+                                   .arg(pedalName(found.pedal), found.name));
+        }
         // The window's choice in the pedal's list, then the store its close makes.
         kest::Outcome applied
             = unit.chooseProfile(found.pedal, unit.profileIndexOfName(found.pedal, found.name));

@@ -1,6 +1,7 @@
 // The unit's session without a window: attach, loss and the attempts while the unit is
 // absent, and the firmware upload that follows the session, against the simulated unit.
 
+#include "cli.h"
 #include "firmwarechunks.h"
 #include "firmwareupdate.h"
 #include "kestunit.h"
@@ -12,10 +13,18 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QThread>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace testsupport;
 using kest::Outcome;
@@ -34,6 +43,46 @@ template<typename Predicate> bool waitWithoutEvents(Predicate done)
         QThread::yieldCurrentThread();
     }
     return true;
+}
+
+/// A kestctl command run here, on the simulated unit: its exit code and what it wrote to
+/// standard output (where a launched command writes too).
+struct CtlRun
+{
+    int code = -1;
+    QString out;
+};
+
+CtlRun runCtl(int (*command)(const kestctl::Invocation &), const QStringList &arguments)
+{
+    kestctl::Invocation in;
+    if (!kestctl::parseArguments(QStringList {QStringLiteral("kestctl")} + arguments, in))
+        return {};
+    QTemporaryFile file;
+    if (!file.open())
+        qFatal("no temporary file");
+    std::fflush(stdout);
+    const int saved = ::dup(STDOUT_FILENO);
+    ::dup2(file.handle(), STDOUT_FILENO);
+    CtlRun run;
+    run.code = command(in);
+    std::fflush(stdout);
+    ::dup2(saved, STDOUT_FILENO);
+    ::close(saved);
+    file.seek(0);
+    run.out = QString::fromLocal8Bit(file.readAll());
+    return run;
+}
+
+/// Every write to the unit since the wire log was cleared (read requests left out).
+QStringList writes()
+{
+    return testsupport::wire("set").filter(QRegularExpression(QStringLiteral("^02 (?!0b)")));
+}
+
+QString r(const char *leading)
+{
+    return hexOf(report(leading));
 }
 
 const QString kLostWhileWriting
@@ -85,6 +134,9 @@ private Q_SLOTS:
     void nodeOpensLateAfterPlugIn();
     void lateLossReportKeepsTheNewAttach();
     void onceSessionStaysWithoutTheUnit();
+    void profileApplyForNow();
+    void launchPutsTheChoiceBack_data();
+    void launchPutsTheChoiceBack();
     void uploadLostWhileWritingEndsFailed_data();
     void uploadLostWhileWritingEndsFailed();
     void stopRightAfterTheStartCounts();
@@ -250,6 +302,86 @@ void TestSession::onceSessionStaysWithoutTheUnit()
     processPosted();
     QCOMPARE(opens(), 0);
     QVERIFY(!session.findChild<QTimer *>(QStringLiteral("retryTimer"))->isActive());
+}
+
+void TestSession::profileApplyForNow()
+{
+    // In effect, not stored: the choice before is told. Asked again, nothing is sent.
+    freshUnit(unitInUse());
+    const CtlRun first
+        = runCtl(kestctl::runProfile, {"--json", "profile", "apply", "Brake B", "--for-now"});
+    QCOMPARE(first.code, int(kestctl::ExitDone));
+    const QJsonObject before = QJsonDocument::fromJson(first.out.toUtf8())["before"].toObject();
+    QCOMPARE(before["brake"]["name"].toString(), QStringLiteral("Brake A"));
+    QCOMPARE(before["throttle"]["slot"].toInt(), 2);
+    QCOMPARE(writes(), QStringList {r("02 0c 0f 00 03 02 00")});
+
+    kestsim::wireLog().clear();
+    const CtlRun again = runCtl(kestctl::runProfile, {"profile", "apply", "Brake B", "--for-now"});
+    QCOMPARE(again.code, int(kestctl::ExitDone));
+    QVERIFY2(again.out.startsWith(QStringLiteral(
+                 "Before: CLUTCH \"Clutch A\", BRAKE \"Brake B\", THROTTLE \"Gas A\"\n")),
+             qPrintable(again.out));
+    QCOMPARE(writes(), QStringList {});
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020100u);
+}
+
+void TestSession::launchPutsTheChoiceBack_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("wire"); // every write, in order
+    const QString forNow = r("02 0c 0f 00 03 02 00"); // BRAKE "Brake B", THROTTLE as it was
+    const QString back = r("02 0c 0f 00 01 02 00");
+    const QStringList brakeB {"launch", "--brake", "Brake B", "--throttle", "Gas A", "--"};
+    QTest::newRow("a normal end") << brakeB + QStringList {"sh", "-c", "exit 7"} << 7
+                                  << QStringList {forNow, back};
+    QTest::newRow("a killed command") << brakeB + QStringList {"sh", "-c", "kill -9 $$"}
+                                      << 128 + SIGKILL << QStringList {forNow, back};
+    // Pulled out and back while the command runs: the unit forgot the choice, which goes
+    // to it again; then the launcher's SIGTERM is passed on to the command.
+    QTest::newRow("re-plugged, then a SIGTERM")
+        << brakeB + QStringList {"sleep", "60"} << 128 + SIGTERM
+        << QStringList {forNow, forNow, back};
+    QTest::newRow("a name the pedal does not have: nothing runs")
+        << QStringList {"launch", "--brake", "Gas A", "--", "sh", "-c", "exit 7"}
+        << int(kestctl::ExitRefused) << QStringList {};
+    QTest::newRow("no unit: the command runs all the same")
+        << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {};
+}
+
+void TestSession::launchPutsTheChoiceBack()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, wire);
+    freshUnit(unitInUse());
+    if (QByteArray(QTest::currentDataTag()).startsWith("no unit"))
+        kestsim::unit().unplug();
+    const bool replug = arguments.contains(QStringLiteral("sleep"));
+    // What the command does meanwhile is the test's: each step once its moment has come.
+    int step = 0;
+    QTimer steps;
+    connect(&steps, &QTimer::timeout, this, [&] {
+        const auto applies = writes().size();
+        if (step == 0 && applies == 1) {
+            kestsim::unit().unplug();
+            kestsim::unit().plug();
+            ++step;
+        } else if (step == 1 && applies == 2) {
+            ::kill(::getpid(), SIGTERM);
+            ++step;
+        }
+    });
+    if (replug)
+        steps.start(1);
+
+    const CtlRun run = runCtl(kestctl::runLaunch, arguments);
+    QTEST(run.code, "code");
+    // Nothing but the choice in effect for now was written, and the flash holds what it
+    // held; the choice before is in effect again.
+    QCOMPARE(writes(), wire);
+    QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
+    QCOMPARE(kestsim::unit().inEffect().activeProfile & 0xFFFFFF, 0x020100u);
 }
 
 void TestSession::uploadLostWhileWritingEndsFailed_data()

@@ -7,6 +7,7 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -81,6 +82,9 @@ private Q_SLOTS:
     void profileChoiceIsStoredOnce();
     void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
+    void choiceInEffectAtRead_data();
+    void choiceInEffectAtRead();
+    void choiceForNowAndBack();
     void nothingWithoutAUnit();
     void unitThatDoesNotEcho();
 };
@@ -486,6 +490,69 @@ void TestUnitModel::profileRemoveAndImportFailures()
     o = unit.importProfiles(good);
     QCOMPARE(o.status, Outcome::Failed);
     QVERIFY(o.message.contains(QLatin1String("after 0 of 4 profiles")));
+}
+
+void TestUnitModel::choiceInEffectAtRead_data()
+{
+    QTest::addColumn<std::uint32_t>("word"); // what another program put into effect
+    QTest::addColumn<QStringList>("readWrites");
+    QTest::addColumn<QStringList>("closeWrites");
+    // A game's choice for now (BRAKE "Brake B"): taken as it is, and a close keeps it
+    // from the flash.
+    QTest::newRow("another program's choice for now")
+        << std::uint32_t(0x00020300) << QStringList {} << QStringList {};
+    // CLUTCH's slot 1 is a BRAKE profile: CLUTCH's first in its place, put into effect, and
+    // the choice is this front's to store, as ever.
+    QTest::newRow("a slot of another pedal's")
+        << std::uint32_t(0x00020301) << QStringList {r("02 0c 0f 00 03 02 00")}
+        << QStringList {r("02 0c 0f 00 03 02 ef ef")};
+}
+
+void TestUnitModel::choiceInEffectAtRead()
+{
+    QFETCH(std::uint32_t, word);
+    const auto writes
+        = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0c")); };
+    QVERIFY(kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, word));
+    kestsim::wireLog().clear();
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake B"));
+    QTEST(writes(), "readWrites");
+    kestsim::wireLog().clear();
+    QVERIFY(unit.storeActiveProfiles().done());
+    QTEST(writes(), "closeWrites");
+
+    // Chosen here, even as it was: the user's, stored.
+    QVERIFY(unit.chooseProfile(1, unit.currentProfile(1)).done());
+    QVERIFY(!unit.profilesForNow());
+    QVERIFY(unit.storeActiveProfiles().done());
+    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020300u);
+}
+
+void TestUnitModel::choiceForNowAndBack()
+{
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    kestsim::wireLog().clear();
+    kest::ProfileNames names;
+    names[1] = QStringLiteral("Gas A"); // THROTTLE's
+    const Outcome refused = unit.applyForNow(names);
+    QCOMPARE(refused.status, Outcome::Refused);
+    QCOMPARE(refused.message, QStringLiteral("The BRAKE has no profile called \"Gas A\"."));
+    QVERIFY(kestsim::wireLog().entries().empty());
+
+    names[1] = QStringLiteral("Brake B");
+    std::uint32_t before = 0;
+    QVERIFY(unit.applyForNow(names, &before).done());
+    QCOMPARE(before, 0x00020100u);
+    QVERIFY(unit.profilesForNow());
+    // Put back: the table read again, and a slot that holds no BRAKE profile now (5) gives
+    // BRAKE's first.
+    QVERIFY(unit.restoreForNow(0x00020500).done());
+    QCOMPARE(testsupport::wire("set").filter(QRegularExpression("^02 0c")),
+             (QStringList {r("02 0c 0f 00 03 02 00"), r("02 0c 0f 00 01 02 00")}));
+    QCOMPARE(kestsim::unit().inEffect().activeProfile, 0x00020100u);
 }
 
 void TestUnitModel::nothingWithoutAUnit()

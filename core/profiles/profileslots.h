@@ -62,6 +62,12 @@ constexpr int activeWordSlot(std::uint32_t word, int pedal)
     return int(word >> (8 * pedal) & 0xFF);
 }
 
+/// Whether two words name the same slots, marked or not: the same choice in effect.
+constexpr bool sameChoice(std::uint32_t a, std::uint32_t b)
+{
+    return (a & 0x00FFFFFFu) == (b & 0x00FFFFFFu);
+}
+
 /// findFreeSlot's answer when a slot name could not be read.
 constexpr int SLOT_READ_FAILED = -2;
 

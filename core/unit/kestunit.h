@@ -49,6 +49,10 @@ struct UnitProfile
     int slot() const { return record.slot; }
 };
 
+/// Each pedal's profile by name, for a choice for now; an empty name leaves the pedal's
+/// choice as it is.
+using ProfileNames = std::array<QString, PEDAL_COUNT>;
+
 /// A slot whose record names no pedal: kept as it is, counted as used, in no list.
 struct StraySlot
 {
@@ -213,9 +217,15 @@ public:
 
     /// Reads the whole slot table and the active-profile word, chooses the profiles the
     /// word names (or each pedal's first) and puts that choice into effect unless the unit
-    /// reported it as its own. False when an exchange failed; the table is then not
-    /// trusted.
+    /// reported it already. The word names the choice whether it is stored (marked) or
+    /// only in effect: a choice another program made for now is taken as it is, and
+    /// profilesForNow() then tells that a close must not store it. False when an exchange
+    /// failed; the table is then not trusted.
     bool readProfiles();
+    /// Whether the choice in effect is one for now that this front has not chosen: another
+    /// program's (a game's launch), or applyForNow()'s. storeActiveProfiles() leaves it
+    /// unstored until the user chooses here.
+    bool profilesForNow() const { return forNow; }
     /// Reads the table unless it is the unit's already; whether it is then. Never while
     /// the table is unsettled.
     bool ensureProfiles();
@@ -228,8 +238,20 @@ public:
     /// into effect.
     void chooseProfileOfSlot(int pedal, int slot);
     /// Stores the choice as the unit's active profiles unless it keeps it already: what
-    /// closing the window does.
+    /// closing the window does. A choice for now (profilesForNow()) is left as it is, with
+    /// nothing sent: the user did not choose it here.
     Outcome storeActiveProfiles();
+    /// Puts the named profiles into effect without storing them, the other pedals keeping
+    /// the choice in effect: a game's choice for the time it runs. `before` (when given)
+    /// receives the choice that was in effect, as a word for restoreForNow(). Sends
+    /// nothing when that choice is in effect already. Refused, with nothing sent, for a
+    /// name that is not a profile of its pedal.
+    Outcome applyForNow(const ProfileNames &names, std::uint32_t *before = nullptr);
+    /// Puts a choice that applyForNow() gave back into effect, without storing it: each
+    /// pedal's profile of its slot in `word`, or its first one where that profile is gone.
+    /// Reads the table first (another front may have changed it meanwhile), and sends
+    /// nothing more when the unit has that choice in effect.
+    Outcome restoreForNow(std::uint32_t word);
     /// Why a profile may not be saved under this name, as the user is told; empty when
     /// it may. Asks nothing of the unit.
     static QString profileNameRefusal(const QString &name);
@@ -289,6 +311,11 @@ private:
     void endCalibration();
     bool applyActiveProfile();
     bool syncActiveProfile();
+    /// Each pedal's chosen profile, an index in its list or -1.
+    using Choice = std::array<int, PEDAL_COUNT>;
+    /// Makes `wanted` the choice and puts it into effect for now, unless the unit has it in
+    /// effect already; false when the unit did not take it.
+    bool putIntoEffect(const Choice &wanted);
     /// Makes index `i` the pedal's choice; puts a changed one into effect when asked.
     bool select(int pedal, int index, bool apply);
     /// The table and choice an export writes; the slots it leaves out in `left`.
@@ -309,12 +336,15 @@ private:
     PedalRange startDeadzoneRange;
 
     std::array<QList<UnitProfile>, PEDAL_COUNT> lists;
-    std::array<int, PEDAL_COUNT> chosen {-1, -1, -1};
+    Choice chosen {-1, -1, -1};
     QList<StraySlot> strays;
     /// The choice this program last put into effect without storing it: the unit reports
-    /// it without the mark, and a read of the table keeps it rather than falling back to
-    /// each pedal's first profile. Forgotten with the unit.
+    /// it without the mark. Forgotten with the unit.
     std::optional<std::uint32_t> applied;
+    /// The word the unit has in effect, as it last reported it or was last sent.
+    std::uint32_t inEffect = 0;
+    /// See profilesForNow().
+    bool forNow = false;
     bool loaded = false;
     bool unsettled = false;
 };

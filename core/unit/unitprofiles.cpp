@@ -132,20 +132,28 @@ bool KestUnit::readProfiles()
     std::uint32_t word = 0;
     if (!deviceSettingRead(KESTIE_ACTIVE_PROFILE, word))
         return finish(false);
-    // A stored choice, or the one this program put into effect and has not stored yet (a
-    // read after a choice in a list would otherwise put each pedal's first profile in its
-    // place, and the next store would keep that).
-    if (activeWordMarked(word) || (applied && word == *applied))
-        for (int p = 0; p < PEDAL_COUNT; ++p) {
-            const int i = profileIndexOfSlot(p, activeWordSlot(word, p));
-            if (i >= 0)
-                chosen[std::size_t(p)] = i;
-        }
-
-    // Put the choice into effect once, unless the unit reported it as its own.
+    inEffect = word;
+    // The word names the choice in effect, whoever made it: the unit's stored one, one
+    // this program put into effect and has not stored yet, or another program's for the
+    // time a game runs. A pedal whose slot is none of its profiles keeps its first.
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const int i = profileIndexOfSlot(p, activeWordSlot(word, p));
+        if (i >= 0)
+            chosen[std::size_t(p)] = i;
+    }
     const bool anyChoice = std::any_of(chosen.begin(), chosen.end(), [](int i) { return i >= 0; });
-    if (anyChoice && word != activeProfileWord(true) && !applyActiveProfile())
-        return finish(false);
+    if (activeWordMarked(word))
+        forNow = false;
+    else if (!applied || word != *applied)
+        forNow = anyChoice; // another program's, as long as it stands whole (below)
+
+    // Put the choice into effect once, unless the unit reported it already. A word that
+    // needed a pedal's first profile in its place is this front's choice from here on.
+    if (anyChoice && !sameChoice(word, activeProfileWord(false))) {
+        forNow = false;
+        if (!applyActiveProfile())
+            return finish(false);
+    }
     loaded = true;
     return finish(true);
 }
@@ -159,6 +167,7 @@ void KestUnit::forgetProfiles()
 {
     loaded = false;
     unsettled = false;
+    forNow = false;
     applied.reset();
 }
 
@@ -166,8 +175,10 @@ bool KestUnit::applyActiveProfile()
 {
     const std::uint32_t word = activeProfileWord(false);
     const bool sent = deviceSettingApply(KESTIE_ACTIVE_PROFILE, word);
-    if (sent)
+    if (sent) {
         applied = word;
+        inEffect = word;
+    }
     return sent;
 }
 
@@ -186,6 +197,8 @@ bool KestUnit::syncActiveProfile()
 
 bool KestUnit::select(int pedal, int index, bool apply)
 {
+    // Chosen here: the choice is this front's to store, even where it stays as it was.
+    forNow = false;
     int &current = chosen[std::size_t(pedal)];
     if (current == index)
         return true;
@@ -222,7 +235,9 @@ Outcome KestUnit::storeActiveProfiles()
 {
     // A table that a failed read cut short would store a made-up choice: it is read again
     // first.
-    if (!deviceIsOpen() || (ensureProfiles() && syncActiveProfile()))
+    // A choice another program made for now is not the user's here: storing it would
+    // keep a game's choice for good.
+    if (!deviceIsOpen() || (ensureProfiles() && (forNow || syncActiveProfile())))
         return Outcome::ok();
     if (unsettled)
         return Outcome::failed(tr("The choice of active profiles was not stored; the pedal unit "
@@ -234,6 +249,60 @@ Outcome KestUnit::storeActiveProfiles()
     return Outcome::failed(tr("The choice of active profiles was not stored: the profile lists "
                               "could not be read from the pedal unit. It keeps the choice it "
                               "had."));
+}
+
+Outcome KestUnit::applyForNow(const ProfileNames &names, std::uint32_t *before)
+{
+    if (!ensureProfiles())
+        return Outcome::failed(unsettled ? tr("The profiles were not switched.") + QLatin1Char(' ')
+                                       + unsettledText()
+                                         : tr("The profiles were not switched: the profile "
+                                              "lists could not be read from the pedal unit."));
+    Choice wanted = chosen;
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const QString &name = names[std::size_t(p)];
+        if (name.isEmpty())
+            continue;
+        wanted[std::size_t(p)] = profileIndexOfName(p, name);
+        if (wanted[std::size_t(p)] < 0)
+            return Outcome::refused(
+                tr("The %1 has no profile called \"%2\".").arg(pedalName(p), name));
+    }
+    if (before)
+        *before = activeProfileWord(false);
+    if (!putIntoEffect(wanted))
+        return Outcome::failed(tr("The pedal unit did not take the choice of profile."));
+    return Outcome::ok();
+}
+
+Outcome KestUnit::restoreForNow(std::uint32_t word)
+{
+    // Another front may have saved or removed profiles meanwhile: the slots are looked up
+    // in the table as it is now.
+    if (unsettled || !readProfiles())
+        return Outcome::failed(tr("The profiles in effect before were not put back: the "
+                                  "profile lists could not be read from the pedal unit."));
+    Choice wanted = chosen;
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const int i = profileIndexOfSlot(p, activeWordSlot(word, p));
+        wanted[std::size_t(p)] = i >= 0 || lists[std::size_t(p)].isEmpty() ? i : 0;
+    }
+    if (!putIntoEffect(wanted))
+        return Outcome::failed(tr("The profiles in effect before were not put back: the pedal "
+                                  "unit did not take them."));
+    return Outcome::ok();
+}
+
+bool KestUnit::putIntoEffect(const Choice &wanted)
+{
+    if (wanted == chosen && sameChoice(inEffect, activeProfileWord(false)))
+        return true;
+    chosen = wanted;
+    Q_EMIT profilesChanged();
+    if (!applyActiveProfile())
+        return false;
+    forNow = true;
+    return true;
 }
 
 QString KestUnit::profileNameRefusal(const QString &name)
