@@ -23,9 +23,7 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
     "  calibrate PEDAL [--yes]       teach the unit a pedal's travel (Enter saves)\n"
     "  profile list\n"
-    "  profile apply NAME [--pedal P] [--for-now]\n"
-    "                                --for-now: in effect, not stored; prints the choice\n"
-    "                                that was in effect before\n"
+    "  profile apply NAME [--pedal P]\n"
     "  profile save PEDAL NAME --curve C1,C2,C3,C4,C5\n"
     "  profile remove NAME [--pedal P]\n"
     "  profile export FILE [--yes]   --yes replaces an existing file\n"
@@ -35,10 +33,6 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
     "  doctor [--print-rules]        check what keeps kestctl from the unit or games\n"
     "                                from the pedals; --print-rules prints the udev rule\n"
-    "  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]\n"
-    "                                run COMMAND with these profiles in effect, then put\n"
-    "                                back the ones before; nothing is stored. As a Steam\n"
-    "                                launch option: kestctl launch --brake NAME -- %command%\n"
     "\n"
     "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
     "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
@@ -46,6 +40,19 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "Exit status: 0 done; 1 bad input or refused, nothing sent; 2 the unit failed\n"
     "part-way (the message says what it keeps); 3 no unit, or no access to it.\n"
     "See kestctl(1).\n");
+
+/// A section of its own, which the commands that choose profiles for a game join.
+const char kGameHelp[] = QT_TRANSLATE_NOOP(
+    "kestctl",
+    "\n"
+    "Profiles for a game (in effect while it runs; the unit keeps its stored choice):\n"
+    "  profile apply NAME [--pedal P] --for-now\n"
+    "                                put the profile into effect without storing it;\n"
+    "                                prints the choice that was in effect before\n"
+    "  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]\n"
+    "                                run COMMAND with these profiles, then put back the\n"
+    "                                ones before; exits with COMMAND's status. In Steam's\n"
+    "                                launch options: kestctl launch --brake NAME -- %command%\n");
 
 } // namespace
 
@@ -81,8 +88,9 @@ int main(int argc, char *argv[])
     }
     const QString command = in.words.value(0);
     if (command == QLatin1String("--help") || command.isEmpty()) {
-        std::fputs(kestctl::tr(kHelp).toLocal8Bit().constData(),
-                   command.isEmpty() ? stderr : stdout);
+        std::FILE *to = command.isEmpty() ? stderr : stdout;
+        std::fputs(kestctl::tr(kHelp).toLocal8Bit().constData(), to);
+        std::fputs(kestctl::tr(kGameHelp).toLocal8Bit().constData(), to);
         return command.isEmpty() ? kestctl::ExitRefused : kestctl::ExitDone;
     }
     if (command == QLatin1String("--version")) {

@@ -76,6 +76,9 @@ void TestParity::sameExchanges_data()
                           click(w, "pbClose");
                       },
                       {"profile", "apply", "Brake B"}};
+    QTest::newRow("profile choice for now") << Operation {
+        [](MainWindow *w, DialogCatcher &) { child<QComboBox>(w, "cbPro1")->setCurrentIndex(1); },
+        {"profile", "apply", "Brake B", "--for-now"}};
     QTest::newRow("profile save") << Operation {
         [](MainWindow *w, DialogCatcher &) {
             child<QComboBox>(w, "cbPro2")->setEditText("Gas B");

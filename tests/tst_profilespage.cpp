@@ -284,9 +284,11 @@ void TestProfilesPage::activeWordChoosesTheCurrentProfiles_data()
     QTest::addColumn<QString>("throttle");
     QTest::newRow("marked") << 0xEF0A0600u << "B6"
                             << "T10";
-    QTest::newRow("unmarked") << 0x000A0600u << "B2"
-                              << "T8";
-    QTest::newRow("mark in the wrong byte") << 0x00EF0600u << "B2"
+    // Without the mark: the choice in effect, another program's for now (a game's).
+    QTest::newRow("unmarked") << 0x000A0600u << "B6"
+                              << "T10";
+    // THROTTLE's slot 0xEF holds none of its profiles: its first in its place.
+    QTest::newRow("mark in the wrong byte") << 0x00EF0600u << "B6"
                                             << "T8";
     QTest::newRow("marked, slots absent") << 0xEF0F0F0Fu << "B2"
                                           << "T8";

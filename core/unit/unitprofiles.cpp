@@ -234,9 +234,8 @@ void KestUnit::chooseProfileOfSlot(int pedal, int slot)
 Outcome KestUnit::storeActiveProfiles()
 {
     // A table that a failed read cut short would store a made-up choice: it is read again
-    // first.
-    // A choice another program made for now is not the user's here: storing it would
-    // keep a game's choice for good.
+    // first. A choice another program made for now is not the user's here: storing it
+    // would keep a game's choice for good.
     if (!deviceIsOpen() || (ensureProfiles() && (forNow || syncActiveProfile())))
         return Outcome::ok();
     if (unsettled)

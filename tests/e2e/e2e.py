@@ -486,8 +486,11 @@ CASES = {
     "replug": (case_replug, ("--unplugged",), unit_state),
     "storm": (case_storm, (), unit_state),
     "access": (case_access, ("--deny-open",), unit_state),
-    # Stored without the mark: the program's choice differs, so closing must store it.
-    "close": (case_close, (), lambda: unit_state(activeProfile=1 << 8 | 2 << 16)),
+    # Nothing stored yet: the word 0 names no BRAKE or THROTTLE profile, so the program
+    # puts its own choice into effect, and closing must store it. (A word without the mark
+    # that names a profile of each pedal is another program's choice for now, which a close
+    # leaves unstored.)
+    "close": (case_close, (), lambda: unit_state(activeProfile=0)),
 }
 
 
