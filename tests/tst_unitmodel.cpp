@@ -82,8 +82,7 @@ private Q_SLOTS:
     void profileChoiceIsStoredOnce();
     void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
-    void choiceInEffectAtRead_data();
-    void choiceInEffectAtRead();
+    void choiceForNowIsNotStored();
     void choiceForNowAndBack();
     void nothingWithoutAUnit();
     void unitThatDoesNotEcho();
@@ -492,63 +491,34 @@ void TestUnitModel::profileRemoveAndImportFailures()
     QVERIFY(o.message.contains(QLatin1String("after 0 of 4 profiles")));
 }
 
-void TestUnitModel::choiceInEffectAtRead_data()
+void TestUnitModel::choiceForNowIsNotStored()
 {
-    QTest::addColumn<std::uint32_t>("word"); // what another program put into effect
-    QTest::addColumn<QStringList>("readWrites");
-    QTest::addColumn<QStringList>("closeWrites");
-    // A game's choice for now (BRAKE "Brake B"): taken as it is, and a close keeps it
-    // from the flash.
-    QTest::newRow("another program's choice for now")
-        << std::uint32_t(0x00020300) << QStringList {} << QStringList {};
-    // CLUTCH's slot 1 is a BRAKE profile: CLUTCH's first in its place, put into effect, and
-    // the choice is this front's to store, as ever.
-    QTest::newRow("a slot of another pedal's")
-        << std::uint32_t(0x00020301) << QStringList {r("02 0c 0f 00 03 02 00")}
-        << QStringList {r("02 0c 0f 00 03 02 ef ef")};
-}
-
-void TestUnitModel::choiceInEffectAtRead()
-{
-    QFETCH(std::uint32_t, word);
+    // Another program (a game's launch) put BRAKE's "Brake B" into effect for now: it is
+    // the choice, nothing is sent in its place and a close leaves it unstored, until the
+    // user chooses here (even what is in effect).
     const auto writes
         = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0c")); };
-    QVERIFY(kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, word));
+    QVERIFY(kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, 0x00020300));
     kestsim::wireLog().clear();
     kest::KestUnit unit;
     QVERIFY(unit.readProfiles());
     QCOMPARE(unit.profiles(1).value(unit.currentProfile(1)).name, QStringLiteral("Brake B"));
-    QTEST(writes(), "readWrites");
-    kestsim::wireLog().clear();
     QVERIFY(unit.storeActiveProfiles().done());
-    QTEST(writes(), "closeWrites");
-
-    // Chosen here, even as it was: the user's, stored.
+    QCOMPARE(writes(), QStringList {});
     QVERIFY(unit.chooseProfile(1, unit.currentProfile(1)).done());
-    QVERIFY(!unit.profilesForNow());
     QVERIFY(unit.storeActiveProfiles().done());
-    QCOMPARE(kestsim::unit().state().kept.activeProfile, 0xEF020300u);
+    QCOMPARE(writes(), QStringList {r("02 0c 0f 00 03 02 ef ef")});
 }
 
 void TestUnitModel::choiceForNowAndBack()
 {
+    // A game's choice, then the one before put back by its slots: BRAKE's slot 5 holds
+    // none of its profiles (one removed meanwhile), so BRAKE's first.
     kest::KestUnit unit;
     QVERIFY(unit.readProfiles());
     kestsim::wireLog().clear();
-    kest::ProfileNames names;
-    names[1] = QStringLiteral("Gas A"); // THROTTLE's
-    const Outcome refused = unit.applyForNow(names);
-    QCOMPARE(refused.status, Outcome::Refused);
-    QCOMPARE(refused.message, QStringLiteral("The BRAKE has no profile called \"Gas A\"."));
-    QVERIFY(kestsim::wireLog().entries().empty());
-
-    names[1] = QStringLiteral("Brake B");
-    std::uint32_t before = 0;
-    QVERIFY(unit.applyForNow(names, &before).done());
-    QCOMPARE(before, 0x00020100u);
+    QVERIFY(unit.applyForNow({QString(), QStringLiteral("Brake B"), QString()}).done());
     QVERIFY(unit.profilesForNow());
-    // Put back: the table read again, and a slot that holds no BRAKE profile now (5) gives
-    // BRAKE's first.
     QVERIFY(unit.restoreForNow(0x00020500).done());
     QCOMPARE(testsupport::wire("set").filter(QRegularExpression("^02 0c")),
              (QStringList {r("02 0c 0f 00 03 02 00"), r("02 0c 0f 00 01 02 00")}));
