@@ -544,7 +544,10 @@ void MainWindow::onProfileExport()
 
 void MainWindow::onProfileImport()
 {
-    profiles->importTable();
+    // A restore put back the clutch switch and the deadzones as well: they are read anew
+    // as after an attach; without an answer the window attaches again.
+    if (profiles->importTable() && !closing && (!session->isAttached() || !readUnitState()))
+        onInit();
 }
 
 void MainWindow::onCalibrateSave()
