@@ -58,7 +58,7 @@ public:
     void exportTable();
     /// Asks for a file, which the unit model checks whole before it replaces the table.
     /// For a backup, the user may have its other settings restored too: true when the
-    /// unit's settings beside its profiles may have changed, and are to be read anew.
+    /// unit's clutch mode may have changed, which the model then holds.
     bool importTable();
 
 private:
