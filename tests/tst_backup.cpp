@@ -301,16 +301,12 @@ void TestBackup::importOfABackup()
     for (const QString &write : writes())
         if (write.startsWith("02 05") || write.startsWith("02 0c 07"))
             settingWrites << write;
-    const kest::RangeValues calibration {100, 65000, 200, 64000, 300, 63000};
-    const kest::RangeValues deadzone {6554, 58982, 3277, 62258, 0, 65535};
+    const kestsim::Settings &had = unitInUse().kept;
     const QStringList restoring {
         hexOf(kest::settingWrite(kest::KESTIE_PEDAL_MODE, 1, true)),
-        hexOf(kest::rangeWrite(kest::RANGE_CALIBRATION, calibration, true)),
-        hexOf(kest::rangeWrite(kest::RANGE_DEADZONE, deadzone, true))};
+        hexOf(kest::rangeWrite(kest::RANGE_CALIBRATION, had.calibration, true)),
+        hexOf(kest::rangeWrite(kest::RANGE_DEADZONE, had.deadzone, true))};
     QCOMPARE(settingWrites, settingsToo ? restoring : QStringList());
-    const kestsim::Settings settings = settingsToo ? unitInUse().kept : changed.kept;
-    QVERIFY(kept.pedalMode == settings.pedalMode && kept.calibration == settings.calibration
-            && kept.deadzone == settings.deadzone);
     QCOMPARE(child<QCheckBox>(w.get(), "cbClutch")->isChecked(), settingsToo);
     QCOMPARE(child<QLabel>(w.get(), "lbProfilesStatus")->toolTip(),
              (settingsToo ? "Profiles and settings restored from " : "Profiles imported from ")
@@ -406,19 +402,16 @@ void TestBackup::restoreCutPartWay_data()
     QTest::addColumn<int>("goodSends"); // before the one that fails
     QTest::addColumn<QString>("told");
     QTest::addColumn<int>("fromBackup"); // of clutch, calibration, deadzones, profiles
-    // The sends: the clutch mode read and written, the calibration likewise, the
-    // deadzones read and written and read back, then slot 0's name and record read and
-    // its name and curve written.
-    QTest::newRow("the deadzones' write")
-        << 5
-        << "It has the backup's clutch setting, calibration. It keeps the deadzones, "
-           "profiles, choice of active profiles it had."
-        << 2;
-    QTest::newRow("slot 0's curve write")
-        << 10
-        << "It has the backup's clutch setting, calibration, deadzones. It keeps the "
-           "profiles, choice of active profiles it had."
-        << 3;
+    // The sends: the clutch mode, the calibration and the deadzones each read and written
+    // (the deadzones read back), then slot 0's name and record read, name and curve written.
+    QTest::newRow("the deadzones' write") << 5
+                                          << "clutch setting, calibration. It keeps the "
+                                             "deadzones, profiles, choice"
+                                          << 2;
+    QTest::newRow("slot 0's curve write") << 10
+                                          << "clutch setting, calibration, deadzones. It "
+                                             "keeps the profiles, choice"
+                                          << 3;
 }
 
 void TestBackup::restoreCutPartWay()
@@ -435,7 +428,7 @@ void TestBackup::restoreCutPartWay()
     const kest::Outcome cut = unit.restoreBackup(backup);
     kest::deviceClose();
     QCOMPARE(cut.status, kest::Outcome::Failed);
-    QVERIFY2(cut.message.endsWith(told), qPrintable(cut.message));
+    QVERIFY2(cut.message.contains("It has the backup's " + told), qPrintable(cut.message));
     const kestsim::Settings kept = kestsim::unit().state().kept;
     const kestsim::Settings had = unitInUse().kept;
     QCOMPARE(kept.pedalMode, fromBackup > 0 ? 0u : had.pedalMode);
