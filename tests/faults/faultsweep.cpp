@@ -290,6 +290,12 @@ QList<Operation> FaultSweep::operations()
              d.button = QMessageBox::Yes;
              in<QPushButton>(w, "pbImport")->click();
          }},
+        {"backup restore", none,
+         [](MainWindow *w, DialogCatcher &d) {
+             d.fileNames = QStringList {QStringLiteral(KEST_TEST_DATA "/backup-valid.ini")};
+             d.button = QMessageBox::Yes;
+             in<QPushButton>(w, "pbImport")->click();
+         }},
         {"INI export", none,
          [exportFile](MainWindow *w, DialogCatcher &d) {
              d.fileNames = QStringList {exportFile};
