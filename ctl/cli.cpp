@@ -202,12 +202,14 @@ std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session)
     return std::nullopt;
 }
 
-std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit)
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *named)
 {
-    QString path = kest::nextBackupPath();
+    QString path = named && !named->isEmpty() ? *named : kest::nextBackupPath();
     const kest::Outcome saved = unit.backUp(path);
     if (!saved.done())
         return out.fail(ExitFailed, saved.message);
+    if (named)
+        *named = path;
     path = QDir::toNativeSeparators(path);
     out.line(tr("Backup of the unit's settings: %1").arg(path));
     out.keep(QStringLiteral("backup"), path);

@@ -114,9 +114,10 @@ std::optional<int> attachOrFail(const Output &out);
 std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session);
 
 /// Saves the unit's settings before an operation that changes them for good, as the
-/// window does, and says where: a line, and "backup" in the JSON end. When no backup
-/// could be made, the command's end: ExitFailed, and nothing was changed.
-std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit);
+/// window does, to `path` (the name its question gave; a new one when empty), and says
+/// where: a line, and "backup" in the JSON end; `path` then names the file written. When
+/// no backup could be made, the command's end: ExitFailed, and nothing was changed.
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *path = nullptr);
 
 /// The window's question before an operation that cannot be undone: on a terminal it is
 /// asked, with "[y/N]"; elsewhere only --yes answers it. Nothing when the operation may go
@@ -188,6 +189,8 @@ int runWatch(const Invocation &in);
 int runCalibrate(const Invocation &in);
 int runFirmware(const Invocation &in);
 int runProfile(const Invocation &in);
+int runBackup(const Invocation &in);
+int runRestore(const Invocation &in);
 int runDoctor(const Invocation &in);
 int runLaunch(const Invocation &in);
 

@@ -28,6 +28,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  profile remove NAME [--pedal P]\n"
     "  profile export FILE [--yes]   --yes replaces an existing file\n"
     "  profile import FILE\n"
+    "  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:\n"
+    "                                a new file in the backup folder)\n"
+    "  restore FILE [--yes]          put back everything a backup holds\n"
     "  firmware check                ask the update server for newer firmware\n"
     "  firmware update FILE [--yes]  write a firmware image (.bin) to the unit\n"
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
@@ -107,6 +110,7 @@ int main(int argc, char *argv[])
         {"deadzone", kestctl::runDeadzone},   {"clutch", kestctl::runClutch},
         {"calibrate", kestctl::runCalibrate}, {"profile", kestctl::runProfile},
         {"firmware", kestctl::runFirmware},   {"clear-flash", kestctl::runClearFlash},
+        {"backup", kestctl::runBackup},       {"restore", kestctl::runRestore},
         {"doctor", kestctl::runDoctor},       {"launch", kestctl::runLaunch},
     };
     // Options of one command only, so that a mistyped command line is not half obeyed.

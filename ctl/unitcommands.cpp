@@ -183,10 +183,12 @@ int runClearFlash(const Invocation &in)
     const Output out(in.json);
     if (in.words.size() != 1)
         return out.fail(ExitRefused, tr("clear-flash takes no arguments"));
+    QString backup = kest::nextBackupPath();
     if (const auto ended = confirmOrEnd(
             in, out,
-            tr("This operation will delete all the settings stored in the device flash memory. "
-               "Continue?"),
+            kest::KestUnit::backupNote(backup) + QLatin1Char('\n')
+                + tr("This operation will delete all the settings stored in the device flash "
+                     "memory. Continue?"),
             tr("clear-flash deletes every setting the unit keeps: confirm with --yes when not "
                "asked on a terminal"),
             tr("Nothing was cleared.")))
@@ -194,13 +196,14 @@ int runClearFlash(const Invocation &in)
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
-    if (const auto ended = backUpOrFail(out, unit))
+    if (const auto ended = backUpOrFail(out, unit, &backup))
         return *ended;
     const kest::Outcome erased = unit.clearFlash();
     if (!erased.done())
         return outcomeExit(out, erased, QString());
     const QString cleared
-        = QCoreApplication::translate("DevicePage", "Flash data has been cleared.");
+        = QCoreApplication::translate("DevicePage", "Flash data has been cleared.")
+        + QLatin1Char(' ') + kest::KestUnit::backupMadeNote(backup);
     out.line(cleared);
     return out.done({{QStringLiteral("message"), cleared}});
 }

@@ -3,11 +3,14 @@
 // brings it back, that a No sends nothing, the newest 20 kept, and that an operation
 // without its backup does not go ahead.
 
+#include "cli.h"
 #include "kestunit.h"
 #include "profileini.h"
 #include "windowsupport.h"
 
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -131,10 +134,20 @@ QStringList profilesKept(const kestsim::Settings &kept)
     return out;
 }
 
+/// Runs a kestctl command beside the window's code, on the simulated unit.
+int runCtl(const QStringList &args)
+{
+    kest::deviceClose();
+    kestctl::Invocation in;
+    kestctl::parseArguments(QStringList {"kestctl"} + args, in);
+    return args.first() == "restore" ? kestctl::runRestore(in) : kestctl::runBackup(in);
+}
+
 QString questionText(const DialogCatcher &d)
 {
     for (const auto &r : d.requests)
-        if (r.kind == KestMessage::Kind::Question)
+        if (r.kind == KestMessage::Kind::Question
+            || r.kind == KestMessage::Kind::QuestionWithCancel)
             return r.text;
     return QString();
 }
@@ -150,7 +163,13 @@ private Q_SLOTS:
     void init();
     void backupComesFirst_data();
     void backupComesFirst();
-    void importOfABackupRestoresTheProfiles();
+    void importOfABackup_data();
+    void importOfABackup();
+    void restoreGivesBackTheKeptState_data();
+    void restoreGivesBackTheKeptState();
+    void badBackupWritesNothing_data();
+    void badBackupWritesNothing();
+    void restoreCutPartWay();
     void answeredNoSendsNothing_data();
     void answeredNoSendsNothing();
     void keepsTheNewestTwentyOfItsOwn();
@@ -219,44 +238,184 @@ void TestBackup::backupComesFirst()
              QStringLiteral("6554 58982"));
     QCOMPARE(settings.value(QStringLiteral("Deadzones/THROTTLE")).toString(),
              QStringLiteral("0 65535"));
+    QCOMPARE(settings.value(QStringLiteral("Clutch/ENABLED")).toString(), QStringLiteral("1"));
     // Both tables were read before the operation's first write, which did come.
     const int write = firstWrite();
     QVERIFY(write >= 0);
     for (int table : {kest::RANGE_CALIBRATION, kest::RANGE_DEADZONE})
         QVERIFY(firstRangeRead(table) >= 0 && firstRangeRead(table) < write);
-    // The question named the file the backup went to; CLEAR FLASH asks as it always did.
+    // The question named the file the backup went to, and so does CLEAR FLASH's result.
+    QVERIFY2(questionText(dialogs).endsWith(QDir::toNativeSeparators(path)),
+             qPrintable(questionText(dialogs)));
     if (name == QLatin1String("clear flash"))
-        QCOMPARE(questionText(dialogs),
-                 QStringLiteral("Do you want to continue?\nThis operation will delete all the "
-                                "settings stored in the device flash memory."));
-    else
-        QVERIFY2(questionText(dialogs).endsWith(QDir::toNativeSeparators(path)),
-                 qPrintable(questionText(dialogs)));
+        QVERIFY(dialogs.texts().last().endsWith(QDir::toNativeSeparators(path) + '.'));
     for (const auto &r : dialogs.requests)
         QVERIFY2(r.kind != KestMessage::Kind::Critical, qPrintable(r.text));
 }
 
-void TestBackup::importOfABackupRestoresTheProfiles()
+void TestBackup::importOfABackup_data()
 {
+    QTest::addColumn<bool>("settingsToo"); // the answer to the offer: Yes, else No
+    QTest::newRow("Yes: its settings too") << true;
+    QTest::newRow("No: the profiles only") << false;
+}
+
+void TestBackup::importOfABackup()
+{
+    QFETCH(bool, settingsToo);
     auto w = openWindow();
     showPage(w.get(), 3);
     DialogCatcher dialogs;
     dialogs.button = QMessageBox::Yes;
     operation(QStringLiteral("remove"), files).run(w.get(), dialogs);
-    QVERIFY(!(kestsim::unit().state().kept == unitInUse().kept));
     QCOMPARE(backupFiles().size(), 1);
     const QString backup = QDir(kest::backupFolder()).filePath(backupFiles().first());
+    // The unit's other settings change too: the clutch switched off, the tables behind
+    // the window's back.
+    child<QCheckBox>(w.get(), "cbClutch")->click();
+    kestsim::UnitState changed = kestsim::unit().state();
+    QCOMPARE(changed.kept.pedalMode, 0u);
+    changed.kept.calibration = {1500, 60000, 200, 64000, 2500, 62000};
+    changed.kept.deadzone = {1000, 60000, 0, 65535, 655, 64880};
+    kestsim::unit().setState(changed);
+    kestsim::wireLog().clear();
 
+    dialogs.requests.clear();
+    dialogs.button = settingsToo ? QMessageBox::Yes : QMessageBox::No;
     dialogs.fileNames << backup;
     child<QPushButton>(w.get(), "pbImport")->click();
-    // The profiles and the choice are back, the rest as it was; the import made a backup
-    // of its own first.
+    // The offer lists the backup's settings as the pages show them.
+    const QString question = questionText(dialogs);
+    for (const char *line :
+         {"\n  BRAKE 200 (0 %) to 64000 (98 %)\n",
+          "\n  CLUTCH low 10 % (6554), high 10 % (58982)\n", "\nClutch pedal: on\n"})
+        QVERIFY2(question.contains(QLatin1String(line)), qPrintable(question));
+    // The profiles and the choice are back either way; the import made a backup first.
     const kestsim::Settings kept = kestsim::unit().state().kept;
     QCOMPARE(profilesKept(kept), profilesKept(unitInUse().kept));
-    QVERIFY(kept.calibration == unitInUse().kept.calibration);
-    QVERIFY(kept.deadzone == unitInUse().kept.deadzone);
-    QCOMPARE(backupFiles().size(), 2);
     QCOMPARE(child<QComboBox>(w.get(), "cbPro1")->currentText(), QStringLiteral("Brake A"));
+    QCOMPARE(backupFiles().size(), 2);
+    // The settings: committed where they differ, as the backup has them.
+    QStringList settingWrites;
+    for (const QString &write : writes())
+        if (write.startsWith("02 05") || write.startsWith("02 0c 07"))
+            settingWrites << write;
+    const kestsim::Settings &had = unitInUse().kept;
+    const QStringList restoring {
+        hexOf(kest::settingWrite(kest::KESTIE_PEDAL_MODE, 1, true)),
+        hexOf(kest::rangeWrite(kest::RANGE_CALIBRATION, had.calibration, true)),
+        hexOf(kest::rangeWrite(kest::RANGE_DEADZONE, had.deadzone, true))};
+    QCOMPARE(settingWrites, settingsToo ? restoring : QStringList());
+    QCOMPARE(child<QCheckBox>(w.get(), "cbClutch")->isChecked(), settingsToo);
+    QCOMPARE(child<QLabel>(w.get(), "lbProfilesStatus")->toolTip(),
+             (settingsToo ? "Profiles and settings restored from " : "Profiles imported from ")
+                 + QDir::toNativeSeparators(backup) + '.');
+}
+
+void TestBackup::restoreGivesBackTheKeptState_data()
+{
+    QTest::addColumn<bool>("withClutch"); // older backups hold no clutch mode
+    QTest::newRow("a backup of today") << true;
+    QTest::newRow("an older backup") << false;
+}
+
+void TestBackup::restoreGivesBackTheKeptState()
+{
+    QFETCH(bool, withClutch);
+    kestsim::UnitState before = unitInUse();
+    before.kept.pedalMode = 0; // off, its deadzones kept all the same
+    before.kept.deadzone = {6000, 59000, 3277, 62258, 1, 65534}; // no whole percents
+    freshUnit(before);
+    const QString path = files.filePath("mine.ini");
+    QFile::remove(path);
+    QCOMPARE(runCtl(QStringList {"backup", files.filePath("mine")}), int(kestctl::ExitDone));
+    if (!withClutch)
+        writeFile(path, contents(path).replace("\n[Clutch]\nENABLED=0\n", ""));
+
+    kestsim::UnitState changed;
+    changed.kept.calibration = {5, 60000, 6, 61000, 7, 62000};
+    changed.kept.deadzone = {1001, 60001, 0, 65535, 999, 64000};
+    changed.kept.slots[1] = slot(1, "Brake A", 2, {11, 20, 40, 70, 90});
+    changed.kept.slots[5] = slot(5, "Other", 3, {1, 2, 3, 4, 5});
+    changed.kept.activeProfile = 0xEF050000;
+    kestsim::unit().setState(changed);
+    QCOMPARE(runCtl(QStringList {"restore", "--yes", path}), int(kestctl::ExitDone));
+    kestsim::Settings expected = before.kept;
+    expected.pedalMode = withClutch ? before.kept.pedalMode : changed.kept.pedalMode;
+    // Free slots as cleared, whatever filler they had: the backup lists used ones.
+    const kestsim::Settings got = kestsim::unit().state().kept;
+    QCOMPARE(profilesKept(got), profilesKept(expected));
+    QVERIFY(got.pedalMode == expected.pedalMode && got.calibration == expected.calibration
+            && got.deadzone == expected.deadzone);
+
+    // Again: the unit has it all, and nothing is written to its flash.
+    kestsim::wireLog().clear();
+    QCOMPARE(runCtl(QStringList {"restore", "--yes", path}), int(kestctl::ExitDone));
+    QCOMPARE(writes(), QStringList());
+    // A file of the user's is replaced only when asked to.
+    QCOMPARE(runCtl(QStringList {"backup", path}), int(kestctl::ExitRefused));
+}
+
+void TestBackup::badBackupWritesNothing_data()
+{
+    QTest::addColumn<QByteArrayList>("edit"); // in a whole backup: from, to ("END" cuts)
+    QTest::addColumn<QString>("why"); // empty: the file is whole, only --yes is missing
+    QTest::newRow("profiles only")
+        << QByteArrayList {"\n[Calibration]", "END"} << "holds profiles only";
+    QTest::newRow("a table not whole")
+        << QByteArrayList {"THROTTLE=655 64880\n", ""}
+        << "The backup is not whole: its section [Deadzones] has no key THROTTLE.";
+    QTest::newRow("a calibration upside down")
+        << QByteArrayList {"BRAKE=200 64000", "BRAKE=64000 200"} << "low bound must be below";
+    QTest::newRow("a deadzone beyond the handles")
+        << QByteArrayList {"CLUTCH=1000 60000", "CLUTCH=1000 40000"} << "beyond the handles'";
+    QTest::newRow("a clutch neither on nor off")
+        << QByteArrayList {"ENABLED=0", "ENABLED=on"} << "ENABLED in [Clutch] is 1";
+    QTest::newRow("a choice the import refuses")
+        << QByteArrayList {"INDEX=4010347525", "INDEX=592901"} << "INDEX is no number";
+    QTest::newRow("whole, without --yes") << QByteArrayList {"", ""} << "";
+}
+
+void TestBackup::badBackupWritesNothing()
+{
+    QFETCH(QByteArrayList, edit);
+    QFETCH(QString, why);
+    QByteArray text = contents(KEST_TEST_DATA "/backup-valid.ini");
+    if (edit[1] == "END")
+        text.truncate(text.indexOf(edit[0]));
+    else if (!edit[0].isEmpty())
+        text.replace(edit[0], edit[1]);
+    const QString path = writeFile(files.filePath("edited.ini"), text);
+    const kest::Outcome checked = kest::KestUnit::checkBackupFile(path);
+    QCOMPARE(checked.done(), why.isEmpty());
+    QVERIFY2(checked.message.contains(why), qPrintable(checked.message));
+    QCOMPARE(runCtl(why.isEmpty() ? QStringList {"restore", path}
+                                  : QStringList {"restore", "--yes", path}),
+             int(kestctl::ExitRefused));
+    QVERIFY(kestsim::wireLog().entries().empty());
+    QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
+}
+
+void TestBackup::restoreCutPartWay()
+{
+    kest::UnitBackup backup;
+    QVERIFY(kest::KestUnit::checkBackupFile(KEST_TEST_DATA "/backup-valid.ini", &backup).done());
+    kest::deviceInit();
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    kest::KestUnit unit;
+    // The sends: the clutch mode, the calibration and the deadzones each read and written
+    // (the deadzones read back), then slot 0's name and record read, its name written and
+    // then its curve, which fails.
+    kestsim::faults().failNextSends(1, 10);
+    const kest::Outcome cut = unit.restoreBackup(backup);
+    kest::deviceClose();
+    QCOMPARE(cut.status, kest::Outcome::Failed);
+    QVERIFY2(cut.message.contains("It has the backup's clutch setting, calibration, deadzones. "
+                                  "It keeps the profiles, choice of active profiles it had."),
+             qPrintable(cut.message));
+    const kestsim::Settings kept = kestsim::unit().state().kept;
+    QVERIFY(kept.pedalMode == 0 && kept.calibration[0] == 1500 && kept.deadzone[0] == 1000);
+    QCOMPARE(profilesKept(kept), profilesKept(unitInUse().kept));
 }
 
 void TestBackup::answeredNoSendsNothing_data()
@@ -288,9 +447,8 @@ void TestBackup::answeredNoSendsNothing()
     const QString question = questionText(dialogs);
     for (const QString &words : asked)
         QVERIFY2(question.contains(words), qPrintable(question));
-    if (name != QLatin1String("clear flash"))
-        QVERIFY2(question.contains(QDir::toNativeSeparators(kest::backupFolder())),
-                 qPrintable(question));
+    QVERIFY2(question.contains(QDir::toNativeSeparators(kest::backupFolder())),
+             qPrintable(question));
     QCOMPARE(dialogs.requests.back().kind, KestMessage::Kind::Question);
     QVERIFY(kestsim::wireLog().reports("set").empty());
     QVERIFY(kestsim::unit().state().kept == unitInUse().kept);

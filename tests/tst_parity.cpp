@@ -99,6 +99,14 @@ void TestParity::sameExchanges_data()
                           click(w, "pbImport");
                       },
                       {"profile", "import", importFile()}};
+    const QString backup = QStringLiteral(KEST_TEST_DATA "/backup-valid.ini");
+    QTest::newRow("restore of a backup, after its own backup")
+        << Operation {[backup](MainWindow *w, DialogCatcher &dialogs) {
+                          dialogs.button = QMessageBox::Yes;
+                          dialogs.fileNames << backup;
+                          click(w, "pbImport");
+                      },
+                      {"restore", "--yes", backup}};
     QTest::newRow("clear flash, after its backup")
         << Operation {[](MainWindow *w, DialogCatcher &dialogs) {
                           dialogs.button = QMessageBox::Yes;
@@ -142,6 +150,7 @@ void TestParity::sameExchanges()
     const int code = command == "deadzone" ? kestctl::runDeadzone(in)
         : command == "clutch"              ? kestctl::runClutch(in)
         : command == "clear-flash"         ? kestctl::runClearFlash(in)
+        : command == "restore"             ? kestctl::runRestore(in)
                                            : kestctl::runProfile(in);
     QCOMPARE(code, int(kestctl::ExitDone));
     const QStringList ctl = exchanges();

@@ -211,8 +211,9 @@ void TestUnitFailures::removeWithTheNameWriteLostThenReplug()
     combo->setCurrentIndex(combo->findText("Brake B"));
     kestsim::wireLog().clear();
     dialogs.button = QMessageBox::Yes; // the question before the removal
-    // The backup's two range reads, the name read, the record read, then the name write.
-    kestsim::faults().failNextSends(1, 4);
+    // The backup's range and clutch reads, the name read, the record read, then the name
+    // write.
+    kestsim::faults().failNextSends(1, 5);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     for (const QString &write : writes())
@@ -289,8 +290,8 @@ void TestUnitFailures::saveAfterAFailedReloadKeepsTheEditedCurve()
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
     dialogs.button = QMessageBox::Yes; // the question before the removal
-    // The remove's reload fails after its writes (and after the backup's two reads).
-    kestsim::faults().failNextReplies(1, 4);
+    // The remove's reload fails after its writes (and after the backup's three reads).
+    kestsim::faults().failNextReplies(1, 5);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     QVERIFY(hasError(dialogs));
     child<KestAxis>(w.get(), "ctAdc1")->setCurve(QByteArray::fromHex("0a141e2832"));
@@ -314,8 +315,8 @@ void TestUnitFailures::exportWithIncompleteListsIsRefused()
     auto *combo = child<QComboBox>(w.get(), "cbPro1");
     combo->setCurrentIndex(combo->findText("Brake B"));
     dialogs.button = QMessageBox::Yes; // the question before the removal
-    // The remove's reload fails after its writes (and after the backup's two reads).
-    kestsim::faults().failNextReplies(1, 4);
+    // The remove's reload fails after its writes (and after the backup's three reads).
+    kestsim::faults().failNextReplies(1, 5);
     child<QPushButton>(w.get(), "pbDelPro1")->click();
     kestsim::faults().failNextReplies(1); // and the export's own reload
     QTemporaryDir dir;
@@ -471,8 +472,9 @@ void TestUnitFailures::importCutOffTwiceStoresNoChoice()
     auto &u = kestsim::unit();
     dialogs.fileNames << file;
     dialogs.button = QMessageBox::Yes; // the question before the import
-    // The backup's two range reads; slot 0: two reads, the name, then curve and name.
-    kestsim::faults().failNextSends(2, 5);
+    // The backup's range and clutch reads; slot 0: two reads, the name, then curve and
+    // name.
+    kestsim::faults().failNextSends(2, 6);
     child<QPushButton>(w.get(), "pbImport")->click();
     QVERIFY(hasError(dialogs));
     // which says that the unit must be plugged in again first
@@ -517,7 +519,7 @@ void TestUnitFailures::closingDuringTheClearedBoxOpensNothing()
     KestMessage::setHandler([&](const KestMessage::Request &r) {
         KestMessage::Answer a;
         a.button = QMessageBox::Yes;
-        if (r.text == QLatin1String("Flash data has been cleared.")) {
+        if (r.text.startsWith(QLatin1String("Flash data has been cleared."))) {
             QMetaObject::invokeMethod(w.get(), "onClose");
             closed = true;
         }

@@ -249,35 +249,61 @@ QString nameProblem(const QString &key, const QString &name)
 /// The keys of a range section, in pedal order.
 const char *const kPedalKeys[] = {"CLUTCH", "BRAKE", "THROTTLE"};
 
-/// Why a key of a range section is not one, or nothing: one key per pedal, holding two
-/// decimal numbers 0..65535 apart by one blank.
-QString rangeKeyProblem(const IniKeyLine &l)
+/// The key of the clutch section.
+const char kClutchKey[] = "ENABLED";
+
+/// Why a key of one of a backup's sections is not one, or nothing; what it holds goes to
+/// `settings`. A range section holds one key per pedal, each two decimal numbers
+/// 0..65535 apart by one blank; the clutch section its one key, 1 or 0.
+QString settingsKeyProblem(const IniKeyLine &l, BackupSettings &settings)
 {
     const QString name = l.key.mid(l.section.size() + 1);
-    if (std::none_of(std::begin(kPedalKeys), std::end(kPedalKeys),
-                     [&](const char *k) { return name == QLatin1String(k); }))
+    const QVariant value = iniValue(l.rawValue);
+    const QString text = value.typeId() == QMetaType::QString ? value.toString() : QString();
+    if (l.section == clutchSection()) {
+        if (name != QLatin1String(kClutchKey))
+            return tr("Line %1: the section [%2] holds one key, ENABLED.")
+                .arg(l.line)
+                .arg(l.section);
+        if (text != QLatin1String("0") && text != QLatin1String("1"))
+            return tr("Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).")
+                .arg(l.line)
+                .arg(l.section);
+        settings.clutch = text == QLatin1String("1");
+        return QString();
+    }
+    const auto key = std::find_if(std::begin(kPedalKeys), std::end(kPedalKeys),
+                                  [&](const char *k) { return name == QLatin1String(k); });
+    if (key == std::end(kPedalKeys))
         return tr("Line %1: the section [%2] holds one key per pedal: CLUTCH, BRAKE or "
                   "THROTTLE.")
             .arg(l.line)
             .arg(l.section);
-    const QVariant value = iniValue(l.rawValue);
-    const QStringList bounds = value.typeId() == QMetaType::QString
-        ? value.toString().split(QLatin1Char(' '))
-        : QStringList();
-    bool ok = bounds.size() == 2;
-    for (const QString &b : bounds) {
+    const QStringList bounds = text.split(QLatin1Char(' '));
+    bool ok = value.typeId() == QMetaType::QString && bounds.size() == 2;
+    std::array<std::uint16_t, 2> read {};
+    for (qsizetype i = 0; ok && i < bounds.size(); ++i) {
+        const QString &b = bounds[i];
         bool number = false;
         // Digits only: toUInt would also take a sign or blanks.
-        ok = ok && !b.isEmpty()
+        const uint v = b.toUInt(&number);
+        ok = !b.isEmpty()
             && std::all_of(b.begin(), b.end(),
                            [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); })
-            && b.toUInt(&number) <= 65535 && number;
+            && number && v <= 65535;
+        read[std::size_t(i)] = std::uint16_t(v);
     }
     if (!ok)
         return tr("Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as "
                   "\"1200 64000\".")
             .arg(l.line)
             .arg(name, l.section);
+    const auto pedal = std::size_t(key - std::begin(kPedalKeys));
+    const bool calibration = l.section == calibrationSection();
+    RangeTable &table = calibration ? settings.calibration : settings.deadzones;
+    table[2 * pedal] = read[0];
+    table[2 * pedal + 1] = read[1];
+    (calibration ? settings.calibrationPedals : settings.deadzonePedals) |= 1u << pedal;
     return QString();
 }
 
@@ -699,7 +725,8 @@ QString profileExportName(const QString &chosen)
     return isProfileFileName(chosen) ? chosen : chosen + QLatin1String(".ini");
 }
 
-bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem)
+bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem,
+                      BackupSettings *settings)
 {
     // QSettings keeps a blank right after a byte order mark in the first key: the file
     // would not read back as written.
@@ -714,24 +741,26 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     // QSettings reads a key of a section as "section/key": that is how it stores a profile
     // whose name holds a '/' ("05A/B" as B in [05A]), and such a key is a profile like any
     // other. A section whose keys would not read as profile keys is refused, since the
-    // import would drop them without a word; the range sections of a backup are the only
+    // import would drop them without a word; the sections of a backup are the only
     // others, and hold only their own keys.
-    const auto inRangeSection = [](const IniKeyLine &l) {
-        return l.section == calibrationSection() || l.section == deadzoneSection();
+    const auto inBackupSection = [](const IniKeyLine &l) {
+        return l.section == calibrationSection() || l.section == deadzoneSection()
+            || l.section == clutchSection();
     };
+    BackupSettings readSettings;
     qsizetype rangeKeys = 0;
     for (const IniKeyLine &l : lines) {
         if (l.section.isEmpty())
             continue;
-        if (!inRangeSection(l) && isProfileKey(l.key))
+        if (!inBackupSection(l) && isProfileKey(l.key))
             continue;
-        if (!inRangeSection(l))
+        if (!inBackupSection(l))
             return refuse(problem,
                           tr("Line %1: the key is in the section [%2]; profiles belong "
                              "in [General].")
                               .arg(l.line)
                               .arg(shownKey(l.section)));
-        const QString why = rangeKeyProblem(l);
+        const QString why = settingsKeyProblem(l, readSettings);
         if (!why.isEmpty())
             return refuse(problem, why);
         ++rangeKeys;
@@ -751,7 +780,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     if (!firstLine.contains(profileIndexKey()))
         return refuse(problem, tr("The key INDEX is missing."));
     for (const IniKeyLine &l : lines) {
-        if (inRangeSection(l) || l.key == profileIndexKey() || isProfileKey(l.key))
+        if (inBackupSection(l) || l.key == profileIndexKey() || isProfileKey(l.key))
             continue;
         return refuse(problem,
                       tr("Key \"%1\" does not begin with its slot number as two digits.")
@@ -767,7 +796,7 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     QList<std::pair<QString, ProfileEntry>> byKey;
     QHash<int, QString> keyOfSlot;
     for (const IniKeyLine &l : lines) {
-        if (inRangeSection(l))
+        if (inBackupSection(l))
             continue;
         if (l.key == profileIndexKey()) {
             read.index = profileIndexValue(iniValue(l.rawValue));
@@ -803,15 +832,18 @@ bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *prob
     for (const auto &entry : byKey)
         read.profiles.append(entry.second);
     table = read;
+    if (settings)
+        *settings = readSettings;
     return true;
 }
 
-bool readProfileFile(const QString &path, ProfileTable &table, QString *problem)
+bool readProfileFile(const QString &path, ProfileTable &table, QString *problem,
+                     BackupSettings *settings)
 {
     const FileBytes file = readBoundedFile(path, PROFILE_FILE_MAX_SIZE);
     switch (file.result) {
     case FileRead::Ok:
-        return parseProfileFile(file.bytes, table, problem);
+        return parseProfileFile(file.bytes, table, problem, settings);
     case FileRead::NotRegular:
         return refuse(problem, tr("It is not a regular file."));
     case FileRead::TooLarge:
@@ -862,6 +894,17 @@ QByteArray rangeSectionText(const QString &section, const RangeTable &table)
         out += QByteArray(kPedalKeys[p]) + '=' + QByteArray::number(table[std::size_t(2 * p)]) + ' '
             + QByteArray::number(table[std::size_t(2 * p + 1)]) + eol;
     return out;
+}
+
+QByteArray clutchSectionText(bool enabled)
+{
+#ifdef Q_OS_WIN
+    const char *const eol = "\r\n";
+#else
+    const char *const eol = "\n";
+#endif
+    return eol + ('[' + clutchSection().toLatin1() + ']') + eol + kClutchKey + '='
+        + (enabled ? '1' : '0') + eol;
 }
 
 bool writeProfileFile(const QString &path, const ProfileTable &table)

@@ -19,6 +19,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kest {
 
@@ -33,8 +34,9 @@ inline QString profileIndexKey()
 
 /// The sections a backup adds to a profile file: the unit's calibration and deadzone
 /// tables, one key per pedal ("CLUTCH", "BRAKE", "THROTTLE") holding its low and high
-/// bound as two decimal numbers 0..65535 ("1200 64000"). An import checks them and
-/// otherwise leaves them alone: the profiles are all it writes to the unit.
+/// bound as two decimal numbers 0..65535 ("1200 64000"), and the clutch mode. An import
+/// checks them and otherwise leaves them alone: the profiles are all it writes to the
+/// unit; a restore puts them back too.
 inline QString calibrationSection()
 {
     return QStringLiteral("Calibration");
@@ -44,8 +46,27 @@ inline QString deadzoneSection()
     return QStringLiteral("Deadzones");
 }
 
+/// The section a backup adds for the clutch mode: one key "ENABLED", 1 (the clutch pedal
+/// on) or 0 (off). Backups made before it was added do not have it.
+inline QString clutchSection()
+{
+    return QStringLiteral("Clutch");
+}
+
 /// A range table: the low and high bound of each pedal, in pedal order.
 using RangeTable = std::array<std::uint16_t, 6>;
+
+/// What a backup's sections hold beside the profile table, as far as the file gives it.
+struct BackupSettings
+{
+    RangeTable calibration {};
+    RangeTable deadzones {};
+    unsigned calibrationPedals = 0; ///< a bit (1 << pedal) for each pedal the file gives
+    unsigned deadzonePedals = 0; ///< likewise
+    std::optional<bool> clutch;
+
+    bool any() const { return calibrationPedals != 0 || deadzonePedals != 0 || clutch; }
+};
 
 /// The key of a profile: the slot formatted "%02d", then the name.
 QString profileKey(int slot, const QString &name);
@@ -131,12 +152,15 @@ struct ProfileTable
 /// more profiles than the unit has slots or two for one slot, its INDEX lacks the mark,
 /// or any profile value is not a usable record or has a name that would not come back
 /// from the unit; a file is taken only as a whole. `problem` gets one sentence naming
-/// the first failing line or key and why, for a user who edits the file by hand.
-bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem = nullptr);
+/// the first failing line or key and why, for a user who edits the file by hand. What a
+/// backup's sections hold goes to `settings`, if given.
+bool parseProfileFile(const QByteArray &text, ProfileTable &table, QString *problem = nullptr,
+                      BackupSettings *settings = nullptr);
 
 /// Reads a profile file once, a regular file of at most PROFILE_FILE_MAX_SIZE bytes, and
 /// checks those bytes with parseProfileFile.
-bool readProfileFile(const QString &path, ProfileTable &table, QString *problem = nullptr);
+bool readProfileFile(const QString &path, ProfileTable &table, QString *problem = nullptr,
+                     BackupSettings *settings = nullptr);
 
 /// The text of a profile file, as QSettings writes it: "[General]", then the keys in
 /// QSettings' order. The key of each profile is made from its record's slot number and
@@ -147,6 +171,8 @@ QByteArray profileFileText(const ProfileTable &table);
 /// The text of one range section, to follow profileFileText: a blank line, "[section]",
 /// then one key per pedal.
 QByteArray rangeSectionText(const QString &section, const RangeTable &table);
+/// The text of the clutch section, to follow the range sections.
+QByteArray clutchSectionText(bool enabled);
 
 /// Writes a profile file in place of any file of that name, which is replaced only once
 /// the new one is complete: on any failure the old file is left as it was. Returns

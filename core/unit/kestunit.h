@@ -53,6 +53,16 @@ struct UnitProfile
 /// choice as it is.
 using ProfileNames = std::array<QString, PEDAL_COUNT>;
 
+/// Everything a backup puts back, checked whole: the profile table and choice, both range
+/// tables and, from backups that hold it, the clutch mode.
+struct UnitBackup
+{
+    ProfileTable profiles;
+    PedalRanges calibration {};
+    PedalRanges deadzones {};
+    std::optional<bool> clutch; ///< none in backups made before it was kept
+};
+
 /// A slot whose record names no pedal: kept as it is, counted as used, in no list.
 struct StraySlot
 {
@@ -285,6 +295,32 @@ public:
     Outcome backUp(QString &path);
     /// The line a question before such an operation ends with: where the backup goes.
     static QString backupNote(const QString &path);
+    /// The line a result of such an operation ends with: where the backup went.
+    static QString backupMadeNote(const QString &path);
+    /// Writes what backUp writes to a file the user named (its name made to end in .ini),
+    /// in place of any file of that name, which is kept as it was when the new one could
+    /// not be written whole (refused, as an export is); `fileName` then names the file.
+    Outcome backUpToFile(QString &fileName);
+
+    /// Checks a whole backup file as a restore takes it, sending nothing: the profiles as
+    /// an import checks them, both range tables whole, each calibration's low bound below
+    /// its high one, each deadzone within the handles' travel. Refused with why, or done
+    /// with the file's content in `backup`. `holdsSettings` (if given) tells whether the
+    /// file has any of a backup's sections, so that a plain profile file can be told
+    /// from a backup that is not whole.
+    static Outcome checkBackupFile(const QString &fileName, UnitBackup *backup = nullptr,
+                                   bool *holdsSettings = nullptr);
+    /// What a backup puts back beside the profiles, one line each, as the pages show it:
+    /// each pedal's calibration and deadzones, raw and in percent, and the clutch mode.
+    static QString backupSettingsText(const UnitBackup &backup);
+    /// Puts everything a backup holds back into the unit: the clutch mode, the
+    /// calibration, the deadzones, every slot and the stored choice, in this order. Each
+    /// is read first and written, committed, only where it differs. Refused, nothing
+    /// sent, for a backup that checkBackupFile would refuse and during a calibration.
+    /// Failed when an exchange failed: the message says what the unit now has from the
+    /// backup and what it keeps as it had. Done with a note when the backup holds no
+    /// clutch mode.
+    Outcome restoreBackup(const UnitBackup &backup);
 
 Q_SIGNALS:
     /// The profile table or the choice changed.
@@ -295,6 +331,8 @@ Q_SIGNALS:
     void calibrationChanged(int pedal);
 
 private:
+    /// The text backUp writes, read from the unit; failed when a read failed.
+    Outcome backupText(QByteArray &text);
     /// Reads both range tables; false when either read failed.
     bool readRanges(Report &calibration, Report &deadzone);
     /// How the read back of a deadzone write went.

@@ -1,7 +1,7 @@
 // Backups of the unit's settings, made before every operation that changes them for good
-// (an import, a removal, clearing the flash, a firmware upload): the profile table as an
-// export writes it, so that an import brings it back, and the calibration and deadzone
-// tables for the user to read back by hand.
+// (an import, a removal, clearing the flash, a firmware upload, a restore) and on request:
+// the profile table as an export writes it, so that an import brings it back, then the
+// calibration and deadzone tables and the clutch mode, which a restore puts back too.
 
 #include "kestunit.h"
 #include "rangetable.h"
@@ -63,8 +63,7 @@ bool reserve(QString &path)
     return false;
 }
 
-/// Writes the whole text to a reserved file, or leaves the file out: on any failure the
-/// empty reservation is removed again.
+/// Writes the whole text in place of the file, or leaves the file as it was.
 bool writeWhole(const QString &path, const QByteArray &text)
 {
     // Unbuffered, and every error checked before the commit, as the export writes.
@@ -74,6 +73,15 @@ bool writeWhole(const QString &path, const QByteArray &text)
     if (written && file.commit())
         return true;
     file.cancelWriting();
+    return false;
+}
+
+/// Writes the whole text to a reserved file, or leaves the file out: on any failure the
+/// empty reservation is removed again.
+bool writeReserved(const QString &path, const QByteArray &text)
+{
+    if (writeWhole(path, text))
+        return true;
     QFile::remove(path);
     return false;
 }
@@ -138,7 +146,42 @@ QString KestUnit::backupNote(const QString &path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString KestUnit::backupMadeNote(const QString &path)
+{
+    return tr("The settings it had are in the backup %1.").arg(QDir::toNativeSeparators(path));
+}
+
 Outcome KestUnit::backUp(QString &path)
+{
+    QByteArray text;
+    const Outcome read = backupText(text);
+    if (!read.done())
+        return read;
+    const QString folder = QFileInfo(path).absolutePath();
+    QString written = path;
+    if (!QDir().mkpath(folder) || !reserve(written) || !writeReserved(written, text))
+        return Outcome::failed(tr("No backup could be written to %1. Nothing was changed.")
+                                   .arg(QDir::toNativeSeparators(folder)));
+    path = written;
+    pruneBackups(folder);
+    return Outcome::ok();
+}
+
+Outcome KestUnit::backUpToFile(QString &fileName)
+{
+    fileName = profileExportName(fileName);
+    QByteArray text;
+    const Outcome read = backupText(text);
+    if (!read.done())
+        return read;
+    // As an export's: nothing was sent, and a file that was there stays as it was.
+    if (!writeWhole(fileName, text))
+        return Outcome::refused(
+            tr("No backup could be written to %1.").arg(QDir::toNativeSeparators(fileName)));
+    return Outcome::ok();
+}
+
+Outcome KestUnit::backupText(QByteArray &text)
 {
     // The profile table as the unit keeps it: one that a failed read cut short would
     // erase the missing profiles when imported.
@@ -153,6 +196,10 @@ Outcome KestUnit::backUp(QString &path)
     if (!readRanges(calibration, deadzone))
         return Outcome::failed(tr("No backup could be made: the pedal unit did not tell its "
                                   "calibration and deadzones. Nothing was changed."));
+    std::uint32_t mode = 0;
+    if (!deviceSettingRead(KESTIE_PEDAL_MODE, mode))
+        return Outcome::failed(tr("No backup could be made: the pedal unit did not tell its "
+                                  "clutch setting. Nothing was changed."));
     // During a calibration the unit has neutral bounds in effect for the pedal, but keeps
     // the ones it had at the start.
     if (calibrating >= 0) {
@@ -161,16 +208,10 @@ Outcome KestUnit::backUp(QString &path)
     }
 
     QStringList left;
-    const QByteArray text = profileFileText(exportTable(left))
+    text = profileFileText(exportTable(left))
         + rangeSectionText(calibrationSection(), rangeTable(calibration))
-        + rangeSectionText(deadzoneSection(), rangeTable(deadzone));
-    const QString folder = QFileInfo(path).absolutePath();
-    QString written = path;
-    if (!QDir().mkpath(folder) || !reserve(written) || !writeWhole(written, text))
-        return Outcome::failed(tr("No backup could be written to %1. Nothing was changed.")
-                                   .arg(QDir::toNativeSeparators(folder)));
-    path = written;
-    pruneBackups(folder);
+        + rangeSectionText(deadzoneSection(), rangeTable(deadzone))
+        + clutchSectionText(pedalModeEnabled(mode));
     return Outcome::ok();
 }
 

@@ -544,7 +544,13 @@ void MainWindow::onProfileExport()
 
 void MainWindow::onProfileImport()
 {
-    profiles->importTable();
+    // A restore put back the clutch mode and the deadzones as well: the model has them
+    // as the unit keeps them (the handles follow its deadzones), the switch follows here.
+    // The box that told the end let events through: a close meanwhile has ended the window.
+    if (profiles->importTable() && !closing) {
+        ui->cbClutch->setChecked(unit->clutchEnabled());
+        inputs->updateClutchVisibility();
+    }
 }
 
 void MainWindow::onCalibrateSave()

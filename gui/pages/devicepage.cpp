@@ -187,13 +187,14 @@ void DevicePage::progress(int percent)
 
 bool DevicePage::clearFlash()
 {
+    QString backup = kest::nextBackupPath();
     const auto answer = KestMessage::question(
         w.boxParent, tr("Notify"),
         tr("Do you want to continue?\nThis operation will delete all the settings stored in "
-           "the device flash memory."));
+           "the device flash memory.")
+            + QStringLiteral("\n\n") + kest::KestUnit::backupNote(backup));
     if (answer != QMessageBox::Yes)
         return false;
-    QString backup = kest::nextBackupPath();
     const kest::Outcome saved = unit.backUp(backup);
     if (!saved.done()) {
         KestMessage::critical(w.boxParent, tr("Error"), saved.message);
@@ -204,6 +205,8 @@ bool DevicePage::clearFlash()
         KestMessage::critical(w.boxParent, tr("Error"), cleared.message);
         return false;
     }
-    KestMessage::information(w.boxParent, tr("Notify"), tr("Flash data has been cleared."));
+    KestMessage::information(w.boxParent, tr("Notify"),
+                             tr("Flash data has been cleared.") + QStringLiteral("\n\n")
+                                 + kest::KestUnit::backupMadeNote(backup));
     return true;
 }

@@ -312,12 +312,14 @@ void ProfilesPage::remove(int p)
     tell(unit.removeProfile(p, name));
 }
 
-bool ProfilesPage::confirm(const QString &question, QString &backup)
+bool ProfilesPage::confirm(const QString &question, QString &backup, bool *no)
 {
-    const auto answer = KestMessage::question(w.boxParent, tr("Notify"),
-                                              question + QStringLiteral("\n\n")
-                                                  + kest::KestUnit::backupNote(backup));
-    if (answer != QMessageBox::Yes)
+    const QString text = question + QStringLiteral("\n\n") + kest::KestUnit::backupNote(backup);
+    const auto answer = no ? KestMessage::questionWithCancel(w.boxParent, tr("Notify"), text)
+                           : KestMessage::question(w.boxParent, tr("Notify"), text);
+    if (no && (answer == QMessageBox::Yes || answer == QMessageBox::No))
+        *no = answer == QMessageBox::No;
+    else if (answer != QMessageBox::Yes)
         return false;
     const kest::Outcome saved = unit.backUp(backup);
     if (!saved.done())
@@ -337,25 +339,47 @@ void ProfilesPage::exportTable()
     tell(exported);
 }
 
-void ProfilesPage::importTable()
+bool ProfilesPage::importTable()
 {
     const QString fileName = KestMessage::openFileName();
     if (fileName.isEmpty())
-        return;
+        return false;
     // A file that would be refused is refused before anything is asked.
     const kest::Outcome checked = kest::KestUnit::checkProfileFile(fileName);
     if (!checked.done()) {
         tell(checked);
-        return;
+        return false;
     }
-    QString backup = kest::nextBackupPath();
-    if (!confirm(tr("Import the profiles of %1?\nThis replaces all 16 profiles on the unit.")
-                     .arg(QDir::toNativeSeparators(fileName)),
-                 backup))
-        return;
-    const kest::Outcome imported = unit.importProfiles(fileName);
-    showStatus(imported.done()
-                   ? tr("Profiles imported from %1.").arg(QDir::toNativeSeparators(fileName))
-                   : QString());
-    tell(imported);
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    QString question = tr("Import the profiles of %1?\nThis replaces all 16 profiles on the unit.")
+                           .arg(shownName);
+    // A backup brings back the unit's other settings too, when the user wants them.
+    kest::UnitBackup backup;
+    bool holdsSettings = false;
+    const kest::Outcome whole = kest::KestUnit::checkBackupFile(fileName, &backup, &holdsSettings);
+    if (whole.done())
+        question += QStringLiteral("\n\n")
+            + tr("The file is a backup. It also holds these settings:\n%1\nYes restores them "
+                 "too; No imports the profiles only.")
+                  .arg(kest::KestUnit::backupSettingsText(backup));
+    else if (holdsSettings)
+        question += QStringLiteral("\n\n")
+            + tr("The file's other settings cannot be restored, only its profiles: %1")
+                  .arg(whole.message);
+    QString backupPath = kest::nextBackupPath();
+    bool profilesOnly = !whole.done();
+    if (!confirm(question, backupPath, whole.done() ? &profilesOnly : nullptr))
+        return false;
+    if (profilesOnly) {
+        const kest::Outcome imported = unit.importProfiles(fileName);
+        showStatus(imported.done() ? tr("Profiles imported from %1.").arg(shownName) : QString());
+        tell(imported);
+        return false;
+    }
+    const kest::Outcome restored = unit.restoreBackup(backup);
+    showStatus(restored.status == kest::Outcome::Refused ? QString()
+                   : restored.done() ? tr("Profiles and settings restored from %1.").arg(shownName)
+                                     : tr("Restore from %1 stopped part-way.").arg(shownName));
+    tell(restored);
+    return restored.status != kest::Outcome::Refused;
 }

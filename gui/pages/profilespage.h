@@ -57,7 +57,9 @@ public:
     /// Asks for a file name and writes the unit's table and choice to it.
     void exportTable();
     /// Asks for a file, which the unit model checks whole before it replaces the table.
-    void importTable();
+    /// For a backup, the user may have its other settings restored too: true when the
+    /// unit's clutch mode may have changed, which the model then holds.
+    bool importTable();
 
 private:
     /// Brings the lists in line with the model's table and choice; a list that already
@@ -65,8 +67,9 @@ private:
     void showTable();
     /// Asks the question, which the backup's path ends, and on Yes makes the backup
     /// (`backup` names the file it went to). False when the user said No or the backup
-    /// failed, which the user is then told: the operation must not go ahead.
-    bool confirm(const QString &question, QString &backup);
+    /// failed, which the user is then told: the operation must not go ahead. With `no`,
+    /// the question offers Yes, No and Cancel, and No goes ahead too: `no` says which.
+    bool confirm(const QString &question, QString &backup, bool *no = nullptr);
     /// Tells the user how an operation ended: `doneText` (or the model's note) when done.
     void tell(const kest::Outcome &outcome, const QString &doneText = QString());
     /// The status line below IMPORT and EXPORT; empty clears it.
