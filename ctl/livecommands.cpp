@@ -104,25 +104,32 @@ int runRecord(const Invocation &in)
     const QString path = in.words.at(1);
     QFile file;
     bool replacing = false;
+    bool cutting = false; ///< a regular file replaced: emptied once the unit is attached
     if (toStdout) {
         file.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
     } else {
         // A file of the user's is replaced only when asked to. It is opened before the
         // unit, so that a path that cannot be written is refused first, and kept as it
         // is until the recording starts.
-        replacing = QFileInfo::exists(path);
+        const QFileInfo info(path);
+        replacing = info.exists();
         if (replacing && !in.yes)
             return out.fail(ExitRefused, tr("%1 exists: add --yes to replace it").arg(path));
+        // A device or a pipe is written as it is.
+        cutting = replacing && info.isFile();
         file.setFileName(path);
-        file.open(QIODevice::WriteOnly | QIODevice::Unbuffered
-                  | (replacing ? QIODevice::Append : QIODevice::NewOnly));
+        QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+        if (cutting)
+            mode |= QIODevice::Append;
+        else if (!replacing)
+            mode |= QIODevice::NewOnly;
+        file.open(mode);
     }
-    const auto cannotWrite = [&] {
-        return tr("cannot write %1: %2")
-            .arg(toStdout ? QStringLiteral("-") : path, file.errorString());
+    const auto cannotWrite = [&](const QString &why) {
+        return tr("cannot write %1: %2").arg(toStdout ? QStringLiteral("-") : path, why);
     };
     if (!file.isOpen())
-        return out.fail(ExitRefused, cannotWrite());
+        return out.fail(ExitRefused, cannotWrite(file.errorString()));
 
     // Attached once: a pull ends the recording.
     kest::UnitSession session(nullptr, kest::UnitSession::Policy::Once);
@@ -132,13 +139,13 @@ int runRecord(const Invocation &in)
             file.remove();
         return *ended;
     }
-    if (replacing && !file.isSequential() && !file.resize(0))
-        return out.fail(ExitRefused, cannotWrite());
+    if (cutting && !file.resize(0))
+        return out.fail(ExitRefused, cannotWrite(file.errorString()));
     kest::ReportRecorder recorder(file,
                                   in.json ? kest::ReportRecorder::Format::JsonLines
                                           : kest::ReportRecorder::Format::Csv);
     if (!recorder.begin())
-        return out.fail(ExitFailed, cannotWrite());
+        return out.fail(ExitFailed, cannotWrite(recorder.errorString()));
 
     Interrupts interrupts;
     QTimer limit;
@@ -156,7 +163,7 @@ int runRecord(const Invocation &in)
     QObject::connect(&session, &kest::UnitSession::reportsStamped, &limit,
                      [&](const kest::StampedReports &reports) {
                          if (!recorder.write(reports))
-                             end(ExitFailed, cannotWrite());
+                             end(ExitFailed, cannotWrite(recorder.errorString()));
                      });
     QObject::connect(&session, &kest::UnitSession::lost, &limit, [&] {
         end(ExitFailed, tr("the pedal unit was unplugged: the recording ends there"));

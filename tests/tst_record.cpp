@@ -5,11 +5,14 @@
 #include "testsupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
-#include <memory>
+#include <sys/resource.h>
 
 using namespace testsupport;
 
@@ -28,30 +31,17 @@ QStringList sentPositions()
 {
     QStringList out;
     for (const kestsim::Bytes &r : kestsim::wireLog().reports("in")) {
-        QStringList v;
-        for (int p = 0; p < kest::PEDAL_COUNT; ++p)
-            v << QString::number(r[1 + 2 * p] | r[2 + 2 * p] << 8) + QLatin1Char(',')
-                    + QString::number(kest::percentOfScale(r[1 + 2 * p] | r[2 + 2 * p] << 8));
-        out << v.join(QLatin1Char(','));
+        QString line;
+        for (int p = 0; p < kest::PEDAL_COUNT; ++p) {
+            const int v = r[1 + 2 * p] | r[2 + 2 * p] << 8;
+            line += QStringLiteral(",%1,%2").arg(v).arg(kest::percentOfScale(v));
+        }
+        out << line.mid(1);
     }
     return out;
 }
 
-/// Runs `act` on the main thread once the unit has sent `count` input reports.
-class AfterReports : public kestsim::UnitObserver
-{
-public:
-    AfterReports(int count, std::function<void()> act) : left(count), act(std::move(act)) { }
-    void logged(const kestsim::WireEntry &e) override
-    {
-        if (e.kind == "in" && --left == 0) // the unit's lock is held: act later, elsewhere
-            QMetaObject::invokeMethod(qApp, act, Qt::QueuedConnection);
-    }
-
-private:
-    int left;
-    std::function<void()> act;
-};
+enum End { Interrupt, Pull, Full };
 
 } // namespace
 
@@ -94,6 +84,7 @@ void TestRecord::threeSecondsAtOneKilohertz()
         previous = stamp;
         positions << line.section(',', 1);
     }
+    // Fewer means the reader left the unit's buffer (64 reports) unread for over 64 ms.
     QVERIFY2(positions.size() >= 2900, qPrintable(QString::number(positions.size())));
     // No report left out, none twice: the sweep's values in the unit's order.
     QCOMPARE(positions, sentPositions());
@@ -101,37 +92,48 @@ void TestRecord::threeSecondsAtOneKilohertz()
 
 void TestRecord::endsWithWholeLines_data()
 {
-    QTest::addColumn<bool>("pull");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("Ctrl-C") << false << int(kestctl::ExitDone);
-    QTest::newRow("unit pulled out") << true << int(kestctl::ExitFailed);
+    QTest::addColumn<int>("how");
+    QTest::newRow("Ctrl-C") << int(Interrupt);
+    QTest::newRow("unit pulled out") << int(Pull);
+    QTest::newRow("file size limit reached") << int(Full);
 }
 
 void TestRecord::endsWithWholeLines()
 {
-    QFETCH(bool, pull);
-    QFETCH(int, exitCode);
+    QFETCH(int, how);
     auto &unit = kestsim::unit();
     unit.setPedals(0, 32768, 65535);
-    unit.setStreaming(true, 2000);
-    const auto end = std::make_shared<AfterReports>(300, [&] {
-        if (pull)
-            unit.unplug();
-        else
-            raise(SIGINT);
-    });
-    unit.watch(end);
+    unit.setStreaming(true, 0); // always a report waiting: the reader ends mid-batch
     const QString path = dir.filePath(QTest::currentDataTag()) + ".jsonl";
-    const int code = record({path, "--json"});
-    unit.unwatch(end.get());
-    QCOMPARE(code, exitCode);
+    QTimer ending; // once some 200 reports are in the file: Ctrl-C, or the unit pulled out
+    QObject::connect(&ending, &QTimer::timeout, [&] {
+        if (QFileInfo(path).size() < 30000)
+            return;
+        ending.stop();
+        how == Pull ? unit.unplug() : void(raise(SIGINT));
+    });
+    rlimit size {};
+    getrlimit(RLIMIT_FSIZE, &size);
+    const rlimit unlimited = size;
+    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &unlimited); });
+    if (how == Full) { // a write stops part-way, as on a full disk
+        signal(SIGXFSZ, SIG_IGN);
+        size.rlim_cur = 30000;
+        setrlimit(RLIMIT_FSIZE, &size);
+    } else {
+        ending.start(1);
+    }
+    QCOMPARE(record({path, "--json"}),
+             int(how == Interrupt ? kestctl::ExitDone : kestctl::ExitFailed));
 
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     const QList<QByteArray> lines = f.readAll().split('\n');
     QCOMPARE(lines.last(), QByteArray());
-    QCOMPARE(lines.size() - 1, qsizetype(kestsim::wireLog().reports("in").size()));
-    QVERIFY(lines.size() > 300);
+    // Every report the unit sent until the end; the rest of a batch that did not fit, never.
+    const qsizetype sent = kestsim::wireLog().reports("in").size();
+    QVERIFY2(how == Full ? lines.size() - 1 < sent : lines.size() - 1 == sent,
+             qPrintable(QStringLiteral("%1 lines, %2 sent").arg(lines.size() - 1).arg(sent)));
     QCOMPARE(lines.at(lines.size() - 2).mid(lines.at(lines.size() - 2).indexOf(',')),
              ",\"clutch_raw\":0,\"clutch_percent\":0,\"brake_raw\":32768,\"brake_percent\":50,"
              "\"throttle_raw\":65535,\"throttle_percent\":100}");

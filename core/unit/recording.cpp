@@ -70,11 +70,19 @@ bool ReportRecorder::put(const QByteArray &lines)
     // Each batch reaches the system at once: what was recorded stays when the program is
     // ended.
     auto *file = qobject_cast<QFileDevice *>(&out);
-    if (out.write(lines) == lines.size() && (!file || file->flush())) {
+    qint64 taken = 0; // a write stopped short is tried on until the device says why
+    while (taken < lines.size()) {
+        const qint64 n = out.write(lines.constData() + taken, lines.size() - taken);
+        if (n <= 0)
+            break;
+        taken += n;
+    }
+    if (taken == lines.size() && (!file || file->flush())) {
         whole += lines.size();
         return true;
     }
     broken = true;
+    problem = out.errorString(); // before the cut, which clears it
     // A half line would read as a report that never came. Only a file of our own is cut:
     // on standard output the offset may be another program's.
     if (file && !file->fileName().isEmpty())

@@ -29,8 +29,8 @@ public:
     bool write(const StampedReports &reports);
 
     bool failed() const { return broken; }
-    /// The device's complaint after a failed write.
-    QString errorString() const { return out.errorString(); }
+    /// The device's complaint about the failed write.
+    QString errorString() const { return problem; }
     /// Reports written.
     qint64 rows() const { return count; }
     /// From the first report's stamp to the last one's.
@@ -44,6 +44,7 @@ private:
     QIODevice &out;
     const Format format;
     bool broken = false;
+    QString problem;
     qint64 whole = 0; ///< bytes written, all of them whole lines
     qint64 count = 0;
     qint64 firstUs = 0;
