@@ -50,8 +50,8 @@ Q_SIGNALS:
     /// The unit was lost while the thread was not asked to stop.
     void deviceDisconnect();
     /// While stamping: the reports read since the last batch, in order, none left out.
-    /// A batch goes whenever the unit has nothing waiting, after kStampedBatch reports at
-    /// most, and before the run ends (before deviceDisconnect()).
+    /// A batch goes whenever the unit has nothing waiting, after 128 reports at most, and
+    /// before the run ends (before deviceDisconnect()).
     void reportsStamped(kest::StampedReports reports);
 
 protected:
