@@ -4,17 +4,21 @@
 //
 // 1. Throughput: the simulated unit always has a report waiting; count the reports that
 //    reach a queued slot on the main thread per second.
-// 2. Latency at 1 kHz: a producer thread hands the unit one report per millisecond, each
+// 2. Recording: the same unit, with the reader stamping every report; count the reports
+//    that reach a recorder writing CSV lines to /dev/null, and the batches they came in.
+// 3. Latency at 1 kHz: a producer thread hands the unit one report per millisecond, each
 //    carrying its sequence number; the slot notes when each arrives. Prints p50 and p99
 //    of the time from the report's arrival at the unit to its pickup on the GUI thread.
 
 #include "kestdevice.h"
 #include "kestevent.h"
 #include "kestreport.h"
+#include "recording.h"
 #include "simhid.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTimer>
 
 #include <algorithm>
@@ -73,6 +77,37 @@ double throughput(double seconds)
     return double(delivered) / elapsed;
 }
 
+double recorded(double seconds, double &batchesPerSecond)
+{
+    auto &unit = kestsim::unit();
+    unit.setStreaming(true, 0);
+    kest::deviceOpen();
+    QFile sink(QStringLiteral("/dev/null"));
+    sink.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    kest::ReportRecorder recorder(sink, kest::ReportRecorder::Format::Csv);
+    recorder.begin();
+    std::size_t batches = 0;
+    QObject context; // takes the batches still queued with it when it goes
+    KestEvent reader;
+    reader.setStamping(true);
+    QObject::connect(&reader, &KestEvent::reportsStamped, &context,
+                     [&](const kest::StampedReports &reports) {
+                         ++batches;
+                         recorder.write(reports);
+                     });
+    QElapsedTimer t;
+    t.start();
+    reader.start();
+    runFor(seconds);
+    const double elapsed = t.elapsed() / 1000.0;
+    const qint64 rows = recorder.rows();
+    reader.requestInterruption();
+    reader.wait();
+    unit.setStreaming(false, 250);
+    batchesPerSecond = double(batches) / elapsed;
+    return double(rows) / elapsed;
+}
+
 void latency(double seconds, double &p50, double &p99, std::size_t &n)
 {
     auto &unit = kestsim::unit();
@@ -128,6 +163,12 @@ int main(int argc, char *argv[])
     const double rate = throughput(seconds);
     std::printf("throughput: %.0f reports/s reach the GUI thread (unit always ready, %.1f s)\n",
                 rate, seconds);
+
+    double batches = 0;
+    const double rows = recorded(seconds, batches);
+    std::printf("recording: %.0f reports/s written as CSV lines, in %.0f batches/s (unit always "
+                "ready, %.1f s)\n",
+                rows, batches, seconds);
 
     double p50 = 0, p99 = 0;
     std::size_t n = 0;

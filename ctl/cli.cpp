@@ -76,15 +76,17 @@ bool parseArguments(const QStringList &arguments, Invocation &out)
         } else if (a == QLatin1String("--version")) {
             out.words.prepend(QStringLiteral("--version"));
         } else if (a == QLatin1String("--pedal") || a == QLatin1String("--curve")
-                   || a == QLatin1String("--trace") || a == QLatin1String("--lang")) {
+                   || a == QLatin1String("--trace") || a == QLatin1String("--lang")
+                   || a == QLatin1String("--seconds")) {
             if (i + 1 >= arguments.size()) {
                 bad(a, true);
                 continue;
             }
-            (a == QLatin1String("--pedal")       ? out.pedal
-                 : a == QLatin1String("--curve") ? out.curve
-                 : a == QLatin1String("--trace") ? out.trace
-                                                 : out.lang)
+            (a == QLatin1String("--pedal")         ? out.pedal
+                 : a == QLatin1String("--curve")   ? out.curve
+                 : a == QLatin1String("--trace")   ? out.trace
+                 : a == QLatin1String("--seconds") ? out.seconds
+                                                   : out.lang)
                 = arguments.at(++i);
         } else if (a.startsWith(QLatin1String("--lang="))) {
             out.lang = a.mid(7);
@@ -94,6 +96,8 @@ bool parseArguments(const QStringList &arguments, Invocation &out)
             out.pedal = a.mid(8);
         } else if (a.startsWith(QLatin1String("--curve="))) {
             out.curve = a.mid(8);
+        } else if (a.startsWith(QLatin1String("--seconds="))) {
+            out.seconds = a.mid(10);
         } else {
             bad(a, false);
         }
@@ -171,12 +175,6 @@ QString pedalColumn(int pedal)
     for (int p = 0; p < kest::PEDAL_COUNT; ++p)
         width = qMax(width, pedalName(p).size());
     return pedalName(pedal).leftJustified(width + 1);
-}
-
-QString pedalKey(int pedal)
-{
-    static const char *const keys[] = {"clutch", "brake", "throttle"};
-    return pedal >= 0 && pedal < kest::PEDAL_COUNT ? QLatin1String(keys[pedal]) : QString();
 }
 
 std::optional<QString> attach()

@@ -5,6 +5,7 @@
 // live commands.
 
 #include "kestunit.h"
+#include "recording.h"
 #include "updateclient.h"
 
 #include <QJsonArray>
@@ -49,6 +50,7 @@ struct Invocation
     /// Where "--" ended the options: the index in `words` of the first word after it, -1
     /// without one.
     int afterDashes = -1;
+    QString seconds; ///< --seconds: how long record runs; until Ctrl-C when empty
     QString badOption; ///< the first option not understood, for main to name
     bool badOptionValue = false; ///< that option is known but its value is missing
 };
@@ -102,7 +104,10 @@ inline QString pedalName(int pedal)
 /// pedalName() padded to one width for all three, so that the columns of a table line up.
 QString pedalColumn(int pedal);
 /// "clutch", "brake", "throttle": the JSON values.
-QString pedalKey(int pedal);
+inline QString pedalKey(int pedal)
+{
+    return kest::pedalKey(pedal);
+}
 
 /// Opens the unit, for a command that is over before it could go. Without one, the
 /// window's waiting text (std::nullopt: opened).
@@ -186,6 +191,7 @@ int runDeadzone(const Invocation &in);
 int runClutch(const Invocation &in);
 int runClearFlash(const Invocation &in);
 int runWatch(const Invocation &in);
+int runRecord(const Invocation &in);
 int runCalibrate(const Invocation &in);
 int runFirmware(const Invocation &in);
 int runProfile(const Invocation &in);

@@ -1,5 +1,5 @@
-// watch and calibrate: the commands that follow the unit's input reports until the user
-// ends them.
+// watch, record and calibrate: the commands that follow the unit's input reports until
+// the user ends them.
 
 #include "cli.h"
 #include "pedalrange.h"
@@ -7,10 +7,14 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonObject>
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <climits>
+#include <cmath>
 #include <cstring>
 #include <unistd.h>
 
@@ -79,6 +83,114 @@ int runWatch(const Invocation &in)
     }
     live.finish();
     return ExitDone;
+}
+
+int runRecord(const Invocation &in)
+{
+    // "-" puts the reports on standard output; the command's end then stays off it.
+    const bool toStdout = in.words.size() == 2 && in.words.at(1) == QLatin1String("-");
+    const Output out(in.json && !toStdout);
+    if (in.words.size() != 2)
+        return out.fail(ExitRefused, tr("usage: kestctl record FILE [--seconds N]"));
+    int limitMs = 0;
+    if (!in.seconds.isEmpty()) {
+        bool ok = false;
+        const double seconds = in.seconds.toDouble(&ok);
+        if (!ok || !(seconds > 0) || seconds * 1000 > INT_MAX)
+            return out.fail(ExitRefused,
+                            tr("--seconds takes a time in seconds above 0, as 3 or 0.5"));
+        limitMs = int(std::ceil(seconds * 1000));
+    }
+    const QString path = in.words.at(1);
+    QFile file;
+    bool replacing = false;
+    bool cutting = false; ///< a regular file replaced: emptied once the unit is attached
+    if (toStdout) {
+        file.open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    } else {
+        // A file of the user's is replaced only when asked to. It is opened before the
+        // unit, so that a path that cannot be written is refused first, and kept as it
+        // is until the recording starts.
+        const QFileInfo info(path);
+        replacing = info.exists();
+        if (replacing && !in.yes)
+            return out.fail(ExitRefused, tr("%1 exists: add --yes to replace it").arg(path));
+        // A device or a pipe is written as it is.
+        cutting = replacing && info.isFile();
+        file.setFileName(path);
+        QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
+        if (cutting)
+            mode |= QIODevice::Append;
+        else if (!replacing)
+            mode |= QIODevice::NewOnly;
+        file.open(mode);
+    }
+    const auto cannotWrite = [&](const QString &why) {
+        return tr("cannot write %1: %2").arg(toStdout ? QStringLiteral("-") : path, why);
+    };
+    if (!file.isOpen())
+        return out.fail(ExitRefused, cannotWrite(file.errorString()));
+
+    // Attached once: a pull ends the recording.
+    kest::UnitSession session(nullptr, kest::UnitSession::Policy::Once);
+    session.setStamping(true);
+    if (const auto ended = attachOrFail(out, session)) {
+        if (!toStdout && !replacing)
+            file.remove();
+        return *ended;
+    }
+    if (cutting && !file.resize(0))
+        return out.fail(ExitRefused, cannotWrite(file.errorString()));
+    kest::ReportRecorder recorder(file,
+                                  in.json ? kest::ReportRecorder::Format::JsonLines
+                                          : kest::ReportRecorder::Format::Csv);
+    if (!recorder.begin())
+        return out.fail(ExitFailed, cannotWrite(recorder.errorString()));
+
+    Interrupts interrupts;
+    QTimer limit;
+    int exitCode = ExitDone;
+    QString why;
+    bool ending = false;
+    const auto end = [&](int code, const QString &text) {
+        if (ending)
+            return;
+        ending = true;
+        exitCode = code;
+        why = text;
+        QCoreApplication::quit();
+    };
+    QObject::connect(&session, &kest::UnitSession::reportsStamped, &limit,
+                     [&](const kest::StampedReports &reports) {
+                         if (!recorder.write(reports))
+                             end(ExitFailed, cannotWrite(recorder.errorString()));
+                     });
+    QObject::connect(&session, &kest::UnitSession::lost, &limit, [&] {
+        end(ExitFailed, tr("the pedal unit was unplugged: the recording ends there"));
+    });
+    QObject::connect(&interrupts, &Interrupts::interrupted, &limit, [&] { end(ExitDone, {}); });
+    QObject::connect(&limit, &QTimer::timeout, &limit, [&] { end(ExitDone, {}); });
+    if (limitMs > 0) {
+        limit.setSingleShot(true);
+        limit.setTimerType(Qt::PreciseTimer);
+        limit.start(limitMs);
+    }
+    QCoreApplication::exec();
+    session.stop();
+    // The reports the reader got before it stopped are written too.
+    session.deliverReaderSignals();
+    file.close();
+
+    out.keep(QStringLiteral("file"), path);
+    out.keep(QStringLiteral("rows"), recorder.rows());
+    out.keep(QStringLiteral("seconds"), std::round(recorder.seconds() * 1000) / 1000);
+    out.keep(QStringLiteral("rate"), std::round(recorder.rate() * 10) / 10);
+    const int code = exitCode == ExitDone ? out.done() : out.fail(Exit(exitCode), why);
+    Output::message(tr("recorded %1 reports in %2 s (%3 reports/s)")
+                        .arg(recorder.rows())
+                        .arg(recorder.seconds(), 0, 'f', 2)
+                        .arg(recorder.rate(), 0, 'f', 0));
+    return code;
 }
 
 int runCalibrate(const Invocation &in)

@@ -19,6 +19,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "Commands:\n"
     "  info                          firmware, clutch, calibration, deadzones, profiles\n"
     "  watch                         live pedal positions until Ctrl-C\n"
+    "  record FILE [--seconds N]     every input report with its time, as CSV, until\n"
+    "                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;\n"
+    "                                --yes replaces an existing FILE\n"
     "  deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)\n"
     "  clutch [on|off]               show, or switch the clutch pedal on or off\n"
     "  calibrate PEDAL [--yes]       teach the unit a pedal's travel (Enter saves)\n"
@@ -106,12 +109,19 @@ int main(int argc, char *argv[])
         const char *name;
         Run run;
     } commands[] = {
-        {"info", kestctl::runInfo},           {"watch", kestctl::runWatch},
-        {"deadzone", kestctl::runDeadzone},   {"clutch", kestctl::runClutch},
-        {"calibrate", kestctl::runCalibrate}, {"profile", kestctl::runProfile},
-        {"firmware", kestctl::runFirmware},   {"clear-flash", kestctl::runClearFlash},
-        {"backup", kestctl::runBackup},       {"restore", kestctl::runRestore},
-        {"doctor", kestctl::runDoctor},       {"launch", kestctl::runLaunch},
+        {"info", kestctl::runInfo},
+        {"watch", kestctl::runWatch},
+        {"record", kestctl::runRecord},
+        {"deadzone", kestctl::runDeadzone},
+        {"clutch", kestctl::runClutch},
+        {"calibrate", kestctl::runCalibrate},
+        {"profile", kestctl::runProfile},
+        {"firmware", kestctl::runFirmware},
+        {"clear-flash", kestctl::runClearFlash},
+        {"backup", kestctl::runBackup},
+        {"restore", kestctl::runRestore},
+        {"doctor", kestctl::runDoctor},
+        {"launch", kestctl::runLaunch},
     };
     // Options of one command only, so that a mistyped command line is not half obeyed.
     const bool pedalProfiles = std::any_of(in.profiles.begin(), in.profiles.end(),

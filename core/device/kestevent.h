@@ -1,8 +1,33 @@
 #pragma once
 
+#include "kestprotocol.h"
 #include "workerthread.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QMetaType>
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+namespace kest {
+
+/// One input report as the reader got it: when, in microseconds on the system's
+/// monotonic clock (CLOCK_MONOTONIC on Linux), and the three positions in pedal order.
+struct StampedReport
+{
+    qint64 stampUs = 0;
+    std::array<std::uint16_t, PEDAL_COUNT> positions {};
+};
+using StampedReports = QList<StampedReport>;
+
+/// Now on the clock of StampedReport::stampUs.
+qint64 monotonicMicroseconds();
+
+} // namespace kest
+
+Q_DECLARE_METATYPE(kest::StampedReports)
 
 /// The input reader: polls the unit's input reports without blocking and hands each
 /// report's pedal values to the GUI thread. It is the only part of the program that
@@ -14,12 +39,24 @@ class KestEvent : public kest::WorkerThread
 public:
     explicit KestEvent(QObject *parent = nullptr);
 
+    /// Whether every report is also handed over with the time it was read
+    /// (reportsStamped), from the next report on. Off unless a front keeps every report
+    /// (a recording); the window needs only the newest positions.
+    void setStamping(bool on) { stamping.store(on, std::memory_order_relaxed); }
+
 Q_SIGNALS:
     /// Six bytes: the CLUTCH, BRAKE and THROTTLE positions, 16-bit little-endian.
     void eventTrigger(QByteArray values);
     /// The unit was lost while the thread was not asked to stop.
     void deviceDisconnect();
+    /// While stamping: the reports read since the last batch, in order, none left out.
+    /// A batch goes whenever the unit has nothing waiting, after 128 reports at most, and
+    /// before the run ends (before deviceDisconnect()).
+    void reportsStamped(kest::StampedReports reports);
 
 protected:
     void run() override;
+
+private:
+    std::atomic<bool> stamping {false};
 };

@@ -6,6 +6,7 @@
 #include "kestunit.h"
 #include "plugmonitor.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QLoggingCategory>
 
@@ -32,6 +33,7 @@ UnitSession::UnitSession(KestUnit *unit, Policy policy, QObject *parent)
 {
     setObjectName(QStringLiteral("unitSession"));
     connect(&reader, &KestEvent::eventTrigger, this, &UnitSession::positions);
+    connect(&reader, &KestEvent::reportsStamped, this, &UnitSession::reportsStamped);
     connect(&reader, &KestEvent::deviceDisconnect, this, &UnitSession::readerLost);
     retryTimer.setObjectName(QStringLiteral("retryTimer"));
     retryTimer.setParent(this);
@@ -87,6 +89,12 @@ void UnitSession::stop()
 bool UnitSession::isAttached() const
 {
     return attachedNow && deviceIsOpen();
+}
+
+void UnitSession::deliverReaderSignals()
+{
+    // The reader's queued signals are events posted to this object.
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 bool UnitSession::attempt(const char *why)

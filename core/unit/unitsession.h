@@ -63,6 +63,14 @@ public:
     /// Whether a unit is attached: opened, read and followed by the reader.
     bool isAttached() const;
 
+    /// Whether every input report also comes with the time the reader got it
+    /// (reportsStamped), from the next report on, for a front that keeps them all.
+    void setStamping(bool on) { reader.setStamping(on); }
+    /// Delivers now what the reader handed over before it stopped (its last stamped
+    /// batch, and its other signals), which would otherwise wait for the event loop: for a
+    /// front that ends after stop().
+    void deliverReaderSignals();
+
     /// Opens the unit outside a session, for a command that is over before the unit
     /// could go: why it is not open, or nothing when it is.
     static std::optional<Absence> openOnce();
@@ -86,6 +94,8 @@ Q_SIGNALS:
     /// Each input report's pedal values: six bytes, CLUTCH, BRAKE, THROTTLE, 16-bit
     /// little-endian.
     void positions(QByteArray values);
+    /// While stamping: every input report in order, in batches (KestEvent::reportsStamped).
+    void reportsStamped(kest::StampedReports reports);
 
 private:
     /// One attempt: closes what is open, opens the unit and reads it. `why`, when given,
