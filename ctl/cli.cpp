@@ -47,6 +47,8 @@ bool parseArguments(const QStringList &arguments, Invocation &out)
             out.yes = true;
         } else if (a == QLatin1String("--print-rules")) {
             out.printRules = true;
+        } else if (a == QLatin1String("--status")) {
+            out.status = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             out.words.prepend(QStringLiteral("--help"));
         } else if (a == QLatin1String("--version")) {

@@ -36,6 +36,7 @@ struct Invocation
     bool json = false;
     bool yes = false;
     bool printRules = false; ///< doctor --print-rules
+    bool status = false; ///< autoswitch --status
     QString pedal; ///< --pedal
     QString curve; ///< --curve
     QString trace; ///< --trace: every exchange with the unit appended to this file
@@ -176,5 +177,6 @@ int runCalibrate(const Invocation &in);
 int runFirmware(const Invocation &in);
 int runProfile(const Invocation &in);
 int runDoctor(const Invocation &in);
+int runAutoswitch(const Invocation &in);
 
 } // namespace kestctl

@@ -32,6 +32,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
     "  doctor [--print-rules]        check what keeps kestctl from the unit or games\n"
     "                                from the pedals; --print-rules prints the udev rule\n"
+    "  autoswitch [--status]         switch profiles while a game of the rules file runs\n"
+    "                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;\n"
+    "                                --status: the service, the rules, the game active now\n"
     "\n"
     "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
     "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
@@ -92,7 +95,7 @@ int main(int argc, char *argv[])
         {"deadzone", kestctl::runDeadzone},   {"clutch", kestctl::runClutch},
         {"calibrate", kestctl::runCalibrate}, {"profile", kestctl::runProfile},
         {"firmware", kestctl::runFirmware},   {"clear-flash", kestctl::runClearFlash},
-        {"doctor", kestctl::runDoctor},
+        {"doctor", kestctl::runDoctor},       {"autoswitch", kestctl::runAutoswitch},
     };
     for (const auto &c : commands)
         if (command == QLatin1String(c.name))

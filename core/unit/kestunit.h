@@ -211,11 +211,22 @@ public:
     /// translated; empty for no pedal.
     static QString pedalName(int pedal);
 
+    /// Which active-profile word a read of the table takes as the choice.
+    enum class ChoiceRead {
+        /// The stored word, or the one this model put into effect: a word some other
+        /// program only put into effect counts for nothing, and each pedal's first
+        /// profile is chosen and put into effect in its place (the window's reload).
+        StoredOrOwn,
+        /// The word the unit has in effect, stored or not and whoever sent it, and nothing
+        /// is sent: for a front that changes some pedals' choice for a while and must keep
+        /// the others exactly as they are.
+        InEffect,
+    };
     /// Reads the whole slot table and the active-profile word, chooses the profiles the
-    /// word names (or each pedal's first) and puts that choice into effect unless the unit
-    /// reported it as its own. False when an exchange failed; the table is then not
-    /// trusted.
-    bool readProfiles();
+    /// word names (or each pedal's first) and, with ChoiceRead::StoredOrOwn, puts that
+    /// choice into effect unless the unit reported it as its own. False when an exchange
+    /// failed; the table is then not trusted.
+    bool readProfiles(ChoiceRead how = ChoiceRead::StoredOrOwn);
     /// Reads the table unless it is the unit's already; whether it is then. Never while
     /// the table is unsettled.
     bool ensureProfiles();
@@ -227,6 +238,10 @@ public:
     /// Chooses the pedal's profile of a slot, or its first one, and puts a changed choice
     /// into effect.
     void chooseProfileOfSlot(int pedal, int slot);
+    /// Chooses several pedals' profiles at once (an index in profiles(pedal) per pedal, -1
+    /// keeps the pedal's choice) and puts a changed choice into effect with one write.
+    /// Refused, nothing chosen, for an index that names no profile.
+    Outcome chooseProfiles(const std::array<int, PEDAL_COUNT> &indexes);
     /// Stores the choice as the unit's active profiles unless it keeps it already: what
     /// closing the window does.
     Outcome storeActiveProfiles();

@@ -86,7 +86,7 @@ QString KestUnit::unsettledText()
               "plugged in again, its profile table reads otherwise than the unit keeps it.");
 }
 
-bool KestUnit::readProfiles()
+bool KestUnit::readProfiles(ChoiceRead how)
 {
     loaded = false;
     for (int p = 0; p < PEDAL_COUNT; ++p) {
@@ -135,7 +135,8 @@ bool KestUnit::readProfiles()
     // A stored choice, or the one this program put into effect and has not stored yet (a
     // read after a choice in a list would otherwise put each pedal's first profile in its
     // place, and the next store would keep that).
-    if (activeWordMarked(word) || (applied && word == *applied))
+    const bool inEffect = how == ChoiceRead::InEffect;
+    if (inEffect || activeWordMarked(word) || (applied && word == *applied))
         for (int p = 0; p < PEDAL_COUNT; ++p) {
             const int i = profileIndexOfSlot(p, activeWordSlot(word, p));
             if (i >= 0)
@@ -144,7 +145,7 @@ bool KestUnit::readProfiles()
 
     // Put the choice into effect once, unless the unit reported it as its own.
     const bool anyChoice = std::any_of(chosen.begin(), chosen.end(), [](int i) { return i >= 0; });
-    if (anyChoice && word != activeProfileWord(true) && !applyActiveProfile())
+    if (!inEffect && anyChoice && word != activeProfileWord(true) && !applyActiveProfile())
         return finish(false);
     loaded = true;
     return finish(true);
@@ -216,6 +217,26 @@ void KestUnit::chooseProfileOfSlot(int pedal, int slot)
         i = 0;
     if (i >= 0)
         select(pedal, i, true);
+}
+
+Outcome KestUnit::chooseProfiles(const std::array<int, PEDAL_COUNT> &indexes)
+{
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const int i = indexes[std::size_t(p)];
+        if (i < -1 || i >= lists[std::size_t(p)].size())
+            return Outcome::refused(QString());
+    }
+    bool changed = false;
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const int i = indexes[std::size_t(p)];
+        if (i >= 0 && chosen[std::size_t(p)] != i) {
+            select(p, i, false);
+            changed = true;
+        }
+    }
+    if (changed && !applyActiveProfile())
+        return Outcome::failed(tr("The pedal unit did not take the choice of profile."));
+    return Outcome::ok();
 }
 
 Outcome KestUnit::storeActiveProfiles()
