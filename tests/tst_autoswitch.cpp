@@ -208,17 +208,37 @@ private Q_SLOTS:
     void scanFollowsProcesses()
     {
         QTemporaryDir proc;
+        const auto newest = [&](int number) {
+            put(proc.path(), QStringLiteral("loadavg"),
+                "0.10 0.20 0.30 1/99 " + QByteArray::number(number) + "\n");
+        };
         ProcessScan scan(rulesOf("[A]\nprocess = game\nbrake = A\n"), proc.path());
         put(proc.path(), QStringLiteral("10/comm"), "launcher\n");
         put(proc.path(), QStringLiteral("11/comm"), "game\n");
+        newest(11);
         QCOMPARE(scan.look(), QList<int> {1});
-        // A process that replaces itself with the game keeps its number.
-        put(proc.path(), QStringLiteral("10/comm"), "game\n");
+        QCOMPARE(scan.listingCount(), 1);
+        // A new number is looked at alone; a young process that replaces itself with the
+        // game is seen at the next look.
+        put(proc.path(), QStringLiteral("12/comm"), "sh\n");
+        newest(12);
+        QCOMPARE(scan.look(), QList<int> {1});
+        put(proc.path(), QStringLiteral("12/comm"), "game\n");
         QCOMPARE(scan.look(), QList<int> {2});
-        QVERIFY(QDir(proc.filePath(QStringLiteral("11"))).removeRecursively());
-        QVERIFY(QDir(proc.filePath(QStringLiteral("10"))).removeRecursively());
+        QCOMPARE(scan.listingCount(), 1);
+        // An older one, within its turn.
+        put(proc.path(), QStringLiteral("10/comm"), "game\n");
+        int looks = 1;
+        while (scan.look() != QList<int> {3} && looks < 8)
+            ++looks;
+        QCOMPARE(scan.look(), QList<int> {3});
+        // Many numbers given out: /proc is listed, and what it no longer holds ended.
+        for (const char *number : {"10", "11", "12"})
+            QVERIFY(QDir(proc.filePath(QLatin1String(number))).removeRecursively());
+        newest(500);
         QCOMPARE(scan.look(), QList<int> {0});
         QCOMPARE(scan.processCount(), 0);
+        QCOMPARE(scan.listingCount(), 2);
     }
 
     void switchesWhileTheGameRuns()
