@@ -2,6 +2,7 @@
 // itself against the simulated unit with a stand-in game process.
 
 #include "autoswitch.h"
+#include "cli.h"
 #include "kestdevice.h"
 #include "plugmonitor.h"
 #include "processscan.h"
@@ -152,6 +153,28 @@ private Q_SLOTS:
         QVERIFY(rules.isEmpty());
         QVERIFY2(error.startsWith(QStringLiteral("line %1: ").arg(line)), qPrintable(error));
         QVERIFY2(error.contains(says), qPrintable(error));
+    }
+
+    void commandReadsTheRulesFile()
+    {
+        // kestctl's command on the user's file: a wrong one names its line and ends with
+        // status 1, for the watch and for --status alike, before anything is watched.
+        QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString file = switchRulesPath();
+        QCOMPARE(file, config.filePath(QStringLiteral("kest-setting/autoswitch.ini")));
+        kestctl::Invocation watch;
+        watch.words = QStringList {QStringLiteral("autoswitch")};
+        kestctl::Invocation status = watch;
+        status.status = true;
+        QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitRefused)); // no file
+        put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"), "[G]\nprocess = g\n");
+        QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitRefused));
+        QCOMPARE(kestctl::runAutoswitch(status), int(kestctl::ExitRefused));
+        put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"), "# none yet\n");
+        QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitRefused));
+        QCOMPARE(kestctl::runAutoswitch(status), int(kestctl::ExitDone));
+        qunsetenv("XDG_CONFIG_HOME");
     }
 
     void scanMatches_data()
