@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <vector>
+
 #ifdef Q_OS_LINUX
 #include <cstring>
 #include <dirent.h>
@@ -249,6 +251,13 @@ QList<int> ProcessScan::look()
             found(name, true);
         }
     }
+    const auto count = [&counts](const Known &process) {
+        if (process.byName >= 0)
+            ++counts[process.byName];
+        if (process.bySteam >= 0 && process.bySteam != process.byName)
+            ++counts[process.bySteam];
+    };
+    std::vector<int> reused; ///< numbers whose process ended, looked at again below
     for (auto it = known.begin(); it != known.end();) {
         Known &process = it->second;
         const int pid = it->first;
@@ -268,17 +277,25 @@ QList<int> ProcessScan::look()
             ended = !readName(number, process, false);
             if (!ended && process.name != before)
                 process.byName = ruleOfName(process.name);
+            // Once the system's numbers have gone round, a new process may have this one.
+            if (ended)
+                reused.push_back(pid);
         }
         if (ended) {
             forget(process);
             it = known.erase(it);
             continue;
         }
-        if (process.byName >= 0)
-            ++counts[process.byName];
-        if (process.bySteam >= 0 && process.bySteam != process.byName)
-            ++counts[process.bySteam];
+        count(process);
         ++it;
+    }
+    for (const int pid : reused) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%d", pid);
+        found(number, false);
+        const auto again = known.find(pid);
+        if (again != known.end())
+            count(again->second);
     }
 #endif
     return counts;
