@@ -71,6 +71,8 @@ bool parseArguments(const QStringList &arguments, Invocation &out)
         } else if (const int p = pedalOption(a.section(QLatin1Char('='), 0, 0));
                    p >= 0 && a.contains(QLatin1Char('='))) {
             out.profiles[std::size_t(p)] = a.section(QLatin1Char('='), 1);
+        } else if (a == QLatin1String("--status")) {
+            out.status = true;
         } else if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
             out.words.prepend(QStringLiteral("--help"));
         } else if (a == QLatin1String("--version")) {

@@ -40,6 +40,7 @@ struct Invocation
     bool json = false;
     bool yes = false;
     bool printRules = false; ///< doctor --print-rules
+    bool status = false; ///< autoswitch --status
     QString pedal; ///< --pedal
     QString curve; ///< --curve
     QString trace; ///< --trace: every exchange with the unit appended to this file
@@ -199,5 +200,6 @@ int runBackup(const Invocation &in);
 int runRestore(const Invocation &in);
 int runDoctor(const Invocation &in);
 int runLaunch(const Invocation &in);
+int runAutoswitch(const Invocation &in);
 
 } // namespace kestctl

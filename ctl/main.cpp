@@ -39,6 +39,9 @@ const char kHelp[] = QT_TRANSLATE_NOOP(
     "  clear-flash [--yes]           delete every setting the unit keeps\n"
     "  doctor [--print-rules]        check what keeps kestctl from the unit or games\n"
     "                                from the pedals; --print-rules prints the udev rule\n"
+    "  autoswitch [--status]         switch profiles while a game of the rules file runs\n"
+    "                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;\n"
+    "                                --status: the service, the rules, the game active now\n"
     "\n"
     "PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on\n"
     "stdout), --trace FILE (every exchange with the unit, for a problem report),\n"
@@ -122,6 +125,7 @@ int main(int argc, char *argv[])
         {"restore", kestctl::runRestore},
         {"doctor", kestctl::runDoctor},
         {"launch", kestctl::runLaunch},
+        {"autoswitch", kestctl::runAutoswitch},
     };
     // Options of one command only, so that a mistyped command line is not half obeyed.
     const bool pedalProfiles = std::any_of(in.profiles.begin(), in.profiles.end(),

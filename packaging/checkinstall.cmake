@@ -3,7 +3,7 @@
 # Installs the build below DEST as a distribution package would (prefix /usr) and
 # as a local build would (prefix /usr/local), choosing the prefix only at install
 # time, and checks that each file lands where the desktop, the software centre,
-# man and udev look for it, and that the udev rule installed is the unit's.
+# man, systemd and udev look for it, and that the udev rule installed is the unit's.
 function(install_below prefix)
     file(REMOVE_RECURSE ${DEST})
     set(ENV{DESTDIR} ${DEST})
@@ -69,6 +69,7 @@ foreach(prefix /usr /usr/local)
         ${p}/bin/kestctl
         ${p}/share/man/man1/kestctl.1.gz
         ${p}/share/bash-completion/completions/kestctl
+        ${p}/lib/systemd/user/kest-autoswitch.service
         ${p}/share/applications/com.kestlabs.setting.desktop
         ${p}/share/metainfo/com.kestlabs.setting.metainfo.xml
         ${p}/share/doc/kest-setting/linux.md

@@ -225,13 +225,24 @@ public:
     /// translated; empty for no pedal.
     static QString pedalName(int pedal);
 
+    /// Which active-profile word a read of the table takes as the choice.
+    enum class ChoiceRead {
+        /// The word in effect, stored or not; a pedal whose slot is none of its profiles
+        /// gets its first, and a choice that differs from the unit's is put into effect
+        /// (the window's reload, every command's attach).
+        Settle,
+        /// The word the unit has in effect, stored or not and whoever sent it, and nothing
+        /// is sent: for a front that changes some pedals' choice for a while and must keep
+        /// the others exactly as they are.
+        InEffect,
+    };
     /// Reads the whole slot table and the active-profile word, chooses the profiles the
-    /// word names (or each pedal's first) and puts that choice into effect unless the unit
-    /// reported it already. The word names the choice whether it is stored (marked) or
+    /// word names (or each pedal's first) and with ChoiceRead::Settle, puts that choice into
+    /// effect unless the unit reported it already. The word names the choice whether it is stored (marked) or
     /// only in effect: a choice another program made for now is taken as it is, and
     /// profilesForNow() then tells that a close must not store it. False when an exchange
     /// failed; the table is then not trusted.
-    bool readProfiles();
+    bool readProfiles(ChoiceRead how = ChoiceRead::Settle);
     /// Whether the choice in effect is one for now that this front has not chosen: another
     /// program's (a game's launch), or applyForNow()'s. storeActiveProfiles() leaves it
     /// unstored until the user chooses here.
@@ -247,6 +258,10 @@ public:
     /// Chooses the pedal's profile of a slot, or its first one, and puts a changed choice
     /// into effect.
     void chooseProfileOfSlot(int pedal, int slot);
+    /// Chooses several pedals' profiles at once (an index in profiles(pedal) per pedal, -1
+    /// keeps the pedal's choice) and puts a changed choice into effect with one write.
+    /// Refused, nothing chosen, for an index that names no profile.
+    Outcome chooseProfiles(const std::array<int, PEDAL_COUNT> &indexes);
     /// Stores the choice as the unit's active profiles unless it keeps it already: what
     /// closing the window does. A choice for now (profilesForNow()) is left as it is, with
     /// nothing sent: the user did not choose it here.

@@ -86,7 +86,7 @@ QString KestUnit::unsettledText()
               "plugged in again, its profile table reads otherwise than the unit keeps it.");
 }
 
-bool KestUnit::readProfiles()
+bool KestUnit::readProfiles(ChoiceRead how)
 {
     loaded = false;
     for (int p = 0; p < PEDAL_COUNT; ++p) {
@@ -149,7 +149,7 @@ bool KestUnit::readProfiles()
 
     // Put the choice into effect once, unless the unit reported it already. A word that
     // needed a pedal's first profile in its place is this front's choice from here on.
-    if (anyChoice && !sameChoice(word, activeProfileWord(false))) {
+    if (how == ChoiceRead::Settle && anyChoice && !sameChoice(word, activeProfileWord(false))) {
         forNow = false;
         if (!applyActiveProfile())
             return finish(false);
@@ -229,6 +229,21 @@ void KestUnit::chooseProfileOfSlot(int pedal, int slot)
         i = 0;
     if (i >= 0)
         select(pedal, i, true);
+}
+
+Outcome KestUnit::chooseProfiles(const std::array<int, PEDAL_COUNT> &indexes)
+{
+    Choice wanted = chosen;
+    for (int p = 0; p < PEDAL_COUNT; ++p) {
+        const int i = indexes[std::size_t(p)];
+        if (i < -1 || i >= lists[std::size_t(p)].size())
+            return Outcome::refused(QString());
+        if (i >= 0)
+            wanted[std::size_t(p)] = i;
+    }
+    if (!putIntoEffect(wanted))
+        return Outcome::failed(tr("The pedal unit did not take the choice of profile."));
+    return Outcome::ok();
 }
 
 Outcome KestUnit::storeActiveProfiles()
