@@ -7,6 +7,8 @@
 //   pid N       the program's process id
 //   map MS      milliseconds from the start to the mapping of its top-level window
 //   frame MS    milliseconds from the start to the first drawing into that window
+//   cpu MS      the CPU time the program had used by then, all its threads (the figure
+//               the machine's load moves least)
 // The clock starts just before the program is forked. The window is the first top-level
 // window of the given size (900x500 by default) created on the display; its first
 // drawing is seen through the DAMAGE extension. Afterwards the watcher only waits for
@@ -22,6 +24,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <poll.h>
 #include <set>
 #include <sys/wait.h>
@@ -42,6 +45,31 @@ double nowMs()
     timespec t {};
     clock_gettime(CLOCK_MONOTONIC, &t);
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+/// CPU time of every thread of the child so far, in milliseconds (0 when unknown).
+double childCpuMs()
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%d/task", int(g_child));
+    DIR *tasks = ::opendir(path);
+    if (!tasks)
+        return 0;
+    double ns = 0;
+    while (const dirent *task = ::readdir(tasks)) {
+        if (task->d_name[0] == '.')
+            continue;
+        char stat[320];
+        std::snprintf(stat, sizeof stat, "/proc/%d/task/%s/schedstat", int(g_child), task->d_name);
+        if (FILE *f = std::fopen(stat, "r")) {
+            unsigned long long used = 0;
+            if (std::fscanf(f, "%llu", &used) == 1)
+                ns += double(used);
+            std::fclose(f);
+        }
+    }
+    ::closedir(tasks);
+    return ns / 1e6;
 }
 
 int waitChild()
@@ -151,6 +179,7 @@ int main(int argc, char **argv)
                 const auto *d = reinterpret_cast<xcb_damage_notify_event_t *>(e);
                 if (!done && mapped != XCB_NONE && d->drawable == mapped) {
                     std::printf("frame %.1f\n", nowMs() - start);
+                    std::printf("cpu %.1f\n", childCpuMs());
                     std::fflush(stdout);
                     done = true;
                 }

@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QProgressBar>
+#include <QResource>
 
 using namespace testsupport;
 
@@ -34,6 +35,7 @@ class TestInputsPage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init() { freshUnit(); }
     void cleanup() { kestsim::unit().plug(); }
 
@@ -51,7 +53,17 @@ private Q_SLOTS:
     void backdropsDrawnAsTheStyleSheetsDraw_data();
     void backdropsDrawnAsTheStyleSheetsDraw();
     void firstFramePicturesDrawnAsTheStyleSheetsDraw();
+    void aNewFormFindsBothPedalPicturesDrawn();
+
+private:
+    QList<QByteArray> bundleBytes; ///< the pedal pictures' bytes before any was decoded
 };
+
+void TestInputsPage::initTestCase()
+{
+    for (const QString &path : KestBackdrops::paths())
+        bundleBytes.append(QResource(path).uncompressedData());
+}
 
 void TestInputsPage::livePositions()
 {
@@ -127,6 +139,7 @@ void TestInputsPage::clutchSwitch()
     QVERIFY(box->isChecked());
     QCOMPARE(child(w.get(), "lbMain1")->styleSheet(),
              QStringLiteral("border-image: url(:/img/back2.png)"));
+    const QImage withClutch = child(w.get(), "lbMain1")->grab().toImage();
     kestsim::wireLog().clear();
 
     QTest::ignoreMessage(QtDebugMsg, "deviceSettingWrite KESTIE_PEDAL_MODE");
@@ -141,11 +154,15 @@ void TestInputsPage::clutchSwitch()
     for (const char *name : {"lbMain1", "lbMain2"})
         QCOMPARE(child(w.get(), name)->styleSheet(),
                  QStringLiteral("border-image: url(:/img/back.png)"));
+    QVERIFY(KestBackdrops::instance().isPutAside(1)); // only the picture in use is kept
 
     QTest::ignoreMessage(QtDebugMsg, "deviceSettingWrite KESTIE_PEDAL_MODE");
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
     QCOMPARE(writes().last(), hexOf(report("02 0c 07 01 00 00 00 ef")));
     QVERIFY(!child(w.get(), "pgAdc0")->isHidden());
+
+    // The picture put aside comes back exactly as it was drawn.
+    QCOMPARE(child(w.get(), "lbMain1")->grab().toImage(), withClutch);
 
     // Already what the unit holds: nothing is written.
     kestsim::wireLog().clear();
@@ -398,6 +415,24 @@ void TestInputsPage::firstFramePicturesDrawnAsTheStyleSheetsDraw()
         QCOMPARE(QPixmap(p.path).size(), p.whole);
         QCOMPARE(label->grab().toImage(), drawn);
         QVERIFY(!KestBackdrops::keepDrawn(p.path, p.whole)); // nothing to do
+    }
+}
+
+void TestInputsPage::aNewFormFindsBothPedalPicturesDrawn()
+{
+    // The window puts the picture of the other clutch setting aside; a form built after it
+    // names either picture and must not find the whole one to decode in the cache.
+    auto first = openWindow(); // the clutch enabled
+    KestBackdrops &pictures = KestBackdrops::instance();
+    QVERIFY(pictures.isPutAside(0));
+    first.reset();
+    MainWindow second;
+    for (std::size_t i = 0; i < KestBackdrops::paths().size(); ++i) {
+        QVERIFY(!pictures.isPutAside(i));
+        QCOMPARE(QPixmap(KestBackdrops::paths()[i]).size(), QSize(640, 361));
+        // The decoded pictures' bytes in the bundle were let go, and read back as they were.
+        QCOMPARE(QResource(KestBackdrops::paths()[i]).uncompressedData(),
+                 bundleBytes[qsizetype(i)]);
     }
 }
 

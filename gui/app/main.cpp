@@ -96,11 +96,13 @@ int main(int argc, char *argv[])
     if (answeredOnTerminal(argc, argv))
         return 0;
 #ifdef __GLIBC__
-    // Blocks of a megabyte and more (a decoded pedal picture is 13.3 MB) come straight
-    // from the system and go back to it when freed. Left to itself, glibc raises this
-    // threshold after the first such block is freed, and the picture decoded at attach
-    // then stays in the heap for good, in use or not.
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+    // Blocks of 128 KB and more come straight from the system and go back to it when
+    // freed: every picture, decoded or drawn (a pedal picture decodes to 13.3 MB, the
+    // header band to 1 MB, a drawn backdrop is 0.9 MB). Left to itself, glibc raises this
+    // threshold after the first such block is freed, and a picture let go after the first
+    // frame (the header band and the about picture, drawn again at their labels' size)
+    // would leave a hole in the heap that stays resident for good.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
     // Qt takes its own options out of the arguments: a second start needs them again.
     std::vector<char *> arguments(argv, argv + argc);

@@ -93,6 +93,7 @@ void InputsPage::updateClutchVisibility()
     for (QWidget *widget : w.clutchOnly)
         widget->setVisible(c);
     installPictures(); // before a backdrop can show
+    KestBackdrops::instance().use(c ? 1 : 0); // the other picture is put aside
     const QString sheet = c ? QStringLiteral("border-image: url(:/img/back2.png)")
                             : QStringLiteral("border-image: url(:/img/back.png)");
     // The same sheet again would still decode its picture anew.

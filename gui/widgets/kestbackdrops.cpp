@@ -11,11 +11,19 @@
 #include <QPixmap>
 #include <QPixmapCache>
 #include <QPointer>
+#include <QResource>
 #include <QScreen>
 #include <QThread>
 #include <qdrawutil.h>
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#ifdef Q_OS_LINUX
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -52,6 +60,30 @@ QPixmap drawnAt(const QPixmap &full, QSize shown)
                       QTileRules(Qt::StretchTile));
     painter.end();
     return scaled;
+}
+
+// A picture of the bundle, once decoded, is not read again: the pages of the program's
+// file that hold its bytes (0.8 MB for the two pedal pictures) are handed back to the
+// system, which reads them from the file again should they ever be needed. Only pages
+// that hold nothing but the picture's bytes, and only where handing them back cannot
+// lose them: a bundle registered from memory of the program's own keeps its pages.
+void letGoOfBytes(const QString &path)
+{
+#if defined(Q_OS_LINUX) && defined(MADV_PAGEOUT)
+    const QResource resource(path);
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression)
+        return;
+    const auto page = std::uintptr_t(::sysconf(_SC_PAGESIZE));
+    const auto begin = reinterpret_cast<std::uintptr_t>(resource.data());
+    const std::uintptr_t first = (begin + page - 1) & ~(page - 1);
+    const std::uintptr_t end = (begin + std::uintptr_t(resource.size())) & ~(page - 1);
+    // MADV_PAGEOUT keeps the contents, whatever the memory: file pages are read again,
+    // anonymous ones swapped or left where they are. A kernel without it refuses.
+    if (end > first)
+        ::madvise(reinterpret_cast<void *>(first), end - first, MADV_PAGEOUT);
+#else
+    Q_UNUSED(path);
+#endif
 }
 
 QPixmap standIn()
@@ -104,6 +136,9 @@ void KestBackdrops::prepare()
     case State::Off:
         return;
     case State::Installed:
+        // A new form names either picture.
+        for (std::size_t i = 0; i < drawn.size(); ++i)
+            bringBack(i);
         install(drawnSize);
         return;
     case State::Idle:
@@ -145,6 +180,7 @@ void KestBackdrops::decode()
             pictures[i] = QImageReader(paths()[i])
                               .read()
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            letGoOfBytes(paths()[i]);
         }
         kest::threadEnded(QThread::currentThread());
     }));
@@ -197,6 +233,41 @@ void KestBackdrops::install(QSize shown)
     }
     state = State::Installed;
     Q_EMIT installed();
+}
+
+void KestBackdrops::use(std::size_t picture)
+{
+    if (state != State::Installed || picture >= drawn.size())
+        return;
+    bringBack(picture);
+    const QString key = cacheKey(paths()[picture]);
+    QPixmap cached;
+    if (!drawn[picture].isNull() && !QPixmapCache::find(key, &cached))
+        QPixmapCache::insert(key, QPixmap::fromImage(drawn[picture]));
+
+    for (std::size_t other = 0; other < drawn.size(); ++other) {
+        if (other == picture || drawn[other].isNull())
+            continue;
+        // Zlib's fastest level: the backdrops compress to a fraction, in a few ms.
+        putAside[other] = qCompress(drawn[other].constBits(), int(drawn[other].sizeInBytes()), 1);
+        putAsideFormat[other] = drawn[other].format();
+        drawn[other] = QImage();
+        QPixmapCache::remove(cacheKey(paths()[other]));
+    }
+}
+
+void KestBackdrops::bringBack(std::size_t picture)
+{
+    if (!drawn[picture].isNull() || putAside[picture].isEmpty())
+        return;
+    // Back as it was drawn: the compressed bytes are its pixels exactly.
+    const QByteArray pixels = qUncompress(putAside[picture]);
+    QImage restored(drawnSize, putAsideFormat[picture]);
+    if (pixels.size() == restored.sizeInBytes()) {
+        std::memcpy(restored.bits(), pixels.constData(), std::size_t(pixels.size()));
+        drawn[picture] = restored;
+    }
+    putAside[picture].clear();
 }
 
 bool KestBackdrops::keepDrawn(const QString &path, QSize shown)

@@ -15,12 +15,14 @@
 // starts once the window has drawn its first frame: on a busy machine a thread decoding
 // beside the start would take its time from the start.
 
+#include <QByteArray>
 #include <QImage>
 #include <QObject>
 #include <QSize>
 #include <QString>
 
 #include <array>
+#include <cstddef>
 #include <memory>
 
 QT_BEGIN_NAMESPACE
@@ -42,8 +44,8 @@ public:
 
     /// Before a form that names the pictures is built: leaves the stand-ins where the
     /// style sheets look. Once the pictures are in, puts them back there should the cache
-    /// have let them go. Does nothing on a screen that scales the window (the engine draws
-    /// the whole picture there, at the screen's pixels).
+    /// have let them go, or use() have put one aside. Does nothing on a screen that scales the
+    /// window (the engine draws the whole picture there, at the screen's pixels).
     void prepare();
 
     /// Starts decoding the pictures on a worker thread (preparing first if need be).
@@ -56,8 +58,17 @@ public:
     /// everything when `shown` differs from the size the pictures were first drawn at.
     void install(QSize shown);
 
+    /// Once the pictures are in: keeps `picture` (0 or 1, as in paths()) ready where the
+    /// style sheets load it, and puts the other aside, its pixels compressed (some 0.9 MB
+    /// less while it is not shown), to be made ready again, pixel for pixel, when it is
+    /// next used. Before the style sheets are set to name `picture`.
+    void use(std::size_t picture);
+
     /// Whether the style sheets get the pictures from here (for tests).
     bool isActive() const { return state != State::Off; }
+
+    /// Whether `picture` is put aside (for tests).
+    bool isPutAside(std::size_t picture) const { return !putAside[picture].isEmpty(); }
 
     /// For a picture the style sheets have loaded whole (the header band, the about
     /// picture): draws it once at `shown` size, as a border-image over a widget of that
@@ -79,11 +90,15 @@ Q_SIGNALS:
 private:
     KestBackdrops() = default;
     void stop();
+    /// Makes a picture put aside drawn again.
+    void bringBack(std::size_t picture);
 
     enum class State { Idle, Ready, Decoding, Installed, Off };
     State state = State::Idle;
     std::unique_ptr<QThread> worker;
     std::array<QImage, 2> pictures; ///< decoded by the worker, premultiplied
     std::array<QImage, 2> drawn; ///< at the shown size, shared with the cached pixmaps
+    std::array<QByteArray, 2> putAside; ///< the pixels of a drawn picture not in use, compressed
+    std::array<QImage::Format, 2> putAsideFormat {};
     QSize drawnSize;
 };
