@@ -127,9 +127,6 @@ private:
 int runLaunch(const Invocation &in)
 {
     const Output out(in.json);
-    // The command's output is on standard output, where no JSON could be told from it.
-    if (in.json)
-        return out.fail(ExitRefused, tr("launch does not take --json"));
     const bool anyProfile = std::any_of(in.profiles.begin(), in.profiles.end(),
                                         [](const QString &name) { return !name.isEmpty(); });
     if (in.afterDashes != 1 || in.words.size() < 2 || !anyProfile)
@@ -145,11 +142,21 @@ int runLaunch(const Invocation &in)
     session.setAttachReads([&unit] { return unit.readProfiles(); });
     std::optional<std::uint32_t> before; // the choice to put back, once one was switched
 
+    // With --json the command's end is one object on standard output, after everything
+    // the command itself printed there: whether the profiles were switched and put back,
+    // the choice before, and the command's status.
+    bool switchedOnce = false;
     const auto switchProfiles = [&]() -> kest::Outcome {
         std::uint32_t was = 0;
+        QJsonObject choiceBefore;
+        if (!before)
+            choiceBefore = activeProfiles(unit);
         const kest::Outcome switched = unit.applyForNow(in.profiles, before ? nullptr : &was);
-        if (switched.done() && !before)
+        if (switched.done() && !before) {
             before = was;
+            out.keep(QStringLiteral("before"), choiceBefore);
+        }
+        switchedOnce = switchedOnce || switched.done();
         return switched;
     };
     kest::deviceInit();
@@ -185,7 +192,11 @@ int runLaunch(const Invocation &in)
         if (before && session.isAttached())
             unit.restoreForNow(*before);
         session.stop();
-        return error == ENOENT ? 127 : 126;
+        const Exit code = Exit(error == ENOENT ? 127 : 126);
+        out.object({{QStringLiteral("ok"), false},
+                    {QStringLiteral("exit"), int(code)},
+                    {QStringLiteral("error"), QStringLiteral("not started")}});
+        return code;
     }
     QObject::connect(&interrupts, &Interrupts::interrupted, &loop,
                      [&child](int signal, bool fromKernel) {
@@ -198,12 +209,17 @@ int runLaunch(const Invocation &in)
         loop.exec();
 
     // A unit that was pulled out meanwhile and is not back has forgotten the choice.
+    bool restored = before.has_value() && !session.isAttached();
     if (before && session.isAttached()) {
-        const kest::Outcome restored = unit.restoreForNow(*before);
-        if (!restored.done())
-            Output::message(restored.message);
+        const kest::Outcome back = unit.restoreForNow(*before);
+        restored = back.done();
+        if (!restored)
+            Output::message(back.message);
     }
     session.stop();
+    out.done({{QStringLiteral("exit"), child.exitStatus()},
+              {QStringLiteral("switched"), switchedOnce},
+              {QStringLiteral("restored"), restored}});
     return child.exitStatus();
 }
 

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -315,8 +314,10 @@ void TestSession::launchPutsTheChoiceBack_data()
     const QString forNow = hexOf(report("02 0c 0f 00 03 02 00")); // BRAKE "Brake B"
     const QString back = hexOf(report("02 0c 0f 00 01 02 00"));
     const QStringList brakeB {"launch", "--brake", "Brake B", "--throttle", "Gas A", "--"};
-    QTest::newRow("a normal end") << brakeB + QStringList {"sh", "-c", "exit 7"} << 7
-                                  << QStringList {forNow, back};
+    // With --json: the command's end is one object after what the command printed.
+    QTest::newRow("a normal end") << QStringList {"--json"} + brakeB
+            + QStringList {"sh", "-c", "echo game; exit 7"}
+                                  << 7 << QStringList {forNow, back};
     QTest::newRow("a killed command") << brakeB + QStringList {"sh", "-c", "kill -9 $$"}
                                       << 128 + SIGKILL << QStringList {forNow, back};
     // Pulled out and back while the command runs: the unit forgot the choice, which goes
@@ -354,7 +355,16 @@ void TestSession::launchPutsTheChoiceBack()
     });
     if (arguments.contains(QStringLiteral("sleep")))
         steps.start(1);
-    QTEST(runCtl(kestctl::runLaunch, arguments), "code");
+    QByteArray printed;
+    QTEST(runCtl(kestctl::runLaunch, arguments, &printed), "code");
+    if (arguments.contains(QStringLiteral("--json"))) {
+        const QList<QByteArray> lines = printed.trimmed().split('\n');
+        QCOMPARE(lines.value(0), QByteArray("game"));
+        const QJsonDocument end = QJsonDocument::fromJson(lines.last());
+        QCOMPARE(end["exit"].toInt(), 7);
+        QVERIFY(end["switched"].toBool() && end["restored"].toBool());
+        QCOMPARE(end["before"]["brake"]["name"].toString(), "Brake A");
+    }
     // Nothing but the choice in effect for now was written, and the flash holds what it
     // held; the choice before is in effect again.
     QCOMPARE(writes(), wire);
