@@ -445,6 +445,26 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
         <source>Profiles imported from %1.</source>
         <translation>Profile aus %1 importiert.</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>Die Datei ist eine Sicherung. Sie enthält auch diese Einstellungen:
+%1
+Ja stellt auch sie wieder her; Nein importiert nur die Profile.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>Die übrigen Einstellungen der Datei lassen sich nicht wiederherstellen, nur ihre Profile: %1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profile und Einstellungen aus %1 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>Die Wiederherstellung aus %1 brach mittendrin ab.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ Das ersetzt alle 16 Profile auf der Einheit.</translation>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>Zeile %1: %2 in [%3] ist keine untere und obere Grenze von 0 bis 65535, etwa „1200 64000“.</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] hat sowohl process als auch steam-app; ein Abschnitt überwacht nur eines davon.</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] nennt weder process noch steam-app.</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] wählt kein Profil: clutch, brake oder throttle angeben.</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] überwacht dasselbe wie [%3]: %2.</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>diese Zeile ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>weder ein Abschnittskopf [Spiel] noch eine Zeile „Schlüssel = Wert“.</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>der Abschnitt hat keinen Namen: [Name des Spiels].</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>ein zweiter Abschnitt [%1]; der erste steht in Zeile %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>„%1“ steht vor dem ersten Abschnitt [Spiel].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>„%1“ steht zweimal in [%2].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>„%1“ hat keinen Wert.</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process ist der Dateiname eines Programms, ohne Ordner: %1.</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app ist die Nummer eines Steam-Spiels, etwa 227300: %1.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>unbekannter Schlüssel „%1“; die Schlüssel sind process, steam-app, clutch, brake und throttle.</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>der Profilname „%1“ ist länger, als die Einheit Namen speichert (16 Byte).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>Es gibt keine Regeldatei %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 ist größer, als eine Regeldatei sein darf (256 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>Zeile %1: Der Abschnitt [%2] enthält einen Schlüssel, ENABLED.</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>Zeile %1: ENABLED in [%2] ist 1 (Kupplungspedal ein) oder 0 (aus).</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -635,6 +743,41 @@ ein Firmware-Update), wird eine Sicherung der Einstellungen der Einheit gespeich
   %1
 kestctl(1) tut dasselbe im Terminal.
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>Beendet, während %1 läuft.</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 wurde beendet.</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 läuft (%2).</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>Keine Pedaleinheit: Die Profile wechseln, sobald sie eingesteckt ist.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>Die Profile konnten nicht aus der Pedaleinheit gelesen werden; der Wechsel wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 hat kein Profil namens „%2“; das Pedal behält sein Profil.</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>Der Wechsel wird erneut versucht.</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>Jetzt wirksam: %1.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1016,130 @@ kestctl(1) tut dasselbe im Terminal.
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>Kalibrierung abgebrochen: %1 behält die bisherige Kalibrierung.</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>Die bisherigen Einstellungen der Einheit liegen in der Sicherung %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>In %1 konnte keine Sicherung geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>Es konnte keine Sicherung angelegt werden: Die Pedaleinheit hat ihre Kupplungseinstellung nicht mitgeteilt. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>Die Profile wurden nicht gewechselt.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>Die Profile wurden nicht gewechselt: Die Profillisten konnten nicht aus der Pedaleinheit gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 hat kein Profil namens „%2“.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>Die zuvor wirksamen Profile wurden nicht wiederhergestellt: Die Profillisten konnten nicht aus der Pedaleinheit gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>Die zuvor wirksamen Profile wurden nicht wiederhergestellt: Die Pedaleinheit hat sie nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>Die Kalibrierung von %1 in der Sicherung reicht von %2 bis %3: Die untere Grenze muss unter der oberen liegen.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>Die Totzonen von %1 in der Sicherung (unten %2 %, oben %3 %) liegen außerhalb des Wegs der Griffe von 0 bis %4 %.</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 enthält nur Profile: Das ist keine Sicherung der Einstellungen der Einheit.</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>Die Sicherung ist unvollständig: Ihrem Abschnitt [%1] fehlt der Schlüssel %2.</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>Kalibrierung (Rohwert, % des Pedalwegs):</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) bis %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>Totzonen (% wie die Griffe sie zeigen, Rohwert):</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 unten %2 % (%3), oben %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>Kupplungspedal: ein</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>Kupplungspedal: aus</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>Eine Kalibrierung läuft: Bitte zuerst speichern oder abbrechen.</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>Kupplungseinstellung</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>Kalibrierung</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>Totzonen</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>Profile</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>Wahl der aktiven Profile</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>Profile der Slots 0 bis %1</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>Profile der Slots %1 bis 15</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>Die Wiederherstellung brach mittendrin ab: Die Pedaleinheit hat nicht geantwortet.</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>Aus der Sicherung hat sie nun: %1.</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>Wie bisher behält sie: %1.</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Die Sicherung wurde wiederhergestellt, aber die Profillisten konnten nicht von der Pedaleinheit zurückgelesen werden. Sie werden vor dem nächsten Speichern neu gelesen.</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>Die Sicherung enthält keine Kupplungseinstellung (sie entstand, bevor Sicherungen diese enthielten): Die Einheit behält ihre bisherige.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1002,10 +1269,6 @@ kestctl(1) tut dasselbe im Terminal.
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>unbekannter Befehl „%1“ (kestctl --help)</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>Aufruf: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1304,11 +1567,142 @@ kestctl(1) tut dasselbe im Terminal.
         <translation>Es wurde nichts geändert.</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 ist geöffnet in: %2; diese wechseln sich über die Sperre der Einheit mit kestctl ab.</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>Dienst:      %1: kein systemd für diesen Benutzer</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>Dienst:      %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>Regeldatei:  %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>Überwachung: nein</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>Überwachung: ja (Prozess %1), kein Spiel läuft</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>Überwachung: ja (Prozess %1), %2 läuft seit %3%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> (seine Profile warten auf die Einheit)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>Aufruf: kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>Siehe kestctl(1), AUTOMATIC SWITCHING.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 enthält keine Regeln.</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch läuft bereits (Prozess %1)</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>Überwache die Spiele aus %1 (Strg-C beendet).</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>Aufruf: kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>Aufruf: kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>Alles aus %1 wiederherstellen? Das ersetzt alle 16 Profile auf der Einheit, die Wahl der aktiven Profile und diese Einstellungen:</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Fortfahren?</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore ersetzt alle Einstellungen der Einheit: außerhalb eines Terminals mit --yes bestätigen</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Es wurde nichts wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profile und Einstellungen aus %1 wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>Aufruf: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch nimmt kein --json</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>die Profile wurden nicht gewechselt: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>die Pedaleinheit ist angeschlossen, aber die Profile wurden nicht gewechselt: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>die Pedaleinheit ist wieder da; die Profile sind wieder gewechselt</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>die Pedaleinheit ist angeschlossen; die Profile sind gewechselt</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>Aufruf: kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds nimmt eine Zeit in Sekunden über 0, etwa 3 oder 0.5</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>die Pedaleinheit wurde abgezogen: die Aufzeichnung endet hier</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>%1 Berichte in %2 s aufgezeichnet (%3 Berichte/s)</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1318,11 +1712,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1336,6 +1736,9 @@ See kestctl(1).
 Befehle:
   info                          Firmware, Kupplung, Kalibrierung, Totzonen, Profile
   watch                         Pedalstellungen live bis Strg-C
+  record FILE [--seconds N]     jeden Eingabebericht mit Zeitstempel als CSV, bis
+                                Strg-C oder N s; --json: JSON-Zeilen; FILE - ist
+                                stdout; --yes ersetzt eine vorhandene Datei
   deadzone [PEDAL [LOW HIGH]]   zeigen, oder in % setzen (0-21 von jedem Ende)
   clutch [on|off]               zeigen, oder das Kupplungspedal ein-/ausschalten
   calibrate PEDAL [--yes]       den Pedalweg einlernen (Enter speichert)
@@ -1345,12 +1748,19 @@ Befehle:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes ersetzt eine vorhandene Datei
   profile import FILE
+  backup [FILE] [--yes]         alle Einstellungen der Einheit sichern (ohne FILE:
+                                eine neue Datei im Sicherungsordner)
+  restore FILE [--yes]          alles zurückschreiben, was eine Sicherung enthält
   firmware check                beim Update-Server nach neuerer Firmware fragen
   firmware update FILE [--yes]  ein Firmware-Abbild (.bin) auf die Einheit schreiben
   clear-flash [--yes]           alle Einstellungen der Einheit löschen
   doctor [--print-rules]        prüfen, was kestctl von der Einheit oder Spiele von
                                 den Pedalen fernhält; --print-rules gibt die
                                 udev-Regel aus
+  autoswitch [--status]         Profile wechseln, solange ein Spiel der Regeldatei
+                                (~/.config/kest-setting/autoswitch.ini) läuft, bis
+                                Strg-C; --status: der Dienst, die Regeln, das
+                                gerade aktive Spiel
 
 PEDAL ist clutch, brake oder throttle. Optionen: --json (maschinenlesbare Ausgabe
 auf stdout), --trace FILE (jeder Austausch mit der Einheit, für einen
@@ -1363,8 +1773,48 @@ Siehe kestctl(1).
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 ist geöffnet in: %2; diese wechseln sich über die Sperre der Einheit mit kestctl ab.</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+Profile für ein Spiel (wirksam, solange es läuft; die Einheit behält ihre
+gespeicherte Wahl):
+  profile apply NAME [--pedal P] --for-now
+                                das Profil wirksam machen, ohne es zu speichern;
+                                gibt die zuvor wirksame Wahl aus
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                COMMAND mit diesen Profilen ausführen, danach die
+                                vorherigen zurücksetzen; endet mit dem Status von
+                                COMMAND. In den Startoptionen von Steam:
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch, --brake und --throttle gehören zu launch (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now gehört zu profile apply (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>Aufruf: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>Zuvor: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1: „%2“ ist vorerst wirksam; die Einheit behält ihre gespeicherte Wahl.</translation>
     </message>
 </context>
 </TS>

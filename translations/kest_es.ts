@@ -445,6 +445,26 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
         <source>Profiles imported from %1.</source>
         <translation>Perfiles importados de %1.</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>El archivo es una copia de seguridad. También contiene estos ajustes:
+%1
+Sí los restaura también; No importa solo los perfiles.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>Los demás ajustes del archivo no se pueden restaurar, solo sus perfiles: %1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Perfiles y ajustes restaurados de %1.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>La restauración desde %1 se detuvo a medias.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ Esto sustituye los 16 perfiles de la unidad.</translation>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>Línea %1: %2 en [%3] no es un límite inferior y uno superior de 0 a 65535, como «1200 64000».</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] tiene process y steam-app a la vez; una sección vigila solo uno de los dos.</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] no indica process ni steam-app.</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] no elige ningún perfil: indica clutch, brake o throttle.</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] vigila lo mismo que [%3]: %2.</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>esta línea no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>ni una cabecera [juego] ni una línea «clave = valor».</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>la sección no tiene nombre: [el nombre del juego].</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>una segunda sección [%1]; la primera está en la línea %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>«%1» aparece antes de la primera sección [juego].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>«%1» aparece dos veces en [%2].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>«%1» no tiene valor.</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process es el nombre de archivo de un programa, sin carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app es el número de un juego de Steam, como 227300: %1.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>clave desconocida «%1»; las claves son process, steam-app, clutch, brake y throttle.</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>el nombre de perfil «%1» es más largo que los nombres de la unidad (16 bytes).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>No existe el archivo de reglas %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 no es un archivo normal.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 supera el tamaño máximo de un archivo de reglas (256 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>Línea %1: la sección [%2] contiene una sola clave, ENABLED.</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>Línea %1: ENABLED en [%2] es 1 (pedal de embrague activado) o 0 (desactivado).</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -636,6 +744,41 @@ firmware) se guarda una copia de seguridad de los ajustes de la unidad en:
   %1
 kestctl(1) hace lo mismo desde una terminal.
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>Detenido mientras %1 se ejecuta.</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 ha terminado.</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 se está ejecutando (%2).</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>No hay unidad de pedales: los perfiles cambiarán en cuanto se conecte.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>No se pudieron leer los perfiles de la unidad de pedales; se volverá a intentar el cambio.</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 no tiene ningún perfil llamado «%2»; el pedal conserva su perfil.</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>Se volverá a intentar el cambio.</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>Ahora en vigor: %1.</translation>
     </message>
 </context>
 <context>
@@ -874,6 +1017,130 @@ kestctl(1) hace lo mismo desde una terminal.
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>Calibración cancelada: %1 conserva la calibración que tenía.</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>Los ajustes que tenía la unidad están en la copia de seguridad %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>No se pudo escribir la copia de seguridad en %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>No se pudo hacer la copia de seguridad: la unidad de pedales no indicó su ajuste del embrague. No se ha cambiado nada.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>No se cambiaron los perfiles.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>No se cambiaron los perfiles: no se pudieron leer las listas de perfiles de la unidad de pedales.</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 no tiene ningún perfil llamado «%2».</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>No se repusieron los perfiles que estaban en vigor antes: no se pudieron leer las listas de perfiles de la unidad de pedales.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>No se repusieron los perfiles que estaban en vigor antes: la unidad de pedales no los aceptó.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>La calibración de %1 en la copia de seguridad va de %2 a %3: su límite inferior debe estar por debajo del superior.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>Las zonas muertas de %1 en la copia de seguridad (inferior %2 %, superior %3 %) quedan fuera del recorrido de los tiradores, de 0 a %4 %.</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 solo contiene perfiles: no es una copia de seguridad de los ajustes de la unidad.</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>La copia de seguridad está incompleta: a su sección [%1] le falta la clave %2.</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>Calibración (en bruto, % del recorrido):</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>Zonas muertas (% como las muestran los tiradores, en bruto):</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 inferior %2 % (%3), superior %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>Pedal de embrague: activado</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>Pedal de embrague: desactivado</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>Hay una calibración en curso: guárdala o cancélala primero.</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>ajuste del embrague</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibración</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>zonas muertas</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>perfiles</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>selección de perfiles activos</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>perfiles de las ranuras 0 a %1</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>perfiles de las ranuras %1 a 15</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>La restauración se detuvo a medias: la unidad de pedales no respondió.</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>Ya tiene de la copia de seguridad: %1.</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>Conserva como antes: %1.</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Se restauró la copia de seguridad, pero no se pudieron releer las listas de perfiles de la unidad de pedales. Se volverán a leer antes de guardar nada más.</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>La copia de seguridad no contiene ajuste del embrague (se hizo antes de que las copias lo guardaran): la unidad conserva el que tenía.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1003,10 +1270,6 @@ kestctl(1) hace lo mismo desde una terminal.
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>comando desconocido «%1» (kestctl --help)</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1305,11 +1568,142 @@ kestctl(1) hace lo mismo desde una terminal.
         <translation>No se cambió nada.</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 está abierto en: %2, que se turnan con kestctl mediante el bloqueo de la unidad.</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>Servicio:          %1: no hay systemd para este usuario</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>Servicio:          %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>Archivo de reglas: %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>Vigilancia:        no</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>Vigilancia:        sí (proceso %1), ningún juego en marcha</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>Vigilancia:        sí (proceso %1), %2 en marcha desde las %3%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> (sus perfiles esperan a la unidad)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>uso: kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>Ver kestctl(1), AUTOMATIC SWITCHING.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 no contiene ninguna regla.</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch ya se está ejecutando (proceso %1)</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>Vigilando los juegos de %1 (Ctrl-C termina).</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>uso: kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>uso: kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>¿Restaurar todo lo que contiene %1? Esto sustituye los 16 perfiles de la unidad, la selección de perfiles activos y estos ajustes:</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>¿Continuar?</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore sustituye todos los ajustes de la unidad: confírmalo con --yes si no se pregunta en un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>No se restauró nada.</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Perfiles y ajustes restaurados de %1.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch no admite --json</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>no se cambiaron los perfiles: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>la unidad de pedales está conectada, pero no se cambiaron los perfiles: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>la unidad de pedales ha vuelto; los perfiles se han vuelto a cambiar</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>la unidad de pedales está conectada; los perfiles se han cambiado</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 no se pudo iniciar: %2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>uso: kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds admite un tiempo en segundos mayor que 0, como 3 o 0.5</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>no se puede escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>la unidad de pedales se desconectó: la grabación termina ahí</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>%1 informes grabados en %2 s (%3 informes/s)</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1319,11 +1713,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1337,6 +1737,9 @@ See kestctl(1).
 Comandos:
   info                          firmware, embrague, calibración, zonas muertas, perfiles
   watch                         posiciones de los pedales en vivo hasta Ctrl-C
+  record FILE [--seconds N]     cada informe de entrada con su marca de tiempo, en
+                                CSV, hasta Ctrl-C o N s; --json: líneas JSON;
+                                FILE - es stdout; --yes reemplaza un archivo existente
   deadzone [PEDAL [LOW HIGH]]   mostrar, o ajustar en % (0-21 desde cada extremo)
   clutch [on|off]               mostrar, o activar/desactivar el embrague
   calibrate PEDAL [--yes]       enseñar el recorrido de un pedal (Intro guarda)
@@ -1346,12 +1749,19 @@ Comandos:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes reemplaza un archivo existente
   profile import FILE
+  backup [FILE] [--yes]         guardar todos los ajustes de la unidad (sin FILE:
+                                un archivo nuevo en la carpeta de copias de seguridad)
+  restore FILE [--yes]          restaurar todo lo que contiene una copia de seguridad
   firmware check                buscar un firmware más nuevo en el servidor
   firmware update FILE [--yes]  escribir una imagen de firmware (.bin) en la unidad
   clear-flash [--yes]           borrar todos los ajustes de la unidad
   doctor [--print-rules]        comprobar qué impide a kestctl llegar a la unidad o
                                 a los juegos ver los pedales; --print-rules muestra
                                 la regla udev
+  autoswitch [--status]         cambiar de perfiles mientras se ejecuta un juego del
+                                archivo de reglas (~/.config/kest-setting/autoswitch.ini),
+                                hasta Ctrl-C; --status: el servicio, las reglas, el
+                                juego activo ahora
 
 PEDAL es clutch, brake o throttle. Opciones: --json (salida legible por máquina
 en stdout), --trace FILE (cada intercambio con la unidad, para informar de un
@@ -1364,8 +1774,48 @@ Ver kestctl(1).
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 está abierto en: %2, que se turnan con kestctl mediante el bloqueo de la unidad.</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+Perfiles para un juego (en vigor mientras se ejecuta; la unidad conserva su
+selección guardada):
+  profile apply NAME [--pedal P] --for-now
+                                poner el perfil en vigor sin guardarlo; muestra
+                                la selección que estaba en vigor antes
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                ejecutar COMMAND con estos perfiles y luego reponer
+                                los de antes; sale con el estado de COMMAND. En las
+                                opciones de lanzamiento de Steam:
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch, --brake y --throttle son para launch (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now es para profile apply (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>Antes: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1: «%2» está en vigor por ahora; la unidad conserva su selección guardada.</translation>
     </message>
 </context>
 </TS>

@@ -445,6 +445,26 @@ Cela remplace les 16 profils du pédalier.</translation>
         <source>Profiles imported from %1.</source>
         <translation>Profils importés depuis %1.</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>Le fichier est une sauvegarde. Il contient aussi ces réglages :
+%1
+Oui les restaure aussi ; Non importe seulement les profils.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>Les autres réglages du fichier ne peuvent pas être restaurés, seulement ses profils : %1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profils et réglages restaurés depuis %1.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>La restauration depuis %1 s’est arrêtée en cours de route.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ Cela remplace les 16 profils du pédalier.</translation>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>Ligne %1 : %2 dans [%3] n’est pas une borne basse et une borne haute de 0 à 65535, comme « 1200 64000 ».</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] a à la fois process et steam-app ; une section surveille l’un des deux seulement.</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] ne donne ni process ni steam-app.</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] ne choisit aucun profil : indiquez clutch, brake ou throttle.</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] surveille la même chose que [%3] : %2.</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>cette ligne n’est pas du texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>ni un en-tête [jeu] ni une ligne « clé = valeur ».</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>la section n’a pas de nom : [le nom du jeu].</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>une deuxième section [%1] ; la première est à la ligne %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>« %1 » vient avant la première section [jeu].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>« %1 » est donné deux fois dans [%2].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>« %1 » n’a pas de valeur.</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process est le nom de fichier d’un programme, sans dossier : %1.</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app est le numéro d’un jeu Steam, comme 227300 : %1.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>clé inconnue « %1 » ; les clés sont process, steam-app, clutch, brake et throttle.</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>le nom de profil « %1 » est plus long que les noms du pédalier (16 octets).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>Il n’y a pas de fichier de règles %1.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 n’est pas un fichier ordinaire.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 dépasse la taille maximale d’un fichier de règles (256 Kio).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 n’a pas pu être lu.</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>Ligne %1 : la section [%2] contient une seule clé, ENABLED.</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>Ligne %1 : ENABLED dans [%2] vaut 1 (pédale d’embrayage activée) ou 0 (désactivée).</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -635,6 +743,41 @@ firmware), une sauvegarde des réglages du pédalier est enregistrée dans :
   %1
 kestctl(1) fait de même depuis un terminal.
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>Arrêté pendant que %1 tourne.</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 s’est terminé.</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 tourne (%2).</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>Aucun pédalier : les profils changeront dès qu’il sera branché.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>Les profils n’ont pas pu être lus dans le pédalier ; le changement sera retenté.</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 n’a pas de profil nommé « %2 » ; la pédale garde son profil.</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>Le changement sera retenté.</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>En vigueur maintenant : %1.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1016,130 @@ kestctl(1) fait de même depuis un terminal.
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>Calibrage annulé : %1 garde le calibrage qu’il avait.</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>Les réglages qu’avait le pédalier sont dans la sauvegarde %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>Aucune sauvegarde n’a pu être écrite dans %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>Aucune sauvegarde n’a pu être faite : le pédalier n’a pas donné son réglage de l’embrayage. Rien n’a été modifié.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>Les profils n’ont pas été changés.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>Les profils n’ont pas été changés : les listes de profils n’ont pas pu être lues sur le pédalier.</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 n’a pas de profil nommé « %2 ».</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>Les profils en vigueur auparavant n’ont pas été remis : les listes de profils n’ont pas pu être lues sur le pédalier.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>Les profils en vigueur auparavant n’ont pas été remis : le pédalier ne les a pas acceptés.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>Le calibrage de %1 dans la sauvegarde va de %2 à %3 : sa borne basse doit être inférieure à sa borne haute.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>Les zones mortes de %1 dans la sauvegarde (basse %2 %, haute %3 %) dépassent la course des poignées, de 0 à %4 %.</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 ne contient que des profils : ce n’est pas une sauvegarde des réglages du pédalier.</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>La sauvegarde est incomplète : sa section [%1] n’a pas de clé %2.</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>Calibrage (brut, % de la course) :</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) à %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>Zones mortes (% comme les poignées les affichent, brut) :</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 bas %2 % (%3), haut %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>Pédale d’embrayage : activée</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>Pédale d’embrayage : désactivée</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>Un calibrage est en cours : enregistrez-le ou annulez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>réglage de l’embrayage</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibrage</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>zones mortes</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>profils</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>choix des profils actifs</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>profils des emplacements 0 à %1</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>profils des emplacements %1 à 15</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>La restauration s’est arrêtée en cours de route : le pédalier n’a pas répondu.</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>Il a repris de la sauvegarde : %1.</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>Il garde comme avant : %1.</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>La sauvegarde a été restaurée, mais les listes de profils n’ont pas pu être relues sur le pédalier. Elles seront relues avant tout autre enregistrement.</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>La sauvegarde ne contient pas de réglage de l’embrayage (elle date d’avant que les sauvegardes le gardent) : le pédalier garde celui qu’il avait.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1002,10 +1269,6 @@ kestctl(1) fait de même depuis un terminal.
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>commande inconnue « %1 » (kestctl --help)</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>usage : kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1304,11 +1567,142 @@ kestctl(1) fait de même depuis un terminal.
         <translation>Rien n’a été modifié.</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 est ouvert dans : %2, qui alternent avec kestctl grâce au verrou du pédalier.</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>Service :           %1 : pas de systemd pour cet utilisateur</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>Service :           %1 : %2, %3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>Fichier de règles : %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>Surveillance :      non</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>Surveillance :      oui (processus %1), aucun jeu en cours</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>Surveillance :      oui (processus %1), %2 en cours depuis %3%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> (ses profils attendent le pédalier)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>usage : kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>Voir kestctl(1), AUTOMATIC SWITCHING.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 ne contient aucune règle.</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch tourne déjà (processus %1)</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>Surveillance des jeux de %1 (Ctrl-C arrête).</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>usage : kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>usage : kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>Restaurer tout ce que contient %1 ? Cela remplace les 16 profils du pédalier, le choix des profils actifs et ces réglages :</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Continuer ?</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore remplace tous les réglages du pédalier : confirmez avec --yes hors d’un terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Rien n’a été restauré.</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profils et réglages restaurés depuis %1.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>usage : kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch ne prend pas --json</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>les profils n’ont pas été changés : %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>le pédalier est branché, mais les profils n’ont pas été changés : %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>le pédalier est de retour ; les profils sont de nouveau changés</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>le pédalier est branché ; les profils sont changés</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 n’a pas pu être lancé : %2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>usage : kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds prend une durée en secondes supérieure à 0, comme 3 ou 0.5</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>le pédalier a été débranché : l’enregistrement s’arrête là</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>%1 rapports enregistrés en %2 s (%3 rapports/s)</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1318,11 +1712,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1336,6 +1736,9 @@ See kestctl(1).
 Commandes :
   info                          firmware, embrayage, calibrage, zones mortes, profils
   watch                         positions des pédales en direct jusqu’à Ctrl-C
+  record FILE [--seconds N]     chaque rapport d’entrée avec son horodatage, en CSV,
+                                jusqu’à Ctrl-C ou N s ; --json : lignes JSON ;
+                                FILE - est stdout ; --yes remplace un fichier existant
   deadzone [PEDAL [LOW HIGH]]   afficher, ou régler en % (0-21 de chaque bout)
   clutch [on|off]               afficher, ou activer/désactiver l’embrayage
   calibrate PEDAL [--yes]       apprendre la course d’une pédale (Entrée enregistre)
@@ -1345,12 +1748,20 @@ Commandes :
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes remplace un fichier existant
   profile import FILE
+  backup [FILE] [--yes]         sauvegarder tous les réglages du pédalier (sans
+                                FILE : un nouveau fichier dans le dossier des
+                                sauvegardes)
+  restore FILE [--yes]          remettre tout ce que contient une sauvegarde
   firmware check                chercher un firmware plus récent sur le serveur
   firmware update FILE [--yes]  écrire une image de firmware (.bin) dans le pédalier
   clear-flash [--yes]           effacer tous les réglages du pédalier
   doctor [--print-rules]        chercher ce qui empêche kestctl d’atteindre le
                                 pédalier ou les jeux de voir les pédales ;
                                 --print-rules affiche la règle udev
+  autoswitch [--status]         changer de profils tant qu’un jeu du fichier de
+                                règles (~/.config/kest-setting/autoswitch.ini)
+                                tourne, jusqu’à Ctrl-C ; --status : le service,
+                                les règles, le jeu actif en ce moment
 
 PEDAL vaut clutch, brake ou throttle. Options : --json (sortie lisible par une
 machine sur stdout), --trace FILE (chaque échange avec le pédalier, pour signaler
@@ -1363,8 +1774,48 @@ Voir kestctl(1).
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 est ouvert dans : %2, qui alternent avec kestctl grâce au verrou du pédalier.</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+Profils pour un jeu (en vigueur tant qu’il tourne ; le pédalier garde son choix
+enregistré) :
+  profile apply NAME [--pedal P] --for-now
+                                mettre le profil en vigueur sans l’enregistrer ;
+                                affiche le choix qui était en vigueur avant
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                lancer COMMAND avec ces profils, puis remettre
+                                ceux d’avant ; se termine avec le code de sortie
+                                de COMMAND. Dans les options de lancement de Steam :
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch, --brake et --throttle sont pour launch (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now est pour profile apply (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>usage : kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>Avant : %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1 : « %2 » est en vigueur pour l’instant ; le pédalier garde son choix enregistré.</translation>
     </message>
 </context>
 </TS>

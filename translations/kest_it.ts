@@ -445,6 +445,26 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
         <source>Profiles imported from %1.</source>
         <translation>Profili importati da %1.</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>Il file è un backup. Contiene anche queste impostazioni:
+%1
+Sì ripristina anche queste; No importa solo i profili.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>Le altre impostazioni del file non si possono ripristinare, solo i suoi profili: %1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profili e impostazioni ripristinati da %1.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>Il ripristino da %1 si è interrotto a metà.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ Questo sostituisce tutti i 16 profili della pedaliera.</translation>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>Riga %1: %2 in [%3] non è un limite inferiore e uno superiore da 0 a 65535, come «1200 64000».</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] ha sia process sia steam-app; una sezione ne sorveglia uno solo.</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] non indica né process né steam-app.</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] non sceglie alcun profilo: indica clutch, brake o throttle.</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] sorveglia lo stesso %2 di [%3].</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>questa riga non è testo UTF-8.</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>né un’intestazione [gioco] né una riga «chiave = valore».</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>la sezione non ha nome: [il nome del gioco].</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>una seconda sezione [%1]; la prima è alla riga %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>«%1» precede la prima sezione [gioco].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>«%1» è indicato due volte in [%2].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>«%1» non ha valore.</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process è il nome del file di un programma, senza cartella: %1.</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app è il numero di un gioco Steam, come 227300: %1.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>chiave sconosciuta «%1»; le chiavi sono process, steam-app, clutch, brake e throttle.</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>il nome di profilo «%1» è più lungo dei nomi della pedaliera (16 byte).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>Il file delle regole %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 non è un file normale.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 è più grande di quanto possa essere un file delle regole (256 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>Riga %1: la sezione [%2] contiene una sola chiave, ENABLED.</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>Riga %1: ENABLED in [%2] vale 1 (pedale della frizione attivo) o 0 (disattivato).</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -635,6 +743,41 @@ aggiornamento del firmware) un backup delle impostazioni della pedaliera viene s
   %1
 kestctl(1) fa lo stesso da un terminale.
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>Interrotto mentre %1 è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 è terminato.</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 è in esecuzione (%2).</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>Nessuna pedaliera: i profili vengono cambiati appena viene collegata.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>Impossibile leggere i profili dalla pedaliera; il cambio verrà ritentato.</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 non ha un profilo chiamato «%2»; mantiene il suo profilo.</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>Il cambio verrà ritentato.</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>Ora in vigore: %1.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1016,130 @@ kestctl(1) fa lo stesso da un terminale.
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>Calibrazione annullata: %1 mantiene la calibrazione che aveva.</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>Le impostazioni che aveva sono nel backup %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>Non è stato possibile scrivere un backup in %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>Non è stato possibile fare un backup: la pedaliera non ha comunicato l’impostazione della frizione. Non è stato cambiato nulla.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>I profili non sono stati cambiati.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>I profili non sono stati cambiati: non è stato possibile leggere gli elenchi dei profili dalla pedaliera.</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 non ha un profilo chiamato «%2».</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>I profili in vigore prima non sono stati ripristinati: non è stato possibile leggere gli elenchi dei profili dalla pedaliera.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>I profili in vigore prima non sono stati ripristinati: la pedaliera non li ha accettati.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>Nel backup la calibrazione di %1 va da %2 a %3: il limite inferiore deve essere sotto quello superiore.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>Nel backup le zone morte di %1 (inferiore %2 %, superiore %3 %) vanno oltre la corsa delle maniglie, da 0 a %4 %.</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 contiene solo profili: non è un backup delle impostazioni della pedaliera.</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>Il backup non è completo: alla sua sezione [%1] manca la chiave %2.</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>Calibrazione (grezza, % della corsa):</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>Zone morte (% come le mostrano le maniglie, grezze):</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 inferiore %2 % (%3), superiore %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>Pedale frizione: attivo</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>Pedale frizione: disattivato</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>È in corso una calibrazione: prima salvala o annullala.</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>impostazione della frizione</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibrazione</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>zone morte</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>profili</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>scelta dei profili attivi</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>profili degli slot da 0 a %1</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>profili degli slot da %1 a 15</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>Il ripristino si è interrotto a metà: la pedaliera non ha risposto.</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>Dal backup ha già ricevuto: %1.</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>Mantiene com’erano: %1.</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>Il backup è stato ripristinato, ma non è stato possibile rileggere gli elenchi dei profili dalla pedaliera. Verranno riletti prima di qualsiasi altro salvataggio.</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>Il backup non contiene l’impostazione della frizione (è stato fatto prima che i backup la conservassero): la pedaliera mantiene quella che aveva.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1002,10 +1269,6 @@ kestctl(1) fa lo stesso da un terminale.
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>comando sconosciuto «%1» (kestctl --help)</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1304,11 +1567,142 @@ kestctl(1) fa lo stesso da un terminale.
         <translation>Non è stato cambiato nulla.</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 è aperto in: %2, che si alternano con kestctl tramite il blocco della pedaliera.</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>Servizio:     %1: nessun systemd per questo utente</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>Servizio:     %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>File regole:  %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>Monitoraggio: no</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>Monitoraggio: sì (processo %1), nessun gioco in esecuzione</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>Monitoraggio: sì (processo %1), %2 in esecuzione dalle %3%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> (i suoi profili attendono la pedaliera)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>uso: kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>Vedi kestctl(1), AUTOMATIC SWITCHING.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 non contiene regole.</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch è già in esecuzione (processo %1)</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>Monitoraggio dei giochi di %1 (Ctrl-C termina).</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>uso: kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>uso: kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>Ripristinare tutto ciò che contiene %1? Sostituisce tutti i 16 profili della pedaliera, la scelta dei profili attivi e queste impostazioni:</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Continuare?</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore sostituisce tutte le impostazioni della pedaliera: conferma con --yes se non viene chiesto in un terminale</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Non è stato ripristinato nulla.</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Profili e impostazioni ripristinati da %1.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch non accetta --json</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>i profili non sono stati cambiati: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>la pedaliera è collegata, ma i profili non sono stati cambiati: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>la pedaliera è di nuovo collegata; i profili sono di nuovo cambiati</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>la pedaliera è collegata; i profili sono cambiati</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>impossibile avviare %1: %2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>uso: kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds richiede un tempo in secondi maggiore di 0, come 3 o 0.5</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>la pedaliera è stata scollegata: la registrazione termina qui</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>registrati %1 report in %2 s (%3 report/s)</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1318,11 +1712,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1336,6 +1736,9 @@ See kestctl(1).
 Comandi:
   info                          firmware, frizione, calibrazione, zone morte, profili
   watch                         posizioni dei pedali in tempo reale fino a Ctrl-C
+  record FILE [--seconds N]     ogni report di input col suo tempo, in CSV, fino a
+                                Ctrl-C o N s; --json: righe JSON; FILE - è stdout;
+                                --yes sostituisce un FILE esistente
   deadzone [PEDAL [LOW HIGH]]   mostra, o imposta in % (0-21 da ogni estremo)
   clutch [on|off]               mostra, o attiva/disattiva la frizione
   calibrate PEDAL [--yes]       insegna la corsa di un pedale (Invio salva)
@@ -1345,12 +1748,19 @@ Comandi:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes sostituisce un file esistente
   profile import FILE
+  backup [FILE] [--yes]         salva tutte le impostazioni della pedaliera (senza
+                                FILE: un nuovo file nella cartella dei backup)
+  restore FILE [--yes]          ripristina tutto ciò che contiene un backup
   firmware check                cerca un firmware più recente sul server
   firmware update FILE [--yes]  scrive un’immagine del firmware (.bin) nella pedaliera
   clear-flash [--yes]           cancella tutte le impostazioni della pedaliera
-  doctor [--print-rules]        verificare cosa impedisce a kestctl di raggiungere
+  doctor [--print-rules]        verifica cosa impedisce a kestctl di raggiungere
                                 la pedaliera o ai giochi di vedere i pedali;
                                 --print-rules stampa la regola udev
+  autoswitch [--status]         cambia i profili mentre gira un gioco del file delle
+                                regole (~/.config/kest-setting/autoswitch.ini) fino
+                                a Ctrl-C; --status: il servizio, le regole, il
+                                gioco attivo ora
 
 PEDAL è clutch, brake o throttle. Opzioni: --json (output leggibile dalle
 macchine su stdout), --trace FILE (ogni scambio con la pedaliera, per segnalare un
@@ -1363,8 +1773,48 @@ Vedi kestctl(1).
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 è aperto in: %2, che si alternano con kestctl tramite il blocco della pedaliera.</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+Profili per un gioco (in vigore mentre è in esecuzione; la pedaliera mantiene la
+scelta salvata):
+  profile apply NAME [--pedal P] --for-now
+                                mette in vigore il profilo senza salvarlo;
+                                stampa la scelta che era in vigore prima
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                esegue COMMAND con questi profili, poi ripristina
+                                quelli di prima; esce con lo stato di COMMAND.
+                                Nelle opzioni di avvio di Steam:
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch, --brake e --throttle sono per launch (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now è per profile apply (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>Prima: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1: «%2» è in vigore per ora; la pedaliera mantiene la scelta salvata.</translation>
     </message>
 </context>
 </TS>

@@ -445,6 +445,26 @@ This replaces all 16 profiles on the unit.</source>
         <source>Profiles imported from %1.</source>
         <translation>%1 からプロファイルを読み込みました。</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>このファイルはバックアップです。次の設定も含まれています：
+%1
+「はい」でこれらも復元し、「いいえ」でプロファイルだけをインポートします。</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>このファイルのその他の設定は復元できません（プロファイルのみ読み込めます）：%1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>%1 からプロファイルと設定を復元しました。</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>%1 からの復元は途中で止まりました。</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ This replaces all 16 profiles on the unit.</source>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>%1 行目：[%3] の %2 は 0〜65535 の下限と上限（例：「1200 64000」）ではありません。</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] に process と steam-app の両方があります。1 つのセクションで監視するのはどちらか一方です。</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] に process も steam-app もありません。</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] でプロファイルが選ばれていません：clutch、brake、throttle のいずれかを指定してください。</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] は [%3] と同じ %2 を監視しています。</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>この行は UTF-8 テキストではありません。</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>[ゲーム] の見出しでも「キー = 値」の行でもありません。</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>セクションに名前がありません：[ゲーム名] と書いてください。</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>2 つ目の [%1] セクションです。1 つ目は %2 行目にあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>「%1」が最初の [ゲーム] セクションより前にあります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>「%1」が [%2] に 2 回あります。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>「%1」に値がありません。</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process はフォルダーを含まないプログラムのファイル名です：%1。</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app は Steam のゲームの番号です（例：227300）：%1。</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>不明なキー「%1」。キーは process、steam-app、clutch、brake、throttle です。</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>プロファイル名「%1」がユニットの名前の長さ（16 バイト）を超えています。</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>%1 行目：%2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>ルールファイル %1 がありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 は通常のファイルではありません。</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 はルールファイルの上限（256 KiB）を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>%1 行目：セクション [%2] のキーは ENABLED の 1 つだけです。</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>%1 行目：[%2] の ENABLED は 1（クラッチペダル オン）または 0（オフ）です。</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -634,6 +742,41 @@ Qt 自身のオプション (-platform など) は Qt に渡されます。
   %1
 kestctl(1) は同じことをターミナルから行います。
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>%1 の実行中に停止しました。</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 が終了しました。</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 を実行中です（%2）。</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>ペダルユニットがありません：接続されたらプロファイルを切り替えます。</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>ペダルユニットからプロファイルを読み込めませんでした。切り替えを再試行します。</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 には「%2」という名前のプロファイルがありません。プロファイルはそのままです。</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>切り替えを再試行します。</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>現在有効：%1。</translation>
     </message>
 </context>
 <context>
@@ -872,6 +1015,130 @@ kestctl(1) は同じことをターミナルから行います。
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>校正を中止しました：%1 の校正は以前のままです。</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>以前の設定はバックアップ %1 にあります。</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>%1 にバックアップを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>バックアップを作成できませんでした：ペダルユニットがクラッチの設定を返しませんでした。何も変更していません。</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>プロファイルは切り替えられませんでした。</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>プロファイルは切り替えられませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 には「%2」という名前のプロファイルがありません。</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>以前有効だったプロファイルに戻せませんでした：ペダルユニットからプロファイル一覧を読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>以前有効だったプロファイルに戻せませんでした：ペダルユニットが受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>バックアップの %1 の校正は %2～%3 です：下限は上限より小さくなければなりません。</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>バックアップの %1 のデッドゾーン（下側 %2 %・上側 %3 %）が、ハンドルのストローク 0～%4 % を超えています。</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 にはプロファイルしかありません：ユニットの設定のバックアップではありません。</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>バックアップが不完全です：セクション [%1] にキー %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>校正（生の値、ストロークの %）：</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2（%3 %）～%4（%5 %）</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>デッドゾーン（ハンドルの表示どおりの %、生の値）：</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 下側 %2 %（%3）、上側 %4 %（%5）</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>クラッチペダル：オン</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>クラッチペダル：オフ</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>校正の途中です：先に保存するか中止してください。</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>クラッチの設定</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>校正</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>デッドゾーン</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>プロファイル</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>アクティブなプロファイルの選択</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>スロット 0～%1 のプロファイル</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>スロット %1～15 のプロファイル</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>復元は途中で止まりました：ペダルユニットが応答しませんでした。</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>バックアップから反映済み：%1。</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>以前のまま：%1。</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>バックアップは復元しましたが、ペダルユニットからプロファイル一覧を読み直せませんでした。次に何かを保存する前に読み直します。</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>バックアップにクラッチの設定がありません（クラッチの設定を保存するようになる前のバックアップです）：ユニットは以前の設定のままです。</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1001,10 +1268,6 @@ kestctl(1) は同じことをターミナルから行います。
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>不明なコマンド「%1」（kestctl --help）</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>使い方：kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1303,11 +1566,142 @@ kestctl(1) は同じことをターミナルから行います。
         <translation>何も変更していません。</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 は %2 で開かれています。これらはユニットのロックで kestctl と順番に使います。</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>サービス：       %1：このユーザーの systemd がありません</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>サービス：       %1：%2、%3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>ルールファイル： %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>監視：           いいえ</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>監視：           はい（プロセス %1）、実行中のゲームなし</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>監視：           はい（プロセス %1）、%2 を %3 から実行中%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> （プロファイルはユニットの接続待ち）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>使い方：kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>kestctl(1) の AUTOMATIC SWITCHING を参照してください。</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 にルールがありません。</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch は既に実行中です（プロセス %1）</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>%1 のゲームを監視しています（Ctrl-C で終了）。</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>使い方：kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>使い方：kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>%1 の内容をすべて復元しますか？ユニットの 16 個のプロファイルすべて、アクティブなプロファイルの選択、および次の設定が置き換えられます：</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>続行しますか？</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore はユニットの設定をすべて置き換えます：端末で確認できないときは --yes で確定してください</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>何も復元していません。</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>%1 からプロファイルと設定を復元しました。</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>使い方：kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch は --json を受け付けません</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>プロファイルは切り替えられませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>ペダルユニットは接続されていますが、プロファイルは切り替えられませんでした：%1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>ペダルユニットが再接続されました。プロファイルを再び切り替えました</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>ペダルユニットが接続されています。プロファイルを切り替えました</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 を起動できませんでした：%2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>使い方：kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds には 0 より大きい秒数を指定してください（例：3 または 0.5）</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 に書き込めません：%2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>ペダルユニットが取り外されました：記録はここで終了します</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>%2 秒で %1 件のレポートを記録しました（%3 件/秒）</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1317,11 +1711,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1335,6 +1735,9 @@ See kestctl(1).
 コマンド：
   info                          ファームウェア、クラッチ、校正、デッドゾーン、プロファイル
   watch                         Ctrl-C まで各ペダルの位置を表示
+  record FILE [--seconds N]     すべての入力レポートを時刻付きで CSV に記録（Ctrl-C
+                                または N 秒まで。--json で JSON 行、FILE が - なら
+                                stdout、--yes で既存の FILE を置き換え）
   deadzone [PEDAL [LOW HIGH]]   表示、または % で設定（両端から 0～21）
   clutch [on|off]               表示、またはクラッチペダルのオン／オフ
   calibrate PEDAL [--yes]       ペダルのストロークをユニットに覚えさせる（Enter で保存）
@@ -1344,11 +1747,18 @@ See kestctl(1).
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes で既存のファイルを置き換え
   profile import FILE
+  backup [FILE] [--yes]         ユニットに保存された設定をすべて保存（FILE を省略
+                                するとバックアップフォルダーに新しいファイルを作成）
+  restore FILE [--yes]          バックアップの内容をすべて元に戻す
   firmware check                アップデートサーバーに新しいファームウェアを問い合わせる
   firmware update FILE [--yes]  ファームウェアイメージ（.bin）をユニットに書き込む
   clear-flash [--yes]           ユニットに保存された設定をすべて削除
   doctor [--print-rules]        kestctl がユニットに、ゲームがペダルに届かない
                                 原因を調べる（--print-rules で udev ルールを表示）
+  autoswitch [--status]         ルールファイルのゲームの実行中にプロファイルを
+                                切り替える（~/.config/kest-setting/autoswitch.ini、
+                                Ctrl-C まで）。--status：サービス、ルール、現在の
+                                ゲーム
 
 PEDAL は clutch、brake、throttle のいずれかです。オプション：--json（機械可読
 な出力を stdout に）、--trace FILE（ユニットとのやり取りをすべて記録、問題の報
@@ -1360,8 +1770,47 @@ kestctl(1) を参照してください。
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 は %2 で開かれています。これらはユニットのロックで kestctl と順番に使います。</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+ゲームごとのプロファイル（実行中だけ有効。ユニットに保存された選択はそのまま）：
+  profile apply NAME [--pedal P] --for-now
+                                プロファイルを保存せずに有効にし、それまで有効
+                                だった選択を表示する
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                これらのプロファイルで COMMAND を実行し、終了後に
+                                以前のプロファイルに戻す。終了ステータスは COMMAND
+                                のもの。Steam の起動オプションでは：
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch、--brake、--throttle は launch 用です（kestctl --help）</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now は profile apply 用です（kestctl --help）</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>使い方：kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>以前：%1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1：「%2」を一時的に有効にしました。ユニットに保存された選択はそのままです。</translation>
     </message>
 </context>
 </TS>

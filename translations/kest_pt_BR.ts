@@ -445,6 +445,26 @@ Isso substitui todos os 16 perfis da unidade.</translation>
         <source>Profiles imported from %1.</source>
         <translation>Perfis importados de %1.</translation>
     </message>
+    <message>
+        <source>The file is a backup. It also holds these settings:
+%1
+Yes restores them too; No imports the profiles only.</source>
+        <translation>O arquivo é um backup. Ele também contém estas configurações:
+%1
+Sim restaura também essas; Não importa só os perfis.</translation>
+    </message>
+    <message>
+        <source>The file&apos;s other settings cannot be restored, only its profiles: %1</source>
+        <translation>As outras configurações do arquivo não podem ser restauradas, só os perfis: %1</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Perfis e configurações restaurados de %1.</translation>
+    </message>
+    <message>
+        <source>Restore from %1 stopped part-way.</source>
+        <translation>A restauração de %1 parou no meio.</translation>
+    </message>
 </context>
 <context>
     <name>UpdateCheck</name>
@@ -599,6 +619,94 @@ Isso substitui todos os 16 perfis da unidade.</translation>
         <source>Line %1: %2 in [%3] is not a low and a high bound from 0 to 65535, such as &quot;1200 64000&quot;.</source>
         <translation>Linha %1: %2 em [%3] não é um limite inferior e um superior de 0 a 65535, como “1200 64000”.</translation>
     </message>
+    <message>
+        <source>[%1] has both process and steam-app; a section watches one of them.</source>
+        <translation>[%1] tem process e steam-app ao mesmo tempo; uma seção observa só um deles.</translation>
+    </message>
+    <message>
+        <source>[%1] names no process and no steam-app.</source>
+        <translation>[%1] não indica nem process nem steam-app.</translation>
+    </message>
+    <message>
+        <source>[%1] chooses no profile: give clutch, brake or throttle.</source>
+        <translation>[%1] não escolhe nenhum perfil: indique clutch, brake ou throttle.</translation>
+    </message>
+    <message>
+        <source>[%1] watches the same %2 as [%3].</source>
+        <translation>[%1] observa o mesmo %2 que [%3].</translation>
+    </message>
+    <message>
+        <source>this line is not UTF-8 text.</source>
+        <translation>esta linha não é texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>neither a [game] header nor a &quot;key = value&quot; line.</source>
+        <translation>nem um cabeçalho [jogo] nem uma linha “chave = valor”.</translation>
+    </message>
+    <message>
+        <source>the section has no name: [the game&apos;s name].</source>
+        <translation>a seção não tem nome: [o nome do jogo].</translation>
+    </message>
+    <message>
+        <source>a second [%1] section; the first is on line %2.</source>
+        <translation>uma segunda seção [%1]; a primeira está na linha %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; comes before the first [game] section.</source>
+        <translation>“%1” vem antes da primeira seção [jogo].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice in [%2].</source>
+        <translation>“%1” aparece duas vezes em [%2].</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no value.</source>
+        <translation>“%1” não tem valor.</translation>
+    </message>
+    <message>
+        <source>process is a program&apos;s file name, without a folder: %1.</source>
+        <translation>process é o nome do arquivo de um programa, sem pasta: %1.</translation>
+    </message>
+    <message>
+        <source>steam-app is a Steam game&apos;s number, as 227300: %1.</source>
+        <translation>steam-app é o número de um jogo do Steam, como 227300: %1.</translation>
+    </message>
+    <message>
+        <source>unknown key &quot;%1&quot;; the keys are process, steam-app, clutch, brake and throttle.</source>
+        <translation>chave desconhecida “%1”; as chaves são process, steam-app, clutch, brake e throttle.</translation>
+    </message>
+    <message>
+        <source>the profile name &quot;%1&quot; is longer than the unit&apos;s names (16 bytes).</source>
+        <translation>o nome de perfil “%1” é mais longo que os nomes da unidade (16 bytes).</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no rules file %1.</source>
+        <translation>O arquivo de regras %1 não existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 não é um arquivo comum.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rules file can be (256 KiB).</source>
+        <translation>%1 é maior do que um arquivo de regras pode ser (256 KiB).</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Não foi possível ler %1.</translation>
+    </message>
+    <message>
+        <source>Line %1: the section [%2] holds one key, ENABLED.</source>
+        <translation>Linha %1: a seção [%2] contém uma única chave, ENABLED.</translation>
+    </message>
+    <message>
+        <source>Line %1: ENABLED in [%2] is 1 (the clutch pedal on) or 0 (off).</source>
+        <translation>Linha %1: ENABLED em [%2] é 1 (pedal de embreagem ativado) ou 0 (desativado).</translation>
+    </message>
 </context>
 <context>
     <name>kest-setting</name>
@@ -635,6 +743,41 @@ um backup das configurações da unidade é salvo em:
   %1
 kestctl(1) faz o mesmo em um terminal.
 </translation>
+    </message>
+</context>
+<context>
+    <name>kest::AutoSwitch</name>
+    <message>
+        <source>Stopped while %1 runs.</source>
+        <translation>Interrompido enquanto %1 está em execução.</translation>
+    </message>
+    <message>
+        <source>%1 has ended.</source>
+        <translation>%1 terminou.</translation>
+    </message>
+    <message>
+        <source>%1 is running (%2).</source>
+        <translation>%1 está em execução (%2).</translation>
+    </message>
+    <message>
+        <source>No pedal unit: the profiles switch once it is plugged in.</source>
+        <translation>Nenhuma unidade de pedais: os perfis são trocados assim que ela for conectada.</translation>
+    </message>
+    <message>
+        <source>The profiles could not be read from the pedal unit; the switch is tried again.</source>
+        <translation>Não foi possível ler os perfis da unidade de pedais; a troca será tentada de novo.</translation>
+    </message>
+    <message>
+        <source>%1 has no profile called &quot;%2&quot;; it keeps its profile.</source>
+        <translation>%1 não tem nenhum perfil chamado “%2”; mantém o perfil atual.</translation>
+    </message>
+    <message>
+        <source>The switch is tried again.</source>
+        <translation>A troca será tentada de novo.</translation>
+    </message>
+    <message>
+        <source>In effect now: %1.</source>
+        <translation>Em vigor agora: %1.</translation>
     </message>
 </context>
 <context>
@@ -873,6 +1016,130 @@ kestctl(1) faz o mesmo em um terminal.
         <source>Calibration cancelled: the %1 keeps the calibration it had.</source>
         <translation>Calibração cancelada: %1 mantém a calibração que tinha.</translation>
     </message>
+    <message>
+        <source>The settings it had are in the backup %1.</source>
+        <translation>As configurações que ela tinha estão no backup %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be written to %1.</source>
+        <translation>Não foi possível gravar o backup em %1.</translation>
+    </message>
+    <message>
+        <source>No backup could be made: the pedal unit did not tell its clutch setting. Nothing was changed.</source>
+        <translation>Não foi possível fazer o backup: a unidade de pedais não informou a configuração da embreagem. Nada foi alterado.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched.</source>
+        <translation>Os perfis não foram trocados.</translation>
+    </message>
+    <message>
+        <source>The profiles were not switched: the profile lists could not be read from the pedal unit.</source>
+        <translation>Os perfis não foram trocados: não foi possível ler as listas de perfis da unidade de pedais.</translation>
+    </message>
+    <message>
+        <source>The %1 has no profile called &quot;%2&quot;.</source>
+        <translation>%1 não tem nenhum perfil chamado “%2”.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the profile lists could not be read from the pedal unit.</source>
+        <translation>Os perfis em vigor antes não foram restabelecidos: não foi possível ler as listas de perfis da unidade de pedais.</translation>
+    </message>
+    <message>
+        <source>The profiles in effect before were not put back: the pedal unit did not take them.</source>
+        <translation>Os perfis em vigor antes não foram restabelecidos: a unidade de pedais não os aceitou.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s calibration of the %1 runs from %2 to %3: its low bound must be below its high bound.</source>
+        <translation>No backup, a calibração do %1 vai de %2 a %3: o limite inferior deve ficar abaixo do superior.</translation>
+    </message>
+    <message>
+        <source>The backup&apos;s deadzones of the %1 (low %2 %, high %3 %) lie beyond the handles&apos; travel of 0 to %4 %.</source>
+        <translation>No backup, as zonas mortas do %1 (inferior %2 %, superior %3 %) ultrapassam o curso das alças, de 0 a %4 %.</translation>
+    </message>
+    <message>
+        <source>%1 holds profiles only: it is no backup of the unit&apos;s settings.</source>
+        <translation>%1 contém só perfis: não é um backup das configurações da unidade.</translation>
+    </message>
+    <message>
+        <source>The backup is not whole: its section [%1] has no key %2.</source>
+        <translation>O backup não está completo: a seção [%1] não tem a chave %2.</translation>
+    </message>
+    <message>
+        <source>Calibration (raw, % of travel):</source>
+        <translation>Calibração (bruta, % do curso):</translation>
+    </message>
+    <message>
+        <source>%1 %2 (%3 %) to %4 (%5 %)</source>
+        <translation>%1 %2 (%3 %) a %4 (%5 %)</translation>
+    </message>
+    <message>
+        <source>Deadzones (% as the handles show them, raw):</source>
+        <translation>Zonas mortas (% como as alças mostram, bruto):</translation>
+    </message>
+    <message>
+        <source>%1 low %2 % (%3), high %4 % (%5)</source>
+        <translation>%1 inferior %2 % (%3), superior %4 % (%5)</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: on</source>
+        <translation>Pedal de embreagem: ativado</translation>
+    </message>
+    <message>
+        <source>Clutch pedal: off</source>
+        <translation>Pedal de embreagem: desativado</translation>
+    </message>
+    <message>
+        <source>A calibration is under way: save or cancel it first.</source>
+        <translation>Há uma calibração em andamento: salve-a ou cancele-a primeiro.</translation>
+    </message>
+    <message>
+        <source>clutch setting</source>
+        <translation>configuração da embreagem</translation>
+    </message>
+    <message>
+        <source>calibration</source>
+        <translation>calibração</translation>
+    </message>
+    <message>
+        <source>deadzones</source>
+        <translation>zonas mortas</translation>
+    </message>
+    <message>
+        <source>profiles</source>
+        <translation>perfis</translation>
+    </message>
+    <message>
+        <source>choice of active profiles</source>
+        <translation>escolha dos perfis ativos</translation>
+    </message>
+    <message>
+        <source>profiles of slots 0 to %1</source>
+        <translation>perfis dos slots 0 a %1</translation>
+    </message>
+    <message>
+        <source>profiles of slots %1 to 15</source>
+        <translation>perfis dos slots %1 a 15</translation>
+    </message>
+    <message>
+        <source>The restore stopped part-way: the pedal unit did not answer.</source>
+        <translation>A restauração parou no meio: a unidade de pedais não respondeu.</translation>
+    </message>
+    <message>
+        <source>It has the backup&apos;s %1.</source>
+        <translation>Do backup, ela já tem: %1.</translation>
+    </message>
+    <message>
+        <source>It keeps the %1 it had.</source>
+        <translation>Ela mantém como estavam: %1.</translation>
+    </message>
+    <message>
+        <source>The backup was restored, but the profile lists could not be read back from the pedal unit. They are read again before anything else is stored.</source>
+        <translation>O backup foi restaurado, mas não foi possível reler as listas de perfis da unidade de pedais. Elas serão lidas novamente antes de qualquer outra gravação.</translation>
+    </message>
+    <message>
+        <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
+        <translation>O backup não contém a configuração da embreagem (foi feito antes de os backups a guardarem): a unidade mantém a que tinha.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
@@ -1002,10 +1269,6 @@ kestctl(1) faz o mesmo em um terminal.
     <message>
         <source>unknown command &apos;%1&apos; (kestctl --help)</source>
         <translation>comando desconhecido “%1” (kestctl --help)</translation>
-    </message>
-    <message>
-        <source>usage: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
-        <translation>uso: kestctl profile list | apply NAME [--pedal P] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
     </message>
     <message>
         <source>more than one pedal has a profile called &quot;%1&quot;: name one with --pedal</source>
@@ -1304,11 +1567,142 @@ kestctl(1) faz o mesmo em um terminal.
         <translation>Nada foi alterado.</translation>
     </message>
     <message>
+        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
+        <translation>%1 está aberto em: %2, que se revezam com o kestctl pelo bloqueio da unidade.</translation>
+    </message>
+    <message>
+        <source>Service:     %1: no systemd for this user</source>
+        <translation>Serviço:           %1: sem systemd para este usuário</translation>
+    </message>
+    <message>
+        <source>Service:     %1: %2, %3</source>
+        <translation>Serviço:           %1: %2, %3</translation>
+    </message>
+    <message>
+        <source>Rules file:  %1</source>
+        <translation>Arquivo de regras: %1</translation>
+    </message>
+    <message>
+        <source>Watching:    no</source>
+        <translation>Monitorando:       não</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), no game running</source>
+        <translation>Monitorando:       sim (processo %1), nenhum jogo em execução</translation>
+    </message>
+    <message>
+        <source>Watching:    yes (process %1), %2 running since %3%4</source>
+        <translation>Monitorando:       sim (processo %1), %2 em execução desde %3%4</translation>
+    </message>
+    <message>
+        <source> (its profiles wait for the unit)</source>
+        <translation> (os perfis dele aguardam a unidade)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl autoswitch [--status]</source>
+        <translation>uso: kestctl autoswitch [--status]</translation>
+    </message>
+    <message>
+        <source>See kestctl(1), AUTOMATIC SWITCHING.</source>
+        <translation>Veja kestctl(1), AUTOMATIC SWITCHING.</translation>
+    </message>
+    <message>
+        <source>%1 holds no rules.</source>
+        <translation>%1 não contém regras.</translation>
+    </message>
+    <message>
+        <source>autoswitch runs already (process %1)</source>
+        <translation>autoswitch já está em execução (processo %1)</translation>
+    </message>
+    <message>
+        <source>Watching for the games in %1 (Ctrl-C ends).</source>
+        <translation>Monitorando os jogos de %1 (Ctrl-C encerra).</translation>
+    </message>
+    <message>
+        <source>usage: kestctl backup [FILE] [--yes]</source>
+        <translation>uso: kestctl backup [FILE] [--yes]</translation>
+    </message>
+    <message>
+        <source>usage: kestctl restore FILE [--yes]</source>
+        <translation>uso: kestctl restore FILE [--yes]</translation>
+    </message>
+    <message>
+        <source>Restore everything %1 holds? It replaces all 16 profiles on the unit, the choice of active profiles and these settings:</source>
+        <translation>Restaurar tudo o que %1 contém? Isso substitui todos os 16 perfis da unidade, a escolha dos perfis ativos e estas configurações:</translation>
+    </message>
+    <message>
+        <source>Continue?</source>
+        <translation>Continuar?</translation>
+    </message>
+    <message>
+        <source>restore replaces every setting the unit keeps: confirm with --yes when not asked on a terminal</source>
+        <translation>restore substitui todas as configurações da unidade: confirme com --yes quando não for perguntado num terminal</translation>
+    </message>
+    <message>
+        <source>Nothing was restored.</source>
+        <translation>Nada foi restaurado.</translation>
+    </message>
+    <message>
+        <source>Profiles and settings restored from %1.</source>
+        <translation>Perfis e configurações restaurados de %1.</translation>
+    </message>
+    <message>
+        <source>usage: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</source>
+        <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
+    </message>
+    <message>
+        <source>launch does not take --json</source>
+        <translation>launch não aceita --json</translation>
+    </message>
+    <message>
+        <source>the profiles were not switched: %1</source>
+        <translation>os perfis não foram trocados: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached, but the profiles were not switched: %1</source>
+        <translation>a unidade de pedais está conectada, mas os perfis não foram trocados: %1</translation>
+    </message>
+    <message>
+        <source>the pedal unit is back; the profiles are switched again</source>
+        <translation>a unidade de pedais voltou; os perfis foram trocados de novo</translation>
+    </message>
+    <message>
+        <source>the pedal unit is attached; the profiles are switched</source>
+        <translation>a unidade de pedais está conectada; os perfis foram trocados</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>não foi possível iniciar %1: %2</translation>
+    </message>
+    <message>
+        <source>usage: kestctl record FILE [--seconds N]</source>
+        <translation>uso: kestctl record FILE [--seconds N]</translation>
+    </message>
+    <message>
+        <source>--seconds takes a time in seconds above 0, as 3 or 0.5</source>
+        <translation>--seconds precisa de um tempo em segundos acima de 0, como 3 ou 0.5</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>não é possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>the pedal unit was unplugged: the recording ends there</source>
+        <translation>a unidade de pedais foi desconectada: a gravação termina aí</translation>
+    </message>
+    <message>
+        <source>recorded %1 reports in %2 s (%3 reports/s)</source>
+        <translation>gravados %1 relatórios em %2 s (%3 relatórios/s)</translation>
+    </message>
+    <message>
         <source>usage: kestctl [--json] COMMAND [ARGS...]
 
 Commands:
   info                          firmware, clutch, calibration, deadzones, profiles
   watch                         live pedal positions until Ctrl-C
+  record FILE [--seconds N]     every input report with its time, as CSV, until
+                                Ctrl-C or N s; --json: JSON lines; FILE - is stdout;
+                                --yes replaces an existing FILE
   deadzone [PEDAL [LOW HIGH]]   show, or set in % (0-21 from each end)
   clutch [on|off]               show, or switch the clutch pedal on or off
   calibrate PEDAL [--yes]       teach the unit a pedal&apos;s travel (Enter saves)
@@ -1318,11 +1712,17 @@ Commands:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes replaces an existing file
   profile import FILE
+  backup [FILE] [--yes]         save every setting the unit keeps (without FILE:
+                                a new file in the backup folder)
+  restore FILE [--yes]          put back everything a backup holds
   firmware check                ask the update server for newer firmware
   firmware update FILE [--yes]  write a firmware image (.bin) to the unit
   clear-flash [--yes]           delete every setting the unit keeps
   doctor [--print-rules]        check what keeps kestctl from the unit or games
                                 from the pedals; --print-rules prints the udev rule
+  autoswitch [--status]         switch profiles while a game of the rules file runs
+                                (~/.config/kest-setting/autoswitch.ini) until Ctrl-C;
+                                --status: the service, the rules, the game active now
 
 PEDAL is clutch, brake or throttle. Options: --json (machine-readable output on
 stdout), --trace FILE (every exchange with the unit, for a problem report),
@@ -1336,6 +1736,9 @@ See kestctl(1).
 Comandos:
   info                          firmware, embreagem, calibração, zonas mortas, perfis
   watch                         posições dos pedais ao vivo até Ctrl-C
+  record FILE [--seconds N]     cada relatório de entrada com seu tempo, em CSV, até
+                                Ctrl-C ou N s; --json: linhas JSON; FILE - é stdout;
+                                --yes substitui um FILE existente
   deadzone [PEDAL [LOW HIGH]]   mostrar, ou ajustar em % (0-21 a partir de cada ponta)
   clutch [on|off]               mostrar, ou ativar/desativar a embreagem
   calibrate PEDAL [--yes]       ensinar o curso de um pedal (Enter salva)
@@ -1345,12 +1748,19 @@ Comandos:
   profile remove NAME [--pedal P]
   profile export FILE [--yes]   --yes substitui um arquivo existente
   profile import FILE
+  backup [FILE] [--yes]         salvar todas as configurações da unidade (sem FILE:
+                                um novo arquivo na pasta de backups)
+  restore FILE [--yes]          restaurar tudo o que um backup contém
   firmware check                procurar um firmware mais novo no servidor
   firmware update FILE [--yes]  gravar uma imagem de firmware (.bin) na unidade
   clear-flash [--yes]           apagar todas as configurações da unidade
   doctor [--print-rules]        verificar o que impede o kestctl de alcançar a
                                 unidade ou os jogos de ver os pedais;
                                 --print-rules mostra a regra udev
+  autoswitch [--status]         trocar os perfis enquanto roda um jogo do arquivo de
+                                regras (~/.config/kest-setting/autoswitch.ini) até
+                                Ctrl-C; --status: o serviço, as regras, o jogo
+                                ativo agora
 
 PEDAL é clutch, brake ou throttle. Opções: --json (saída legível por máquina no
 stdout), --trace FILE (cada troca com a unidade, para relatar um problema),
@@ -1362,8 +1772,47 @@ Veja kestctl(1).
 </translation>
     </message>
     <message>
-        <source>%1 is open in: %2, which take turns with kestctl through the unit&apos;s lock.</source>
-        <translation>%1 está aberto em: %2, que se revezam com o kestctl pelo bloqueio da unidade.</translation>
+        <source>
+Profiles for a game (in effect while it runs; the unit keeps its stored choice):
+  profile apply NAME [--pedal P] --for-now
+                                put the profile into effect without storing it;
+                                prints the choice that was in effect before
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                run COMMAND with these profiles, then put back the
+                                ones before; exits with COMMAND&apos;s status. In Steam&apos;s
+                                launch options: kestctl launch --brake NAME -- %command%
+</source>
+        <translation>
+Perfis para um jogo (em vigor enquanto ele roda; a unidade mantém a escolha salva):
+  profile apply NAME [--pedal P] --for-now
+                                pôr o perfil em vigor sem salvá-lo; mostra a
+                                escolha que estava em vigor antes
+  launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]
+                                executar COMMAND com esses perfis e depois
+                                restabelecer os de antes; sai com o status de
+                                COMMAND. Nas opções de inicialização do Steam:
+                                kestctl launch --brake NAME -- %command%
+</translation>
+    </message>
+    <message>
+        <source>--clutch, --brake and --throttle are for launch (kestctl --help)</source>
+        <translation>--clutch, --brake e --throttle são para launch (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>--for-now is for profile apply (kestctl --help)</source>
+        <translation>--for-now é para profile apply (kestctl --help)</translation>
+    </message>
+    <message>
+        <source>usage: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</source>
+        <translation>uso: kestctl profile list | apply NAME [--pedal P] [--for-now] | save PEDAL NAME --curve C1,C2,C3,C4,C5 | remove NAME [--pedal P] | export FILE [--yes] | import FILE</translation>
+    </message>
+    <message>
+        <source>Before: %1</source>
+        <translation>Antes: %1</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
+        <translation>%1: “%2” está em vigor por enquanto; a unidade mantém a escolha salva.</translation>
     </message>
 </context>
 </TS>
