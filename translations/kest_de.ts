@@ -1651,10 +1651,6 @@ kestctl(1) tut dasselbe im Terminal.
         <translation>Aufruf: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch nimmt kein --json</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>die Profile wurden nicht gewechselt: %1</translation>
     </message>

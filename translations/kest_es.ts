@@ -1652,10 +1652,6 @@ kestctl(1) hace lo mismo desde una terminal.
         <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch no admite --json</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>no se cambiaron los perfiles: %1</translation>
     </message>

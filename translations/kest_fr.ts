@@ -1651,10 +1651,6 @@ kestctl(1) fait de même depuis un terminal.
         <translation>usage : kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch ne prend pas --json</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>les profils n’ont pas été changés : %1</translation>
     </message>

@@ -1651,10 +1651,6 @@ kestctl(1) fa lo stesso da un terminale.
         <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch non accetta --json</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>i profili non sono stati cambiati: %1</translation>
     </message>

@@ -1650,10 +1650,6 @@ kestctl(1) は同じことをターミナルから行います。
         <translation>使い方：kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch は --json を受け付けません</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>プロファイルは切り替えられませんでした：%1</translation>
     </message>

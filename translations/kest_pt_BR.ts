@@ -1651,10 +1651,6 @@ kestctl(1) faz o mesmo em um terminal.
         <translation>uso: kestctl launch [--clutch NAME] [--brake NAME] [--throttle NAME] -- COMMAND [ARGS...]</translation>
     </message>
     <message>
-        <source>launch does not take --json</source>
-        <translation>launch não aceita --json</translation>
-    </message>
-    <message>
         <source>the profiles were not switched: %1</source>
         <translation>os perfis não foram trocados: %1</translation>
     </message>
