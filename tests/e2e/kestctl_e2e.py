@@ -4,6 +4,8 @@ output and exit status, and the unit's wire log and state file afterwards.
 
     kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL [--setting KEST_SETTING] CASE...
 
+(The test suite runs these cases through e2e.py, beside the window's.)
+
 The cases given run side by side, each with simulators of its own: nearly all their time
 is waiting, for the unit's seconds of writing after a firmware image or for a signal.
 The shared case needs --setting: it runs the window beside two loops of kestctl.
@@ -799,19 +801,23 @@ def run_case(name):
     return True, "%s passed in %.1f s" % (name, time.monotonic() - started)
 
 
-def main():
+def configure(sim, ctl, setting=None):
+    """The programs the cases run (e2e.py runs these cases beside its own)."""
     global OPTIONS
+    OPTIONS = argparse.Namespace(sim=os.path.abspath(sim), ctl=os.path.abspath(ctl),
+                                 setting=os.path.abspath(setting) if setting else None)
+
+
+def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
     parser.add_argument("--ctl", required=True)
     parser.add_argument("--setting", help="kest-setting, for the shared case")
     parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
-    OPTIONS = parser.parse_args()
-    OPTIONS.sim = os.path.abspath(OPTIONS.sim)
-    OPTIONS.ctl = os.path.abspath(OPTIONS.ctl)
-    if OPTIONS.setting:
-        OPTIONS.setting = os.path.abspath(OPTIONS.setting)
+    args = parser.parse_args()
+    configure(args.sim, args.ctl, args.setting)
+    OPTIONS.cases = args.cases
     started = time.monotonic()
     with concurrent.futures.ThreadPoolExecutor(max_workers=len(OPTIONS.cases)) as pool:
         results = list(pool.map(run_case, OPTIONS.cases))
