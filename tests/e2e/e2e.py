@@ -73,6 +73,13 @@ def fail(message):
     raise Failure(message)
 
 
+def check_sanitizers(text, what):
+    """Fails when a sanitizer reported something in `text`, the output of `what`."""
+    for word in SANITIZER_REPORTS:
+        if word in text:
+            fail("sanitizer report in %s:\n%s" % (what, text[-6000:]))
+
+
 def unit_state(**overrides):
     state = {
         "version": "V1.2.0",
@@ -248,9 +255,7 @@ class Session:
             fail("kest-pedal-sim and the program did not end within 5 s of SIGTERM")
         if ended_by_sigterm and status != 128 + signal.SIGTERM:
             fail("the program did not end by the SIGTERM (status %d)" % status)
-        for word in SANITIZER_REPORTS:
-            if word in self.output():
-                fail("sanitizer report: %s" % word)
+        check_sanitizers(self.output(), "the program's output")
 
     def output(self):
         with open(self.log_path, "rb") as f:

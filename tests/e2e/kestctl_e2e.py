@@ -30,7 +30,7 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e import (  # noqa: E402
-    MARK, SANITIZER_REPORTS, Failure, check_attach, fail, read_trace, unit_state)
+    MARK, Failure, check_attach, check_sanitizers, fail, read_trace, unit_state)
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -79,9 +79,7 @@ class Run:
         self.out = out.decode("utf-8", "replace")
         self.err = "\n".join(line for line in err.decode("utf-8", "replace").splitlines()
                              if not line.startswith("kest-pedal-sim: "))
-        for word in SANITIZER_REPORTS:
-            if word in self.err:
-                fail("sanitizer report in kestctl %s:\n%s" % (" ".join(self.args), self.err))
+        check_sanitizers(self.err, "kestctl %s" % " ".join(self.args))
         self.entries = read_trace(self.trace_path)
         with open(self.state_path, encoding="utf-8") as f:
             self.kept = json.load(f)
@@ -119,6 +117,9 @@ class Run:
             fail("kestctl %s: no JSON on stdout: %r" % (" ".join(self.args), self.out))
 
     def close(self):
+        if self.proc.poll() is None:  # a case that failed while it ran
+            os.killpg(self.proc.pid, signal.SIGKILL)
+            self.proc.communicate()
         self.dir.cleanup()
 
 
@@ -274,9 +275,17 @@ def case_firmware():
         data = bytes(range(256)) * 4 + b"tail"
         image.write(data)
         image.flush()
-        # Ctrl-C and SIGTERM only say that the update goes on: it ends whole.
-        run = live(["firmware", "update", "--yes", image.name], unit_state(),
-                   [(1.0, signal.SIGINT), (0.2, signal.SIGTERM)])
+        # Ctrl-C and SIGTERM, once the image is on its way, only say that the update goes
+        # on: it ends whole.
+        run = Run(["firmware", "update", "--yes", image.name], unit_state())
+        try:
+            wait_for_report(run, "firmware data report", lambda d: d[1] & 0x80)
+            run.proc.send_signal(signal.SIGINT)
+            time.sleep(0.2)
+            run.proc.send_signal(signal.SIGTERM)
+            run.finish()
+        finally:
+            run.close()
         run.expect(0, "Firmware updated successfully.", "The firmware update is still running.")
         chunks = [d for d in run.writes() if d[1] & 0x80]
         ends = [d for d in run.writes() if d[1] == 0x10]
@@ -311,16 +320,21 @@ def case_firmware():
         fail("the update check wrote to the unit: %s" % run.writes())
 
 
+def wait_for_report(run, what, sent):
+    """Waits until the unit was sent a report for which `sent(report)` holds."""
+    end = time.monotonic() + 20
+    while not any(kind == "set" and sent(d) for kind, d in read_trace(run.trace_path)):
+        if run.proc.poll() is not None or time.monotonic() > end:
+            fail("no %s in the wire log" % what)
+        time.sleep(0.01)
+
+
 def pulled_while_writing(image):
     """The unit is pulled out once it has the whole image and its end report, during its
     writing seconds: no success, exit 2, and the JSON end says so."""
     run = Run(["--json", "firmware", "update", "--yes", image], unit_state())
     try:
-        end = time.monotonic() + 20
-        while not any(kind == "set" and d[1] == 0x10 for kind, d in read_trace(run.trace_path)):
-            if run.proc.poll() is not None or time.monotonic() > end:
-                fail("no end report before the pull")
-            time.sleep(0.01)
+        wait_for_report(run, "end report before the pull", lambda d: d[1] == 0x10)
         run.proc.send_signal(signal.SIGUSR1)
         run.finish()
     finally:
@@ -595,6 +609,7 @@ class Doctor:
             for i in range(len(runs)):
                 read = lambda ext: open(os.path.join(d, "%d.%s" % (i, ext)), encoding="utf-8").read()
                 self.runs.append((int(read("rc")), read("out"), read("err")))
+                check_sanitizers(self.runs[-1][2], "doctor run %d" % i)
 
     def checks(self, i, code):
         """Run i's --json checks by id, after its exit status was checked (unless None)."""
@@ -689,7 +704,7 @@ loop a & a=$!
 loop b & b=$!
 wait $a $b
 kill -0 $window && touch window.alive
-"$KESTCTL" --trace own.txt info > /dev/null 2>&1
+"$KESTCTL" --trace own.txt info > /dev/null 2> own.err
 lock=$(sed -n 's/.* # lock shared with other programs: //p' own.txt | head -n 1)
 if [ -n "$lock" ]; then
     flock "$lock" -c 'touch held; while [ ! -e done ]; do sleep 0.02; done' &
@@ -749,6 +764,9 @@ def case_shared():
 
         if not os.path.exists(os.path.join(d, "window.alive")):
             fail("the window ended while kestctl ran")
+        for name in sorted(os.listdir(d)):
+            if name == "window.log" or name.endswith(".err"):
+                check_sanitizers(read(name), name)
         first = None
         for loop in "ab":
             for i in range(SHARED_ROUNDS):
