@@ -257,11 +257,18 @@ def case_faults():
     run.expect(2, "It keeps the choice it had.")
     if run.kept["activeProfile"] != unit_state()["activeProfile"] or run.json()["exit"] != 2:
         fail("a lost store changed the stored choice: %08x" % run.kept["activeProfile"])
-    # An image cut off half-way never gets its end report. The backup's reads come first.
+    # An image cut off half-way never gets its end report. The backup's reads come first:
+    # counted in a run whose unit is pulled out once the image is on its way.
     with tempfile.NamedTemporaryFile(suffix=".bin") as image:
         image.write(bytes(range(256)) * 4)
         image.flush()
-        clean = ctl(["firmware", "update", "--yes", image.name]).expect(0)
+        clean = Run(["firmware", "update", "--yes", image.name], unit_state())
+        try:
+            wait_for_report(clean, "firmware data report", lambda d: d[1] & 0x80)
+            clean.proc.send_signal(signal.SIGUSR1)
+            clean.finish()
+        finally:
+            clean.close()
         before = next(i for i, d in enumerate(clean.sets()) if d[1] & 0x80)
         run = ctl(["firmware", "update", "--yes", image.name],
                   sim_options=["--fault", "send@%d" % (before + 10)])
