@@ -7,9 +7,31 @@
 #include <QDebug>
 
 #include <array>
+#include <chrono>
 #include <utility>
 
+namespace {
+constexpr std::chrono::milliseconds kIdlePause(10); ///< between reads while no report waits
+}
+
 KestEvent::KestEvent(QObject *parent) : WorkerThread(parent) { }
+
+void KestEvent::stop()
+{
+    requestInterruption();
+    // Taken between the request and the wake: a pause that has not seen the request yet
+    // has not started waiting either.
+    {
+        const std::lock_guard lock(pauseMutex);
+    }
+    pauseWake.notify_all();
+}
+
+void KestEvent::pause()
+{
+    std::unique_lock lock(pauseMutex);
+    pauseWake.wait_for(lock, kIdlePause, [this] { return isInterruptionRequested(); });
+}
 
 void KestEvent::run()
 {
@@ -28,7 +50,7 @@ void KestEvent::run()
         if (n < 0)
             break;
         if (n == 0) {
-            QThread::msleep(10);
+            pause();
             continue;
         }
         QByteArray values = kest::pedalValues(buffer.data());
