@@ -546,6 +546,7 @@ def main():
     parser.add_argument("--ctl", help="kestctl, for the cases of kestctl_e2e.py")
     # kestctl_e2e.py builds on this file: one module, whether it was started or imported.
     sys.modules.setdefault("e2e", sys.modules[__name__])
+    sys.dont_write_bytecode = True  # nothing written into the source tree
     sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
     import kestctl_e2e  # pylint: disable=import-outside-toplevel
     parser.add_argument("cases", nargs="+", choices=sorted(set(CASES) | set(kestctl_e2e.CASES)),

@@ -28,6 +28,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e import (  # noqa: E402
     MARK, Failure, check_attach, check_sanitizers, fail, read_trace, unit_state)
