@@ -92,7 +92,7 @@ void TestReader::init()
 
 void TestReader::cleanup()
 {
-    reader->requestInterruption();
+    reader->stop();
     reader->wait();
     delete reader;
     delete recorder;
@@ -137,7 +137,7 @@ void TestReader::reportAtTheStopIsStillEmitted()
     start();
     // the reader is inside its first read
     TRY_VERIFY(faults.inputReadsStarted() > before);
-    reader->requestInterruption();
+    reader->stop();
     QVERIFY(reader->wait(5000));
     QCoreApplication::processEvents();
     QCOMPARE(recorder->values.size(), 1);
@@ -149,7 +149,7 @@ void TestReader::stopClosesWithoutDisconnect()
 {
     start();
     TRY_VERIFY(kestsim::faults().inputReadsStarted() > 0);
-    reader->requestInterruption();
+    reader->stop();
     QVERIFY(reader->wait(5000));
     QCoreApplication::processEvents();
     QVERIFY(!deviceIsOpen());

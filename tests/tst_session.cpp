@@ -439,16 +439,17 @@ void TestSession::stopRightAfterTheStartCounts()
     QCOMPARE(ends.at(0).status, Outcome::Failed);
     QVERIFY(ends.at(0).message.startsWith(QLatin1String("Firmware update stopped")));
 
-    // The stop belonged to that upload: the next one counts the unit's writing on (its
-    // end is tst_devicepage's), until the next stop.
+    // The stop belonged to that upload: the next one counts the unit's writing on (a
+    // stop still in force would end it before the first step; its end is the fault
+    // sweep's), until the next stop.
     values.clear();
     ends.clear();
     upload.startUpload();
-    TRY_VERIFY(values.contains(98));
+    TRY_VERIFY(values.contains(97));
     upload.stop();
     QVERIFY(upload.wait(5000));
     processPosted();
-    QCOMPARE(values.mid(values.size() - 2), QList<int>({97, 98}));
+    QVERIFY(!values.contains(100));
     QCOMPARE(ends.size(), 1);
     QCOMPARE(ends.at(0).status, Outcome::Failed);
 }

@@ -27,12 +27,30 @@ namespace {
 /// Reports in one stamped batch at most: a unit that always has one waiting still hands
 /// them over every few milliseconds.
 constexpr qsizetype kStampedBatch = 128;
+constexpr std::chrono::milliseconds kIdlePause(10); ///< between reads while no report waits
 
 } // namespace
 
 KestEvent::KestEvent(QObject *parent) : WorkerThread(parent)
 {
     qRegisterMetaType<kest::StampedReports>("kest::StampedReports");
+}
+
+void KestEvent::stop()
+{
+    requestInterruption();
+    // Taken between the request and the wake: a pause that has not seen the request yet
+    // has not started waiting either.
+    {
+        const std::lock_guard lock(pauseMutex);
+    }
+    pauseWake.notify_all();
+}
+
+void KestEvent::pause()
+{
+    std::unique_lock lock(pauseMutex);
+    pauseWake.wait_for(lock, kIdlePause, [this] { return isInterruptionRequested(); });
 }
 
 void KestEvent::run()
@@ -64,7 +82,7 @@ void KestEvent::run()
             break;
         if (n == 0) {
             handOver();
-            QThread::msleep(10);
+            pause();
             continue;
         }
         QByteArray values = kest::pedalValues(buffer.data());

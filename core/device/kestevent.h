@@ -9,7 +9,9 @@
 
 #include <array>
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <mutex>
 
 namespace kest {
 
@@ -43,6 +45,9 @@ public:
     /// (reportsStamped), from the next report on. Off unless a front keeps every report
     /// (a recording); the window needs only the newest positions.
     void setStamping(bool on) { stamping.store(on, std::memory_order_relaxed); }
+    /// Asks the thread to end, as requestInterruption() does, and cuts short the pause it
+    /// takes between reads while no report waits. Any thread.
+    void stop();
 
 Q_SIGNALS:
     /// Six bytes: the CLUTCH, BRAKE and THROTTLE positions, 16-bit little-endian.
@@ -59,4 +64,10 @@ protected:
 
 private:
     std::atomic<bool> stamping {false};
+    /// Waits until the next read is due, or until stop().
+    void pause();
+
+    // A standard mutex and condition: the thread sanitizer sees what they order.
+    std::mutex pauseMutex;
+    std::condition_variable pauseWake;
 };

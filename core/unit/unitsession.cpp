@@ -138,7 +138,7 @@ void UnitSession::detach()
 {
     // The reader closes the handle as it ends; a handle it never had is closed here.
     if (reader.isRunning()) {
-        reader.requestInterruption();
+        reader.stop();
         reader.wait();
     }
     deviceClose();

@@ -2,10 +2,12 @@
 """End-to-end checks: a program runs under kest-pedal-sim, and what it did is read back
 from the unit's wire log (trace file) and state file.
 
-    e2e.py --sim KEST_PEDAL_SIM [--probe KEST_SIM_PROBE] [--program KEST_SETTING] CASE...
+    e2e.py --sim KEST_PEDAL_SIM [--probe KEST_SIM_PROBE] [--program KEST_SETTING]
+           [--ctl KESTCTL] CASE...
 
 The cases given run side by side, each under a simulator of its own: nearly all their
-time is waiting for the program.
+time is waiting for the program. Besides the cases below, every case of kestctl_e2e.py
+(with --ctl; its shared case runs --program beside kestctl).
 
 Cases:
   probe   kest-sim-probe: the simulator checked through the real hidapi
@@ -69,6 +71,13 @@ class Failure(Exception):
 
 def fail(message):
     raise Failure(message)
+
+
+def check_sanitizers(text, what):
+    """Fails when a sanitizer reported something in `text`, the output of `what`."""
+    for word in SANITIZER_REPORTS:
+        if word in text:
+            fail("sanitizer report in %s:\n%s" % (what, text[-6000:]))
 
 
 def unit_state(**overrides):
@@ -246,9 +255,7 @@ class Session:
             fail("kest-pedal-sim and the program did not end within 5 s of SIGTERM")
         if ended_by_sigterm and status != 128 + signal.SIGTERM:
             fail("the program did not end by the SIGTERM (status %d)" % status)
-        for word in SANITIZER_REPORTS:
-            if word in self.output():
-                fail("sanitizer report: %s" % word)
+        check_sanitizers(self.output(), "the program's output")
 
     def output(self):
         with open(self.log_path, "rb") as f:
@@ -539,11 +546,28 @@ def main():
     parser.add_argument("--sim", required=True)
     parser.add_argument("--probe", help="kest-sim-probe, for the probe case")
     parser.add_argument("--program", help="kest-setting, for the other cases")
-    parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
+    parser.add_argument("--ctl", help="kestctl, for the cases of kestctl_e2e.py")
+    # kestctl_e2e.py builds on this file: one module, whether it was started or imported.
+    sys.modules.setdefault("e2e", sys.modules[__name__])
+    sys.dont_write_bytecode = True  # nothing written into the source tree
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    import kestctl_e2e  # pylint: disable=import-outside-toplevel
+    parser.add_argument("cases", nargs="+", choices=sorted(set(CASES) | set(kestctl_e2e.CASES)),
+                        metavar="case")
     args = parser.parse_args()
+    if args.ctl:
+        kestctl_e2e.configure(args.sim, args.ctl, args.program)
+
+    def run(name):
+        if name in CASES:
+            return run_case(name, args)
+        if not args.ctl:
+            return 1, "%s: no kestctl to run (--ctl)" % name
+        passed, text = kestctl_e2e.run_case(name)
+        return (0 if passed else 1), text
 
     with concurrent.futures.ThreadPoolExecutor(max_workers=len(args.cases)) as pool:
-        results = list(pool.map(lambda name: run_case(name, args), args.cases))
+        results = list(pool.map(run, args.cases))
     for _, text in results:
         print(text)
     statuses = {status for status, _ in results}

@@ -4,6 +4,8 @@ output and exit status, and the unit's wire log and state file afterwards.
 
     kestctl_e2e.py --sim KEST_PEDAL_SIM --ctl KESTCTL [--setting KEST_SETTING] CASE...
 
+(The test suite runs these cases through e2e.py, beside the window's.)
+
 The cases given run side by side, each with simulators of its own: nearly all their time
 is waiting, for the unit's seconds of writing after a firmware image or for a signal.
 The shared case needs --setting: it runs the window beside two loops of kestctl.
@@ -26,9 +28,10 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e import (  # noqa: E402
-    MARK, SANITIZER_REPORTS, Failure, check_attach, fail, read_trace, unit_state)
+    MARK, Failure, check_attach, check_sanitizers, fail, read_trace, unit_state)
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -77,9 +80,7 @@ class Run:
         self.out = out.decode("utf-8", "replace")
         self.err = "\n".join(line for line in err.decode("utf-8", "replace").splitlines()
                              if not line.startswith("kest-pedal-sim: "))
-        for word in SANITIZER_REPORTS:
-            if word in self.err:
-                fail("sanitizer report in kestctl %s:\n%s" % (" ".join(self.args), self.err))
+        check_sanitizers(self.err, "kestctl %s" % " ".join(self.args))
         self.entries = read_trace(self.trace_path)
         with open(self.state_path, encoding="utf-8") as f:
             self.kept = json.load(f)
@@ -117,6 +118,9 @@ class Run:
             fail("kestctl %s: no JSON on stdout: %r" % (" ".join(self.args), self.out))
 
     def close(self):
+        if self.proc.poll() is None:  # a case that failed while it ran
+            os.killpg(self.proc.pid, signal.SIGKILL)
+            self.proc.communicate()
         self.dir.cleanup()
 
 
@@ -254,11 +258,18 @@ def case_faults():
     run.expect(2, "It keeps the choice it had.")
     if run.kept["activeProfile"] != unit_state()["activeProfile"] or run.json()["exit"] != 2:
         fail("a lost store changed the stored choice: %08x" % run.kept["activeProfile"])
-    # An image cut off half-way never gets its end report. The backup's reads come first.
+    # An image cut off half-way never gets its end report. The backup's reads come first:
+    # counted in a run whose unit is pulled out once the image is on its way.
     with tempfile.NamedTemporaryFile(suffix=".bin") as image:
         image.write(bytes(range(256)) * 4)
         image.flush()
-        clean = ctl(["firmware", "update", "--yes", image.name]).expect(0)
+        clean = Run(["firmware", "update", "--yes", image.name], unit_state())
+        try:
+            wait_for_report(clean, "firmware data report", lambda d: d[1] & 0x80)
+            clean.proc.send_signal(signal.SIGUSR1)
+            clean.finish()
+        finally:
+            clean.close()
         before = next(i for i, d in enumerate(clean.sets()) if d[1] & 0x80)
         run = ctl(["firmware", "update", "--yes", image.name],
                   sim_options=["--fault", "send@%d" % (before + 10)])
@@ -272,9 +283,17 @@ def case_firmware():
         data = bytes(range(256)) * 4 + b"tail"
         image.write(data)
         image.flush()
-        # Ctrl-C and SIGTERM only say that the update goes on: it ends whole.
-        run = live(["firmware", "update", "--yes", image.name], unit_state(),
-                   [(1.0, signal.SIGINT), (0.2, signal.SIGTERM)])
+        # Ctrl-C and SIGTERM, once the image is on its way, only say that the update goes
+        # on: it ends whole.
+        run = Run(["firmware", "update", "--yes", image.name], unit_state())
+        try:
+            wait_for_report(run, "firmware data report", lambda d: d[1] & 0x80)
+            run.proc.send_signal(signal.SIGINT)
+            time.sleep(0.2)
+            run.proc.send_signal(signal.SIGTERM)
+            run.finish()
+        finally:
+            run.close()
         run.expect(0, "Firmware updated successfully.", "The firmware update is still running.")
         chunks = [d for d in run.writes() if d[1] & 0x80]
         ends = [d for d in run.writes() if d[1] == 0x10]
@@ -309,16 +328,21 @@ def case_firmware():
         fail("the update check wrote to the unit: %s" % run.writes())
 
 
+def wait_for_report(run, what, sent):
+    """Waits until the unit was sent a report for which `sent(report)` holds."""
+    end = time.monotonic() + 20
+    while not any(kind == "set" and sent(d) for kind, d in read_trace(run.trace_path)):
+        if run.proc.poll() is not None or time.monotonic() > end:
+            fail("no %s in the wire log" % what)
+        time.sleep(0.01)
+
+
 def pulled_while_writing(image):
     """The unit is pulled out once it has the whole image and its end report, during its
     writing seconds: no success, exit 2, and the JSON end says so."""
     run = Run(["--json", "firmware", "update", "--yes", image], unit_state())
     try:
-        end = time.monotonic() + 20
-        while not any(kind == "set" and d[1] == 0x10 for kind, d in read_trace(run.trace_path)):
-            if run.proc.poll() is not None or time.monotonic() > end:
-                fail("no end report before the pull")
-            time.sleep(0.01)
+        wait_for_report(run, "end report before the pull", lambda d: d[1] == 0x10)
         run.proc.send_signal(signal.SIGUSR1)
         run.finish()
     finally:
@@ -593,6 +617,7 @@ class Doctor:
             for i in range(len(runs)):
                 read = lambda ext: open(os.path.join(d, "%d.%s" % (i, ext)), encoding="utf-8").read()
                 self.runs.append((int(read("rc")), read("out"), read("err")))
+                check_sanitizers(self.runs[-1][2], "doctor run %d" % i)
 
     def checks(self, i, code):
         """Run i's --json checks by id, after its exit status was checked (unless None)."""
@@ -687,7 +712,7 @@ loop a & a=$!
 loop b & b=$!
 wait $a $b
 kill -0 $window && touch window.alive
-"$KESTCTL" --trace own.txt info > /dev/null 2>&1
+"$KESTCTL" --trace own.txt info > /dev/null 2> own.err
 lock=$(sed -n 's/.* # lock shared with other programs: //p' own.txt | head -n 1)
 if [ -n "$lock" ]; then
     flock "$lock" -c 'touch held; while [ ! -e done ]; do sleep 0.02; done' &
@@ -747,6 +772,9 @@ def case_shared():
 
         if not os.path.exists(os.path.join(d, "window.alive")):
             fail("the window ended while kestctl ran")
+        for name in sorted(os.listdir(d)):
+            if name == "window.log" or name.endswith(".err"):
+                check_sanitizers(read(name), name)
         first = None
         for loop in "ab":
             for i in range(SHARED_ROUNDS):
@@ -799,19 +827,23 @@ def run_case(name):
     return True, "%s passed in %.1f s" % (name, time.monotonic() - started)
 
 
-def main():
+def configure(sim, ctl, setting=None):
+    """The programs the cases run (e2e.py runs these cases beside its own)."""
     global OPTIONS
+    OPTIONS = argparse.Namespace(sim=os.path.abspath(sim), ctl=os.path.abspath(ctl),
+                                 setting=os.path.abspath(setting) if setting else None)
+
+
+def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--sim", required=True)
     parser.add_argument("--ctl", required=True)
     parser.add_argument("--setting", help="kest-setting, for the shared case")
     parser.add_argument("cases", nargs="+", choices=sorted(CASES), metavar="case")
-    OPTIONS = parser.parse_args()
-    OPTIONS.sim = os.path.abspath(OPTIONS.sim)
-    OPTIONS.ctl = os.path.abspath(OPTIONS.ctl)
-    if OPTIONS.setting:
-        OPTIONS.setting = os.path.abspath(OPTIONS.setting)
+    args = parser.parse_args()
+    configure(args.sim, args.ctl, args.setting)
+    OPTIONS.cases = args.cases
     started = time.monotonic()
     with concurrent.futures.ThreadPoolExecutor(max_workers=len(OPTIONS.cases)) as pool:
         results = list(pool.map(run_case, OPTIONS.cases))

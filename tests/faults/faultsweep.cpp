@@ -35,6 +35,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QProcess>
+#include <QProgressBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -188,6 +189,8 @@ private:
     QString firmwareFile;
     std::unique_ptr<MainWindow> window;
     Outcome total;
+    /// An upload ends with the unit's end report; its writing is not waited out.
+    bool imageOnly = false;
 };
 
 void FaultSweep::initTestCase()
@@ -312,7 +315,13 @@ QList<Operation> FaultSweep::operations()
              d.fileNames = QStringList {firmwareFile};
              d.button = QMessageBox::Yes;
              in<QPushButton>(w, "pbPath")->click();
+             const int ends = kestsim::unit().firmwareEndCount();
              in<QPushButton>(w, "pbUpgrade")->click();
+             if (imageOnly) {
+                 if (!waitFor([&] { return kestsim::unit().firmwareEndCount() > ends; }, 10000))
+                     qWarning("the image did not reach the unit");
+                 return;
+             }
              // The check button stays disabled while an image is on its way.
              if (!waitFor([&] { return in<QPushButton>(w, "pbAutoUpgrade")->isEnabled(); }, 10000))
                  qWarning("the upload did not end");
@@ -385,29 +394,42 @@ void FaultSweep::sweep()
     auto &faults = kestsim::faults();
     auto &log = kestsim::wireLog();
     // An operation that closes its window runs on windows of its own; the shared one
-    // must not attach meanwhile, or two readers would share the unit.
-    if (op.closes)
+    // must not attach meanwhile, or two readers would share the unit. So does the clean
+    // run of an upload, whose window is closed once the unit has the whole image: the
+    // unit's seconds of writing after it add no exchange and change nothing it keeps (one
+    // group waits them out below).
+    if (op.closes || op.uploads)
         window.reset();
-    else if (!window)
-        window = openWindow();
     // The clean run: what the operation sends, and what the unit keeps after it.
     std::unique_ptr<MainWindow> own;
     const auto windowFor = [&]() -> MainWindow * {
-        if (!op.closes)
+        if (!op.closes) {
+            if (!window)
+                window = openWindow();
             return window.get();
+        }
         freshUnit(initial);
         own = openWindow();
         return own.get();
     };
-    MainWindow *w = windowFor();
+    MainWindow *w = nullptr;
+    if (op.uploads) {
+        freshUnit(initial);
+        own = openWindow();
+        w = own.get();
+    } else {
+        w = windowFor();
+    }
     QVERIFY2(attach(w, initial), op.name);
     op.prepare(w);
     log.clear();
     const int before = faults.exchangeCount();
     {
         DialogCatcher dialogs;
+        imageOnly = op.uploads;
         op.run(w, dialogs);
-        if (!op.success.isEmpty())
+        imageOnly = false;
+        if (!op.success.isEmpty() && !op.uploads)
             QVERIFY2(!dialogs.texts().filter(op.success).isEmpty(), op.name);
     }
     const int exchanges = faults.exchangeCount() - before;
@@ -418,8 +440,56 @@ void FaultSweep::sweep()
     const int replies = int(log.reports("get").size());
     const kestsim::Settings done = u.state().kept;
     const kestsim::Bytes image = u.firmwareImage();
+    if (op.uploads) {
+        QFile file(firmwareFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QVERIFY2(image == kestsim::Bytes(bytes.begin(), bytes.end()), op.name);
+    }
     const auto acceptable = keptAfterEachWrite(initial, log.reports("set"));
     own.reset();
+
+    const auto countOf = [&](const Fault &fault) {
+        return fault.counted == Counted::Exchanges ? exchanges
+            : fault.counted == Counted::Sends      ? sends
+            : fault.counted == Counted::Replies    ? replies
+            : op.uploads                           ? int(std::size(kWritingPulls))
+                                                   : 0;
+    };
+    if (op.uploads) {
+        // Once, the upload goes on to its end: the unit's seconds of writing shown as
+        // such, step by step, and then the success message. In a group whose runs are
+        // all short (a pull late in the writing waits nearly as long).
+        std::vector<bool> slow(std::size_t(groups), false);
+        int d = 0;
+        for (const Fault &fault : kFaults)
+            for (int k = 1; k <= countOf(fault); ++k, ++d)
+                if (fault.counted == Counted::WritingPulls && kWritingPulls[k - 1].count() > 0)
+                    slow[std::size_t(d % groups)] = true;
+        const auto quick = std::find(slow.begin(), slow.end(), false);
+        const int watcher = quick == slow.end() ? 1 : int(quick - slow.begin()) + 1;
+        if (group == 0 || group == watcher) {
+            w = windowFor();
+            QVERIFY2(attach(w, initial), op.name);
+            op.prepare(w);
+            QStringList shown; // what the bar and its line said, step by step
+            auto *bar = in<QProgressBar>(w, "pgUpgrade");
+            QObject context;
+            connect(bar, &QProgressBar::valueChanged, &context, [&](int value) {
+                shown << QString::number(value) + QLatin1Char(' ')
+                        + in<QLabel>(w, "lbUpgrade")->text();
+            });
+            DialogCatcher dialogs;
+            op.run(w, dialogs);
+            QVERIFY2(dialogs.texts().contains(op.success), op.name);
+            const qsizetype writing = shown.indexOf(QStringLiteral("97 Writing ..."));
+            QVERIFY2(writing > 0, qPrintable(shown.join(QLatin1String(", "))));
+            QCOMPARE(shown.mid(writing, 3),
+                     QStringList({"97 Writing ...", "98 Writing ...", "99 Writing ..."}));
+            for (const QString &step : shown.mid(0, writing))
+                QVERIFY2(step.endsWith(QLatin1String(" Uploading ...")), qPrintable(step));
+        }
+    }
 
     Outcome outcome;
     // Set when the window attached anew at the end of a run, to a unit that holds and
@@ -427,11 +497,7 @@ void FaultSweep::sweep()
     bool attachedAsAtStart = false;
     int dealt = 0; // runs of this operation dealt to the groups so far
     for (const Fault &fault : kFaults) {
-        const int count = fault.counted == Counted::Exchanges ? exchanges
-            : fault.counted == Counted::Sends                 ? sends
-            : fault.counted == Counted::Replies               ? replies
-            : op.uploads                                      ? int(std::size(kWritingPulls))
-                                                              : 0;
+        const int count = countOf(fault);
         for (int k = 1; k <= count; ++k) {
             if (group != 0 && dealt++ % groups != group - 1)
                 continue;
