@@ -236,12 +236,12 @@ public:
         /// the others exactly as they are.
         InEffect,
     };
-    /// Reads the whole slot table and the active-profile word, chooses the profiles the
-    /// word names (or each pedal's first) and with ChoiceRead::Settle, puts that choice into
-    /// effect unless the unit reported it already. The word names the choice whether it is stored (marked) or
-    /// only in effect: a choice another program made for now is taken as it is, and
-    /// profilesForNow() then tells that a close must not store it. False when an exchange
-    /// failed; the table is then not trusted.
+    /// Reads the whole slot table and the active-profile word and chooses the profiles the
+    /// word names (or each pedal's first); with ChoiceRead::Settle it puts that choice into
+    /// effect unless the unit reported it already. The word names the choice whether it is
+    /// stored (marked) or only in effect: a choice another program made for now is taken as
+    /// it is, and profilesForNow() then tells that a close must not store it. False when an
+    /// exchange failed; the table is then not trusted.
     bool readProfiles(ChoiceRead how = ChoiceRead::Settle);
     /// Whether the choice in effect is one for now that this front has not chosen: another
     /// program's (a game's launch), or applyForNow()'s. storeActiveProfiles() leaves it
