@@ -309,9 +309,11 @@ void TestUpdateClient::oversizedAnswersAreGivenUpEarly()
         QCOMPARE(result.message, QStringLiteral("Download file fail."));
         QVERIFY(!QFile::exists(kest::temporaryImagePath()));
     }
-    // Given up long before the end: at most what was under way when the limit passed.
+    // Given up long before the end: at most what was under way when the limit passed,
+    // which on loopback includes the kernel's socket buffers of both ends (several MiB
+    // when the machine is busy and the client reads late).
     const qint64 sent = server.streamed.value(document ? kDocumentPath : kImagePath);
-    QVERIFY2(size < (qint64(1) << 20) || sent < size / 8, qPrintable(QString::number(sent)));
+    QVERIFY2(size < (qint64(1) << 20) || sent < size / 4, qPrintable(QString::number(sent)));
 }
 
 void TestUpdateClient::redirectsStayOnTheServer_data()
