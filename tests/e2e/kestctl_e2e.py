@@ -21,6 +21,7 @@ import concurrent.futures
 import json
 import os
 import re
+import select
 import signal
 import socket
 import subprocess
@@ -62,12 +63,31 @@ class Run:
         command = [OPTIONS.sim, "--state", self.state_path, "--trace", self.trace_path]
         command += list(sim_options) + ["--", OPTIONS.ctl] + list(args)
         self.args = args
+        self.early = {"out": b"", "err": b""}  # what wait_output read before finish
         self.proc = subprocess.Popen(command, stdin=stdin, stdout=subprocess.PIPE,
                                      stderr=subprocess.PIPE, cwd=self.dir.name,
                                      env={**os.environ, **ENGLISH,
                                           "XDG_DATA_HOME": self.data_home,
                                           "XDG_RUNTIME_DIR": self.dir.name, **(env or {})},
                                      start_new_session=True)
+
+    def wait_output(self, what, done, timeout=30):
+        """Reads kestctl's output while it runs, until `done(stdout, stderr)` holds for
+        what it printed so far: a step waits for the program, not for a guessed time."""
+        streams = {self.proc.stdout.fileno(): "out", self.proc.stderr.fileno(): "err"}
+        end = time.monotonic() + timeout
+        while not done(self.early["out"].decode("utf-8", "replace"),
+                       self.early["err"].decode("utf-8", "replace")):
+            left = end - time.monotonic()
+            if left <= 0:
+                fail("kestctl %s: no %s within %d s" % (" ".join(self.args), what, timeout))
+            ready, _, _ = select.select(list(streams), [], [], left)
+            for fd in ready:
+                chunk = os.read(fd, 65536)
+                if not chunk:
+                    fail("kestctl %s ended before %s:\n%s" % (
+                        " ".join(self.args), what, self.early["err"].decode("utf-8", "replace")))
+                self.early[streams[fd]] += chunk
 
     def finish(self, timeout=30):
         try:
@@ -77,6 +97,7 @@ class Run:
             self.proc.communicate()
             fail("kestctl %s did not end within %d s" % (" ".join(self.args), timeout))
         self.code = self.proc.returncode
+        out, err = self.early["out"] + out, self.early["err"] + err
         self.out = out.decode("utf-8", "replace")
         self.err = "\n".join(line for line in err.decode("utf-8", "replace").splitlines()
                              if not line.startswith("kest-pedal-sim: "))
@@ -455,12 +476,17 @@ def case_backups():
 
 
 def live(args, state, steps, stdin=subprocess.DEVNULL):
-    """kestctl run while `steps` act on the simulator: (seconds to wait, a signal, or a
-    look at the running kestctl: a function of its process id)."""
+    """kestctl run while `steps` act on it and on the simulator. Each step is (what to wait
+    for, then what to do): the wait is a text kestctl prints on stdout or stderr, or a
+    function of both outputs so far; the deed a signal, or a look at the running kestctl
+    (a function of its process id)."""
     run = Run(args, state, stdin=stdin)
     try:
-        for delay, step in steps:
-            time.sleep(delay)
+        for awaited, step in steps:
+            if isinstance(awaited, str):
+                run.wait_output(repr(awaited), lambda out, err, t=awaited: t in out + err)
+            else:
+                run.wait_output("the step's condition", awaited)
             if callable(step):
                 step(kestctl_pid(run.proc.pid))
             elif step:
@@ -507,8 +533,11 @@ def reader_blocks_interrupts(pid):
 
 def case_watch():
     state = unit_state(motion="sweep")
-    run = live(["watch"], state, [(1.0, reader_blocks_interrupts), (0.3, signal.SIGUSR1),
-                                  (0.7, signal.SIGUSR2), (1.5, signal.SIGINT)])
+    run = live(["watch"], state, [
+        ("CLUTCH ", reader_blocks_interrupts), ("CLUTCH ", signal.SIGUSR1),
+        ("unplugged", signal.SIGUSR2),
+        # Ten lines after the unit came back.
+        (lambda out, err: "is back" in err and out.count("\n") >= 10, signal.SIGINT)])
     run.expect(0, "unplugged", "is back")
     lines = run.out.splitlines()
     if len(lines) < 10 or not all(line.startswith("CLUTCH ") for line in lines):
@@ -529,7 +558,9 @@ def case_calibrate():
     read, write = os.pipe()
     run = Run(["calibrate", "throttle"], state, stdin=read)
     try:
-        time.sleep(2.5)  # the half-second watch, then a sweep of the pedals
+        # Enter once the sweep has shown a good part of the pedal's travel.
+        run.wait_output("a travel seen", lambda out, err: any(
+            int(m) >= 30 for m in re.findall(r"travel seen \d+ to \d+ \((\d+) %\)", out)))
         os.write(write, b"\n")
         run.finish()
     finally:
@@ -547,7 +578,8 @@ def case_calibrate():
     # Ctrl-C cancels: the unit keeps what it had.
     read, write = os.pipe()
     try:
-        run = live(["calibrate", "brake", "--yes"], state, [(1.5, signal.SIGINT)], stdin=read)
+        run = live(["calibrate", "brake", "--yes"], state, [("press the pedal", signal.SIGINT)],
+                   stdin=read)
     finally:
         os.close(read)
         os.close(write)
