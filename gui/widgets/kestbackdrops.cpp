@@ -14,6 +14,7 @@
 #include <QResource>
 #include <QScreen>
 #include <QThread>
+#include <QTimerEvent>
 #include <qdrawutil.h>
 
 #include <cstddef>
@@ -85,6 +86,10 @@ void letGoOfBytes(const QString &path)
     Q_UNUSED(path);
 #endif
 }
+
+// How long a picture switched away from stays drawn: enough for the switches of one
+// re-attach, short enough that its memory goes back before anyone would look.
+constexpr int kLetGoAfterMs = 100;
 
 QPixmap standIn()
 {
@@ -239,6 +244,7 @@ void KestBackdrops::use(std::size_t picture)
 {
     if (state != State::Installed || picture >= drawn.size())
         return;
+    inUse = picture;
     bringBack(picture);
     const QString key = cacheKey(paths()[picture]);
     QPixmap cached;
@@ -248,11 +254,33 @@ void KestBackdrops::use(std::size_t picture)
     for (std::size_t other = 0; other < drawn.size(); ++other) {
         if (other == picture || drawn[other].isNull())
             continue;
+        // A picture is drawn once, so its compressed pixels, once made, serve every later
+        // switch; and the drawn ones stay a moment, for a switch straight back.
+        if (!putAside[other].isEmpty()) {
+            letGoLater.start(kLetGoAfterMs, this);
+            continue;
+        }
         // Zlib's fastest level: the backdrops compress to a fraction, in a few ms.
         putAside[other] = qCompress(drawn[other].constBits(), int(drawn[other].sizeInBytes()), 1);
         putAsideFormat[other] = drawn[other].format();
-        drawn[other] = QImage();
-        QPixmapCache::remove(cacheKey(paths()[other]));
+        letGo(other);
+    }
+}
+
+void KestBackdrops::letGo(std::size_t picture)
+{
+    drawn[picture] = QImage();
+    QPixmapCache::remove(cacheKey(paths()[picture]));
+}
+
+void KestBackdrops::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != letGoLater.timerId())
+        return QObject::timerEvent(event);
+    letGoLater.stop();
+    for (std::size_t other = 0; other < drawn.size(); ++other) {
+        if (other != inUse && !drawn[other].isNull() && !putAside[other].isEmpty())
+            letGo(other);
     }
 }
 
@@ -266,8 +294,9 @@ void KestBackdrops::bringBack(std::size_t picture)
     if (pixels.size() == restored.sizeInBytes()) {
         std::memcpy(restored.bits(), pixels.constData(), std::size_t(pixels.size()));
         drawn[picture] = restored;
+    } else {
+        putAside[picture].clear();
     }
-    putAside[picture].clear();
 }
 
 bool KestBackdrops::keepDrawn(const QString &path, QSize shown)

@@ -15,6 +15,7 @@
 // starts once the window has drawn its first frame: on a busy machine a thread decoding
 // beside the start would take its time from the start.
 
+#include <QBasicTimer>
 #include <QByteArray>
 #include <QImage>
 #include <QObject>
@@ -61,14 +62,20 @@ public:
     /// Once the pictures are in: keeps `picture` (0 or 1, as in paths()) ready where the
     /// style sheets load it, and puts the other aside, its pixels compressed (some 0.9 MB
     /// less while it is not shown), to be made ready again, pixel for pixel, when it is
-    /// next used. Before the style sheets are set to name `picture`.
+    /// next used. The compressed pixels are kept for the next switch, and a picture
+    /// switched away from is let go a moment later, so that a unit coming and going with
+    /// the clutch toggled does not uncompress it on every attach. Before the style sheets
+    /// are set to name `picture`.
     void use(std::size_t picture);
 
     /// Whether the style sheets get the pictures from here (for tests).
     bool isActive() const { return state != State::Off; }
 
     /// Whether `picture` is put aside (for tests).
-    bool isPutAside(std::size_t picture) const { return !putAside[picture].isEmpty(); }
+    bool isPutAside(std::size_t picture) const
+    {
+        return drawn[picture].isNull() && !putAside[picture].isEmpty();
+    }
 
     /// For a picture the style sheets have loaded whole (the header band, the about
     /// picture): draws it once at `shown` size, as a border-image over a widget of that
@@ -92,13 +99,18 @@ private:
     void stop();
     /// Makes a picture put aside drawn again.
     void bringBack(std::size_t picture);
+    /// Lets go of the drawn pixels of a picture whose compressed ones are kept.
+    void letGo(std::size_t picture);
+    void timerEvent(QTimerEvent *event) override;
 
     enum class State { Idle, Ready, Decoding, Installed, Off };
     State state = State::Idle;
     std::unique_ptr<QThread> worker;
     std::array<QImage, 2> pictures; ///< decoded by the worker, premultiplied
     std::array<QImage, 2> drawn; ///< at the shown size, shared with the cached pixmaps
-    std::array<QByteArray, 2> putAside; ///< the pixels of a drawn picture not in use, compressed
+    std::array<QByteArray, 2> putAside; ///< a drawn picture's pixels, compressed once it was set aside
     std::array<QImage::Format, 2> putAsideFormat {};
+    std::size_t inUse = 0;
+    QBasicTimer letGoLater; ///< the picture switched away from, let go when it fires
     QSize drawnSize;
 };
