@@ -108,7 +108,8 @@ private:
     std::unique_ptr<QThread> worker;
     std::array<QImage, 2> pictures; ///< decoded by the worker, premultiplied
     std::array<QImage, 2> drawn; ///< at the shown size, shared with the cached pixmaps
-    std::array<QByteArray, 2> putAside; ///< a drawn picture's pixels, compressed once it was set aside
+    std::array<QByteArray, 2>
+        putAside; ///< a drawn picture's pixels, compressed once it was set aside
     std::array<QImage::Format, 2> putAsideFormat {};
     std::size_t inUse = 0;
     QBasicTimer letGoLater; ///< the picture switched away from, let go when it fires
