@@ -89,7 +89,7 @@ void letGoOfBytes(const QString &path)
 
 // How long a picture switched away from stays drawn: enough for the switches of one
 // re-attach, short enough that its memory goes back before anyone would look.
-constexpr int kLetGoAfterMs = 100;
+constexpr int kLetGoAfterMs = 50;
 
 QPixmap standIn()
 {
