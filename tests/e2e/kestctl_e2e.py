@@ -32,7 +32,7 @@ import time
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from e2e import (  # noqa: E402
-    MARK, Failure, check_attach, check_sanitizers, fail, read_trace, unit_state)
+    BOUND_SCALE, MARK, Failure, check_attach, check_sanitizers, fail, read_trace, unit_state)
 
 NOT_FOUND = "No pedal unit found."
 # kestctl follows the system's language: the cases read its English texts, whatever the
@@ -75,12 +75,13 @@ class Run:
         """Reads kestctl's output while it runs, until `done(stdout, stderr)` holds for
         what it printed so far: a step waits for the program, not for a guessed time."""
         streams = {self.proc.stdout.fileno(): "out", self.proc.stderr.fileno(): "err"}
-        end = time.monotonic() + timeout
+        end = time.monotonic() + timeout * BOUND_SCALE
         while not done(self.early["out"].decode("utf-8", "replace"),
                        self.early["err"].decode("utf-8", "replace")):
             left = end - time.monotonic()
             if left <= 0:
-                fail("kestctl %s: no %s within %d s" % (" ".join(self.args), what, timeout))
+                fail("kestctl %s: no %s within %d s" % (" ".join(self.args), what,
+                                                             timeout * BOUND_SCALE))
             ready, _, _ = select.select(list(streams), [], [], left)
             for fd in ready:
                 chunk = os.read(fd, 65536)
@@ -91,11 +92,12 @@ class Run:
 
     def finish(self, timeout=30):
         try:
-            out, err = self.proc.communicate(timeout=timeout)
+            out, err = self.proc.communicate(timeout=timeout * BOUND_SCALE)
         except subprocess.TimeoutExpired:
             os.killpg(self.proc.pid, signal.SIGKILL)
             self.proc.communicate()
-            fail("kestctl %s did not end within %d s" % (" ".join(self.args), timeout))
+            fail("kestctl %s did not end within %d s" % (" ".join(self.args),
+                                                         timeout * BOUND_SCALE))
         self.code = self.proc.returncode
         out, err = self.early["out"] + out, self.early["err"] + err
         self.out = out.decode("utf-8", "replace")
@@ -351,7 +353,7 @@ def case_firmware():
 
 def wait_for_report(run, what, sent):
     """Waits until the unit was sent a report for which `sent(report)` holds."""
-    end = time.monotonic() + 20
+    end = time.monotonic() + 20 * BOUND_SCALE
     while not any(kind == "set" and sent(d) for kind, d in read_trace(run.trace_path)):
         if run.proc.poll() is not None or time.monotonic() > end:
             fail("no %s in the wire log" % what)
