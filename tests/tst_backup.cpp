@@ -496,6 +496,24 @@ void TestBackup::keepsTheNewestTwentyOfItsOwn()
         QCOMPARE(contents(folder.filePath(f)), QByteArray("mine"));
     QVERIFY(
         QFileInfo(folder.filePath(QStringLiteral("backup-20240101-000000-000-00.ini"))).isDir());
+
+    // A clock set back: the backup made now sorts before the twenty made later by the
+    // calendar, and it is still the one kept, in place of the one that sorts first.
+    for (const QString &name : kept)
+        QVERIFY(QFile::remove(name));
+    QStringList later;
+    for (int i = 0; i < kest::BACKUPS_KEPT; ++i)
+        later << writeFile(
+            folder.filePath(QString::asprintf("backup-20990101-0000%02d-000-00.ini", i)), "x");
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    QString now = kest::nextBackupPath();
+    QVERIFY(unit.backUp(now).done());
+    kest::deviceClose();
+    kept.clear();
+    for (const QString &name : backupFiles())
+        if (kest::isBackupFileName(name))
+            kept << folder.filePath(name);
+    QCOMPARE(kept, QStringList {now} << later.mid(1));
 }
 
 void TestBackup::noBackupNoOperation_data()

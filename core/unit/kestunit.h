@@ -93,8 +93,10 @@ QString nextBackupPath();
 /// Whether a file name is one that nextBackupPath() gives.
 bool isBackupFileName(const QString &fileName);
 /// Deletes all but the newest `keep` backups of a folder: only files named as this
-/// program names its backups. Returns how many it deleted.
-int pruneBackups(const QString &folder, int keep = BACKUPS_KEPT);
+/// program names its backups, and never one of `spared` (paths), which count among the
+/// kept. Returns how many it deleted.
+int pruneBackups(const QString &folder, int keep = BACKUPS_KEPT,
+                 const QStringList &spared = QStringList());
 
 class KestUnit : public QObject
 {

@@ -126,15 +126,24 @@ bool isBackupFileName(const QString &fileName)
     return backupNamePattern().match(fileName).hasMatch();
 }
 
-int pruneBackups(const QString &folder, int keep)
+int pruneBackups(const QString &folder, int keep, const QStringList &spared)
 {
+    QStringList sparedPaths;
+    for (const QString &path : spared)
+        sparedPaths << QFileInfo(path).canonicalFilePath();
     const QDir dir(folder);
     QStringList backups;
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (isBackupFileName(name))
+    qsizetype sparedHere = 0;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!isBackupFileName(name))
+            continue;
+        if (sparedPaths.contains(QFileInfo(dir.filePath(name)).canonicalFilePath()))
+            ++sparedHere;
+        else
             backups << name;
+    }
     int deleted = 0;
-    for (qsizetype i = 0; i + keep < backups.size(); ++i)
+    for (qsizetype i = 0; i < backups.size() && backups.size() - i + sparedHere > keep; ++i)
         deleted += QFile::remove(dir.filePath(backups[i])) ? 1 : 0;
     return deleted;
 }
@@ -163,7 +172,9 @@ Outcome KestUnit::backUp(QString &path)
         return Outcome::failed(tr("No backup could be written to %1. Nothing was changed.")
                                    .arg(QDir::toNativeSeparators(folder)));
     path = written;
-    pruneBackups(folder);
+    // The names sort by the clock: one set back makes the backup just written sort first,
+    // and it must not be the one to go.
+    pruneBackups(folder, BACKUPS_KEPT, {written});
     return Outcome::ok();
 }
 
