@@ -65,7 +65,7 @@ int runRestore(const Invocation &in)
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
-    if (const auto ended = backUpOrFail(out, unit, &own))
+    if (const auto ended = backUpOrFail(out, unit, &own, file))
         return *ended;
     const kest::Outcome restored = unit.restoreBackup(backup);
     // Done with a note: an older backup left the clutch setting as it was.

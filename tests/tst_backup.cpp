@@ -140,6 +140,8 @@ int runCtl(const QStringList &args)
     kest::deviceClose();
     kestctl::Invocation in;
     kestctl::parseArguments(QStringList {"kestctl"} + args, in);
+    if (args.first() == "profile")
+        return kestctl::runProfile(in);
     return args.first() == "restore" ? kestctl::runRestore(in) : kestctl::runBackup(in);
 }
 
@@ -173,6 +175,8 @@ private Q_SLOTS:
     void answeredNoSendsNothing_data();
     void answeredNoSendsNothing();
     void keepsTheNewestTwentyOfItsOwn();
+    void theBackupBroughtBackStays_data();
+    void theBackupBroughtBackStays();
     void noBackupNoOperation_data();
     void noBackupNoOperation();
 
@@ -514,6 +518,43 @@ void TestBackup::keepsTheNewestTwentyOfItsOwn()
         if (kest::isBackupFileName(name))
             kept << folder.filePath(name);
     QCOMPARE(kept, QStringList {now} << later.mid(1));
+}
+
+void TestBackup::theBackupBroughtBackStays_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const char *how :
+         {"IMPORT, Yes", "IMPORT, No", "kestctl restore", "kestctl profile import"})
+        QTest::newRow(how) << how;
+}
+
+void TestBackup::theBackupBroughtBackStays()
+{
+    QFETCH(QString, how);
+    // The oldest of twenty backups is brought back: the backup made first prunes the
+    // folder, and must neither delete the file before it is read nor after.
+    const QDir folder(kest::backupFolder());
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString chosen = writeFile(folder.filePath("backup-20000101-000000-000-00.ini"),
+                                     contents(KEST_TEST_DATA "/backup-valid.ini"));
+    for (int i = 1; i < kest::BACKUPS_KEPT; ++i)
+        writeFile(folder.filePath(QString::asprintf("backup-20000101-0000%02d-000-00.ini", i)),
+                  "x");
+    if (how.startsWith("IMPORT")) {
+        auto w = openWindow();
+        showPage(w.get(), 3);
+        DialogCatcher dialogs;
+        dialogs.button = how.endsWith("Yes") ? QMessageBox::Yes : QMessageBox::No;
+        dialogs.fileNames << chosen;
+        child<QPushButton>(w.get(), "pbImport")->click();
+    } else {
+        QCOMPARE(runCtl(how.endsWith("restore") ? QStringList {"restore", "--yes", chosen}
+                                                : QStringList {"profile", "import", chosen}),
+                 int(kestctl::ExitDone));
+    }
+    QVERIFY(QFile::exists(chosen));
+    const kestsim::Settings kept = kestsim::unit().state().kept;
+    QVERIFY(!kept.slots[9].isFree() && kept.slots[1].isFree()); // "Race" in, "Brake A" out
 }
 
 void TestBackup::noBackupNoOperation_data()

@@ -307,9 +307,10 @@ public:
     /// `path` (from nextBackupPath(); if another backup took that name meanwhile, the next
     /// free one, and `path` names it). Reads both range tables, and the profile table
     /// unless it is the unit's already; sends nothing else. Then keeps the newest
-    /// BACKUPS_KEPT backups. Failed, and nothing written, when a read failed or the file
-    /// could not be written: whatever the backup was for must then not go ahead.
-    Outcome backUp(QString &path);
+    /// BACKUPS_KEPT backups, and `spared`, the file the operation brings back, whatever
+    /// its age. Failed, and nothing written, when a read failed or the file could not be
+    /// written: whatever the backup was for must then not go ahead.
+    Outcome backUp(QString &path, const QString &spared = QString());
     /// The line a question before such an operation ends with: where the backup goes.
     static QString backupNote(const QString &path);
     /// The line a result of such an operation ends with: where the backup went.

@@ -130,7 +130,8 @@ int pruneBackups(const QString &folder, int keep, const QStringList &spared)
 {
     QStringList sparedPaths;
     for (const QString &path : spared)
-        sparedPaths << QFileInfo(path).canonicalFilePath();
+        if (const QString canonical = QFileInfo(path).canonicalFilePath(); !canonical.isEmpty())
+            sparedPaths << canonical;
     const QDir dir(folder);
     QStringList backups;
     qsizetype sparedHere = 0;
@@ -160,7 +161,7 @@ QString KestUnit::backupMadeNote(const QString &path)
     return tr("The settings it had are in the backup %1.").arg(QDir::toNativeSeparators(path));
 }
 
-Outcome KestUnit::backUp(QString &path)
+Outcome KestUnit::backUp(QString &path, const QString &spared)
 {
     QByteArray text;
     const Outcome read = backupText(text);
@@ -173,8 +174,9 @@ Outcome KestUnit::backUp(QString &path)
                                    .arg(QDir::toNativeSeparators(folder)));
     path = written;
     // The names sort by the clock: one set back makes the backup just written sort first,
-    // and it must not be the one to go.
-    pruneBackups(folder, BACKUPS_KEPT, {written});
+    // and it must not be the one to go. Nor may an older backup that is being brought
+    // back: an import reads it after this, and a restore stopped part-way needs it again.
+    pruneBackups(folder, BACKUPS_KEPT, {written, spared});
     return Outcome::ok();
 }
 
