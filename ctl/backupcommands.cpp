@@ -35,6 +35,8 @@ int runBackup(const Invocation &in)
         return outcomeExit(out, saved, QString());
     const QString shown = QDir::toNativeSeparators(target);
     out.line(tr("Backup of the unit's settings: %1").arg(shown));
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        Output::message(saved.message);
     return out.done({{QStringLiteral("backup"), shown}});
 }
 

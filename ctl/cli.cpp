@@ -214,6 +214,8 @@ std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString
     path = QDir::toNativeSeparators(path);
     out.line(tr("Backup of the unit's settings: %1").arg(path));
     out.keep(QStringLiteral("backup"), path);
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        Output::message(saved.message);
     return std::nullopt;
 }
 

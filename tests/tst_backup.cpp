@@ -176,6 +176,7 @@ private Q_SLOTS:
     void answeredNoSendsNothing();
     void keepsTheNewestTwentyOfItsOwn();
     void theBackupBroughtBackStays_data();
+    void backupNamesTheProfilesItLeavesOut();
     void theBackupBroughtBackStays();
     void noBackupNoOperation_data();
     void noBackupNoOperation();
@@ -555,6 +556,25 @@ void TestBackup::theBackupBroughtBackStays()
     QVERIFY(QFile::exists(chosen));
     const kestsim::Settings kept = kestsim::unit().state().kept;
     QVERIFY(!kept.slots[9].isFree() && kept.slots[1].isFree()); // "Race" in, "Brake A" out
+}
+
+void TestBackup::backupNamesTheProfilesItLeavesOut()
+{
+    // A name that is no text would not come back as it is: a backup leaves it out, and a
+    // restore of it clears the slot. The user is told before the operation the backup is
+    // for, not after a restore.
+    kestsim::UnitState s = unitInUse();
+    s.kept.slots[6] = {kestsim::Bytes {'C', 'a', 'f', 0xE9}, {6, 2, 1, 2, 3, 4, 5}};
+    freshUnit(s);
+    auto w = openWindow();
+    showPage(w.get(), 4);
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    operation(QStringLiteral("clear flash"), files).run(w.get(), dialogs);
+    const QStringList told = dialogs.texts();
+    QVERIFY2(told.size() == 3 && told.at(1).contains("leaves out slot 6: the name")
+                 && told.at(2).startsWith("Flash data has been cleared."),
+             qPrintable(told.join('|')));
 }
 
 void TestBackup::noBackupNoOperation_data()

@@ -177,7 +177,7 @@ Outcome KestUnit::backUp(QString &path, const QString &spared)
     // and it must not be the one to go. Nor may an older backup that is being brought
     // back: an import reads it after this, and a restore stopped part-way needs it again.
     pruneBackups(folder, BACKUPS_KEPT, {written, spared});
-    return Outcome::ok();
+    return read;
 }
 
 Outcome KestUnit::backUpToFile(QString &fileName)
@@ -191,7 +191,7 @@ Outcome KestUnit::backUpToFile(QString &fileName)
     if (!writeWhole(fileName, text))
         return Outcome::refused(
             tr("No backup could be written to %1.").arg(QDir::toNativeSeparators(fileName)));
-    return Outcome::ok();
+    return read;
 }
 
 Outcome KestUnit::backupText(QByteArray &text)
@@ -225,7 +225,16 @@ Outcome KestUnit::backupText(QByteArray &text)
         + rangeSectionText(calibrationSection(), rangeTable(calibration))
         + rangeSectionText(deadzoneSection(), rangeTable(deadzone))
         + clutchSectionText(pedalModeEnabled(mode));
-    return Outcome::ok();
+    // A restore clears every slot the backup does not list: the user learns which slots
+    // those are now, while the unit still has their profiles, not after the restore. (A
+    // profile of no pedal is left out too; the user is told of it at every attach.)
+    if (left.isEmpty())
+        return Outcome::ok();
+    return Outcome::doneWithNote(
+        tr("The backup leaves out slot %1: the name that the pedal unit holds there is not "
+           "valid text, and it would not come back as it is. A restore of this backup clears "
+           "the slot.")
+            .arg(left.join(QStringLiteral(", "))));
 }
 
 } // namespace kest

@@ -323,7 +323,7 @@ bool ProfilesPage::confirm(const QString &question, QString &backup, bool *no,
     else if (answer != QMessageBox::Yes)
         return false;
     const kest::Outcome saved = unit.backUp(backup, bringsBack);
-    if (!saved.done())
+    if (!saved.done() || !saved.message.isEmpty()) // the failure, or the profiles left out
         tell(saved);
     return saved.done();
 }
