@@ -176,8 +176,8 @@ private Q_SLOTS:
     void answeredNoSendsNothing();
     void keepsTheNewestTwentyOfItsOwn();
     void theBackupBroughtBackStays_data();
-    void backupNamesTheProfilesItLeavesOut();
     void theBackupBroughtBackStays();
+    void backupNamesTheProfilesItLeavesOut();
     void noBackupNoOperation_data();
     void noBackupNoOperation();
 
