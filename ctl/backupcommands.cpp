@@ -35,6 +35,8 @@ int runBackup(const Invocation &in)
         return outcomeExit(out, saved, QString());
     const QString shown = QDir::toNativeSeparators(target);
     out.line(tr("Backup of the unit's settings: %1").arg(shown));
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        Output::message(saved.message);
     return out.done({{QStringLiteral("backup"), shown}});
 }
 
@@ -65,7 +67,7 @@ int runRestore(const Invocation &in)
     if (const auto ended = attachOrFail(out))
         return *ended;
     kest::KestUnit unit;
-    if (const auto ended = backUpOrFail(out, unit, &own))
+    if (const auto ended = backUpOrFail(out, unit, &own, file))
         return *ended;
     const kest::Outcome restored = unit.restoreBackup(backup);
     // Done with a note: an older backup left the clutch setting as it was.

@@ -202,10 +202,11 @@ std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session)
     return std::nullopt;
 }
 
-std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *named)
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *named,
+                                const QString &bringsBack)
 {
     QString path = named && !named->isEmpty() ? *named : kest::nextBackupPath();
-    const kest::Outcome saved = unit.backUp(path);
+    const kest::Outcome saved = unit.backUp(path, bringsBack);
     if (!saved.done())
         return out.fail(ExitFailed, saved.message);
     if (named)
@@ -213,6 +214,8 @@ std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString
     path = QDir::toNativeSeparators(path);
     out.line(tr("Backup of the unit's settings: %1").arg(path));
     out.keep(QStringLiteral("backup"), path);
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        Output::message(saved.message);
     return std::nullopt;
 }
 

@@ -123,7 +123,9 @@ std::optional<int> attachOrFail(const Output &out, kest::UnitSession &session);
 /// window does, to `path` (the name its question gave; a new one when empty), and says
 /// where: a line, and "backup" in the JSON end; `path` then names the file written. When
 /// no backup could be made, the command's end: ExitFailed, and nothing was changed.
-std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *path = nullptr);
+/// `bringsBack` is the file the command reads from, which the backups' pruning spares.
+std::optional<int> backUpOrFail(const Output &out, kest::KestUnit &unit, QString *path = nullptr,
+                                const QString &bringsBack = QString());
 
 /// The window's question before an operation that cannot be undone: on a terminal it is
 /// asked, with "[y/N]"; elsewhere only --yes answers it. Nothing when the operation may go

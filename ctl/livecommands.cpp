@@ -10,11 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonObject>
+#include <QScopeGuard>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <climits>
 #include <cmath>
+#include <csignal>
 #include <cstring>
 #include <unistd.h>
 
@@ -130,6 +132,18 @@ int runRecord(const Invocation &in)
     };
     if (!file.isOpen())
         return out.fail(ExitRefused, cannotWrite(file.errorString()));
+    // A pipe whose reader went away fails the write like a full disk does: the recording
+    // ends with status 2 and its count, where SIGPIPE would end the program without a word.
+    struct sigaction ignorePipe
+    {
+    };
+    struct sigaction pipeBefore
+    {
+    };
+    ignorePipe.sa_handler = SIG_IGN;
+    sigemptyset(&ignorePipe.sa_mask);
+    sigaction(SIGPIPE, &ignorePipe, &pipeBefore);
+    const auto restorePipe = qScopeGuard([&] { sigaction(SIGPIPE, &pipeBefore, nullptr); });
 
     // Attached once: a pull ends the recording.
     kest::UnitSession session(nullptr, kest::UnitSession::Policy::Once);

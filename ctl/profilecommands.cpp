@@ -260,7 +260,7 @@ int runProfile(const Invocation &in)
         return outcomeExit(out, exported.done() ? kest::Outcome::ok() : exported,
                            tr("Profiles written to %1.").arg(target));
     }
-    if (const auto ended = backUpOrFail(out, unit))
+    if (const auto ended = backUpOrFail(out, unit, nullptr, in.words.at(2)))
         return *ended;
     return outcomeExit(out, unit.importProfiles(in.words.at(2)),
                        tr("Profiles imported from %1.").arg(in.words.at(2)));

@@ -140,6 +140,8 @@ int runCtl(const QStringList &args)
     kest::deviceClose();
     kestctl::Invocation in;
     kestctl::parseArguments(QStringList {"kestctl"} + args, in);
+    if (args.first() == "profile")
+        return kestctl::runProfile(in);
     return args.first() == "restore" ? kestctl::runRestore(in) : kestctl::runBackup(in);
 }
 
@@ -173,6 +175,9 @@ private Q_SLOTS:
     void answeredNoSendsNothing_data();
     void answeredNoSendsNothing();
     void keepsTheNewestTwentyOfItsOwn();
+    void theBackupBroughtBackStays_data();
+    void theBackupBroughtBackStays();
+    void backupNamesTheProfilesItLeavesOut();
     void noBackupNoOperation_data();
     void noBackupNoOperation();
 
@@ -496,6 +501,80 @@ void TestBackup::keepsTheNewestTwentyOfItsOwn()
         QCOMPARE(contents(folder.filePath(f)), QByteArray("mine"));
     QVERIFY(
         QFileInfo(folder.filePath(QStringLiteral("backup-20240101-000000-000-00.ini"))).isDir());
+
+    // A clock set back: the backup made now sorts before the twenty made later by the
+    // calendar, and it is still the one kept, in place of the one that sorts first.
+    for (const QString &name : kept)
+        QVERIFY(QFile::remove(name));
+    QStringList later;
+    for (int i = 0; i < kest::BACKUPS_KEPT; ++i)
+        later << writeFile(
+            folder.filePath(QString::asprintf("backup-20990101-0000%02d-000-00.ini", i)), "x");
+    QCOMPARE(kest::deviceOpen(), kest::DeviceOpenResult::Opened);
+    QString now = kest::nextBackupPath();
+    QVERIFY(unit.backUp(now).done());
+    kest::deviceClose();
+    kept.clear();
+    for (const QString &name : backupFiles())
+        if (kest::isBackupFileName(name))
+            kept << folder.filePath(name);
+    QCOMPARE(kept, QStringList {now} << later.mid(1));
+}
+
+void TestBackup::theBackupBroughtBackStays_data()
+{
+    QTest::addColumn<QString>("how");
+    for (const char *how :
+         {"IMPORT, Yes", "IMPORT, No", "kestctl restore", "kestctl profile import"})
+        QTest::newRow(how) << how;
+}
+
+void TestBackup::theBackupBroughtBackStays()
+{
+    QFETCH(QString, how);
+    // The oldest of twenty backups is brought back: the backup made first prunes the
+    // folder, and must neither delete the file before it is read nor after.
+    const QDir folder(kest::backupFolder());
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    const QString chosen = writeFile(folder.filePath("backup-20000101-000000-000-00.ini"),
+                                     contents(KEST_TEST_DATA "/backup-valid.ini"));
+    for (int i = 1; i < kest::BACKUPS_KEPT; ++i)
+        writeFile(folder.filePath(QString::asprintf("backup-20000101-0000%02d-000-00.ini", i)),
+                  "x");
+    if (how.startsWith("IMPORT")) {
+        auto w = openWindow();
+        showPage(w.get(), 3);
+        DialogCatcher dialogs;
+        dialogs.button = how.endsWith("Yes") ? QMessageBox::Yes : QMessageBox::No;
+        dialogs.fileNames << chosen;
+        child<QPushButton>(w.get(), "pbImport")->click();
+    } else {
+        QCOMPARE(runCtl(how.endsWith("restore") ? QStringList {"restore", "--yes", chosen}
+                                                : QStringList {"profile", "import", chosen}),
+                 int(kestctl::ExitDone));
+    }
+    QVERIFY(QFile::exists(chosen));
+    const kestsim::Settings kept = kestsim::unit().state().kept;
+    QVERIFY(!kept.slots[9].isFree() && kept.slots[1].isFree()); // "Race" in, "Brake A" out
+}
+
+void TestBackup::backupNamesTheProfilesItLeavesOut()
+{
+    // A name that is no text would not come back as it is: a backup leaves it out, and a
+    // restore of it clears the slot. The user is told before the operation the backup is
+    // for, not after a restore.
+    kestsim::UnitState s = unitInUse();
+    s.kept.slots[6] = {kestsim::Bytes {'C', 'a', 'f', 0xE9}, {6, 2, 1, 2, 3, 4, 5}};
+    freshUnit(s);
+    auto w = openWindow();
+    showPage(w.get(), 4);
+    DialogCatcher dialogs;
+    dialogs.button = QMessageBox::Yes;
+    operation(QStringLiteral("clear flash"), files).run(w.get(), dialogs);
+    const QStringList told = dialogs.texts();
+    QVERIFY2(told.size() == 3 && told.at(1).contains("leaves out slot 6: the name")
+                 && told.at(2).startsWith("Flash data has been cleared."),
+             qPrintable(told.join('|')));
 }
 
 void TestBackup::noBackupNoOperation_data()

@@ -9,7 +9,10 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace testsupport;
 
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void threeSecondsAtOneKilohertz();
     void endsWithWholeLines_data();
     void endsWithWholeLines();
+    void pipeReaderGone();
     void refusals();
 
 private:
@@ -131,6 +135,32 @@ void TestRecord::endsWithWholeLines()
     QCOMPARE(lines.at(lines.size() - 2).mid(lines.at(lines.size() - 2).indexOf(',')),
              ",\"clutch_raw\":0,\"clutch_percent\":0,\"brake_raw\":32768,\"brake_percent\":50,"
              "\"throttle_raw\":65535,\"throttle_percent\":100}");
+}
+
+void TestRecord::pipeReaderGone()
+{
+    // A reader that goes away ends the recording as a full disk does, with status 2 and
+    // the count, rather than SIGPIPE ending the program with no word.
+    const QString path = dir.filePath("pipe");
+    QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    QVERIFY(reader >= 0);
+    const auto closeReader = qScopeGuard([&reader] {
+        if (reader >= 0)
+            ::close(reader);
+    });
+    kestsim::unit().setStreaming(true, 0);
+    QTimer leaving; // once the header came
+    QObject::connect(&leaving, &QTimer::timeout, [&] {
+        char buffer[4096];
+        if (::read(reader, buffer, sizeof buffer) <= 0)
+            return;
+        ::close(reader);
+        reader = -1;
+        leaving.stop();
+    });
+    leaving.start(1);
+    QCOMPARE(record({path, "--yes"}), int(kestctl::ExitFailed));
 }
 
 void TestRecord::refusals()

@@ -93,8 +93,10 @@ QString nextBackupPath();
 /// Whether a file name is one that nextBackupPath() gives.
 bool isBackupFileName(const QString &fileName);
 /// Deletes all but the newest `keep` backups of a folder: only files named as this
-/// program names its backups. Returns how many it deleted.
-int pruneBackups(const QString &folder, int keep = BACKUPS_KEPT);
+/// program names its backups, and never one of `spared` (paths), which count among the
+/// kept. Returns how many it deleted.
+int pruneBackups(const QString &folder, int keep = BACKUPS_KEPT,
+                 const QStringList &spared = QStringList());
 
 class KestUnit : public QObject
 {
@@ -304,10 +306,13 @@ public:
     /// its calibration and deadzone tables in sections that an import leaves alone, to
     /// `path` (from nextBackupPath(); if another backup took that name meanwhile, the next
     /// free one, and `path` names it). Reads both range tables, and the profile table
-    /// unless it is the unit's already; sends nothing else. Then keeps the newest
-    /// BACKUPS_KEPT backups. Failed, and nothing written, when a read failed or the file
-    /// could not be written: whatever the backup was for must then not go ahead.
-    Outcome backUp(QString &path);
+    /// unless it is the unit's already; sends nothing else. Done with a note when it
+    /// leaves out a profile whose name no file holds as it is (see exportTable), which a
+    /// restore of it would clear: the user is told before the operation. Then keeps the newest
+    /// BACKUPS_KEPT backups, and `spared`, the file the operation brings back, whatever
+    /// its age. Failed, and nothing written, when a read failed or the file could not be
+    /// written: whatever the backup was for must then not go ahead.
+    Outcome backUp(QString &path, const QString &spared = QString());
     /// The line a question before such an operation ends with: where the backup goes.
     static QString backupNote(const QString &path);
     /// The line a result of such an operation ends with: where the backup went.
@@ -346,7 +351,8 @@ Q_SIGNALS:
     void calibrationChanged(int pedal);
 
 private:
-    /// The text backUp writes, read from the unit; failed when a read failed.
+    /// The text backUp writes, read from the unit; failed when a read failed, done with a
+    /// note naming the slots whose profiles it leaves out.
     Outcome backupText(QByteArray &text);
     /// Reads both range tables; false when either read failed.
     bool readRanges(Report &calibration, Report &deadzone);

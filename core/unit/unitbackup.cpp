@@ -126,15 +126,25 @@ bool isBackupFileName(const QString &fileName)
     return backupNamePattern().match(fileName).hasMatch();
 }
 
-int pruneBackups(const QString &folder, int keep)
+int pruneBackups(const QString &folder, int keep, const QStringList &spared)
 {
+    QStringList sparedPaths;
+    for (const QString &path : spared)
+        if (const QString canonical = QFileInfo(path).canonicalFilePath(); !canonical.isEmpty())
+            sparedPaths << canonical;
     const QDir dir(folder);
     QStringList backups;
-    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name))
-        if (isBackupFileName(name))
+    qsizetype sparedHere = 0;
+    for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden, QDir::Name)) {
+        if (!isBackupFileName(name))
+            continue;
+        if (sparedPaths.contains(QFileInfo(dir.filePath(name)).canonicalFilePath()))
+            ++sparedHere;
+        else
             backups << name;
+    }
     int deleted = 0;
-    for (qsizetype i = 0; i + keep < backups.size(); ++i)
+    for (qsizetype i = 0; i < backups.size() && backups.size() - i + sparedHere > keep; ++i)
         deleted += QFile::remove(dir.filePath(backups[i])) ? 1 : 0;
     return deleted;
 }
@@ -151,7 +161,7 @@ QString KestUnit::backupMadeNote(const QString &path)
     return tr("The settings it had are in the backup %1.").arg(QDir::toNativeSeparators(path));
 }
 
-Outcome KestUnit::backUp(QString &path)
+Outcome KestUnit::backUp(QString &path, const QString &spared)
 {
     QByteArray text;
     const Outcome read = backupText(text);
@@ -163,8 +173,11 @@ Outcome KestUnit::backUp(QString &path)
         return Outcome::failed(tr("No backup could be written to %1. Nothing was changed.")
                                    .arg(QDir::toNativeSeparators(folder)));
     path = written;
-    pruneBackups(folder);
-    return Outcome::ok();
+    // The names sort by the clock: one set back makes the backup just written sort first,
+    // and it must not be the one to go. Nor may an older backup that is being brought
+    // back: an import reads it after this, and a restore stopped part-way needs it again.
+    pruneBackups(folder, BACKUPS_KEPT, {written, spared});
+    return read;
 }
 
 Outcome KestUnit::backUpToFile(QString &fileName)
@@ -178,7 +191,7 @@ Outcome KestUnit::backUpToFile(QString &fileName)
     if (!writeWhole(fileName, text))
         return Outcome::refused(
             tr("No backup could be written to %1.").arg(QDir::toNativeSeparators(fileName)));
-    return Outcome::ok();
+    return read;
 }
 
 Outcome KestUnit::backupText(QByteArray &text)
@@ -212,7 +225,16 @@ Outcome KestUnit::backupText(QByteArray &text)
         + rangeSectionText(calibrationSection(), rangeTable(calibration))
         + rangeSectionText(deadzoneSection(), rangeTable(deadzone))
         + clutchSectionText(pedalModeEnabled(mode));
-    return Outcome::ok();
+    // A restore clears every slot the backup does not list: the user learns which slots
+    // those are now, while the unit still has their profiles, not after the restore. (A
+    // profile of no pedal is left out too; the user is told of it at every attach.)
+    if (left.isEmpty())
+        return Outcome::ok();
+    return Outcome::doneWithNote(
+        tr("The backup leaves out slot %1: the name that the pedal unit holds there is not "
+           "valid text, and it would not come back as it is. A restore of this backup clears "
+           "the slot.")
+            .arg(left.join(QStringLiteral(", "))));
 }
 
 } // namespace kest

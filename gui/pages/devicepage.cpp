@@ -149,6 +149,8 @@ void DevicePage::startUpload(const QString &path, QByteArray image, bool downloa
         settle();
         return;
     }
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        KestMessage::information(w.boxParent, tr("Notify"), saved.message);
     qCDebug(kest::lcDiagnostics).noquote() << QStringLiteral("Start upgrade from ") + path;
     upload.firmwarePath = path;
     upload.verifiedImage = std::move(image);
@@ -200,6 +202,8 @@ bool DevicePage::clearFlash()
         KestMessage::critical(w.boxParent, tr("Error"), saved.message);
         return false;
     }
+    if (!saved.message.isEmpty()) // the profiles it leaves out
+        KestMessage::information(w.boxParent, tr("Notify"), saved.message);
     const kest::Outcome cleared = unit.clearFlash();
     if (!cleared.done()) {
         KestMessage::critical(w.boxParent, tr("Error"), cleared.message);

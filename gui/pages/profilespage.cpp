@@ -312,7 +312,8 @@ void ProfilesPage::remove(int p)
     tell(unit.removeProfile(p, name));
 }
 
-bool ProfilesPage::confirm(const QString &question, QString &backup, bool *no)
+bool ProfilesPage::confirm(const QString &question, QString &backup, bool *no,
+                           const QString &bringsBack)
 {
     const QString text = question + QStringLiteral("\n\n") + kest::KestUnit::backupNote(backup);
     const auto answer = no ? KestMessage::questionWithCancel(w.boxParent, tr("Notify"), text)
@@ -321,8 +322,8 @@ bool ProfilesPage::confirm(const QString &question, QString &backup, bool *no)
         *no = answer == QMessageBox::No;
     else if (answer != QMessageBox::Yes)
         return false;
-    const kest::Outcome saved = unit.backUp(backup);
-    if (!saved.done())
+    const kest::Outcome saved = unit.backUp(backup, bringsBack);
+    if (!saved.done() || !saved.message.isEmpty()) // the failure, or the profiles left out
         tell(saved);
     return saved.done();
 }
@@ -368,7 +369,7 @@ bool ProfilesPage::importTable()
                   .arg(whole.message);
     QString backupPath = kest::nextBackupPath();
     bool profilesOnly = !whole.done();
-    if (!confirm(question, backupPath, whole.done() ? &profilesOnly : nullptr))
+    if (!confirm(question, backupPath, whole.done() ? &profilesOnly : nullptr, fileName))
         return false;
     if (profilesOnly) {
         const kest::Outcome imported = unit.importProfiles(fileName);

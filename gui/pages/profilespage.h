@@ -69,7 +69,9 @@ private:
     /// (`backup` names the file it went to). False when the user said No or the backup
     /// failed, which the user is then told: the operation must not go ahead. With `no`,
     /// the question offers Yes, No and Cancel, and No goes ahead too: `no` says which.
-    bool confirm(const QString &question, QString &backup, bool *no = nullptr);
+    /// `bringsBack` is the file the operation reads, which the backups' pruning spares.
+    bool confirm(const QString &question, QString &backup, bool *no = nullptr,
+                 const QString &bringsBack = QString());
     /// Tells the user how an operation ended: `doneText` (or the model's note) when done.
     void tell(const kest::Outcome &outcome, const QString &doneText = QString());
     /// The status line below IMPORT and EXPORT; empty clears it.
