@@ -1140,6 +1140,10 @@ kestctl(1) tut dasselbe im Terminal.
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>Die Sicherung enthält keine Kupplungseinstellung (sie entstand, bevor Sicherungen diese enthielten): Die Einheit behält ihre bisherige.</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>Die Sicherung lässt Slot %1 aus: Der Name, den die Pedaleinheit dort hält, ist kein gültiger Text und käme nicht unverändert zurück. Eine Wiederherstellung aus dieser Sicherung leert den Slot.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>

@@ -1141,6 +1141,10 @@ kestctl(1) hace lo mismo desde una terminal.
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>La copia de seguridad no contiene ajuste del embrague (se hizo antes de que las copias lo guardaran): la unidad conserva el que tenía.</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>La copia de seguridad deja fuera la ranura %1: el nombre que la unidad de pedales guarda ahí no es un texto válido y no volvería tal cual. Una restauración de esta copia vacía la ranura.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>

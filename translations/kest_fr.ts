@@ -1140,6 +1140,10 @@ kestctl(1) fait de même depuis un terminal.
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>La sauvegarde ne contient pas de réglage de l’embrayage (elle date d’avant que les sauvegardes le gardent) : le pédalier garde celui qu’il avait.</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>La sauvegarde laisse de côté l’emplacement %1 : le nom que le pédalier y garde n’est pas un texte valide et ne reviendrait pas tel quel. Une restauration de cette sauvegarde vide l’emplacement.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>

@@ -1140,6 +1140,10 @@ kestctl(1) fa lo stesso da un terminale.
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>Il backup non contiene l’impostazione della frizione (è stato fatto prima che i backup la conservassero): la pedaliera mantiene quella che aveva.</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>Il backup esclude lo slot %1: il nome che la pedaliera vi conserva non è un testo valido e non tornerebbe identico. Un ripristino da questo backup svuota lo slot.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>

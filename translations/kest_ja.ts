@@ -1139,6 +1139,10 @@ kestctl(1) は同じことをターミナルから行います。
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>バックアップにクラッチの設定がありません（クラッチの設定を保存するようになる前のバックアップです）：ユニットは以前の設定のままです。</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>バックアップにはスロット %1 が含まれません：ペダルユニットがそこに保持している名前は有効なテキストではなく、元のとおりに戻りません。このバックアップから復元すると、そのスロットは空になります。</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>

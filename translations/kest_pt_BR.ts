@@ -1140,6 +1140,10 @@ kestctl(1) faz o mesmo em um terminal.
         <source>The backup holds no clutch setting (it was made before backups kept it): the unit keeps the one it had.</source>
         <translation>O backup não contém a configuração da embreagem (foi feito antes de os backups a guardarem): a unidade mantém a que tinha.</translation>
     </message>
+    <message>
+        <source>The backup leaves out slot %1: the name that the pedal unit holds there is not valid text, and it would not come back as it is. A restore of this backup clears the slot.</source>
+        <translation>O backup deixa de fora o slot %1: o nome que a unidade de pedais guarda ali não é um texto válido e não voltaria igual. Uma restauração deste backup esvazia o slot.</translation>
+    </message>
 </context>
 <context>
     <name>kest::UpdateClient</name>
