@@ -45,12 +45,25 @@ public:
     {
         if (pidFd >= 0)
             ::close(pidFd);
+        if (childSignalChanged)
+            ::sigaction(SIGCHLD, &childSignal, nullptr);
     }
 
     /// Starts the command; 0, or the error that kept it from starting.
     int start(const QStringList &words, std::function<void()> ended)
     {
         onEnd = std::move(ended);
+        // A caller that ignores SIGCHLD (or asks not to wait) would have the system reap
+        // the command itself: its end would never be told, nor its status.
+        ::sigaction(SIGCHLD, nullptr, &childSignal);
+        if (childSignal.sa_handler == SIG_IGN || (childSignal.sa_flags & SA_NOCLDWAIT)) {
+            struct sigaction byDefault
+            {
+            };
+            byDefault.sa_handler = SIG_DFL;
+            sigemptyset(&byDefault.sa_mask);
+            childSignalChanged = ::sigaction(SIGCHLD, &byDefault, nullptr) == 0;
+        }
         std::vector<QByteArray> bytes;
         for (const QString &w : words)
             bytes.push_back(QFile::encodeName(w));
@@ -120,6 +133,10 @@ private:
     std::unique_ptr<QSocketNotifier> notifier;
     std::unique_ptr<QTimer> poll;
     std::function<void()> onEnd;
+    struct sigaction childSignal
+    {
+    }; ///< SIGCHLD's handling before the start
+    bool childSignalChanged = false;
 };
 
 } // namespace

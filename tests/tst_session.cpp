@@ -331,6 +331,9 @@ void TestSession::launchPutsTheChoiceBack_data()
         << int(kestctl::ExitRefused) << QStringList {};
     QTest::newRow("no unit: the command runs all the same")
         << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {};
+    // Started by a program that ignores SIGCHLD: the command's end and status still count.
+    QTest::newRow("SIGCHLD ignored by the caller")
+        << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {forNow, back};
 }
 
 void TestSession::launchPutsTheChoiceBack()
@@ -340,6 +343,14 @@ void TestSession::launchPutsTheChoiceBack()
     freshUnit(unitInUse());
     if (QByteArray(QTest::currentDataTag()).startsWith("no unit"))
         kestsim::unit().unplug();
+    struct sigaction childSignal
+    {
+    };
+    ::sigaction(SIGCHLD, nullptr, &childSignal);
+    const auto restoreChildSignal
+        = qScopeGuard([&] { ::sigaction(SIGCHLD, &childSignal, nullptr); });
+    if (QByteArray(QTest::currentDataTag()).startsWith("SIGCHLD"))
+        std::signal(SIGCHLD, SIG_IGN);
     // While the command sleeps: re-plugged once the choice is in effect, and SIGTERM once
     // it is again.
     QTimer steps;
