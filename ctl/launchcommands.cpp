@@ -201,29 +201,42 @@ int runLaunch(const Invocation &in)
                                   : tr("the pedal unit is attached; the profiles are switched"));
     });
 
+    // A signal that came while the unit was attached and switched is the user's answer
+    // before the command ran (a terminal's Ctrl-C reached no command yet): it does not start.
+    int interrupted = 0;
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+        if (!interrupted && sigismember(&pending, s) == 1)
+            interrupted = s;
+
     QEventLoop loop;
     Child child;
-    if (const int error = child.start(command, [&loop] { loop.quit(); })) {
-        Output::message(tr("%1 could not be started: %2")
-                            .arg(command.first(), QString::fromLocal8Bit(std::strerror(error))));
-        if (before && session.isAttached())
-            unit.restoreForNow(*before);
-        session.stop();
-        const Exit code = Exit(error == ENOENT ? 127 : 126);
-        out.object({{QStringLiteral("ok"), false},
-                    {QStringLiteral("exit"), int(code)},
-                    {QStringLiteral("error"), QStringLiteral("not started")}});
-        return code;
+    if (interrupted == 0) {
+        if (const int error = child.start(command, [&loop] { loop.quit(); })) {
+            Output::message(
+                tr("%1 could not be started: %2")
+                    .arg(command.first(), QString::fromLocal8Bit(std::strerror(error))));
+            if (before && session.isAttached())
+                unit.restoreForNow(*before);
+            session.stop();
+            const Exit code = Exit(error == ENOENT ? 127 : 126);
+            out.object({{QStringLiteral("ok"), false},
+                        {QStringLiteral("exit"), int(code)},
+                        {QStringLiteral("error"), QStringLiteral("not started")}});
+            return code;
+        }
+        QObject::connect(&interrupts, &Interrupts::interrupted, &loop,
+                         [&child](int signal, bool fromKernel) {
+                             // A terminal's Ctrl-C or hang-up reaches the command too, in
+                             // the same foreground group: passed on, it would come twice.
+                             if (!fromKernel)
+                                 child.signal(signal);
+                         });
+        if (child.running())
+            loop.exec();
     }
-    QObject::connect(&interrupts, &Interrupts::interrupted, &loop,
-                     [&child](int signal, bool fromKernel) {
-                         // A terminal's Ctrl-C or hang-up reaches the command too, in the same
-                         // foreground group: passed on, it would come twice.
-                         if (!fromKernel)
-                             child.signal(signal);
-                     });
-    if (child.running())
-        loop.exec();
 
     // A unit that was pulled out meanwhile and is not back has forgotten the choice.
     bool restored = before.has_value() && !session.isAttached();
@@ -234,10 +247,12 @@ int runLaunch(const Invocation &in)
             Output::message(back.message);
     }
     session.stop();
-    out.done({{QStringLiteral("exit"), child.exitStatus()},
+    // As a shell tells a command that a signal ended.
+    const int status = interrupted ? 128 + interrupted : child.exitStatus();
+    out.done({{QStringLiteral("exit"), status},
               {QStringLiteral("switched"), switchedOnce},
               {QStringLiteral("restored"), restored}});
-    return child.exitStatus();
+    return status;
 }
 
 } // namespace kestctl

@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -69,6 +70,13 @@ int runCtl(int (*command)(const kestctl::Invocation &), const QStringList &argum
 QStringList writes()
 {
     return testsupport::wire("set").filter(QRegularExpression(QStringLiteral("^02 (?!0b)")));
+}
+
+/// The file a launched command makes once it runs.
+QString startedMark()
+{
+    return QDir::tempPath()
+        + QStringLiteral("/kest-launch-started-%1").arg(QCoreApplication::applicationPid());
 }
 
 const QString kLostWhileWriting
@@ -331,6 +339,10 @@ void TestSession::launchPutsTheChoiceBack_data()
         << int(kestctl::ExitRefused) << QStringList {};
     QTest::newRow("no unit: the command runs all the same")
         << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {};
+    // A terminal's Ctrl-C while the unit was switched, which no command took: none starts.
+    QTest::newRow("interrupted before the command started")
+        << brakeB + QStringList {"sh", "-c", "touch " + startedMark() + "; exit 7"} << 128 + SIGINT
+        << QStringList {forNow, back};
     // Started by a program that ignores SIGCHLD: the command's end and status still count.
     QTest::newRow("SIGCHLD ignored by the caller")
         << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {forNow, back};
@@ -351,6 +363,22 @@ void TestSession::launchPutsTheChoiceBack()
         = qScopeGuard([&] { ::sigaction(SIGCHLD, &childSignal, nullptr); });
     if (QByteArray(QTest::currentDataTag()).startsWith("SIGCHLD"))
         std::signal(SIGCHLD, SIG_IGN);
+    // Waiting for this thread, blocked, as the launcher's attach would find it; sent as
+    // the kernel sends a terminal's Ctrl-C to its foreground group.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigset_t mask;
+    ::pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+    const auto restoreMask = qScopeGuard([&] { ::pthread_sigmask(SIG_SETMASK, &mask, nullptr); });
+    QFile::remove(startedMark());
+    if (QByteArray(QTest::currentDataTag()).startsWith("interrupted")) {
+        ::pthread_sigmask(SIG_BLOCK, &interrupt, nullptr);
+        siginfo_t info {};
+        info.si_signo = SIGINT;
+        info.si_code = SI_KERNEL;
+        QCOMPARE(::syscall(SYS_rt_tgsigqueueinfo, ::getpid(), ::gettid(), SIGINT, &info), 0L);
+    }
     // While the command sleeps: re-plugged once the choice is in effect, and SIGTERM once
     // it is again.
     QTimer steps;
@@ -382,6 +410,7 @@ void TestSession::launchPutsTheChoiceBack()
     // Nothing but the choice in effect for now was written, and the flash holds what it
     // held; the choice before is in effect again.
     QCOMPARE(writes(), wire);
+    QVERIFY(!QFile::exists(startedMark()));
     QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
     QCOMPARE(kestsim::unit().inEffect().activeProfile & 0xFFFFFF, 0x020100u);
 }
