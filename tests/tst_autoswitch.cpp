@@ -271,6 +271,21 @@ private Q_SLOTS:
         QCOMPARE(scan.listingCount(), 2);
     }
 
+    void scanSeesASteamGameAfterItsExec()
+    {
+        // Found between its fork and its exec: Steam's name and environment, then the
+        // game's, whose environment names its app.
+        QTemporaryDir proc;
+        put(proc.path(), QStringLiteral("loadavg"), "0.10 0.20 0.30 1/99 20\n");
+        put(proc.path(), QStringLiteral("20/comm"), "steam\n");
+        put(proc.path(), QStringLiteral("20/environ"), QByteArray("HOME=/h\0", 7));
+        ProcessScan scan(rulesOf("[A]\nsteam-app = 4242\nbrake = A\n"), proc.path());
+        QCOMPARE(scan.look(), QList<int> {0});
+        put(proc.path(), QStringLiteral("20/comm"), "game\n");
+        put(proc.path(), QStringLiteral("20/environ"), QByteArray("SteamAppId=4242\0", 16));
+        QCOMPARE(scan.look(), QList<int> {1});
+    }
+
     void switchesWhileTheGameRuns()
     {
         freshUnit(unitWithGames());
