@@ -146,6 +146,11 @@ private Q_SLOTS:
         QTest::newRow("one process, two sections")
             << game + "brake = A\n[H]\nprocess = g\nthrottle = B\n"
             << 4 << "same process g as [G]";
+        // The kernel keeps 15 bytes of a name: both would be the first section's game.
+        QTest::newRow("two names the kernel cuts alike")
+            << QByteArray("[G]\nprocess = VeryLongGameName1.exe\nbrake = A\n"
+                          "[H]\nprocess = VeryLongGameName2.exe\nbrake = B\n")
+            << 4 << "same process VeryLongGameName2.exe as [G]";
         QTest::newRow("not UTF-8") << game + "brake = \xff\xfe\n" << 3 << "UTF-8";
     }
 

@@ -47,7 +47,7 @@ bool holdsEntry(const QByteArray &list, const QByteArray &entry)
 ProcessScan::ProcessScan(const QList<SwitchRule> &rules, const QString &procRoot) : rules(rules)
 {
     for (const SwitchRule &rule : rules) {
-        names.append(rule.isSteam() ? QByteArray() : rule.process.toUtf8().left(kCommBytes));
+        names.append(rule.processKey());
         anySteam = anySteam || rule.isSteam();
     }
 #ifdef Q_OS_LINUX
