@@ -335,6 +335,17 @@ private Q_SLOTS:
             notes.contains(QVariantList {QStringLiteral("In effect now: THROTTLE \"Gas B\".")}));
         QCOMPARE(notes.last().at(0).toString(),
                  QStringLiteral("In effect now: THROTTLE \"Gas A\"."));
+
+        // Stopped during a game with the unit pulled out: it forgot the game's choice, and
+        // nothing promises a switch at its plug-in.
+        game.start(gamePath, {QStringLiteral("60")});
+        QVERIFY(game.waitForStarted());
+        TRY_COMPARE(switched.size(), 3);
+        kestsim::unit().unplug();
+        watch.stop();
+        QCOMPARE(notes.last().at(0).toString(), QStringLiteral("Stopped while Test game runs."));
+        game.kill();
+        game.waitForFinished();
     }
 
     void waitsForTheUnitAndKeepsTheUsersChoice()
