@@ -186,6 +186,19 @@ private Q_SLOTS:
         put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"), "# none yet\n");
         QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitRefused));
         QCOMPARE(kestctl::runAutoswitch(status), int(kestctl::ExitDone));
+
+        // A state file left by a watch that was killed, whose number a running process
+        // has now (this one): no watch runs, and one starts.
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"),
+            "[G]\nprocess = kest-no-such-game\nbrake = A\n");
+        put(runtime.path(), QStringLiteral("kest-autoswitch.json"),
+            "{\"pid\":" + QByteArray::number(QCoreApplication::applicationPid()) + "}");
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitDone));
+        QVERIFY(!QFile::exists(runtime.filePath(QStringLiteral("kest-autoswitch.json"))));
+        qunsetenv("XDG_RUNTIME_DIR");
         qunsetenv("XDG_CONFIG_HOME");
     }
 
