@@ -189,17 +189,19 @@ int runLaunch(const Invocation &in)
     } else {
         Output::message(tr("the profiles were not switched: %1").arg(session.waitingHint()));
     }
-    QObject::connect(&session, &kest::UnitSession::attached, &session, [&] {
-        const bool again = before.has_value();
-        const kest::Outcome switched = switchProfiles();
-        if (!switched.done())
-            Output::message(tr("the pedal unit is attached, but the profiles were not "
-                               "switched: %1")
-                                .arg(switched.message));
-        else
-            Output::message(again ? tr("the pedal unit is back; the profiles are switched again")
-                                  : tr("the pedal unit is attached; the profiles are switched"));
-    });
+    const QMetaObject::Connection switchAgain
+        = QObject::connect(&session, &kest::UnitSession::attached, &session, [&] {
+              const bool again = before.has_value();
+              const kest::Outcome switched = switchProfiles();
+              if (!switched.done())
+                  Output::message(tr("the pedal unit is attached, but the profiles were not "
+                                     "switched: %1")
+                                      .arg(switched.message));
+              else
+                  Output::message(
+                      again ? tr("the pedal unit is back; the profiles are switched again")
+                            : tr("the pedal unit is attached; the profiles are switched"));
+          });
 
     // A signal that came while the unit was attached and switched is the user's answer
     // before the command ran (a terminal's Ctrl-C reached no command yet): it does not start.
@@ -238,8 +240,21 @@ int runLaunch(const Invocation &in)
             loop.exec();
     }
 
-    // A unit that was pulled out meanwhile and is not back has forgotten the choice.
-    bool restored = before.has_value() && !session.isAttached();
+    // The session lets the unit go when a read fails, also with the unit still plugged
+    // in and the choice still in effect. One more attach tells a unit that was pulled out
+    // and is not back, which has forgotten the choice, from one that is there.
+    std::optional<kest::UnitSession::Absence> absence;
+    if (before && !session.isAttached()) {
+        QObject::disconnect(switchAgain);
+        QObject::connect(&session, &kest::UnitSession::waiting, &session,
+                         [&absence](kest::UnitSession::Absence why) { absence = why; });
+        session.attach();
+    }
+    bool restored = before.has_value() && !session.isAttached()
+        && absence == kest::UnitSession::Absence::NotFound;
+    if (before && !session.isAttached() && !restored)
+        Output::message(
+            tr("the profiles in effect before were not put back: %1").arg(session.waitingHint()));
     if (before && session.isAttached()) {
         const kest::Outcome back = unit.restoreForNow(*before);
         restored = back.done();

@@ -343,6 +343,10 @@ void TestSession::launchPutsTheChoiceBack_data()
     QTest::newRow("interrupted before the command started")
         << brakeB + QStringList {"sh", "-c", "touch " + startedMark() + "; exit 7"} << 128 + SIGINT
         << QStringList {forNow, back};
+    // The reader's read failed with the unit still plugged in, and the attach after it
+    // found no answer: the unit still has the choice for now, which goes back at the end.
+    QTest::newRow("lost for a failed read, then a SIGTERM")
+        << brakeB + QStringList {"sleep", "60"} << 128 + SIGTERM << QStringList {forNow, back};
     // Started by a program that ignores SIGCHLD: the command's end and status still count.
     QTest::newRow("SIGCHLD ignored by the caller")
         << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {forNow, back};
@@ -383,8 +387,23 @@ void TestSession::launchPutsTheChoiceBack()
     // it is again.
     QTimer steps;
     int step = 0;
+    const auto reads
+        = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0b")).size(); };
+    qsizetype readsBefore = 0;
+    const bool failedRead = QByteArray(QTest::currentDataTag()).startsWith("lost");
     connect(&steps, &QTimer::timeout, this, [&] {
-        if (step == 0 && writes().size() == 1) {
+        if (failedRead) {
+            if (step == 0 && writes().size() == 1) {
+                readsBefore = reads();
+                kestsim::faults().failNextReplies(1000);
+                kest::deviceClose(); // as the reader does when its read fails
+                step = 1;
+            } else if (step == 1 && reads() > readsBefore) {
+                kestsim::faults().clear();
+                ::pthread_kill(::pthread_self(), SIGTERM);
+                step = 2;
+            }
+        } else if (step == 0 && writes().size() == 1) {
             kestsim::unit().unplug();
             kestsim::unit().plug();
             step = 1;
