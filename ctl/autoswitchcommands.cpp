@@ -10,6 +10,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -18,6 +19,9 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace kestctl {
 
@@ -54,15 +58,64 @@ QJsonObject ruleJson(const kest::SwitchRule &rule)
     return o;
 }
 
-/// The state a running watch wrote, if its process still runs; empty otherwise.
-QJsonObject runningState()
+/// Held by the running watch for its whole life, next to its state file: the system lets
+/// it go with the process however it ends, and a process that took its number later
+/// holds nothing.
+class WatchLock
+{
+public:
+    WatchLock()
+    {
+        const QString dir = QFileInfo(kest::AutoSwitch::defaultStateFile()).absolutePath();
+        QDir().mkpath(dir);
+        fd = ::open(QFile::encodeName(dir + QStringLiteral("/kest-autoswitch.lock")).constData(),
+                    O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
+    }
+    ~WatchLock()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    WatchLock(const WatchLock &) = delete;
+    WatchLock &operator=(const WatchLock &) = delete;
+
+    /// Whether the lock file could be opened; without it the state file's process
+    /// number is all there is to go by.
+    bool usable() const { return fd >= 0; }
+    /// Takes the lock for this watch; false while another watch holds it.
+    bool take() { return ::flock(fd, LOCK_EX | LOCK_NB) == 0; }
+    /// Whether a watch holds it.
+    bool held() const
+    {
+        if (::flock(fd, LOCK_SH | LOCK_NB) == 0) {
+            ::flock(fd, LOCK_UN);
+            return false;
+        }
+        return errno == EWOULDBLOCK;
+    }
+
+private:
+    int fd = -1;
+};
+
+/// The state a watch wrote.
+QJsonObject writtenState()
 {
     QFile file(kest::AutoSwitch::defaultStateFile());
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const QJsonObject state = QJsonDocument::fromJson(file.read(64 * 1024)).object();
-    const qint64 pid = state.value(QStringLiteral("pid")).toInteger();
+    return QJsonDocument::fromJson(file.read(64 * 1024)).object();
+}
+
+/// The state a running watch wrote, if a watch runs; empty otherwise.
+QJsonObject runningState()
+{
     // A watch that was killed leaves its file behind.
+    const WatchLock lock;
+    if (lock.usable())
+        return lock.held() ? writtenState() : QJsonObject();
+    const QJsonObject state = writtenState();
+    const qint64 pid = state.value(QStringLiteral("pid")).toInteger();
     if (pid <= 0 || (::kill(pid_t(pid), 0) != 0 && errno != EPERM))
         return {};
     return state;
@@ -163,12 +216,14 @@ int runAutoswitch(const Invocation &in)
                         problem + QLatin1Char(' ') + tr("See kestctl(1), AUTOMATIC SWITCHING."));
     if (rules.isEmpty())
         return out.fail(ExitRefused, tr("%1 holds no rules.").arg(nativePath(path)));
-    // Two watches would each bring back what the other put into effect.
-    const QJsonObject other = runningState();
-    if (!other.isEmpty())
+    // Two watches would each bring back what the other put into effect. Two started at
+    // once both find none running: the lock lets only one of them on.
+    WatchLock lock;
+    const bool another = lock.usable() ? !lock.take() : !runningState().isEmpty();
+    if (another)
         return out.fail(ExitRefused,
                         tr("autoswitch runs already (process %1)")
-                            .arg(other.value(QStringLiteral("pid")).toInteger()));
+                            .arg(writtenState().value(QStringLiteral("pid")).toInteger()));
 
     kest::deviceInit();
     Interrupts interrupts;

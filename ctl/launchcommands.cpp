@@ -45,12 +45,25 @@ public:
     {
         if (pidFd >= 0)
             ::close(pidFd);
+        if (childSignalChanged)
+            ::sigaction(SIGCHLD, &childSignal, nullptr);
     }
 
     /// Starts the command; 0, or the error that kept it from starting.
     int start(const QStringList &words, std::function<void()> ended)
     {
         onEnd = std::move(ended);
+        // A caller that ignores SIGCHLD (or asks not to wait) would have the system reap
+        // the command itself: its end would never be told, nor its status.
+        ::sigaction(SIGCHLD, nullptr, &childSignal);
+        if (childSignal.sa_handler == SIG_IGN || (childSignal.sa_flags & SA_NOCLDWAIT)) {
+            struct sigaction byDefault
+            {
+            };
+            byDefault.sa_handler = SIG_DFL;
+            sigemptyset(&byDefault.sa_mask);
+            childSignalChanged = ::sigaction(SIGCHLD, &byDefault, nullptr) == 0;
+        }
         std::vector<QByteArray> bytes;
         for (const QString &w : words)
             bytes.push_back(QFile::encodeName(w));
@@ -120,6 +133,10 @@ private:
     std::unique_ptr<QSocketNotifier> notifier;
     std::unique_ptr<QTimer> poll;
     std::function<void()> onEnd;
+    struct sigaction childSignal
+    {
+    }; ///< SIGCHLD's handling before the start
+    bool childSignalChanged = false;
 };
 
 } // namespace
@@ -172,44 +189,72 @@ int runLaunch(const Invocation &in)
     } else {
         Output::message(tr("the profiles were not switched: %1").arg(session.waitingHint()));
     }
-    QObject::connect(&session, &kest::UnitSession::attached, &session, [&] {
-        const bool again = before.has_value();
-        const kest::Outcome switched = switchProfiles();
-        if (!switched.done())
-            Output::message(tr("the pedal unit is attached, but the profiles were not "
-                               "switched: %1")
-                                .arg(switched.message));
-        else
-            Output::message(again ? tr("the pedal unit is back; the profiles are switched again")
-                                  : tr("the pedal unit is attached; the profiles are switched"));
-    });
+    const QMetaObject::Connection switchAgain
+        = QObject::connect(&session, &kest::UnitSession::attached, &session, [&] {
+              const bool again = before.has_value();
+              const kest::Outcome switched = switchProfiles();
+              if (!switched.done())
+                  Output::message(tr("the pedal unit is attached, but the profiles were not "
+                                     "switched: %1")
+                                      .arg(switched.message));
+              else
+                  Output::message(
+                      again ? tr("the pedal unit is back; the profiles are switched again")
+                            : tr("the pedal unit is attached; the profiles are switched"));
+          });
+
+    // A signal that came while the unit was attached and switched is the user's answer
+    // before the command ran (a terminal's Ctrl-C reached no command yet): it does not start.
+    int interrupted = 0;
+    sigset_t pending;
+    sigemptyset(&pending);
+    ::sigpending(&pending);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+        if (!interrupted && sigismember(&pending, s) == 1)
+            interrupted = s;
 
     QEventLoop loop;
     Child child;
-    if (const int error = child.start(command, [&loop] { loop.quit(); })) {
-        Output::message(tr("%1 could not be started: %2")
-                            .arg(command.first(), QString::fromLocal8Bit(std::strerror(error))));
-        if (before && session.isAttached())
-            unit.restoreForNow(*before);
-        session.stop();
-        const Exit code = Exit(error == ENOENT ? 127 : 126);
-        out.object({{QStringLiteral("ok"), false},
-                    {QStringLiteral("exit"), int(code)},
-                    {QStringLiteral("error"), QStringLiteral("not started")}});
-        return code;
+    if (interrupted == 0) {
+        if (const int error = child.start(command, [&loop] { loop.quit(); })) {
+            Output::message(
+                tr("%1 could not be started: %2")
+                    .arg(command.first(), QString::fromLocal8Bit(std::strerror(error))));
+            if (before && session.isAttached())
+                unit.restoreForNow(*before);
+            session.stop();
+            const Exit code = Exit(error == ENOENT ? 127 : 126);
+            out.object({{QStringLiteral("ok"), false},
+                        {QStringLiteral("exit"), int(code)},
+                        {QStringLiteral("error"), QStringLiteral("not started")}});
+            return code;
+        }
+        QObject::connect(&interrupts, &Interrupts::interrupted, &loop,
+                         [&child](int signal, bool fromKernel) {
+                             // A terminal's Ctrl-C or hang-up reaches the command too, in
+                             // the same foreground group: passed on, it would come twice.
+                             if (!fromKernel)
+                                 child.signal(signal);
+                         });
+        if (child.running())
+            loop.exec();
     }
-    QObject::connect(&interrupts, &Interrupts::interrupted, &loop,
-                     [&child](int signal, bool fromKernel) {
-                         // A terminal's Ctrl-C or hang-up reaches the command too, in the same
-                         // foreground group: passed on, it would come twice.
-                         if (!fromKernel)
-                             child.signal(signal);
-                     });
-    if (child.running())
-        loop.exec();
 
-    // A unit that was pulled out meanwhile and is not back has forgotten the choice.
-    bool restored = before.has_value() && !session.isAttached();
+    // The session lets the unit go when a read fails, also with the unit still plugged
+    // in and the choice still in effect. One more attach tells a unit that was pulled out
+    // and is not back, which has forgotten the choice, from one that is there.
+    std::optional<kest::UnitSession::Absence> absence;
+    if (before && !session.isAttached()) {
+        QObject::disconnect(switchAgain);
+        QObject::connect(&session, &kest::UnitSession::waiting, &session,
+                         [&absence](kest::UnitSession::Absence why) { absence = why; });
+        session.attach();
+    }
+    bool restored = before.has_value() && !session.isAttached()
+        && absence == kest::UnitSession::Absence::NotFound;
+    if (before && !session.isAttached() && !restored)
+        Output::message(
+            tr("the profiles in effect before were not put back: %1").arg(session.waitingHint()));
     if (before && session.isAttached()) {
         const kest::Outcome back = unit.restoreForNow(*before);
         restored = back.done();
@@ -217,10 +262,12 @@ int runLaunch(const Invocation &in)
             Output::message(back.message);
     }
     session.stop();
-    out.done({{QStringLiteral("exit"), child.exitStatus()},
+    // As a shell tells a command that a signal ended.
+    const int status = interrupted ? 128 + interrupted : child.exitStatus();
+    out.done({{QStringLiteral("exit"), status},
               {QStringLiteral("switched"), switchedOnce},
               {QStringLiteral("restored"), restored}});
-    return child.exitStatus();
+    return status;
 }
 
 } // namespace kestctl

@@ -146,6 +146,11 @@ private Q_SLOTS:
         QTest::newRow("one process, two sections")
             << game + "brake = A\n[H]\nprocess = g\nthrottle = B\n"
             << 4 << "same process g as [G]";
+        // The kernel keeps 15 bytes of a name: both would be the first section's game.
+        QTest::newRow("two names the kernel cuts alike")
+            << QByteArray("[G]\nprocess = VeryLongGameName1.exe\nbrake = A\n"
+                          "[H]\nprocess = VeryLongGameName2.exe\nbrake = B\n")
+            << 4 << "same process VeryLongGameName2.exe as [G]";
         QTest::newRow("not UTF-8") << game + "brake = \xff\xfe\n" << 3 << "UTF-8";
     }
 
@@ -181,6 +186,19 @@ private Q_SLOTS:
         put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"), "# none yet\n");
         QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitRefused));
         QCOMPARE(kestctl::runAutoswitch(status), int(kestctl::ExitDone));
+
+        // A state file left by a watch that was killed, whose number a running process
+        // has now (this one): no watch runs, and one starts.
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+        put(config.path(), QStringLiteral("kest-setting/autoswitch.ini"),
+            "[G]\nprocess = kest-no-such-game\nbrake = A\n");
+        put(runtime.path(), QStringLiteral("kest-autoswitch.json"),
+            "{\"pid\":" + QByteArray::number(QCoreApplication::applicationPid()) + "}");
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        QCOMPARE(kestctl::runAutoswitch(watch), int(kestctl::ExitDone));
+        QVERIFY(!QFile::exists(runtime.filePath(QStringLiteral("kest-autoswitch.json"))));
+        qunsetenv("XDG_RUNTIME_DIR");
         qunsetenv("XDG_CONFIG_HOME");
     }
 
@@ -271,6 +289,21 @@ private Q_SLOTS:
         QCOMPARE(scan.listingCount(), 2);
     }
 
+    void scanSeesASteamGameAfterItsExec()
+    {
+        // Found between its fork and its exec: Steam's name and environment, then the
+        // game's, whose environment names its app.
+        QTemporaryDir proc;
+        put(proc.path(), QStringLiteral("loadavg"), "0.10 0.20 0.30 1/99 20\n");
+        put(proc.path(), QStringLiteral("20/comm"), "steam\n");
+        put(proc.path(), QStringLiteral("20/environ"), QByteArray("HOME=/h\0", 7));
+        ProcessScan scan(rulesOf("[A]\nsteam-app = 4242\nbrake = A\n"), proc.path());
+        QCOMPARE(scan.look(), QList<int> {0});
+        put(proc.path(), QStringLiteral("20/comm"), "game\n");
+        put(proc.path(), QStringLiteral("20/environ"), QByteArray("SteamAppId=4242\0", 16));
+        QCOMPARE(scan.look(), QList<int> {1});
+    }
+
     void switchesWhileTheGameRuns()
     {
         freshUnit(unitWithGames());
@@ -315,6 +348,17 @@ private Q_SLOTS:
             notes.contains(QVariantList {QStringLiteral("In effect now: THROTTLE \"Gas B\".")}));
         QCOMPARE(notes.last().at(0).toString(),
                  QStringLiteral("In effect now: THROTTLE \"Gas A\"."));
+
+        // Stopped during a game with the unit pulled out: it forgot the game's choice, and
+        // nothing promises a switch at its plug-in.
+        game.start(gamePath, {QStringLiteral("60")});
+        QVERIFY(game.waitForStarted());
+        TRY_COMPARE(switched.size(), 3);
+        kestsim::unit().unplug();
+        watch.stop();
+        QCOMPARE(notes.last().at(0).toString(), QStringLiteral("Stopped while Test game runs."));
+        game.kill();
+        game.waitForFinished();
     }
 
     void waitsForTheUnitAndKeepsTheUsersChoice()

@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <pthread.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace testsupport;
@@ -69,6 +70,13 @@ int runCtl(int (*command)(const kestctl::Invocation &), const QStringList &argum
 QStringList writes()
 {
     return testsupport::wire("set").filter(QRegularExpression(QStringLiteral("^02 (?!0b)")));
+}
+
+/// The file a launched command makes once it runs.
+QString startedMark()
+{
+    return QDir::tempPath()
+        + QStringLiteral("/kest-launch-started-%1").arg(QCoreApplication::applicationPid());
 }
 
 const QString kLostWhileWriting
@@ -331,6 +339,17 @@ void TestSession::launchPutsTheChoiceBack_data()
         << int(kestctl::ExitRefused) << QStringList {};
     QTest::newRow("no unit: the command runs all the same")
         << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {};
+    // A terminal's Ctrl-C while the unit was switched, which no command took: none starts.
+    QTest::newRow("interrupted before the command started")
+        << brakeB + QStringList {"sh", "-c", "touch " + startedMark() + "; exit 7"} << 128 + SIGINT
+        << QStringList {forNow, back};
+    // The reader's read failed with the unit still plugged in, and the attach after it
+    // found no answer: the unit still has the choice for now, which goes back at the end.
+    QTest::newRow("lost for a failed read, then a SIGTERM")
+        << brakeB + QStringList {"sleep", "60"} << 128 + SIGTERM << QStringList {forNow, back};
+    // Started by a program that ignores SIGCHLD: the command's end and status still count.
+    QTest::newRow("SIGCHLD ignored by the caller")
+        << brakeB + QStringList {"sh", "-c", "exit 7"} << 7 << QStringList {forNow, back};
 }
 
 void TestSession::launchPutsTheChoiceBack()
@@ -340,12 +359,51 @@ void TestSession::launchPutsTheChoiceBack()
     freshUnit(unitInUse());
     if (QByteArray(QTest::currentDataTag()).startsWith("no unit"))
         kestsim::unit().unplug();
+    struct sigaction childSignal
+    {
+    };
+    ::sigaction(SIGCHLD, nullptr, &childSignal);
+    const auto restoreChildSignal
+        = qScopeGuard([&] { ::sigaction(SIGCHLD, &childSignal, nullptr); });
+    if (QByteArray(QTest::currentDataTag()).startsWith("SIGCHLD"))
+        std::signal(SIGCHLD, SIG_IGN);
+    // Waiting for this thread, blocked, as the launcher's attach would find it; sent as
+    // the kernel sends a terminal's Ctrl-C to its foreground group.
+    sigset_t interrupt;
+    sigemptyset(&interrupt);
+    sigaddset(&interrupt, SIGINT);
+    sigset_t mask;
+    ::pthread_sigmask(SIG_BLOCK, nullptr, &mask);
+    const auto restoreMask = qScopeGuard([&] { ::pthread_sigmask(SIG_SETMASK, &mask, nullptr); });
+    QFile::remove(startedMark());
+    if (QByteArray(QTest::currentDataTag()).startsWith("interrupted")) {
+        ::pthread_sigmask(SIG_BLOCK, &interrupt, nullptr);
+        siginfo_t info {};
+        info.si_signo = SIGINT;
+        info.si_code = SI_KERNEL;
+        QCOMPARE(::syscall(SYS_rt_tgsigqueueinfo, ::getpid(), ::gettid(), SIGINT, &info), 0L);
+    }
     // While the command sleeps: re-plugged once the choice is in effect, and SIGTERM once
     // it is again.
     QTimer steps;
     int step = 0;
+    const auto reads
+        = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0b")).size(); };
+    qsizetype readsBefore = 0;
+    const bool failedRead = QByteArray(QTest::currentDataTag()).startsWith("lost");
     connect(&steps, &QTimer::timeout, this, [&] {
-        if (step == 0 && writes().size() == 1) {
+        if (failedRead) {
+            if (step == 0 && writes().size() == 1) {
+                readsBefore = reads();
+                kestsim::faults().failNextReplies(1000);
+                kest::deviceClose(); // as the reader does when its read fails
+                step = 1;
+            } else if (step == 1 && reads() > readsBefore) {
+                kestsim::faults().clear();
+                ::pthread_kill(::pthread_self(), SIGTERM);
+                step = 2;
+            }
+        } else if (step == 0 && writes().size() == 1) {
             kestsim::unit().unplug();
             kestsim::unit().plug();
             step = 1;
@@ -371,6 +429,7 @@ void TestSession::launchPutsTheChoiceBack()
     // Nothing but the choice in effect for now was written, and the flash holds what it
     // held; the choice before is in effect again.
     QCOMPARE(writes(), wire);
+    QVERIFY(!QFile::exists(startedMark()));
     QVERIFY(kestsim::unit().state().kept == unitInUse().kept);
     QCOMPARE(kestsim::unit().inEffect().activeProfile & 0xFFFFFF, 0x020100u);
 }

@@ -83,6 +83,7 @@ private Q_SLOTS:
     void profileChoiceSurvivesARead();
     void profileRemoveAndImportFailures();
     void choiceForNowIsNotStored();
+    void choiceForNowAfterTheReadIsLeft();
     void choiceForNowAndBack();
     void nothingWithoutAUnit();
     void unitThatDoesNotEcho();
@@ -508,6 +509,22 @@ void TestUnitModel::choiceForNowIsNotStored()
     QVERIFY(unit.chooseProfile(1, unit.currentProfile(1)).done());
     QVERIFY(unit.storeActiveProfiles().done());
     QCOMPARE(writes(), QStringList {r("02 0c 0f 00 03 02 ef ef")});
+}
+
+void TestUnitModel::choiceForNowAfterTheReadIsLeft()
+{
+    // The window read the stored choice, then a game's launch put BRAKE's "Brake B" into
+    // effect for now: the close has nothing to store (the unit keeps the choice shown) and
+    // leaves the game its choice.
+    const auto writes
+        = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0c")); };
+    kest::KestUnit unit;
+    QVERIFY(unit.readProfiles());
+    QVERIFY(kest::deviceSettingApply(kest::KESTIE_ACTIVE_PROFILE, 0x00020300));
+    kestsim::wireLog().clear();
+    QVERIFY(unit.storeActiveProfiles().done());
+    QCOMPARE(writes(), QStringList {});
+    QCOMPARE(kestsim::unit().inEffect().activeProfile, 0x00020300u);
 }
 
 void TestUnitModel::choiceForNowAndBack()

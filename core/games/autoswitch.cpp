@@ -123,6 +123,10 @@ void AutoSwitch::settle()
     if (wanted == inUnit)
         return;
     if (const auto absent = UnitSession::openOnce()) {
+        // At the stop, a unit that is not plugged in has forgotten the games' choice, and
+        // no switch follows.
+        if (stopped && *absent == UnitSession::Absence::NotFound)
+            return;
         if (!waitingNoted)
             Q_EMIT note(*absent == UnitSession::Absence::NotFound
                             ? tr("No pedal unit: the profiles switch once it is plugged in.")

@@ -47,7 +47,7 @@ bool holdsEntry(const QByteArray &list, const QByteArray &entry)
 ProcessScan::ProcessScan(const QList<SwitchRule> &rules, const QString &procRoot) : rules(rules)
 {
     for (const SwitchRule &rule : rules) {
-        names.append(rule.isSteam() ? QByteArray() : rule.process.toUtf8().left(kCommBytes));
+        names.append(rule.processKey());
         anySteam = anySteam || rule.isSteam();
     }
 #ifdef Q_OS_LINUX
@@ -275,8 +275,12 @@ QList<int> ProcessScan::look()
             std::snprintf(number, sizeof number, "%d", pid);
             const QByteArray before = process.name;
             ended = !readName(number, process, false);
-            if (!ended && process.name != before)
+            // A new name is a new program in the process (an exec): its environment and
+            // command line are new too.
+            if (!ended && process.name != before) {
                 process.byName = ruleOfName(process.name);
+                process.bySteam = ruleOfSteam(number, process.name);
+            }
             // Once the system's numbers have gone round, a new process may have this one.
             if (ended)
                 reused.push_back(pid);

@@ -10,10 +10,11 @@
 // descriptor kept open per process while the descriptor limit leaves room (one read
 // instead of an open, a read and a close; a read that fails says the process ended):
 // at every look for a process found in the last 1.5 s and for a game's, and in turns
-// every 4 s for the others, since a program replaces itself right after it starts. What a process's
-// number says once and for all is read only when the number is new: its environment (Steam starts a
-// game's processes with SteamAppId=N), and the command line of Steam's "reaper"
-// (AppId=N), both only while a rule names a Steam game.
+// every 4 s for the others, since a program replaces itself right after it starts. What a
+// program says once and for all is read only when its number is new or its name changed (a
+// new program in the process): its environment (Steam starts a game's processes with
+// SteamAppId=N), and the command line of Steam's "reaper" (AppId=N), both only while a rule
+// names a Steam game.
 
 #include "switchrules.h"
 

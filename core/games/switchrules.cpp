@@ -70,6 +70,12 @@ QString SwitchRule::watched() const
                      : QStringLiteral("process %1").arg(process);
 }
 
+QByteArray SwitchRule::processKey() const
+{
+    // The kernel keeps a process's name in 16 bytes with its terminating zero.
+    return process.toUtf8().left(15);
+}
+
 QString switchRulesPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
@@ -96,8 +102,9 @@ bool parseSwitchRules(const QByteArray &text, QList<SwitchRule> &rules, QString 
             lineNumber = rule.line;
             return false;
         }
+        // Names alike in the bytes the kernel keeps are one process to the watch.
         for (qsizetype i = 0; i + 1 < read.size(); ++i)
-            if (read[i].process == rule.process && read[i].steamApp == rule.steamApp) {
+            if (read[i].processKey() == rule.processKey() && read[i].steamApp == rule.steamApp) {
                 problem = tr("[%1] watches the same %2 as [%3].")
                               .arg(rule.game, rule.watched(), read[i].game);
                 lineNumber = rule.line;

@@ -38,6 +38,9 @@ struct SwitchRule
     int line = 0; ///< the line of the section's header
 
     bool isSteam() const { return steamApp != 0; }
+    /// The process name as the kernel keeps it (its first 15 bytes), empty for a Steam
+    /// game: what a running process's name is compared with.
+    QByteArray processKey() const;
     /// "process rFactor2.exe" or "steam-app 227300", as the file says it.
     QString watched() const;
 };

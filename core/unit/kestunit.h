@@ -369,7 +369,10 @@ private:
     void setDeadzones(const PedalRanges &ranges);
     void endCalibration();
     bool applyActiveProfile();
-    bool syncActiveProfile();
+    /// Stores the choice unless the unit keeps it already. `onClose`: another program's
+    /// choice for now that came after the read is left in effect where the choice is still
+    /// the one read as stored.
+    bool syncActiveProfile(bool onClose = false);
     /// Each pedal's chosen profile, an index in its list or -1.
     using Choice = std::array<int, PEDAL_COUNT>;
     /// Makes `wanted` the choice and puts it into effect for now, unless the unit has it in
@@ -400,6 +403,8 @@ private:
     /// The choice this program last put into effect without storing it: the unit reports
     /// it without the mark. Forgotten with the unit.
     std::optional<std::uint32_t> applied;
+    /// The stored (marked) word the last read of the table found in effect, if it did.
+    std::optional<std::uint32_t> readStored;
     /// The word the unit has in effect, as it last reported it or was last sent.
     std::uint32_t inEffect = 0;
     /// See profilesForNow().

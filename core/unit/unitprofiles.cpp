@@ -133,6 +133,9 @@ bool KestUnit::readProfiles(ChoiceRead how)
     if (!deviceSettingRead(KESTIE_ACTIVE_PROFILE, word))
         return finish(false);
     inEffect = word;
+    readStored.reset();
+    if (activeWordMarked(word))
+        readStored = word;
     // The word names the choice in effect, whoever made it: the unit's stored one, one
     // this program put into effect and has not stored yet, or another program's for the
     // time a game runs. A pedal whose slot is none of its profiles keeps its first.
@@ -169,6 +172,7 @@ void KestUnit::forgetProfiles()
     unsettled = false;
     forNow = false;
     applied.reset();
+    readStored.reset();
 }
 
 bool KestUnit::applyActiveProfile()
@@ -182,7 +186,7 @@ bool KestUnit::applyActiveProfile()
     return sent;
 }
 
-bool KestUnit::syncActiveProfile()
+bool KestUnit::syncActiveProfile(bool onClose)
 {
     // A word from a table that a failed read cut short is not the user's choice, nor one
     // from a table that reads otherwise than it is kept.
@@ -192,7 +196,14 @@ bool KestUnit::syncActiveProfile()
     if (!deviceSettingRead(KESTIE_ACTIVE_PROFILE, stored))
         return false;
     const std::uint32_t wanted = activeProfileWord(true);
-    return stored == wanted || deviceSettingWrite(KESTIE_ACTIVE_PROFILE, wanted);
+    if (stored == wanted)
+        return true;
+    // A game launched since the read put its choice into effect for now: the unit keeps
+    // the choice shown already, and storing it would take the game's away.
+    if (onClose && !activeWordMarked(stored) && (!applied || stored != *applied)
+        && readStored == wanted)
+        return true;
+    return deviceSettingWrite(KESTIE_ACTIVE_PROFILE, wanted);
 }
 
 bool KestUnit::select(int pedal, int index, bool apply)
@@ -251,7 +262,7 @@ Outcome KestUnit::storeActiveProfiles()
     // A table that a failed read cut short would store a made-up choice: it is read again
     // first. A choice another program made for now is not the user's here: storing it
     // would keep a game's choice for good.
-    if (!deviceIsOpen() || (ensureProfiles() && (forNow || syncActiveProfile())))
+    if (!deviceIsOpen() || (ensureProfiles() && (forNow || syncActiveProfile(true))))
         return Outcome::ok();
     if (unsettled)
         return Outcome::failed(tr("The choice of active profiles was not stored; the pedal unit "
