@@ -1816,5 +1816,9 @@ gespeicherte Wahl):
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1: „%2“ ist vorerst wirksam; die Einheit behält ihre gespeicherte Wahl.</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>die zuvor wirksamen Profile wurden nicht wiederhergestellt: %1</translation>
+    </message>
 </context>
 </TS>

@@ -1817,5 +1817,9 @@ selección guardada):
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1: «%2» está en vigor por ahora; la unidad conserva su selección guardada.</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>no se repusieron los perfiles que estaban en vigor antes: %1</translation>
+    </message>
 </context>
 </TS>

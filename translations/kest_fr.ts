@@ -1817,5 +1817,9 @@ enregistré) :
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1 : « %2 » est en vigueur pour l’instant ; le pédalier garde son choix enregistré.</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>les profils en vigueur auparavant n’ont pas été remis : %1</translation>
+    </message>
 </context>
 </TS>

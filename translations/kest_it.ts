@@ -1816,5 +1816,9 @@ scelta salvata):
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1: «%2» è in vigore per ora; la pedaliera mantiene la scelta salvata.</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>i profili in vigore prima non sono stati ripristinati: %1</translation>
+    </message>
 </context>
 </TS>

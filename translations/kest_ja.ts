@@ -1812,5 +1812,9 @@ Profiles for a game (in effect while it runs; the unit keeps its stored choice):
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1：「%2」を一時的に有効にしました。ユニットに保存された選択はそのままです。</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>以前有効だったプロファイルに戻せませんでした：%1</translation>
+    </message>
 </context>
 </TS>

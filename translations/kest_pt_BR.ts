@@ -1814,5 +1814,9 @@ Perfis para um jogo (em vigor enquanto ele roda; a unidade mantém a escolha sal
         <source>%1: &quot;%2&quot; is in effect for now; the unit keeps its stored choice.</source>
         <translation>%1: “%2” está em vigor por enquanto; a unidade mantém a escolha salva.</translation>
     </message>
+    <message>
+        <source>the profiles in effect before were not put back: %1</source>
+        <translation>os perfis em vigor antes não foram restabelecidos: %1</translation>
+    </message>
 </context>
 </TS>
