@@ -66,12 +66,6 @@ int runCtl(int (*command)(const kestctl::Invocation &), const QStringList &argum
     return code;
 }
 
-/// Every write to the unit since the wire log was cleared (read requests left out).
-QStringList writes()
-{
-    return testsupport::wire("set").filter(QRegularExpression(QStringLiteral("^02 (?!0b)")));
-}
-
 /// The file a launched command makes once it runs.
 QString startedMark()
 {

@@ -163,24 +163,4 @@ inline void dragBy(QWidget *target, int dx, int step = 1)
     QCoreApplication::sendEvent(target, &e);
 }
 
-/// The (code, index) of every read request the unit received, as "0c07" etc.
-inline QStringList readRequests()
-{
-    QStringList out;
-    for (const auto &b : kestsim::wireLog().reports("set"))
-        if (b.size() > 3 && b[1] == kest::CMD_READ)
-            out << QString::asprintf("%02x%02x", b[2], b[3]);
-    return out;
-}
-
-/// Every write (not a read request) the unit received, as hex.
-inline QStringList writes()
-{
-    QStringList out;
-    for (const auto &b : kestsim::wireLog().reports("set"))
-        if (b.size() > 1 && b[1] != kest::CMD_READ)
-            out << hexOf(b);
-    return out;
-}
-
 } // namespace testsupport
