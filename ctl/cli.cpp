@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -352,6 +353,38 @@ void LiveLine::finish()
         drawn = false;
     }
     last.clear();
+}
+
+int runCommand(const Invocation &in, int (*doctor)(const Invocation &))
+{
+    const QString command = in.words.value(0);
+    using Run = int (*)(const Invocation &);
+    const struct
+    {
+        const char *name;
+        Run run;
+    } commands[] = {
+        {"info", runInfo},         {"watch", runWatch},           {"record", runRecord},
+        {"deadzone", runDeadzone}, {"clutch", runClutch},         {"calibrate", runCalibrate},
+        {"profile", runProfile},   {"firmware", runFirmware},     {"clear-flash", runClearFlash},
+        {"backup", runBackup},     {"restore", runRestore},       {"doctor", doctor},
+        {"launch", runLaunch},     {"autoswitch", runAutoswitch},
+    };
+    // Options of one command only, so that a mistyped command line is not half obeyed.
+    const bool pedalProfiles = std::any_of(in.profiles.begin(), in.profiles.end(),
+                                           [](const QString &name) { return !name.isEmpty(); });
+    if (pedalProfiles && command != QLatin1String("launch"))
+        return Output(in.json).fail(
+            ExitRefused, tr("--clutch, --brake and --throttle are for launch (kestctl --help)"));
+    if (in.forNow
+        && (command != QLatin1String("profile") || in.words.value(1) != QLatin1String("apply")))
+        return Output(in.json).fail(ExitRefused,
+                                    tr("--for-now is for profile apply (kestctl --help)"));
+    for (const auto &c : commands)
+        if (c.run && command == QLatin1String(c.name))
+            return c.run(in);
+    return Output(in.json).fail(ExitRefused,
+                                tr("unknown command '%1' (kestctl --help)").arg(command));
 }
 
 } // namespace kestctl

@@ -188,6 +188,11 @@ QJsonArray profileTable(const kest::KestUnit &unit);
 QJsonObject activeProfiles(const kest::KestUnit &unit);
 void printProfileTable(const Output &out, const kest::KestUnit &unit, const QString &indent);
 
+// The command that in.words names, with the options that command takes: its exit
+// code. --help and --version are main's, and so is doctor (it holds the installed udev
+// rule): without `doctor` that command is unknown.
+int runCommand(const Invocation &in, int (*doctor)(const Invocation &) = nullptr);
+
 // The commands: each returns its exit code.
 int runInfo(const Invocation &in);
 int runDeadzone(const Invocation &in);

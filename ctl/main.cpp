@@ -7,7 +7,6 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -106,41 +105,5 @@ int main(int argc, char *argv[])
         std::printf("kestctl %s\n", KEST_VERSION);
         return kestctl::ExitDone;
     }
-    using Run = int (*)(const kestctl::Invocation &);
-    const struct
-    {
-        const char *name;
-        Run run;
-    } commands[] = {
-        {"info", kestctl::runInfo},
-        {"watch", kestctl::runWatch},
-        {"record", kestctl::runRecord},
-        {"deadzone", kestctl::runDeadzone},
-        {"clutch", kestctl::runClutch},
-        {"calibrate", kestctl::runCalibrate},
-        {"profile", kestctl::runProfile},
-        {"firmware", kestctl::runFirmware},
-        {"clear-flash", kestctl::runClearFlash},
-        {"backup", kestctl::runBackup},
-        {"restore", kestctl::runRestore},
-        {"doctor", kestctl::runDoctor},
-        {"launch", kestctl::runLaunch},
-        {"autoswitch", kestctl::runAutoswitch},
-    };
-    // Options of one command only, so that a mistyped command line is not half obeyed.
-    const bool pedalProfiles = std::any_of(in.profiles.begin(), in.profiles.end(),
-                                           [](const QString &name) { return !name.isEmpty(); });
-    if (pedalProfiles && command != QLatin1String("launch"))
-        return kestctl::Output(in.json).fail(
-            kestctl::ExitRefused,
-            kestctl::tr("--clutch, --brake and --throttle are for launch (kestctl --help)"));
-    if (in.forNow
-        && (command != QLatin1String("profile") || in.words.value(1) != QLatin1String("apply")))
-        return kestctl::Output(in.json).fail(
-            kestctl::ExitRefused, kestctl::tr("--for-now is for profile apply (kestctl --help)"));
-    for (const auto &c : commands)
-        if (command == QLatin1String(c.name))
-            return c.run(in);
-    return kestctl::Output(in.json).fail(
-        kestctl::ExitRefused, kestctl::tr("unknown command '%1' (kestctl --help)").arg(command));
+    return kestctl::runCommand(in, kestctl::runDoctor);
 }

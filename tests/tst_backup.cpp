@@ -140,9 +140,7 @@ int runCtl(const QStringList &args)
     kest::deviceClose();
     kestctl::Invocation in;
     kestctl::parseArguments(QStringList {"kestctl"} + args, in);
-    if (args.first() == "profile")
-        return kestctl::runProfile(in);
-    return args.first() == "restore" ? kestctl::runRestore(in) : kestctl::runBackup(in);
+    return kestctl::runCommand(in);
 }
 
 QString questionText(const DialogCatcher &d)

@@ -146,12 +146,7 @@ void TestParity::sameExchanges()
     freshUnit(unitInUse());
     kestctl::Invocation in;
     QVERIFY(kestctl::parseArguments(QStringList {"kestctl"} + operation.kestctl, in));
-    const QString command = in.words.value(0);
-    const int code = command == "deadzone" ? kestctl::runDeadzone(in)
-        : command == "clutch"              ? kestctl::runClutch(in)
-        : command == "clear-flash"         ? kestctl::runClearFlash(in)
-        : command == "restore"             ? kestctl::runRestore(in)
-                                           : kestctl::runProfile(in);
+    const int code = kestctl::runCommand(in);
     QCOMPARE(code, int(kestctl::ExitDone));
     const QStringList ctl = exchanges();
 

@@ -24,7 +24,7 @@ int record(const QStringList &arguments)
 {
     kestctl::Invocation in;
     kestctl::parseArguments(QStringList {"kestctl", "record"} + arguments, in);
-    return kestctl::runRecord(in);
+    return kestctl::runCommand(in);
 }
 
 /// The unit's reports as the file writes their positions: "raw,percent" three times.

@@ -47,8 +47,7 @@ template<typename Predicate> bool waitWithoutEvents(Predicate done)
 
 /// Runs a kestctl command here, on the simulated unit: its exit code, and in `out` what
 /// it wrote to standard output (where a launched command writes too).
-int runCtl(int (*command)(const kestctl::Invocation &), const QStringList &arguments,
-           QByteArray *out = nullptr)
+int runCtl(const QStringList &arguments, QByteArray *out = nullptr)
 {
     kestctl::Invocation in;
     kestctl::parseArguments(QStringList {QStringLiteral("kestctl")} + arguments, in);
@@ -57,7 +56,7 @@ int runCtl(int (*command)(const kestctl::Invocation &), const QStringList &argum
     std::fflush(stdout);
     const int saved = ::dup(STDOUT_FILENO);
     ::dup2(file.handle(), STDOUT_FILENO);
-    const int code = command(in);
+    const int code = kestctl::runCommand(in);
     std::fflush(stdout);
     ::dup2(saved, STDOUT_FILENO);
     ::close(saved);
@@ -297,12 +296,10 @@ void TestSession::profileApplyForNow()
     // In effect, not stored: the choice before is told. Asked again, nothing is sent.
     freshUnit(unitInUse());
     QByteArray out;
-    QCOMPARE(
-        runCtl(kestctl::runProfile, {"--json", "profile", "apply", "Brake B", "--for-now"}, &out),
-        0);
+    QCOMPARE(runCtl({"--json", "profile", "apply", "Brake B", "--for-now"}, &out), 0);
     QCOMPARE(QJsonDocument::fromJson(out)["before"]["brake"]["name"].toString(), "Brake A");
     kestsim::wireLog().clear();
-    QCOMPARE(runCtl(kestctl::runProfile, {"profile", "apply", "Brake B", "--for-now"}, &out), 0);
+    QCOMPARE(runCtl({"profile", "apply", "Brake B", "--for-now"}, &out), 0);
     QVERIFY2(out.startsWith("Before: CLUTCH \"Clutch A\", BRAKE \"Brake B\", THROTTLE \"Gas A\"\n"),
              out.constData());
     QCOMPARE(writes(), QStringList {});
@@ -408,7 +405,7 @@ void TestSession::launchPutsTheChoiceBack()
     if (arguments.contains(QStringLiteral("sleep")))
         steps.start(1);
     QByteArray printed;
-    QTEST(runCtl(kestctl::runLaunch, arguments, &printed), "code");
+    QTEST(runCtl(arguments, &printed), "code");
     if (arguments.contains(QStringLiteral("--json"))) {
         const QList<QByteArray> lines = printed.trimmed().split('\n');
         QCOMPARE(lines.value(0), QByteArray("game"));
