@@ -1,5 +1,6 @@
 // The INPUTS and CALIBRATION pages against the simulated unit.
 
+#include "firstframework.h"
 #include "kestbackdrops.h"
 #include "kestslider.h"
 #include "windowsupport.h"
@@ -395,7 +396,6 @@ void TestInputsPage::firstFramePicturesDrawnAsTheStyleSheetsDraw()
     // Once the window has drawn its first frame, the header band and the about picture are
     // kept at their labels' size; the labels must look exactly as when the style sheets
     // stretch the whole pictures themselves.
-    auto w = std::make_unique<MainWindow>();
     const struct
     {
         const char *label;
@@ -403,6 +403,24 @@ void TestInputsPage::firstFramePicturesDrawnAsTheStyleSheetsDraw()
         QSize whole;
     } pictures[] = {{"lbSplit", QStringLiteral(":/img/head.png"), QSize(2000, 131)},
                     {"label_2", QStringLiteral(":/img/about.png"), QSize(800, 250)}};
+    // The program decodes them beside its start: the style sheets must find there what
+    // they would have loaded themselves, pixel for pixel and in the same format.
+    std::vector<QImage> ownLoad;
+    for (const auto &p : pictures) {
+        QPixmapCache::remove(KestBackdrops::cacheKey(p.path));
+        ownLoad.push_back(QPixmap(p.path).toImage());
+        QPixmapCache::remove(KestBackdrops::cacheKey(p.path));
+    }
+    FirstFrameWork ahead(kest::firstFramePictures());
+    ahead.finish();
+    for (std::size_t i = 0; i < ownLoad.size(); ++i) {
+        QPixmap found;
+        QVERIFY(QPixmapCache::find(KestBackdrops::cacheKey(pictures[i].path), &found));
+        QCOMPARE(found.toImage().format(), ownLoad[i].format());
+        QCOMPARE(found.toImage(), ownLoad[i]);
+    }
+
+    auto w = std::make_unique<MainWindow>();
     for (const auto &p : pictures)
         QCOMPARE(QPixmap(p.path).size(), p.whole); // not shown yet: loaded whole
     w->setWindowFlags(Qt::FramelessWindowHint);

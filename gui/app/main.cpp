@@ -1,4 +1,5 @@
 #include "darklook.h"
+#include "firstframework.h"
 #include "kestconfig.h"
 #include "kestdevice.h"
 #include "kestunit.h"
@@ -104,6 +105,8 @@ int main(int argc, char *argv[])
     // would leave a hole in the heap that stays resident for good.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+    // Beside the application object's start: what the first frame needs and it does not.
+    FirstFrameWork ahead(kest::firstFramePictures());
     // Qt takes its own options out of the arguments: a second start needs them again.
     std::vector<char *> arguments(argv, argv + argc);
     arguments.push_back(nullptr);
@@ -126,6 +129,7 @@ int main(int argc, char *argv[])
             return 2;
         }
     }
+    ahead.finish();
     kest::applyDarkLook();
     // The system's language, or the one --lang names (docs/translations.md).
     kest::installTranslators(kest::languageArgument(QApplication::arguments()));

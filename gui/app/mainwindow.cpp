@@ -3,6 +3,7 @@
 #include "attachhints.h"
 #include "calibrationpage.h"
 #include "devicepage.h"
+#include "firstframework.h"
 #include "inputspage.h"
 #include "kestbackdrops.h"
 #include "kestconfig.h"
@@ -359,13 +360,11 @@ void MainWindow::firstAttach()
         KestBackdrops::instance().decode();
         // The header band and the about picture, loaded whole for the first frame,
         // are kept at their labels' size from now on (1.4 MB of pixels less).
-        const std::pair<QLabel *, QString> shown[] = {
-            {ui->lbSplit, QStringLiteral(":/img/head.png")},
-            {ui->label_2, QStringLiteral(":/img/about.png")},
-        };
-        for (const auto &[label, path] : shown)
-            if (KestBackdrops::keepDrawn(path, label->size()))
-                label->setStyleSheet(label->styleSheet());
+        const std::vector<QString> pictures = kest::firstFramePictures();
+        QLabel *const labels[] = {ui->lbSplit, ui->label_2};
+        for (std::size_t i = 0; i < pictures.size(); ++i)
+            if (KestBackdrops::keepDrawn(pictures[i], labels[i]->size()))
+                labels[i]->setStyleSheet(labels[i]->styleSheet());
     });
 }
 

@@ -299,6 +299,24 @@ void KestBackdrops::bringBack(std::size_t picture)
     }
 }
 
+QImage KestBackdrops::decodeForPixmap(const QString &path)
+{
+    QImage image = QImageReader(path).read();
+    // What the raster pixmap makes of a picture with alpha; anything else it converts
+    // itself, as it would after its own load.
+    if (image.format() == QImage::Format_ARGB32)
+        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    return image;
+}
+
+void KestBackdrops::preload(const QString &path, QImage image)
+{
+    const QString key = cacheKey(path);
+    QPixmap cached;
+    if (!image.isNull() && !QPixmapCache::find(key, &cached))
+        QPixmapCache::insert(key, QPixmap::fromImage(std::move(image)));
+}
+
 bool KestBackdrops::keepDrawn(const QString &path, QSize shown)
 {
     const QString key = cacheKey(path);

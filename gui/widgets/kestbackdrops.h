@@ -87,6 +87,14 @@ public:
     /// The key of `path` in the pixmap cache when QPixmap loads it from the file.
     static QString cacheKey(const QString &path);
 
+    /// A picture decoded as QPixmap loads it from the file, already in the format the
+    /// pixmap keeps it in: on any thread, for preload() on the GUI thread.
+    static QImage decodeForPixmap(const QString &path);
+    /// Leaves `image`, from decodeForPixmap(), where the style sheets load `path` from,
+    /// so that the first sheet naming it finds it decoded. Nothing when a pixmap is there
+    /// already or the image is null (the sheet then reports what it cannot load).
+    static void preload(const QString &path, QImage image);
+
 Q_SIGNALS:
     /// The decoding is done: install() no longer waits.
     void decoded();

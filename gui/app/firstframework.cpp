@@ -1,0 +1,58 @@
+#include "firstframework.h"
+
+#include "kestbackdrops.h"
+
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <dlfcn.h>
+#endif
+
+namespace {
+
+// Loads fontconfig's configuration where Qt's font database uses fontconfig (it links it
+// then, so the library is loaded already); nothing elsewhere. Loading it twice at once is
+// safe: fontconfig keeps the first configuration made and drops the other.
+void loadFontConfiguration()
+{
+#ifdef Q_OS_UNIX
+    using Init = int (*)();
+    if (const auto init = reinterpret_cast<Init>(::dlsym(RTLD_DEFAULT, "FcInit")))
+        init();
+#endif
+}
+
+} // namespace
+
+std::vector<QString> kest::firstFramePictures()
+{
+    return {QStringLiteral(":/img/head.png"), QStringLiteral(":/img/about.png")};
+}
+
+FirstFrameWork::FirstFrameWork(std::vector<QString> pictures)
+    : paths(std::move(pictures)), images(paths.size())
+{
+    thread = std::thread([this] {
+        loadFontConfiguration();
+        for (std::size_t i = 0; i < paths.size(); ++i)
+            images[i] = KestBackdrops::decodeForPixmap(paths[i]);
+    });
+}
+
+FirstFrameWork::~FirstFrameWork()
+{
+    join();
+}
+
+void FirstFrameWork::join()
+{
+    if (thread.joinable())
+        thread.join();
+}
+
+void FirstFrameWork::finish()
+{
+    join();
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        KestBackdrops::preload(paths[i], std::exchange(images[i], QImage()));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+// Work of the window's first frame that needs neither the window nor the display, done on
+// a thread of its own beside the application object's start (the platform plugin, the
+// display's connection), which the first frame waits for anyway:
+//  - fontconfig's configuration: the first text laid out would otherwise read and parse
+//    its XML files on the window's thread;
+//  - the pictures the first frame shows, decoded as the style sheets would decode them.
+// On a machine with one core this is the same work in another order.
+
+#include <QImage>
+#include <QString>
+
+#include <thread>
+#include <vector>
+
+namespace kest {
+/// The pictures of the window's first frame (the header band, the about picture), as the
+/// form's style sheets name them.
+std::vector<QString> firstFramePictures();
+} // namespace kest
+
+class FirstFrameWork
+{
+public:
+    /// Starts the thread; before the application object, as early as possible.
+    explicit FirstFrameWork(std::vector<QString> pictures);
+    /// Waits for the thread if finish() did not.
+    ~FirstFrameWork();
+
+    FirstFrameWork(const FirstFrameWork &) = delete;
+    FirstFrameWork &operator=(const FirstFrameWork &) = delete;
+
+    /// Waits for the thread and leaves the pictures where the style sheets load them from.
+    /// On the application's thread, once the application object exists (the one the window
+    /// is shown with: a new one starts with an empty pixmap cache); once.
+    void finish();
+
+private:
+    void join();
+
+    std::vector<QString> paths;
+    std::vector<QImage> images;
+    std::thread thread;
+};
