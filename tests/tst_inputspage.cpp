@@ -419,6 +419,11 @@ void TestInputsPage::firstFramePicturesDrawnAsTheStyleSheetsDraw()
         QCOMPARE(found.toImage().format(), ownLoad[i].format());
         QCOMPARE(found.toImage(), ownLoad[i]);
     }
+    // A picture that cannot be decoded is left to the sheets, which report it.
+    const QString missing = QStringLiteral(":/img/missing.png");
+    FirstFrameWork(std::vector<QString> {missing}).finish();
+    QPixmap none;
+    QVERIFY(!QPixmapCache::find(KestBackdrops::cacheKey(missing), &none));
 
     auto w = std::make_unique<MainWindow>();
     for (const auto &p : pictures)
