@@ -41,10 +41,10 @@ FirstFrameWork::FirstFrameWork(std::vector<QString> pictures)
 
 FirstFrameWork::~FirstFrameWork()
 {
-    join();
+    wait();
 }
 
-void FirstFrameWork::join()
+void FirstFrameWork::wait()
 {
     if (thread.joinable())
         thread.join();
@@ -52,7 +52,7 @@ void FirstFrameWork::join()
 
 void FirstFrameWork::finish()
 {
-    join();
+    wait();
     for (std::size_t i = 0; i < paths.size(); ++i)
         KestBackdrops::preload(paths[i], std::exchange(images[i], QImage()));
 }

@@ -35,10 +35,12 @@ public:
     /// On the application's thread, once the application object exists (the one the window
     /// is shown with: a new one starts with an empty pixmap cache); once.
     void finish();
+    /// Waits for the thread, keeping the pictures for finish(). Before an application
+    /// object goes: Qt's font database destroys fontconfig's configuration with it, which
+    /// must not happen while the thread still loads it.
+    void wait();
 
 private:
-    void join();
-
     std::vector<QString> paths;
     std::vector<QImage> images;
     std::thread thread;

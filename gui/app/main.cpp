@@ -11,6 +11,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -105,6 +106,10 @@ int main(int argc, char *argv[])
     // would leave a hole in the heap that stays resident for good.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+    // The locale the application object sets first thing, set before the thread below
+    // starts: fontconfig reads the numbers of its configuration by it, and it must not
+    // change under that thread.
+    std::setlocale(LC_ALL, "");
     // Beside the application object's start: what the first frame needs and it does not.
     FirstFrameWork ahead(kest::firstFramePictures());
     // Qt takes its own options out of the arguments: a second start needs them again.
@@ -112,6 +117,7 @@ int main(int argc, char *argv[])
     arguments.push_back(nullptr);
     auto app = std::make_unique<QApplication>(argc, argv);
     if (const auto scale = scaleThatFits()) {
+        ahead.wait();
         app.reset();
         qputenv("QT_SCALE_FACTOR", QByteArray::number(*scale));
         argc = int(arguments.size()) - 1;
