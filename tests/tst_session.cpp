@@ -375,8 +375,7 @@ void TestSession::launchPutsTheChoiceBack()
     // it is again.
     QTimer steps;
     int step = 0;
-    const auto reads
-        = [] { return testsupport::wire("set").filter(QRegularExpression("^02 0b")).size(); };
+    const auto reads = [] { return readRequests().size(); };
     qsizetype readsBefore = 0;
     const bool failedRead = QByteArray(QTest::currentDataTag()).startsWith("lost");
     connect(&steps, &QTimer::timeout, this, [&] {
