@@ -9,15 +9,15 @@
 #include "keyboardlook.h"
 #include "pageforms.h"
 
-#include "kestbackdrops.h"
-
 #include <QApplication>
-#include <QLabel>
 #include <QMainWindow>
 #include <QTimer>
 
+#include <clocale>
+
 int main(int argc, char *argv[])
 {
+    std::setlocale(LC_ALL, ""); // as the program does, before the thread starts
     FirstFrameWork ahead(kest::firstFramePictures());
     QApplication app(argc, argv);
     ahead.finish();
@@ -32,12 +32,7 @@ int main(int argc, char *argv[])
     window.show();
     // As the program does once its first frame is drawn: the header band and the about
     // picture kept at their labels' size.
-    QTimer::singleShot(200, [&form] {
-        const std::vector<QString> pictures = kest::firstFramePictures();
-        QLabel *const labels[] = {form.lbSplit, form.label_2};
-        for (std::size_t i = 0; i < pictures.size(); ++i)
-            if (KestBackdrops::keepDrawn(pictures[i], labels[i]->size()))
-                labels[i]->setStyleSheet(labels[i]->styleSheet());
-    });
+    QTimer::singleShot(200,
+                       [&form] { kest::keepFirstFramePicturesDrawn(form.lbSplit, form.label_2); });
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include "kestbackdrops.h"
 
+#include <QLabel>
+
 #include <utility>
 
 #ifdef Q_OS_UNIX
@@ -27,6 +29,15 @@ void loadFontConfiguration()
 std::vector<QString> kest::firstFramePictures()
 {
     return {QStringLiteral(":/img/head.png"), QStringLiteral(":/img/about.png")};
+}
+
+void kest::keepFirstFramePicturesDrawn(QLabel *header, QLabel *about)
+{
+    const std::vector<QString> pictures = firstFramePictures();
+    QLabel *const labels[] = {header, about};
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        if (KestBackdrops::keepDrawn(pictures[i], labels[i]->size()))
+            labels[i]->setStyleSheet(labels[i]->styleSheet());
 }
 
 FirstFrameWork::FirstFrameWork(std::vector<QString> pictures)

@@ -11,6 +11,10 @@
 #include <QImage>
 #include <QString>
 
+QT_BEGIN_NAMESPACE
+class QLabel;
+QT_END_NAMESPACE
+
 #include <thread>
 #include <vector>
 
@@ -18,6 +22,9 @@ namespace kest {
 /// The pictures of the window's first frame (the header band, the about picture), as the
 /// form's style sheets name them.
 std::vector<QString> firstFramePictures();
+/// Once the first frame is drawn: those pictures kept at the size of the labels showing
+/// them (`header`, `about`), whose sheets are set again to let the whole pictures go.
+void keepFirstFramePicturesDrawn(QLabel *header, QLabel *about);
 } // namespace kest
 
 class FirstFrameWork

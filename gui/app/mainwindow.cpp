@@ -360,11 +360,7 @@ void MainWindow::firstAttach()
         KestBackdrops::instance().decode();
         // The header band and the about picture, loaded whole for the first frame,
         // are kept at their labels' size from now on (1.4 MB of pixels less).
-        const std::vector<QString> pictures = kest::firstFramePictures();
-        QLabel *const labels[] = {ui->lbSplit, ui->label_2};
-        for (std::size_t i = 0; i < pictures.size(); ++i)
-            if (KestBackdrops::keepDrawn(pictures[i], labels[i]->size()))
-                labels[i]->setStyleSheet(labels[i]->styleSheet());
+        kest::keepFirstFramePicturesDrawn(ui->lbSplit, ui->label_2);
     });
 }
 
